@@ -1,0 +1,22 @@
+# One test binary per area; every test runs with the offscreen Qt platform so that
+# widget tests never need a display, and writes only under its own temporary folder.
+include(GoogleTest)
+
+set(PW_TEST_ENV
+    "QT_QPA_PLATFORM=offscreen"
+    "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0"
+    "PW_BUILD_DIR=${CMAKE_BINARY_DIR}")
+
+# pw_add_test(<name> [QT] SOURCES ... LIBS ...): QT tests get a QApplication.
+function(pw_add_test name)
+    cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    if(T_QT)
+        target_link_libraries(${name} PRIVATE ${T_LIBS} qt_test_main test_support GTest::gtest)
+    else()
+        target_link_libraries(${name} PRIVATE ${T_LIBS} test_support GTest::gtest GTest::gtest_main)
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "${PW_TEST_ENV}")
+endfunction()

@@ -1,0 +1,84 @@
+#include "platform/Text.h"
+#include "platform/qt/FormBuilder.h"
+#include "platform/qt/Jpeg.h"
+#include "platform/qt/Resources.h"
+#include "platform/qt/Widgets.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(Numbers, PrintedInTheCLocaleUnderAGermanLocale) {
+    // The test main runs under de_DE and has created the QApplication.
+    EXPECT_EQ(Format("%f MHz", 50.0), "50.000000 MHz");
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1fmg", 1000.0);
+    EXPECT_STREQ(buffer, "1000.0mg");
+}
+
+TEST(Resources, FoundByNameInAnyLetterCase) {
+    EXPECT_TRUE(ReadResourceBytes("sample_text").has_value());
+    EXPECT_EQ(*ReadResourceBytes("SAMPLE_TEXT"), "module sample;\nendmodule\n");
+    EXPECT_FALSE(ReadResourceBytes("NO_SUCH_RESOURCE").has_value());
+    QImage png = LoadPicture("test_png");
+    EXPECT_EQ(png.size(), QSize(16, 8));
+}
+
+TEST(Jpeg, OurPictureDecodesToItsSizeAndColour) {
+    std::optional<std::string> bytes = ReadResourceBytes("TEST_JPEG");
+    ASSERT_TRUE(bytes.has_value());
+    QImage image = DecodeJpeg(*bytes);
+    ASSERT_EQ(image.size(), QSize(40, 30));
+    QColor c = image.pixelColor(20, 15);
+    EXPECT_NEAR(c.red(), 200, 6);
+    EXPECT_NEAR(c.green(), 40, 6);
+    EXPECT_NEAR(c.blue(), 40, 6);
+    EXPECT_TRUE(DecodeJpeg("not a jpeg").isNull());
+}
+
+TEST(Colours, BgrIntegersAsTheToolkitGivesThem) {
+    EXPECT_EQ(FromBgr(15591915), QColor(0xEB, 0xE9, 0xED));
+    EXPECT_EQ(FromBgr(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(FromBgr(0x00FFFF), QColor(255, 255, 0));
+}
+
+namespace {
+constexpr LayoutRow kLayout[] = {
+    {"FormSample", Kind::Form, nullptr, 0, 0, 300, 200, "Sample", {.color = 15591915}},
+    {"Panel1", Kind::Panel, nullptr, 8, 64, 200, 120, nullptr},
+    {"LabelName", Kind::Label, "Panel1", 8, 8, 150, 29, "Dunmir FPGA Board", {.fontPx = 24, .bold = true}},
+    {"ShapeLED", Kind::Shape, "Panel1", 20, 40, 60, 13, nullptr, {.penColor = 0x00FFFF, .penWidth = 3}},
+    {"EditProjectName", Kind::Edit, nullptr, 16, 56, 120, 28, nullptr, {.maxLength = 127}},
+    {"CheckBoxLED", Kind::CheckBox, nullptr, 16, 130, 100, 20, "LED x 10"},
+    {"ButtonGen", Kind::Button, nullptr, 150, 160, 100, 35, "Generate", {.handCursor = true}},
+};
+} // namespace
+
+TEST(FormBuilder, BuildsNamedWidgetsWithTheTablesGeometry) {
+    QWidget form;
+    BuildForm(&form, kLayout);
+    EXPECT_EQ(form.objectName(), "FormSample");
+    EXPECT_EQ(form.windowTitle(), "Sample");
+    EXPECT_EQ(form.size(), QSize(300, 200));
+
+    auto* label = Component<QLabel>(&form, "LabelName");
+    EXPECT_EQ(label->text(), "Dunmir FPGA Board");
+    EXPECT_EQ(label->geometry(), QRect(8, 8, 150, 29));
+    EXPECT_EQ(label->parentWidget()->objectName(), "Panel1");
+    EXPECT_TRUE(label->font().bold());
+
+    auto* edit = Component<QLineEdit>(&form, "EditProjectName");
+    EXPECT_EQ(edit->maxLength(), 127);
+    EXPECT_EQ(edit->geometry(), QRect(16, 56, 120, 28));
+
+    auto* shape = Component<OutlineShape>(&form, "ShapeLED");
+    EXPECT_EQ(shape->PenColor(), QColor(255, 255, 0));
+    EXPECT_EQ(shape->PenWidth(), 3);
+    EXPECT_EQ(Component<QCheckBox>(&form, "CheckBoxLED")->text(), "LED x 10");
+    EXPECT_EQ(Component<QPushButton>(&form, "ButtonGen")->text(), "Generate");
+}
