@@ -17,9 +17,9 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class Button { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
 struct FileDialogRequest {
-    std::string title;         // empty: the toolkit's default title
-    std::string filter;        // "Board Configuration Files (*.cfg)|*.CFG"
-    std::string defaultExt;    // "cfg", added when the user types no extension
+    std::string title;      // empty: the toolkit's default title
+    std::string filter;     // "Board Configuration Files (*.cfg)|*.CFG"
+    std::string defaultExt; // "cfg", added when the user types no extension
     std::string initialDir;
     std::string fileName;      // proposed name
     bool mustExist = false;    // open dialogs: the file must exist
@@ -60,6 +60,8 @@ inline Button ShowMessage(const std::string& text, const std::string& caption, I
                           Buttons buttons = Buttons::Ok) {
     return Current().MessageBox(text, caption, icon, buttons);
 }
-inline void Beep() { Current().Beep(); }
+inline void Beep() {
+    Current().Beep();
+}
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #include "Text.h"
 
 #include <cerrno>
-#include <clocale>
 #include <climits>
+#include <clocale>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -64,9 +64,13 @@ std::string ChangeFileExt(const std::string& path, const std::string& ext) {
     return path.substr(0, dot) + ext;
 }
 
-std::string ExtractFilePath(const std::string& path) { return path.substr(0, FileNameStart(path)); }
+std::string ExtractFilePath(const std::string& path) {
+    return path.substr(0, FileNameStart(path));
+}
 
-std::string ExtractFileName(const std::string& path) { return path.substr(FileNameStart(path)); }
+std::string ExtractFileName(const std::string& path) {
+    return path.substr(FileNameStart(path));
+}
 
 std::string ExtractFileBaseName(const std::string& path) {
     std::string name = ExtractFileName(path);
@@ -80,7 +84,9 @@ std::string ExtractFileExt(const std::string& path) {
     return dot == std::string::npos ? std::string() : name.substr(dot);
 }
 
-std::string IniPathOf(const std::string& programPath) { return ChangeFileExt(programPath, ".INI"); }
+std::string IniPathOf(const std::string& programPath) {
+    return ChangeFileExt(programPath, ".INI");
+}
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -133,6 +139,8 @@ void CopyBounded(char* field, std::size_t size, std::string_view text) {
     field[n] = '\0';
 }
 
-std::string ReadBounded(const char* field, std::size_t size) { return std::string(field, strnlen(field, size)); }
+std::string ReadBounded(const char* field, std::size_t size) {
+    return std::string(field, strnlen(field, size));
+}
 
 } // namespace platform

@@ -7,9 +7,13 @@
 
 namespace platform {
 
-void UseCNumbers() { std::setlocale(LC_NUMERIC, "C"); }
+void UseCNumbers() {
+    std::setlocale(LC_NUMERIC, "C");
+}
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) { UseCNumbers(); }
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    UseCNumbers();
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {

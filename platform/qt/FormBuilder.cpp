@@ -20,10 +20,13 @@ namespace platform {
 
 QColor FromBgr(int64_t bgr) {
     auto v = static_cast<uint32_t>(bgr);
-    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
+    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                  static_cast<int>((v >> 16) & 0xFF));
 }
 
-void ComponentMissing(const char* name) { AssertFailed(name, "FormBuilder", 1); }
+void ComponentMissing(const char* name) {
+    AssertFailed(name, "FormBuilder", 1);
+}
 
 namespace {
 

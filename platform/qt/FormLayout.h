@@ -7,7 +7,21 @@
 
 namespace platform {
 
-enum class Kind { Form, Panel, GroupBox, Label, Edit, CheckBox, ComboBox, Button, Picture, Shape, Bevel, PaintBox, ListBox };
+enum class Kind {
+    Form,
+    Panel,
+    GroupBox,
+    Label,
+    Edit,
+    CheckBox,
+    ComboBox,
+    Button,
+    Picture,
+    Shape,
+    Bevel,
+    PaintBox,
+    ListBox
+};
 
 enum class PenStyle { Solid, Dotted };
 

@@ -14,7 +14,9 @@
 
 namespace platform {
 
-QString ToQt(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString ToQt(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 std::string FromQt(const QString& text) {
     QByteArray bytes = text.toLatin1();
@@ -59,7 +61,8 @@ QFileDialog* MakeDialog(const FileDialogRequest& r, bool save) {
     if (!r.title.empty())
         d->setWindowTitle(ToQt(r.title));
     d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    d->setFileMode(save ? QFileDialog::AnyFile : (r.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
+    d->setFileMode(save ? QFileDialog::AnyFile
+                        : (r.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
     QString filter = QtFilter(r.filter);
     if (!filter.isEmpty())
         d->setNameFilter(filter);
@@ -87,9 +90,12 @@ std::string RunDialog(const FileDialogRequest& r, bool save) {
 
 QtPlatform::QtPlatform() : previous_(Install(this)) {}
 
-QtPlatform::~QtPlatform() { Install(previous_); }
+QtPlatform::~QtPlatform() {
+    Install(previous_);
+}
 
-Button QtPlatform::MessageBox(const std::string& text, const std::string& caption, Icon icon, Buttons buttons) {
+Button QtPlatform::MessageBox(const std::string& text, const std::string& caption, Icon icon,
+                              Buttons buttons) {
     QMessageBox box(QApplication::activeWindow());
     box.setText(ToQt(text));
     box.setWindowTitle(ToQt(caption));
@@ -142,13 +148,21 @@ Button QtPlatform::MessageBox(const std::string& text, const std::string& captio
     }
 }
 
-std::string QtPlatform::OpenFileDialog(const FileDialogRequest& request) { return RunDialog(request, false); }
+std::string QtPlatform::OpenFileDialog(const FileDialogRequest& request) {
+    return RunDialog(request, false);
+}
 
-std::string QtPlatform::SaveFileDialog(const FileDialogRequest& request) { return RunDialog(request, true); }
+std::string QtPlatform::SaveFileDialog(const FileDialogRequest& request) {
+    return RunDialog(request, true);
+}
 
-void QtPlatform::Beep() { QApplication::beep(); }
+void QtPlatform::Beep() {
+    QApplication::beep();
+}
 
-bool QtPlatform::IsCtrlHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier); }
+bool QtPlatform::IsCtrlHeld() {
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
 
 std::string QtPlatform::ProgramFolder() {
     std::string dir = FromQt(QCoreApplication::applicationDirPath());
@@ -157,11 +171,17 @@ std::string QtPlatform::ProgramFolder() {
     return dir;
 }
 
-std::string QtPlatform::ProgramPath() { return FromQt(QCoreApplication::applicationFilePath()); }
+std::string QtPlatform::ProgramPath() {
+    return FromQt(QCoreApplication::applicationFilePath());
+}
 
-void QtPlatform::ProcessEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtPlatform::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-std::optional<std::string> QtPlatform::ReadResource(const std::string& name) { return ReadResourceBytes(name); }
+std::optional<std::string> QtPlatform::ReadResource(const std::string& name) {
+    return ReadResourceBytes(name);
+}
 
 void QtPlatform::Fatal(const std::string& text) {
     MessageBox(text, "Assertion failed", Icon::Error, Buttons::Ok);

@@ -25,7 +25,8 @@ public:
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
-    Button MessageBox(const std::string& text, const std::string& caption, Icon icon, Buttons buttons) override;
+    Button MessageBox(const std::string& text, const std::string& caption, Icon icon,
+                      Buttons buttons) override;
     std::string OpenFileDialog(const FileDialogRequest& request) override;
     std::string SaveFileDialog(const FileDialogRequest& request) override;
     void Beep() override;

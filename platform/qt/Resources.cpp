@@ -31,7 +31,9 @@ const QHash<QString, QString>& Index() {
 
 } // namespace
 
-QString FindResource(const std::string& name) { return Index().value(ToQt(name).toUpper()); }
+QString FindResource(const std::string& name) {
+    return Index().value(ToQt(name).toUpper());
+}
 
 std::optional<std::string> ReadResourceBytes(const std::string& name) {
     QString path = FindResource(name);

@@ -6,7 +6,9 @@ namespace platform::testing {
 
 ScriptedPlatform::ScriptedPlatform() : previous_(Install(this)) {}
 
-ScriptedPlatform::~ScriptedPlatform() { Install(previous_); }
+ScriptedPlatform::~ScriptedPlatform() {
+    Install(previous_);
+}
 
 void ScriptedPlatform::ClearRecords() {
     boxes_.clear();
@@ -45,7 +47,9 @@ std::string ScriptedPlatform::SaveFileDialog(const FileDialogRequest& request) {
     return NextFileAnswer(true, request);
 }
 
-std::string ScriptedPlatform::ProgramFolder() { return programFolder_; }
+std::string ScriptedPlatform::ProgramFolder() {
+    return programFolder_;
+}
 
 std::string ScriptedPlatform::ProgramPath() {
     return programPath_.empty() ? programFolder_ + "pinwright" : programPath_;
@@ -65,6 +69,8 @@ std::optional<std::string> ScriptedPlatform::ReadResource(const std::string& nam
     return std::nullopt;
 }
 
-void ScriptedPlatform::Fatal(const std::string& text) { throw AssertionFailure(text); }
+void ScriptedPlatform::Fatal(const std::string& text) {
+    throw AssertionFailure(text);
+}
 
 } // namespace platform::testing

@@ -66,7 +66,8 @@ public:
     void ClearRecords();
 
     // IPlatform
-    Button MessageBox(const std::string& text, const std::string& caption, Icon icon, Buttons buttons) override;
+    Button MessageBox(const std::string& text, const std::string& caption, Icon icon,
+                      Buttons buttons) override;
     std::string OpenFileDialog(const FileDialogRequest& request) override;
     std::string SaveFileDialog(const FileDialogRequest& request) override;
     void Beep() override { ++beeps_; }

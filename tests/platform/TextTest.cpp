@@ -1,6 +1,6 @@
+#include "platform/Text.h"
 #include "platform/ByteRecord.h"
 #include "platform/DateText.h"
-#include "platform/Text.h"
 
 #include <gtest/gtest.h>
 

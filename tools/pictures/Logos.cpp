@@ -22,10 +22,8 @@ PW_PICTURE("pinwright", "MAKER_LOGO", 93, 46, Format::Png, [](QPainter& p, int w
 });
 
 // A small solid picture with a known size and colour, for the decoder's own check.
-PW_PICTURE("test", "TEST_JPEG", 40, 30, Format::Jpeg, [](QPainter& p, int w, int h) {
-    p.fillRect(0, 0, w, h, QColor(200, 40, 40));
-});
+PW_PICTURE("test", "TEST_JPEG", 40, 30, Format::Jpeg,
+           [](QPainter& p, int w, int h) { p.fillRect(0, 0, w, h, QColor(200, 40, 40)); });
 
-PW_PICTURE("test", "TEST_PNG", 16, 8, Format::Png, [](QPainter& p, int w, int h) {
-    p.fillRect(0, 0, w, h, QColor(10, 200, 30));
-});
+PW_PICTURE("test", "TEST_PNG", 16, 8, Format::Png,
+           [](QPainter& p, int w, int h) { p.fillRect(0, 0, w, h, QColor(10, 200, 30)); });

@@ -34,13 +34,13 @@ QFont Font(int px, bool bold = false);
 void Board(QPainter& p, const QRect& r, const QColor& fill);
 void Chip(QPainter& p, const QRect& r, const QString& label, const QColor& fill = QColor(40, 40, 48));
 void Header(QPainter& p, const QRect& r, int cols, int rows);
-void Label(QPainter& p, const QRect& r, const QString& text, int px, const QColor& c = Qt::white, bool bold = false,
-           int flags = Qt::AlignCenter);
+void Label(QPainter& p, const QRect& r, const QString& text, int px, const QColor& c = Qt::white,
+           bool bold = false, int flags = Qt::AlignCenter);
 
 } // namespace pictures
 
 #define PW_PICTURE_CAT2(a, b) a##b
 #define PW_PICTURE_CAT(a, b) PW_PICTURE_CAT2(a, b)
-#define PW_PICTURE(set, name, w, h, format, body)                                                           \
-    static ::pictures::Registrar PW_PICTURE_CAT(pw_picture_, __COUNTER__)(                                  \
+#define PW_PICTURE(set, name, w, h, format, body)                                                            \
+    static ::pictures::Registrar PW_PICTURE_CAT(pw_picture_, __COUNTER__)(                                   \
         ::pictures::Picture{set, name, w, h, format, body})

@@ -1,0 +1,129 @@
+#include "Connector.h"
+
+#include "platform/Assert.h"
+
+#include <array>
+#include <stdexcept>
+
+TConnector::TConnector(const std::string& name, const std::string& caption, uint8_t type, int daughterId)
+    : name_(name), caption_(caption), type_(type), daughterId_(daughterId) {}
+
+TConnector::~TConnector() {
+    ClearPins();
+}
+
+int TConnector::AddPin(TPin* pin) {
+    pins_.emplace_back(pin);
+    return static_cast<int>(pins_.size()) - 1;
+}
+
+int TConnector::ActivePinCount() const {
+    int n = 0;
+    for (const auto& p : pins_)
+        if (p && p->GetDirection() != DIRECTION_NONE)
+            ++n;
+    return n;
+}
+
+TPin* TConnector::GetPin(int index) const {
+    if (index < 0 || index >= PinCount())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+    return pins_[static_cast<std::size_t>(index)].get();
+}
+
+void TConnector::ClearPins() {
+    pins_.clear();
+}
+
+namespace {
+
+// Plain comparison of 8-bit codes; a prefix is smaller than the longer text.
+bool Greater(const std::string& a, const std::string& b) {
+    std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        auto x = static_cast<unsigned char>(a[i]);
+        auto y = static_cast<unsigned char>(b[i]);
+        if (x != y)
+            return x > y;
+    }
+    return a.size() > b.size();
+}
+
+bool BelongsBefore(const TPin& b, const TPin& a) {
+    if (IsBusName(a) && IsBusName(b)) {
+        std::string baseA = BusBaseName(a);
+        std::string baseB = BusBaseName(b);
+        if (baseA == baseB)
+            return BusIndex(b) < BusIndex(a);
+        return Greater(baseA, baseB);
+    }
+    return Greater(a.GetName(), b.GetName());
+}
+
+} // namespace
+
+void TConnector::SortPins() {
+    // An exchange sort: its comparison is no total order when bus and plain names
+    // mix, so the result depends on this exact procedure.
+    const std::size_t n = pins_.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = i + 1; j < n; ++j) {
+            if (!pins_[i] || !pins_[j])
+                continue;
+            if (BelongsBefore(*pins_[j], *pins_[i]))
+                std::swap(pins_[i], pins_[j]);
+        }
+    }
+}
+
+std::string ConnectorTypeName(uint8_t type) {
+    switch (type) {
+    case CONNECTOR_HSMC:
+        return "HSMC";
+    case CONNECTOR_KAPPEL:
+        return "Kappel";
+    case CONNECTOR_GPIO40:
+    case CONNECTOR_GPIO80:
+        return "GPIO";
+    case CONNECTOR_DDR2_SODIMM:
+        return "DDR2 SODIMM";
+    case CONNECTOR_DDR3_SODIMM:
+        return "DDR3 SODIMM";
+    case CONNECTOR_FMC_HPC:
+        return "FMC HPC";
+    case CONNECTOR_FMC_LPC:
+        return "FMC LPC";
+    case CONNECTOR_MOXEN_2x6:
+        return "Moxen 2x6";
+    default:
+        platform::AssertFailed("0", "Connector", 339);
+    }
+}
+
+namespace {
+
+constexpr std::array<int, 181> MakeKappelMap() {
+    std::array<int, 181> map{};
+    for (int& v : map)
+        v = -1;
+    map[2] = 160;
+    for (int k = 0; k < 20; ++k) {
+        map[6 * k + 3] = 157 - 6 * k;
+        map[6 * k + 4] = 158 - 6 * k;
+        map[6 * k + 5] = 155 - 6 * k;
+        map[6 * k + 6] = 156 - 6 * k;
+    }
+    map[131] = 33;
+    map[132] = 34;
+    return map;
+}
+
+constexpr std::array<int, 181> kKappelToHsmc = MakeKappelMap();
+
+} // namespace
+
+int KappelToHsmcPin(int kappelPosition) {
+    if (kappelPosition < 1 || kappelPosition > 180)
+        return -1;
+    return kKappelToHsmc[static_cast<std::size_t>(kappelPosition)];
+}
