@@ -41,8 +41,8 @@ void FillCardTurvinGpioPins(TConnector* conn, uint8_t ioStandard);
 // HSMC cards
 void FillCardHsmcDefaultPins(TConnector* conn, uint8_t mainBoardId, int hsmcVariant, uint8_t xcvrStandard,
                              uint8_t ioStandard, bool withTransceivers, bool upperCaseNames);
-void FillCardHsmcLvdsDefaultPins(TConnector* conn, bool transceiverRows, uint8_t xcvrStandard, uint8_t lvdsStandard,
-                                 uint8_t singleEndedStandard);
+void FillCardHsmcLvdsDefaultPins(TConnector* conn, bool transceiverRows, uint8_t xcvrStandard,
+                                 uint8_t lvdsStandard, uint8_t singleEndedStandard);
 void FillCardDviPins(TConnector* conn, uint8_t ioStandard);
 void FillCardNetPins(TConnector* conn, uint8_t ioStandard);
 void FillCardPellumPins(TConnector* conn, uint8_t ioStandard);
@@ -82,7 +82,8 @@ void FillCardJossenPins(TConnector* conn);
 void FillCardFmcHpcVitaPins(TConnector* conn, bool withTransceivers, uint8_t ioStandard, bool rowKFilter);
 void FillCardFmcLpcVitaPins(TConnector* conn, bool withTransceivers, uint8_t ioStandard);
 void FillCardFmcHpcAlteraPins(TConnector* conn, bool withTransceivers, uint8_t ioStandard, bool rowKFilter);
-void FillCardFmcHpcAlteraVeltraxPins(TConnector* conn, bool withTransceivers, uint8_t ioStandard, bool rowKFilter);
+void FillCardFmcHpcAlteraVeltraxPins(TConnector* conn, bool withTransceivers, uint8_t ioStandard,
+                                     bool rowKFilter);
 void FillCardFmcLpcAlteraPins(TConnector* conn, bool withTransceivers, uint8_t ioStandard, bool rowKFilter);
 void FillCardFaldonFmcPins(TConnector* conn);
 void FillCardSdiFmcPins(TConnector* conn);
@@ -93,12 +94,15 @@ void FillCardNetFmcPins(TConnector* conn);
 void FillCardFiskelFmcPins(TConnector* conn);
 
 // Memory modules
-void FillCardDdr2SodimmPins(TConnector* conn, bool diffStrobes, uint8_t smbusIoStandard, uint8_t addressIoStandard);
-void FillCardDdr3SodimmPins(TConnector* conn, bool diffStrobes, uint8_t smbusIoStandard, uint8_t addressIoStandard);
+void FillCardDdr2SodimmPins(TConnector* conn, bool diffStrobes, uint8_t smbusIoStandard,
+                            uint8_t addressIoStandard);
+void FillCardDdr3SodimmPins(TConnector* conn, bool diffStrobes, uint8_t smbusIoStandard,
+                            uint8_t addressIoStandard);
 void FillCardDdr3SodimmLowerCasePins(TConnector* conn, bool diffStrobes, uint8_t smbusIoStandard,
                                      uint8_t addressIoStandard);
 void FillCardDdr3SodimmSstl15Pins(TConnector* conn, bool diffStrobes, uint8_t smbusIoStandard,
                                   uint8_t addressIoStandard);
 
 // The 2x46 header of one board: one row of a pin-out; false for an unknown kind.
-bool GetBbbPinOut(uint8_t kind, uint8_t header, int pinIndex, int& ioStandard, int& direction, std::string& name);
+bool GetBbbPinOut(uint8_t kind, uint8_t header, int pinIndex, int& ioStandard, int& direction,
+                  std::string& name);

@@ -1,0 +1,457 @@
+#include "Pinwright.h"
+
+#include "FileIo.h"
+#include "HtmlGenerator.h"
+#include "PinParsing.h"
+#include "platform/DateText.h"
+#include "platform/Platform.h"
+#include "platform/Text.h"
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+const char* const kQsfBanner = "#============================================================\r\n";
+const char* const kVBanner = "//=======================================================\r\n";
+const char* const kStars = "#**************************************************************\r\n";
+
+std::string StarSection(const char* heading) {
+    return std::string(kStars) + heading + kStars;
+}
+
+void FailedToCreate(const std::string& path) {
+    platform::ShowMessage(
+        platform::Format("Failed to create file %s", platform::ExtractFileName(path).c_str()), "Error",
+        platform::Icon::Error);
+}
+
+} // namespace
+
+bool TPinwright::WriteText(const std::string& path, const std::string& text) {
+    std::string error;
+    fileio::WriteResult r = fileio::WriteWhole(path, text, error);
+    if (r == fileio::WriteResult::CannotCreate)
+        platform::ShowMessage(platform::Format("Cannot create file \"%s\". %s", path.c_str(), error.c_str()),
+                              "Pinwright", platform::Icon::Error);
+    if (r != fileio::WriteResult::Ok) {
+        FailedToCreate(path);
+        return false;
+    }
+    return true;
+}
+
+bool TPinwright::Generate(TMainBoard* board, const std::string& qpfPath) {
+    board->SortAllConnectors();
+    if (!CheckPinNames(board))
+        return false;
+    using platform::ChangeFileExt;
+    return WriteQpf(ChangeFileExt(qpfPath, ".qpf")) && WriteQsf(board, ChangeFileExt(qpfPath, ".qsf")) &&
+           WriteVerilog(board, ChangeFileExt(qpfPath, ".v")) &&
+           ExportVerilogModules(board, platform::ExtractFilePath(qpfPath)) &&
+           WriteSdc(board, ChangeFileExt(qpfPath, ".sdc")) &&
+           WritePinReport(board, ChangeFileExt(qpfPath, ".htm"));
+}
+
+bool TPinwright::CheckPinNames(TMainBoard* board) {
+    std::map<std::string, std::string> ports; // upper-case port name -> its connector
+    for (int i = 0; i < board->GetConnectorCount(); ++i) {
+        TConnector* c = board->GetConnector(i);
+        TPinParsing parsing;
+        std::string message;
+        if (!parsing.TryParse(c, message)) {
+            platform::Beep();
+            platform::ShowMessage(message, "Error", platform::Icon::Error);
+            return false;
+        }
+        for (int k = 0; k < parsing.GetPortCount(); ++k) {
+            const std::string& name = parsing.GetPort(k).Name;
+            auto [it, fresh] = ports.emplace(platform::ToUpper(name), c->GetName());
+            if (!fresh) {
+                platform::ShowMessage(platform::Format("Pin name %s is used by both %s and %s.", name.c_str(),
+                                                       it->second.c_str(), c->GetName().c_str()),
+                                      "Error", platform::Icon::Error);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool TPinwright::WriteQpf(const std::string& path) {
+    std::string text =
+        platform::Format("DATE = \"%s\"\r\n", platform::FormatProjectDate(platform::LocalNow()).c_str());
+    text += platform::Format("QUARTUS_VERSION = %s\r\n", "\"16.0.0\"");
+    text += "\r\n";
+    text += "# Revisions\r\n";
+    text += "\r\n";
+    text += platform::Format("PROJECT_REVISION = \"%s\"", platform::ExtractFileBaseName(path).c_str());
+    text += "\r\n";
+    return WriteText(path, text);
+}
+
+bool TPinwright::WriteQsf(TMainBoard* board, const std::string& path) {
+    const char* g = "set_global_assignment -name";
+    std::string text;
+    text += kQsfBanner;
+    text += "# Build by Veltrax Pinwright\r\n";
+    text += kQsfBanner;
+    text += "\r\n";
+    text += platform::Format("%s FAMILY \"%s\"\r\n", g, board->GetFamily().c_str());
+    text += platform::Format("%s DEVICE %s\r\n", g, board->GetDevice().c_str());
+    text +=
+        platform::Format("%s TOP_LEVEL_ENTITY \"%s\"\r\n", g, platform::ExtractFileBaseName(path).c_str());
+    text += platform::Format("%s ORIGINAL_QUARTUS_VERSION %s\r\n", g, "\"16.0.0\"");
+    text += platform::Format("%s LAST_QUARTUS_VERSION %s\r\n", g, "\"16.0.0\"");
+    text += platform::Format("%s PROJECT_CREATION_TIME_DATE \"%s\"\r\n", g,
+                             platform::FormatCreationDate(platform::LocalNow()).c_str());
+    if (!board->GetDevicePackage().empty())
+        text += platform::Format("%s DEVICE_FILTER_PACKAGE %s\r\n", g, board->GetDevicePackage().c_str());
+    if (board->GetDevicePinCount() > 0)
+        text += platform::Format("%s DEVICE_FILTER_PIN_COUNT %d\r\n", g, board->GetDevicePinCount());
+    if (!board->GetSpeedGradeText().empty())
+        text +=
+            platform::Format("%s DEVICE_FILTER_SPEED_GRADE %s\r\n", g, board->GetSpeedGradeText().c_str());
+    else if (board->GetSpeedGrade() > 0)
+        text += platform::Format("%s DEVICE_FILTER_SPEED_GRADE %d\r\n", g, board->GetSpeedGrade());
+    // The .sdc is written in lower case: name it so on a case-sensitive file system.
+    text += platform::Format("%s SDC_FILE %s\r\n", g,
+                             platform::ExtractFileName(platform::ChangeFileExt(path, ".sdc")).c_str());
+    text += board->GetQsfGlobalAssignments();
+    for (int i = 0; i < board->GetConnectorCount(); ++i) {
+        TConnector* c = board->GetConnector(i);
+        if (c->ActivePinCount() > 0) {
+            text += "\r\n";
+            text += kQsfBanner;
+            if (c->GetCaption().empty())
+                text += platform::Format("# %s\r\n", c->GetName().c_str());
+            else
+                text += platform::Format("# %s, %s\r\n", c->GetName().c_str(), c->GetCaption().c_str());
+            text += kQsfBanner;
+        }
+        auto written = [](const TPin* p) {
+            return p && (p->GetDirection() == DIRECTION_INOUT || p->GetDirection() == DIRECTION_INPUT ||
+                         p->GetDirection() == DIRECTION_OUTPUT);
+        };
+        for (int k = 0; k < c->PinCount(); ++k) {
+            const TPin* p = c->GetPin(k);
+            if (written(p))
+                text += platform::Format("%s \"%s\" -to %s\r\n", "set_instance_assignment -name IO_STANDARD",
+                                         p->GetIoStandardText().c_str(), p->GetName().c_str());
+        }
+        for (int k = 0; k < c->PinCount(); ++k) {
+            const TPin* p = c->GetPin(k);
+            if (written(p) && !p->GetLocation().empty())
+                text += platform::Format("%s PIN_%s -to %s\r\n", "set_location_assignment",
+                                         p->GetLocation().c_str(), p->GetName().c_str());
+        }
+    }
+    text += "\r\n";
+    text += kQsfBanner;
+    text += "# End of pin assignments by Veltrax Pinwright\r\n";
+    text += kQsfBanner;
+    text += "\r\n";
+    return WriteText(path, text);
+}
+
+bool TPinwright::WriteVerilog(TMainBoard* board, const std::string& path) {
+    std::string text = "\r\n";
+    text += kVBanner;
+    text += "//  This code is generated by Veltrax Pinwright\r\n";
+    text += kVBanner;
+    text += "\r\n";
+    text += platform::Format("module %s(\r\n", platform::ExtractFileBaseName(path).c_str());
+    text += board->GetPortList();
+    text += ");\r\n\r\n";
+    text += "\r\n\r\n";
+    text += kVBanner;
+    text += "//  REG/WIRE declarations\r\n";
+    text += kVBanner;
+    text += "\r\n\r\n";
+    text += "\r\n\r\n";
+    text += kVBanner;
+    text += "//  Structural coding\r\n";
+    text += kVBanner;
+    text += "\r\n\r\n";
+    text += board->GetStructuralCode();
+    text += "\r\nendmodule\r\n";
+    return WriteText(path, text);
+}
+
+bool TPinwright::ExportVerilogModules(TMainBoard* board, const std::string& folder) {
+    (void)folder;
+    bool result = true;
+    switch (board->GetBoardIdAsByte()) {
+    default:
+        // The boards of this build carry no extra modules.
+        break;
+    }
+    if (!result) {
+        platform::ShowMessage("Failed to export verilog IP", "Error", platform::Icon::Error);
+        return false;
+    }
+    return true;
+}
+
+bool TPinwright::ExportResource(const std::string& fileName, const std::string& resourceName) {
+    std::error_code ec;
+    std::filesystem::remove(fileName, ec);
+    std::optional<std::string> bytes = platform::Current().ReadResource(resourceName);
+    if (!bytes)
+        return false;
+    std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
+    if (!folder.empty() && !std::filesystem::exists(folder, ec))
+        std::filesystem::create_directory(folder, ec);
+    std::string error;
+    return fileio::WriteWhole(fileName, *bytes, error) == fileio::WriteResult::Ok;
+}
+
+bool TPinwright::WriteSdc(TMainBoard* board, const std::string& path) {
+    std::string text = kStars;
+    text += "# This .sdc file is created by Veltrax Tool.\r\n";
+    text += "# Users are recommended to modify this file to match users logic.\r\n";
+    text += kStars;
+    text += "\r\n";
+    text += StarSection("# Create Clock\r\n");
+    for (int i = 0; i < board->GetConnectorCount(); ++i) {
+        TConnector* c = board->GetConnector(i);
+        for (int k = 0; k < c->PinCount(); ++k) {
+            const TPin* p = c->GetPin(k);
+            if (p == nullptr || p->GetIsClock() != 1)
+                continue;
+            if (!p->GetFrequencyText().empty())
+                text += platform::Format("create_clock -period \"%s\" [get_ports %s]\r\n",
+                                         p->GetFrequencyText().c_str(), p->GetName().c_str());
+            else if (p->GetPeriod() != 0)
+                text += platform::Format("create_clock -period %.3fns [get_ports %s]\r\n",
+                                         static_cast<double>(p->GetPeriod()), p->GetName().c_str());
+        }
+    }
+    text += "\r\n";
+    text += GetSdcBoardClocks(board);
+    text += GetSdcJtagClock(board);
+    text += StarSection("# Create Generated Clock\r\n") + "derive_pll_clocks\r\n" + "\r\n\r\n\r\n";
+    text += StarSection("# Set Clock Latency\r\n") + "\r\n\r\n\r\n";
+    text += StarSection("# Set Clock Uncertainty\r\n") + "derive_clock_uncertainty\r\n" + "\r\n\r\n\r\n";
+    text += StarSection("# Set Input Delay\r\n") + GetSdcInputDelays(board) + "\r\n\r\n\r\n";
+    text += StarSection("# Set Output Delay\r\n") + GetSdcOutputDelays(board) + "\r\n\r\n\r\n";
+    for (const char* heading : {"# Set Clock Groups\r\n", "# Set False Path\r\n", "# Set Multicycle Path\r\n",
+                                "# Set Maximum Delay\r\n", "# Set Minimum Delay\r\n",
+                                "# Set Input Transition\r\n", "# Set Load\r\n"})
+        text += StarSection(heading) + "\r\n\r\n\r\n";
+    return WriteText(path, text);
+}
+
+namespace {
+
+// Peripheral flags of the boards whose constraints depend on them.
+struct SdcFlags {
+    bool vga = false, sdram = false, audio = false, videoIn = false;
+};
+
+SdcFlags FlagsOf(TMainBoard* board) {
+    SdcFlags f;
+    switch (board->GetBoardIdAsByte()) {
+    case 21: {
+        const auto& r = board->m_UlmaroConfig;
+        f = {r.U8(140) == 1, r.U8(141) == 1, r.U8(142) == 1, r.U8(143) == 1};
+        break;
+    }
+    case 22: {
+        const auto& r = board->m_VardisConfig;
+        f = {r.U8(140) == 1, false, r.U8(143) == 1, r.U8(144) == 1};
+        break;
+    }
+    case 25:
+        f.vga = board->m_YarrinConfig.U8(140) == 1;
+        break;
+    default:
+        break;
+    }
+    return f;
+}
+
+} // namespace
+
+std::string TPinwright::GetSdcBoardClocks(TMainBoard* board) {
+    const uint8_t id = board->GetBoardIdAsByte();
+    if (id != 21 && id != 22 && id != 25 && id != 32)
+        return std::string();
+    const SdcFlags f = FlagsOf(board);
+    std::string text;
+    if (f.videoIn && id != 25)
+        text += "create_clock -period \"27 MHz\"  -name tv_27m [get_ports TD_CLK27]\r\n";
+    if (f.sdram && (id == 21 || id == 32))
+        text += "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n";
+    if (f.audio && id != 25)
+        text += "# AUDIO : 48kHz 384fs 32-bit data\r\n"
+                "create_clock -period \"18.432 MHz\" -name clk_audxck [get_ports AUD_XCK]\r\n"
+                "create_clock -period \"1.536 MHz\" -name clk_audbck [get_ports AUD_BCLK]\r\n";
+    if (f.vga)
+        text += "# VGA : 640x480@60Hz\r\n"
+                "#create_clock -period \"25.18 MHz\" -name clk_vga [get_ports VGA_CLK]\r\n"
+                "# VGA : 800x600@60Hz\r\n"
+                "#create_clock -period \"40.0 MHz\" -name clk_vga [get_ports VGA_CLK]\r\n"
+                "# VGA : 1024x768@60Hz\r\n"
+                "#create_clock -period \"65.0 MHz\" -name clk_vga [get_ports VGA_CLK]\r\n"
+                "# VGA : 1280x1024@60Hz\r\n"
+                "create_clock -period \"108.0 MHz\" -name clk_vga [get_ports VGA_CLK]\r\n";
+    if (!text.empty())
+        text += "\r\n";
+    return text;
+}
+
+std::string TPinwright::GetSdcInputDelays(TMainBoard* board) {
+    if (board->GetBoardIdAsByte() != 21)
+        return std::string();
+    const SdcFlags f = FlagsOf(board);
+    std::string text;
+    if (f.sdram || f.videoIn)
+        text += "# Board Delay (Data) + Propagation Delay - Board Delay (Clock)\r\n";
+    if (f.sdram)
+        text += "set_input_delay -max -clock clk_dram -0.048 [get_ports DRAM_DQ*]\r\n"
+                "set_input_delay -min -clock clk_dram -0.057 [get_ports DRAM_DQ*]\r\n"
+                "\r\n";
+    if (f.videoIn)
+        text += "set_input_delay -max -clock tv_27m 3.508 -clock_fall [get_ports TD_DATA*]\r\n"
+                "set_input_delay -min -clock tv_27m -2.539 -clock_fall [get_ports TD_DATA*]\r\n"
+                "set_input_delay -max -clock tv_27m 3.654 -clock_fall [get_ports TD_HS]\r\n"
+                "set_input_delay -min -clock tv_27m -2.454 -clock_fall [get_ports TD_HS]\r\n"
+                "set_input_delay -max -clock tv_27m 3.652 -clock_fall [get_ports TD_VS]\r\n"
+                "set_input_delay -min -clock tv_27m -2.456 -clock_fall [get_ports TD_VS]\r\n"
+                "\r\n";
+    return text;
+}
+
+std::string TPinwright::GetSdcOutputDelays(TMainBoard* board) {
+    if (board->GetBoardIdAsByte() != 21)
+        return std::string();
+    const SdcFlags f = FlagsOf(board);
+    std::string text;
+    if (f.sdram || f.vga)
+        text += "# max : Board Delay (Data) - Board Delay (Clock) + tsu (External Device)\r\n"
+                "# min : Board Delay (Data) - Board Delay (Clock) - th (External Device)\r\n";
+    if (f.sdram)
+        text += "set_output_delay -max -clock clk_dram 1.452  [get_ports DRAM_DQ*]\r\n"
+                "set_output_delay -min -clock clk_dram -0.857 [get_ports DRAM_DQ*]\r\n"
+                "set_output_delay -max -clock clk_dram 1.531 [get_ports DRAM_ADDR*]\r\n"
+                "set_output_delay -min -clock clk_dram -0.805 [get_ports DRAM_ADDR*]\r\n"
+                "set_output_delay -max -clock clk_dram 1.533  [get_ports DRAM_*DQM]\r\n"
+                "set_output_delay -min -clock clk_dram -0.805 [get_ports DRAM_*DQM]\r\n"
+                "set_output_delay -max -clock clk_dram 1.510  [get_ports DRAM_BA*]\r\n"
+                "set_output_delay -min -clock clk_dram -0.800 [get_ports DRAM_BA*]\r\n"
+                "set_output_delay -max -clock clk_dram 1.520  [get_ports DRAM_RAS_N]\r\n"
+                "set_output_delay -min -clock clk_dram -0.780 [get_ports DRAM_RAS_N]\r\n"
+                "set_output_delay -max -clock clk_dram 1.5000  [get_ports DRAM_CAS_N]\r\n"
+                "set_output_delay -min -clock clk_dram -0.800 [get_ports DRAM_CAS_N]\r\n"
+                "set_output_delay -max -clock clk_dram 1.545 [get_ports DRAM_WE_N]\r\n"
+                "set_output_delay -min -clock clk_dram -0.755 [get_ports DRAM_WE_N]\r\n"
+                "set_output_delay -max -clock clk_dram 1.496  [get_ports DRAM_CKE]\r\n"
+                "set_output_delay -min -clock clk_dram -0.804 [get_ports DRAM_CKE]\r\n"
+                "set_output_delay -max -clock clk_dram 1.508  [get_ports DRAM_CS_N]\r\n"
+                "set_output_delay -min -clock clk_dram -0.792 [get_ports DRAM_CS_N]\r\n"
+                "\r\n";
+    if (f.vga)
+        text += "set_output_delay -max -clock clk_vga 0.220 [get_ports VGA_R*]\r\n"
+                "set_output_delay -min -clock clk_vga -1.506 [get_ports VGA_R*]\r\n"
+                "set_output_delay -max -clock clk_vga 0.212 [get_ports VGA_G*]\r\n"
+                "set_output_delay -min -clock clk_vga -1.519 [get_ports VGA_G*]\r\n"
+                "set_output_delay -max -clock clk_vga 0.264 [get_ports VGA_B*]\r\n"
+                "set_output_delay -min -clock clk_vga -1.519 [get_ports VGA_B*]\r\n"
+                "set_output_delay -max -clock clk_vga 0.215 [get_ports VGA_BLANK]\r\n"
+                "set_output_delay -min -clock clk_vga -1.485 [get_ports VGA_BLANK]\r\n"
+                "\r\n";
+    return text;
+}
+
+std::string TPinwright::GetSdcJtagClock(TMainBoard* board) {
+    switch (board->GetBoardIdAsByte()) {
+    case 21:
+    case 22:
+    case 23:
+    case 24:
+    case 32:
+        return "# for enhancing USB BlasterII to be reliable, 25MHz\r\n"
+               "create_clock -name {altera_reserved_tck} -period 40 {altera_reserved_tck}\r\n"
+               "set_input_delay -clock altera_reserved_tck -clock_fall 3 [get_ports altera_reserved_tdi]\r\n"
+               "set_input_delay -clock altera_reserved_tck -clock_fall 3 [get_ports altera_reserved_tms]\r\n"
+               "set_output_delay -clock altera_reserved_tck 3 [get_ports altera_reserved_tdo]\r\n"
+               "\r\n";
+    default:
+        return std::string();
+    }
+}
+
+bool TPinwright::WritePinReport(TMainBoard* board, const std::string& path) {
+    THtmlGenerator html;
+    html.BeginHtml();
+    html.AddHeading(platform::Format("%s Configuration", board->GetDisplayName().c_str()), 1, "center");
+    html.AddBreak(2);
+    html.AddHeading("Pin Assignments:", 2, "left");
+    html.BeginList(false);
+    for (int i = 0; i < board->GetConnectorCount(); ++i) {
+        TConnector* c = board->GetConnector(i);
+        html.AddLink(c->GetName(), html.ListItem(c->GetName()));
+        html.AddBreak(1);
+    }
+    html.EndList(false);
+    html.AddBreak(3);
+    html.AddHeading("Pin Assignment Table:", 2, "left");
+    for (int i = 0; i < board->GetConnectorCount(); ++i) {
+        TConnector* c = board->GetConnector(i);
+        const bool typed = c->GetType() != CONNECTOR_NONE;
+        const bool twoIndexes = typed && c->GetDaughterType() != c->GetType();
+        html.AddAnchor(c->GetName(), "");
+        html.BeginTable(3, typed ? c->GetCaption() : c->GetName(), "left");
+        html.AddBreak(2);
+        html.BeginRow();
+        for (const char* head : {"Name", "Location", "Direction", "Standard"})
+            html.AddCell(head, "left", true, "Khaki");
+        if (typed)
+            html.AddCell(platform::Format("%s Pin Index", ConnectorTypeName(c->GetType()).c_str()), "left",
+                         true, "Khaki");
+        if (twoIndexes)
+            html.AddCell(
+                platform::Format("Daughter %s Pin Index", ConnectorTypeName(c->GetDaughterType()).c_str()),
+                "left", true, "Khaki");
+        html.EndRow();
+        for (int k = 0; k < c->PinCount(); ++k) {
+            const TPin* p = c->GetPin(k);
+            if (p == nullptr || p->GetDirection() == DIRECTION_NONE)
+                continue;
+            html.BeginRow();
+            html.AddCell(p->GetName(), "left", false, "");
+            if (typed && !p->GetName().empty() && p->GetName()[0] == '$') {
+                for (int n = 0; n < 3; ++n)
+                    html.AddCell("-", "left", false, "");
+            } else {
+                html.AddCell(p->GetLocation(), "left", false, "");
+                html.AddCell(p->GetDirectionText(), "left", false, "");
+                html.AddCell(p->GetIoStandardText(), "left", false, "");
+            }
+            if (typed) {
+                // With a card of another type the first column is the board connector's own position.
+                const int index = twoIndexes ? k + 1 : p->GetIndex();
+                const bool fmc = c->GetType() == CONNECTOR_FMC_HPC || c->GetType() == CONNECTOR_FMC_LPC;
+                html.AddCell(fmc ? FmcPinLabel(index) : platform::Format("%d", index), "left", false, "");
+            }
+            if (twoIndexes) {
+                const bool fmc =
+                    c->GetDaughterType() == CONNECTOR_FMC_HPC || c->GetDaughterType() == CONNECTOR_FMC_LPC;
+                html.AddCell(fmc ? FmcPinLabel(p->GetIndex()) : platform::Format("%d", p->GetIndex()), "left",
+                             false, "");
+            }
+            html.EndRow();
+        }
+        html.EndTable();
+    }
+    html.EndHtml();
+    return html.SaveToFile(platform::ChangeFileExt(path, ".htm"));
+}
+
+std::string FmcPinLabel(int position) {
+    static const char* const kRows[] = {"A", "B", "C", "D", "E", "F", "G", "H", "J", "K"};
+    if (position < 1 || position > 400)
+        return platform::Format("%d", position);
+    return platform::Format("%s%d", kRows[(position - 1) / 40], (position - 1) % 40 + 1);
+}

@@ -1,0 +1,261 @@
+#include "core/DaughterBoard.h"
+#include "core/DaughterCatalogue.h"
+#include "core/MainBoard.h"
+#include "platform/testing/ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+using platform::testing::AssertionFailure;
+using platform::testing::ScriptedPlatform;
+
+namespace {
+
+std::string AssertionOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const AssertionFailure& e) {
+        return e.what();
+    }
+    return "(none)";
+}
+
+TConnector* Master(const char* name, uint8_t type, int masterId, int positions) {
+    auto* c = new TConnector(name, "", type, -1);
+    for (int p = 1; p <= positions; ++p)
+        c->AddPin(
+            new TPin("", ("L" + std::to_string(p)).c_str(), DIRECTION_BY_DAUGHTER, IOSTD_BY_DAUGHTER, 0.0f));
+    c->SetMaster(1);
+    c->SetMasterId(masterId);
+    return c;
+}
+
+} // namespace
+
+TEST(TMainBoard, FindsMasterConnectorsByIdAndFlag) {
+    TMainBoard board;
+    auto* plain = new TConnector("X", "", CONNECTOR_GPIO40, -1);
+    plain->SetMasterId(16);
+    board.AddConnector(plain);
+    auto* gpio = Master("GPIO", CONNECTOR_GPIO40, 16, 40);
+    board.AddConnector(gpio);
+    EXPECT_EQ(board.FindMasterConnector(16), gpio);
+    EXPECT_EQ(board.FindMasterConnector(17), nullptr);
+}
+
+TEST(TMainBoard, LocationsAreUsedOnlyByActivePins) {
+    TMainBoard board;
+    auto* c = new TConnector("LED", "", CONNECTOR_NONE, -1);
+    c->AddPin(new TPin("A", "W20", DIRECTION_NONE, 8, 0.0f));
+    board.AddConnector(c);
+    EXPECT_FALSE(board.IsLocationUsed("w20"));
+    c->GetPin(0)->SetDirection(DIRECTION_OUTPUT);
+    EXPECT_TRUE(board.IsLocationUsed("w20"));
+}
+
+TEST(TMainBoard, DisplayNames) {
+    ScriptedPlatform seam;
+    TMainBoard board;
+    board.m_BoardId = 30;
+    EXPECT_EQ(board.GetDisplayName(), "Dunmir Kit");
+    board.m_BoardId = 19;
+    EXPECT_EQ(board.GetDisplayName(), "Cylone V SoC FPGA Board");
+    board.m_BoardId = 33;
+    EXPECT_EQ(AssertionOf([&] { board.GetDisplayName(); }), "Assertion failed: 0, file MainBoard, line 471");
+}
+
+TEST(TMainBoard, SortLeavesFmcLayoutsInTableOrder) {
+    TMainBoard board;
+    auto make = [](uint8_t type, int daughter) {
+        auto* c = new TConnector("C", "", type, daughter);
+        c->AddPin(new TPin("B", "", DIRECTION_INOUT, 8, 0.0f));
+        c->AddPin(new TPin("A", "", DIRECTION_INOUT, 8, 0.0f));
+        return c;
+    };
+    board.AddConnector(make(CONNECTOR_FMC_HPC, -1));
+    board.AddConnector(make(CONNECTOR_FMC_HPC, 41));
+    board.AddConnector(make(CONNECTOR_NONE, -1));
+    board.AddConnector(make(CONNECTOR_FMC_HPC, 47));
+    board.SortAllConnectors();
+    EXPECT_EQ(board.GetConnector(0)->GetPin(0)->GetName(), "B");
+    EXPECT_EQ(board.GetConnector(1)->GetPin(0)->GetName(), "B");
+    EXPECT_EQ(board.GetConnector(2)->GetPin(0)->GetName(), "A");
+    EXPECT_EQ(board.GetConnector(3)->GetPin(0)->GetName(), "A");
+}
+
+TEST(PrefixRules, SameCardSamePrefixIsRefused) {
+    std::string message = "untouched";
+    uint8_t same[] = {12, 12};
+    std::string prefixes[] = {"GPIO", "GPIO"};
+    EXPECT_FALSE(CheckGpioPrefix(2, same, prefixes, message));
+    EXPECT_EQ(message,
+              "GPIO-0 and GPIO-1 cannot have the same prefix name when both connect to the same type of "
+              "daughter boards.");
+
+    struct Case {
+        uint8_t a, b;
+        const char *pa, *pb;
+        int count;
+    };
+    const Case passing[] = {
+        {12, 12, "A", "B", 2},       // different prefixes
+        {12, 13, "GPIO", "GPIO", 2}, // different cards
+        {0, 0, "", "", 2},           // no card
+        {11, 11, "X", "X", 2},       // a card spanning both headers is exempt
+        {12, 12, "", "", 1},         // one header
+    };
+    for (const Case& c : passing) {
+        uint8_t ids[] = {c.a, c.b};
+        std::string p[] = {c.pa, c.pb};
+        std::string m;
+        EXPECT_TRUE(CheckGpioPrefix(c.count, ids, p, m)) << int(c.a) << " " << c.pa;
+    }
+    uint8_t empty[] = {12, 12};
+    std::string none[] = {"", ""};
+    EXPECT_FALSE(CheckGpioPrefix(2, empty, none, message));
+}
+
+TEST(PrefixRules, HsmcAndFmcLetters) {
+    uint8_t ids[] = {6, 0, 6};
+    std::string prefixes[] = {"P", "", "P"};
+    std::string message;
+    EXPECT_FALSE(CheckHsmcPrefix(3, ids, prefixes, message));
+    EXPECT_EQ(message,
+              "HSMC-A and HSMC-C cannot have the same prefix name when both connect to the same type of "
+              "daughter boards.");
+    EXPECT_FALSE(CheckFmcPrefix(3, ids, prefixes, message));
+    EXPECT_EQ(message,
+              "FMC-A and FMC-C cannot have the same prefix name when both connect to the same type of "
+              "daughter boards.");
+    uint8_t both80[] = {11, 11};
+    std::string same[] = {"X", "X"};
+    EXPECT_FALSE(CheckHsmcPrefix(2, both80, same, message)); // no exemption outside the GPIO headers
+}
+
+TEST(Attach, CardsThatDoNotFitEndInTheAssertions) {
+    ScriptedPlatform seam;
+    TMainBoard board;
+    board.m_BoardId = 30;
+    board.AddConnector(Master("GPIO", CONNECTOR_GPIO40, 16, 40));
+    EXPECT_EQ(
+        AssertionOf([&] { board.AttachGpioDaughter(16, 2, "", nullptr, IOSTD_2V5); }),
+        "Assertion failed: Type == CONNECTOR_GPIO40 || Type == CONNECTOR_GPIO80, file MainBoard, line 1360");
+    EXPECT_EQ(AssertionOf([&] { board.AttachHsmcDaughter(8, 12, ""); }),
+              "Assertion failed: Type == CONNECTOR_HSMC, file MainBoard, line 1341");
+    EXPECT_EQ(AssertionOf([&] { board.AttachFmcDaughter(20, 2, ""); }),
+              "Assertion failed: Type == CONNECTOR_FMC_HPC || Type == CONNECTOR_FMC_LPC, file MainBoard, "
+              "line 1322");
+    EXPECT_EQ(AssertionOf([&] { board.AttachGpioDaughter(17, 1, "", nullptr, IOSTD_2V5); }),
+              "Assertion failed: pMasterConn, file MainBoard, line 1363");
+    EXPECT_EQ(AssertionOf([&] { board.AttachHsmcDaughter(8, 2, ""); }),
+              "Assertion failed: pMasterConn, file MainBoard, line 1345");
+    EXPECT_EQ(AssertionOf([&] { board.AttachDdr3Sodimm(24, "", 1, 0, 0); }),
+              "Assertion failed: pMasterConn, file MainBoard, line 1305");
+}
+
+TEST(DaughterBoard, CardsWithoutATableEndInTheFactorysAssertion) {
+    ScriptedPlatform seam;
+    struct Case {
+        int id;
+        int line;
+    };
+    for (Case c : {Case{0, 431}, Case{5, 32}, Case{9, 211}, Case{38, 431}, Case{66, 431}, Case{200, 431}}) {
+        TDaughterBoard d;
+        EXPECT_EQ(AssertionOf([&] { d.CreateBoard(static_cast<uint8_t>(c.id), 30, 0, IOSTD_2V5, nullptr); }),
+                  "Assertion failed: 0, file DaughterBoard, line " + std::to_string(c.line))
+            << c.id;
+        EXPECT_FALSE(d.TryCreateBoard(static_cast<uint8_t>(c.id), 30, 0, IOSTD_2V5, nullptr));
+    }
+}
+
+TEST(DaughterBoard, AnOfferedCardWithoutATableFailsTheAttachInsteadOfEndingTheProgram) {
+    ScriptedPlatform seam;
+    TMainBoard board;
+    board.m_BoardId = 11;
+    board.AddConnector(Master("KAPPEL", CONNECTOR_KAPPEL, 6, 180));
+    TDaughterBoard d;
+    EXPECT_FALSE(d.TryCreateBoard(DAUGHTER_KAPPEL_DEFAULT, 11, 0, IOSTD_2V5, nullptr));
+    EXPECT_EQ(board.GetConnector(0)->GetPin(0)->GetDirection(), DIRECTION_BY_DAUGHTER);
+}
+
+namespace {
+
+// A hand-made card of the given type and slot count; nullptr entries are empty slots.
+std::unique_ptr<TDaughterBoard> Card(uint8_t type, std::initializer_list<const char*> names) {
+    auto d = std::make_unique<TDaughterBoard>();
+    int position = 1;
+    for (const char* n : names) {
+        d->AddPin(n ? new TPin(n, DIRECTION_INPUT, IOSTD_2V5, position, 0) : nullptr);
+        ++position;
+    }
+    d->SetType(type);
+    return d;
+}
+
+} // namespace
+
+TEST(UpdateMasterConnector, SlotToSlotWithPrefixAndTheMastersOwnStandard) {
+    std::unique_ptr<TConnector> master(Master("GPIO", CONNECTOR_GPIO40, 16, 4));
+    master->GetPin(0)->SetIoStandard(IOSTD_3V3_LVTTL);
+    master->GetPin(2)->SetDirection(DIRECTION_OUTPUT);
+    auto card = Card(CONNECTOR_GPIO40, {"D[0]", nullptr, "CLK"});
+    card->GetPin(0)->SetIsClock(1);
+    card->GetPin(0)->SetFrequencyText("50.0 MHz");
+    ASSERT_TRUE(card->UpdateMasterConnector(master.get(), "CAM_"));
+    const TPin* p0 = master->GetPin(0);
+    EXPECT_EQ(p0->GetName(), "CAM_D[0]");
+    EXPECT_EQ(p0->GetLocation(), "L1");
+    EXPECT_EQ(p0->GetIoStandard(), IOSTD_3V3_LVTTL); // the master fixes its standard
+    EXPECT_EQ(p0->GetDirection(), DIRECTION_INPUT);
+    EXPECT_EQ(p0->GetIndex(), 1);
+    EXPECT_EQ(p0->GetFrequencyText(), "50.0 MHz");
+    EXPECT_EQ(master->GetPin(1)->GetDirection(), DIRECTION_NONE); // empty card slot
+    EXPECT_EQ(master->GetPin(2)->GetDirection(), DIRECTION_OUTPUT);
+    EXPECT_EQ(master->GetPin(2)->GetIoStandard(), IOSTD_2V5);
+    EXPECT_EQ(master->GetPin(3)->GetDirection(), DIRECTION_NONE); // beyond the card, waiting for it
+    EXPECT_EQ(master->GetDaughterType(), CONNECTOR_GPIO40);
+}
+
+TEST(UpdateMasterConnector, BeyondTheCardAPinWithItsOwnDirectionKeepsIt) {
+    std::unique_ptr<TConnector> master(Master("DDR3", CONNECTOR_DDR3_SODIMM, 24, 3));
+    master->GetPin(2)->SetDirection(DIRECTION_OUTPUT);
+    master->GetPin(2)->SetName("EXTRA");
+    auto card = Card(CONNECTOR_DDR3_SODIMM, {"A", "B"});
+    ASSERT_TRUE(card->UpdateMasterConnector(master.get(), ""));
+    EXPECT_EQ(master->GetPin(0)->GetName(), "A");
+    EXPECT_EQ(master->GetPin(2)->GetName(), "EXTRA");
+    EXPECT_EQ(master->GetPin(2)->GetDirection(), DIRECTION_OUTPUT);
+}
+
+TEST(UpdateMasterConnector, LpcOnHpcAndHsmcOnKappel) {
+    std::unique_ptr<TConnector> hpc(Master("FMC", CONNECTOR_FMC_HPC, 20, 3));
+    auto lpc = Card(CONNECTOR_FMC_LPC, {"X", nullptr, "Z"});
+    ASSERT_TRUE(lpc->UpdateMasterConnector(hpc.get(), ""));
+    EXPECT_EQ(hpc->GetPin(2)->GetName(), "Z");
+    EXPECT_EQ(hpc->GetDaughterType(), CONNECTOR_FMC_LPC);
+
+    std::unique_ptr<TConnector> kappel(Master("KAPPEL", CONNECTOR_KAPPEL, 6, 180));
+    std::vector<const char*> names(160, nullptr);
+    names[159] = "H160"; // Kappel position 2
+    names[156] = "H157"; // Kappel position 3
+    auto hsmc = std::make_unique<TDaughterBoard>();
+    for (int i = 0; i < 160; ++i)
+        hsmc->AddPin(names[i] ? new TPin(names[i], DIRECTION_OUTPUT, IOSTD_2V5, i + 1, 0) : nullptr);
+    hsmc->SetType(CONNECTOR_HSMC);
+    ASSERT_TRUE(hsmc->UpdateMasterConnector(kappel.get(), "P_"));
+    EXPECT_EQ(kappel->GetPin(0)->GetDirection(), DIRECTION_NONE); // position 1 maps nowhere
+    EXPECT_EQ(kappel->GetPin(1)->GetName(), "P_H160");
+    EXPECT_EQ(kappel->GetPin(1)->GetIndex(), 160);
+    EXPECT_EQ(kappel->GetPin(1)->GetLocation(), "L2");
+    EXPECT_EQ(kappel->GetPin(2)->GetName(), "P_H157");
+    EXPECT_EQ(kappel->GetPin(3)->GetDirection(), DIRECTION_NONE); // maps to an empty card slot
+    EXPECT_EQ(kappel->ActivePinCount(), 2);
+}
+
+TEST(UpdateMasterConnector, OtherPairsAreABrokenRuleAfterTheTypeIsSet) {
+    ScriptedPlatform seam;
+    std::unique_ptr<TConnector> master(Master("GPIO", CONNECTOR_GPIO40, 16, 2));
+    auto card = Card(CONNECTOR_HSMC, {"A"});
+    EXPECT_EQ(AssertionOf([&] { card->UpdateMasterConnector(master.get(), ""); }),
+              "Assertion failed: 0, file DaughterBoard, line 962");
+    EXPECT_EQ(master->GetDaughterType(), CONNECTOR_HSMC);
+}

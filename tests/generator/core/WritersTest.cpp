@@ -1,0 +1,353 @@
+#include "core/FileIo.h"
+#include "core/MainBoard.h"
+#include "core/PinParsing.h"
+#include "core/Pinwright.h"
+#include "platform/testing/ScriptedPlatform.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <regex>
+
+using platform::testing::ScriptedPlatform;
+using testsupport::ReadFile;
+using testsupport::TempDir;
+
+namespace {
+
+const std::string kBanner = "#============================================================\r\n";
+const std::string kVBanner = "//=======================================================\r\n";
+const std::string kStars = "#**************************************************************\r\n";
+
+TConnector* Group(const char* name,
+                  std::initializer_list<std::tuple<const char*, const char*, uint8_t>> pins) {
+    auto* c = new TConnector(name, "", CONNECTOR_NONE, -1);
+    for (auto [n, loc, dir] : pins)
+        c->AddPin(new TPin(n, loc, dir, IOSTD_3V3_LVTTL, 0.0f));
+    return c;
+}
+
+void Dunmir(TMainBoard& b) {
+    b.m_BoardId = 30;
+    b.m_Family = "MAX 10 FPGA";
+    b.m_Device = "10M50DAF484C7G";
+    b.m_Package = "FBGA";
+    b.m_PinCount = 484;
+    b.m_SpeedGradeText = "7";
+}
+
+// Replaces the date between the first pair of quotes after key with <date>.
+std::string MaskDate(std::string text, const std::string& key, const std::regex& pattern) {
+    std::size_t at = text.find(key);
+    EXPECT_NE(at, std::string::npos);
+    std::size_t open = text.find('"', at);
+    std::size_t close = text.find('"', open + 1);
+    std::string date = text.substr(open + 1, close - open - 1);
+    EXPECT_TRUE(std::regex_match(date, pattern)) << date;
+    return text.replace(open + 1, close - open - 1, "<date>");
+}
+
+const std::regex
+    kQpfDate("[0-2][0-9]:[0-5][0-9]:[0-5][0-9] (January|February|March|April|May|June|July|August|"
+             "September|October|November|December) [0-3][0-9], [0-9]{4}");
+const std::regex
+    kQsfDate("[0-2][0-9]:[0-5][0-9]:[0-5][0-9] (JANUARY|FEBRUARY|MARCH|APRIL|MAY|JUNE|JULY|AUGUST|"
+             "SEPTEMBER|OCTOBER|NOVEMBER|DECEMBER) [0-3][0-9],[0-9]{4}");
+
+} // namespace
+
+TEST(WriteQpf, TheProjectFile) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TPinwright w;
+    ASSERT_TRUE(w.WriteQpf(dir.File("blink.qpf")));
+    EXPECT_EQ(MaskDate(ReadFile(dir.File("blink.qpf")), "DATE", kQpfDate),
+              "DATE = \"<date>\"\r\nQUARTUS_VERSION = \"16.0.0\"\r\n\r\n# Revisions\r\n\r\n"
+              "PROJECT_REVISION = \"blink\"\r\n");
+}
+
+TEST(WriteQsf, HeadGlobalsConnectorBlocksAndTail) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    Dunmir(b);
+    b.AddConnector(Group("KEY", {{"KEY[0]", "B8", DIRECTION_INPUT}, {"KEY[1]", "", DIRECTION_INPUT}}));
+    b.GetConnector(0)->GetPin(1)->SetIoStandard(IOSTD_3V3_SCHMITT);
+    b.AddConnector(Group("OFF", {{"X", "A1", DIRECTION_NONE}}));
+    auto* gpio = new TConnector("GPIO", "GPIO connect to Kamrel - 5M Pixel Camera", CONNECTOR_GPIO40, -1);
+    gpio->AddPin(new TPin("GPIOKAMREL_PIXCLK", "V10", DIRECTION_INPUT, IOSTD_3V3_LVTTL, 0.0f));
+    gpio->AddPin(nullptr);
+    gpio->AddPin(new TPin("W", "W10", DIRECTION_BY_DAUGHTER, IOSTD_3V3_LVTTL, 0.0f));
+    b.AddConnector(gpio);
+    TPinwright w;
+    ASSERT_TRUE(w.WriteQsf(&b, dir.File("blink.qsf")));
+    const std::string g = "set_global_assignment -name";
+    std::string expected =
+        kBanner + "# Build by Veltrax Pinwright\r\n" + kBanner + "\r\n" + g + " FAMILY \"MAX 10 FPGA\"\r\n" +
+        g + " DEVICE 10M50DAF484C7G\r\n" + g + " TOP_LEVEL_ENTITY \"blink\"\r\n" + g +
+        " ORIGINAL_QUARTUS_VERSION \"16.0.0\"\r\n" + g + " LAST_QUARTUS_VERSION \"16.0.0\"\r\n" + g +
+        " PROJECT_CREATION_TIME_DATE \"<date>\"\r\n" + g + " DEVICE_FILTER_PACKAGE FBGA\r\n" + g +
+        " DEVICE_FILTER_PIN_COUNT 484\r\n" + g + " DEVICE_FILTER_SPEED_GRADE 7\r\n" + g +
+        " SDC_FILE blink.sdc\r\n" +
+        // KEY: all standards first, then the locations; no location, no line
+        "\r\n" + kBanner + "# KEY\r\n" + kBanner +
+        "set_instance_assignment -name IO_STANDARD \"3.3-V LVTTL\" -to KEY[0]\r\n"
+        "set_instance_assignment -name IO_STANDARD \"3.3 V Schmitt Trigger\" -to KEY[1]\r\n"
+        "set_location_assignment PIN_B8 -to KEY[0]\r\n" +
+        // GPIO: name and caption; the pin still waiting for a card writes nothing
+        "\r\n" + kBanner + "# GPIO, GPIO connect to Kamrel - 5M Pixel Camera\r\n" + kBanner +
+        "set_instance_assignment -name IO_STANDARD \"3.3-V LVTTL\" -to GPIOKAMREL_PIXCLK\r\n"
+        "set_location_assignment PIN_V10 -to GPIOKAMREL_PIXCLK\r\n" +
+        "\r\n" + kBanner + "# End of pin assignments by Veltrax Pinwright\r\n" + kBanner + "\r\n";
+    EXPECT_EQ(MaskDate(ReadFile(dir.File("blink.qsf")), "PROJECT_CREATION_TIME_DATE", kQsfDate), expected);
+}
+
+TEST(WriteQsf, NoConnectorsNoFiltersAndADottedProjectName) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    b.m_BoardId = 30;
+    b.m_Family = "F";
+    b.m_Device = "D";
+    b.m_SpeedGrade = 6;
+    TPinwright w;
+    ASSERT_TRUE(w.WriteQsf(&b, dir.File("my.proj.qsf")));
+    std::string text = ReadFile(dir.File("my.proj.qsf"));
+    EXPECT_NE(text.find("TOP_LEVEL_ENTITY \"my.proj\"\r\n"), std::string::npos);
+    EXPECT_NE(text.find("DEVICE_FILTER_SPEED_GRADE 6\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("DEVICE_FILTER_PACKAGE"), std::string::npos);
+    EXPECT_EQ(text.find("DEVICE_FILTER_PIN_COUNT"), std::string::npos);
+    EXPECT_NE(text.find("SDC_FILE my.proj.sdc\r\n\r\n" + kBanner + "# End of pin"), std::string::npos);
+}
+
+TEST(WriteVerilog, EmptyModelGivesTheFrame) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    b.m_BoardId = 30;
+    TPinwright w;
+    ASSERT_TRUE(w.WriteVerilog(&b, dir.File("blink.v")));
+    EXPECT_EQ(ReadFile(dir.File("blink.v")),
+              "\r\n" + kVBanner + "//  This code is generated by Veltrax Pinwright\r\n" + kVBanner + "\r\n" +
+                  "module blink(\r\n);\r\n\r\n\r\n\r\n" + kVBanner + "//  REG/WIRE declarations\r\n" +
+                  kVBanner + "\r\n\r\n\r\n\r\n" + kVBanner + "//  Structural coding\r\n" + kVBanner +
+                  "\r\n\r\n" + "\r\nendmodule\r\n");
+}
+
+TEST(PortList, BusesCommentsAndNoCommaAfterTheLastPort) {
+    ScriptedPlatform seam;
+    TMainBoard b;
+    b.m_BoardId = 30;
+    b.AddConnector(Group("D", {{"D[3]", "A", DIRECTION_OUTPUT},
+                               {"D[0]", "B", DIRECTION_OUTPUT},
+                               {"D[7]", "C", DIRECTION_OUTPUT},
+                               {"CLOCK_50", "E", DIRECTION_INPUT}}));
+    auto* gpio = new TConnector("GPIO", "GPIO connect to None", CONNECTOR_GPIO40, -1);
+    gpio->AddPin(new TPin("Q", "F", DIRECTION_NONE, 8, 0.0f));
+    b.AddConnector(gpio);
+    EXPECT_EQ(b.GetPortList(), "\r\n\t//////////// D //////////\r\n"
+                               "\toutput\t\t     [7:0]\t\tD,\r\n"
+                               "\tinput \t\t          \t\tCLOCK_50\r\n"
+                               "\r\n\t//////////// GPIO, GPIO connect to None //////////\r\n");
+}
+
+TEST(PinParsing, PortsOfAConnector) {
+    ScriptedPlatform seam;
+    std::unique_ptr<TConnector> c(Group("K", {{"KEY[0]", "", DIRECTION_INPUT},
+                                              {"key[1]", "", DIRECTION_INPUT},
+                                              {"A]B[2", "", DIRECTION_INPUT},
+                                              {"A[2", "", DIRECTION_INPUT},
+                                              {"X[3]Y", "", DIRECTION_OUTPUT},
+                                              {"OFF", "", DIRECTION_NONE}}));
+    TPinParsing parsing;
+    parsing.Parse(c.get());
+    ASSERT_EQ(parsing.GetPortCount(), 4);
+    EXPECT_EQ(parsing.GetPortText(0), "input \t\t     [1:0]\t\tKEY");
+    EXPECT_EQ(parsing.GetPortText(1), "input \t\t          \t\tA]B[2");
+    EXPECT_EQ(parsing.GetPortText(2), "input \t\t          \t\tA[2");
+    EXPECT_EQ(parsing.GetPortText(3), "output\t\t     [3:3]\t\tX");
+}
+
+TEST(PinParsing, ClashesAreReportedNotFatalWhenTried) {
+    ScriptedPlatform seam;
+    struct Case {
+        std::vector<std::tuple<const char*, const char*, uint8_t>> pins;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{{"LED", "", DIRECTION_OUTPUT}, {"LED", "", DIRECTION_OUTPUT}}, "LED"},
+        {{{"D[0]", "", DIRECTION_OUTPUT}, {"D[1]", "", DIRECTION_INPUT}},
+         "Connector D[1]:1 has an unmathced pin direction"},
+        {{{"S", "", DIRECTION_OUTPUT}, {"S[4]", "", DIRECTION_INPUT}},
+         "Connector S[4]:1 has an unmathced pin direction"},
+        {{{"X[a]", "", DIRECTION_OUTPUT}}, "'a' is not a valid integer value"},
+    };
+    for (const Case& c : cases) {
+        TConnector conn("C", "", CONNECTOR_NONE, -1);
+        for (auto [n, loc, dir] : c.pins)
+            conn.AddPin(new TPin(n, loc, dir, 8, 0.0f));
+        TPinParsing parsing;
+        std::string message;
+        EXPECT_FALSE(parsing.TryParse(&conn, message));
+        EXPECT_EQ(message, c.message);
+    }
+}
+
+TEST(WriteSdc, SkeletonAndClockLines) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    b.m_BoardId = 30;
+    auto* clk = Group("CLOCK", {{"MAX10_CLK1_50", "P11", DIRECTION_INPUT},
+                                {"P20", "A", DIRECTION_NONE},
+                                {"NOCLOCK", "B", DIRECTION_INPUT}});
+    clk->GetPin(0)->SetIsClock(1);
+    clk->GetPin(0)->SetFrequencyText("50.0 MHz");
+    clk->GetPin(0)->SetPeriod(20);
+    clk->GetPin(1)->SetIsClock(1);
+    clk->GetPin(1)->SetPeriod(20);
+    clk->GetPin(2)->SetIsClock(1);
+    b.AddConnector(clk);
+    TPinwright w;
+    ASSERT_TRUE(w.WriteSdc(&b, dir.File("blink.sdc")));
+    std::string expected =
+        kStars + "# This .sdc file is created by Veltrax Tool.\r\n" +
+        "# Users are recommended to modify this file to match users logic.\r\n" + kStars + "\r\n" + kStars +
+        "# Create Clock\r\n" + kStars +
+        "create_clock -period \"50.0 MHz\" [get_ports MAX10_CLK1_50]\r\n"
+        "create_clock -period 20.000ns [get_ports P20]\r\n"
+        "\r\n" +
+        kStars + "# Create Generated Clock\r\n" + kStars + "derive_pll_clocks\r\n\r\n\r\n\r\n" + kStars +
+        "# Set Clock Latency\r\n" + kStars + "\r\n\r\n\r\n" + kStars + "# Set Clock Uncertainty\r\n" +
+        kStars + "derive_clock_uncertainty\r\n\r\n\r\n\r\n" + kStars + "# Set Input Delay\r\n" + kStars +
+        "\r\n\r\n\r\n" + kStars + "# Set Output Delay\r\n" + kStars + "\r\n\r\n\r\n";
+    for (const char* h : {"# Set Clock Groups\r\n", "# Set False Path\r\n", "# Set Multicycle Path\r\n",
+                          "# Set Maximum Delay\r\n", "# Set Minimum Delay\r\n", "# Set Input Transition\r\n",
+                          "# Set Load\r\n"})
+        expected += kStars + h + kStars + "\r\n\r\n\r\n";
+    EXPECT_EQ(ReadFile(dir.File("blink.sdc")), expected);
+}
+
+TEST(WritePinReport, HeadListAndTables) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    b.m_BoardId = 30;
+    b.AddConnector(Group("LED", {{"LEDR[0]", "A8", DIRECTION_OUTPUT}, {"OFF", "A9", DIRECTION_NONE}}));
+    auto* gpio = new TConnector("GPIO", "GPIO connect to GPIO Default", CONNECTOR_GPIO40, -1);
+    auto* p = new TPin("X_GPIO[5]", "V7", DIRECTION_INOUT, IOSTD_3V3_LVTTL, 0.0f);
+    p->SetIndex(7);
+    gpio->AddPin(p);
+    gpio->AddPin(new TPin("$REFCLK", "W7", DIRECTION_INPUT, IOSTD_3V3_LVTTL, 0.0f));
+    gpio->SetDaughterType(CONNECTOR_GPIO40);
+    b.AddConnector(gpio);
+    TPinwright w;
+    ASSERT_TRUE(w.WritePinReport(&b, dir.File("blink.htm")));
+    auto cell = [](const char* tag, const std::string& text, bool khaki = false) {
+        return std::string("   <") + tag + " align=\"left\"" + (khaki ? " bgcolor=\"Khaki\"" : "") + ">" +
+               text + "</" + tag + ">\r\n";
+    };
+    std::string head = cell("th", "Name", true) + cell("th", "Location", true) +
+                       cell("th", "Direction", true) + cell("th", "Standard", true);
+    std::string expected =
+        "<html>\r\n<body>\r\n<h1 align=\"center\">Dunmir Kit Configuration</h1>\r\n<br />\r\n<br />\r\n"
+        "<h2 align=\"left\">Pin Assignments:</h2>\r\n<ul>\r\n"
+        "<a href=\"#LED\"><li>LED</li></a>\r\n<br />\r\n<a href=\"#GPIO\"><li>GPIO</li></a>\r\n<br "
+        "/>\r\n</ul>\r\n"
+        "<br />\r\n<br />\r\n<br />\r\n<h2 align=\"left\">Pin Assignment Table:</h2>\r\n"
+        "<h2><a name=\"LED\"></a></h2><table border=\"3\">\r\n<caption  align=\"left\">LED</caption>\r\n"
+        "<br />\r\n<br />\r\n<tr>\r\n" +
+        head + "</tr>\r\n<tr>\r\n" + cell("td", "LEDR[0]") + cell("td", "A8") + cell("td", "output") +
+        cell("td", "3.3-V LVTTL") + "</tr>\r\n</table>\r\n" +
+        "<h2><a name=\"GPIO\"></a></h2><table border=\"3\">\r\n"
+        "<caption  align=\"left\">GPIO connect to GPIO Default</caption>\r\n<br />\r\n<br />\r\n<tr>\r\n" +
+        head + cell("th", "GPIO Pin Index", true) + "</tr>\r\n<tr>\r\n" + cell("td", "X_GPIO[5]") +
+        cell("td", "V7") + cell("td", "inout ") + cell("td", "3.3-V LVTTL") + cell("td", "7") +
+        "</tr>\r\n<tr>\r\n" + cell("td", "$REFCLK") + cell("td", "-") + cell("td", "-") + cell("td", "-") +
+        cell("td", "-1") + "</tr>\r\n</table>\r\n</body>\r\n</html>\r\n";
+    EXPECT_EQ(ReadFile(dir.File("blink.htm")), expected);
+}
+
+TEST(FmcPinLabel, RowsWithoutI) {
+    EXPECT_EQ(FmcPinLabel(1), "A1");
+    EXPECT_EQ(FmcPinLabel(40), "A40");
+    EXPECT_EQ(FmcPinLabel(41), "B1");
+    EXPECT_EQ(FmcPinLabel(82), "C2");
+    EXPECT_EQ(FmcPinLabel(90), "C10");
+    EXPECT_EQ(FmcPinLabel(361), "K1");
+    EXPECT_EQ(FmcPinLabel(400), "K40");
+}
+
+TEST(Generate, StopsAtTheFirstWriterThatFails) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    Dunmir(b);
+    std::filesystem::create_directory(dir.File("blink.qsf")); // a folder where the .qsf should go
+    TPinwright w;
+    EXPECT_FALSE(w.Generate(&b, dir.File("blink.qpf")));
+    ASSERT_EQ(seam.Boxes().size(), 2u);
+    EXPECT_EQ(seam.Boxes()[0].text.rfind("Cannot create file \"" + dir.File("blink.qsf") + "\".", 0), 0u);
+    EXPECT_EQ(seam.Boxes()[1].text, "Failed to create file blink.qsf");
+    EXPECT_EQ(seam.Boxes()[1].icon, platform::Icon::Error);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("blink.qpf")));
+    for (const char* f : {"blink.v", "blink.sdc", "blink.htm"})
+        EXPECT_FALSE(std::filesystem::exists(dir.File(f))) << f;
+}
+
+TEST(Generate, AShortWriteIsAFailure) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    Dunmir(b);
+    TPinwright w;
+    fileio::LimitWritesForTesting(10);
+    EXPECT_FALSE(w.WriteQpf(dir.File("blink.qpf")));
+    fileio::LimitWritesForTesting(std::string::npos);
+    EXPECT_EQ(seam.Boxes().back().text, "Failed to create file blink.qpf");
+    fileio::LimitWritesForTesting(100);
+    EXPECT_FALSE(w.WritePinReport(&b, dir.File("blink.htm")));
+    fileio::LimitWritesForTesting(std::string::npos);
+}
+
+TEST(Generate, UserMadeNameClashesAreRefusedBeforeAnyFile) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    Dunmir(b);
+    b.AddConnector(Group("A", {{"GPIO[0]", "A1", DIRECTION_INOUT}}));
+    b.AddConnector(Group("B", {{"gpio[1]", "A2", DIRECTION_INOUT}}));
+    TPinwright w;
+    EXPECT_FALSE(w.Generate(&b, dir.File("blink.qpf")));
+    ASSERT_EQ(seam.Boxes().size(), 1u);
+    EXPECT_EQ(seam.Boxes()[0].text, "Pin name gpio is used by both A and B.");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+
+    TMainBoard c;
+    Dunmir(c);
+    c.AddConnector(Group("P", {{"P[1]X", "A1", DIRECTION_INOUT}, {"P[2]Y", "A2", DIRECTION_INPUT}}));
+    EXPECT_FALSE(w.Generate(&c, dir.File("blink.qpf")));
+    EXPECT_EQ(seam.Boxes().back().text, "Connector P[2]:1 has an unmathced pin direction");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+}
+
+TEST(ExportVerilogModules, BoardsWithoutModulesSucceed) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    b.m_BoardId = 30;
+    TPinwright w;
+    EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+    EXPECT_TRUE(seam.Boxes().empty());
+}
+
+TEST(ExportResource, WritesTheBytesOrFails) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    seam.SetResource("EXT_PLL_CTRL_VERILOG", "module ext_pll_ctrl();\r\nendmodule\r\n");
+    TPinwright w;
+    EXPECT_TRUE(w.ExportResource(dir.File("EXT_PLL_CTRL.v"), "ext_pll_ctrl_verilog"));
+    EXPECT_EQ(ReadFile(dir.File("EXT_PLL_CTRL.v")), "module ext_pll_ctrl();\r\nendmodule\r\n");
+    EXPECT_FALSE(w.ExportResource(dir.File("x.v"), "NO_SUCH"));
+}
