@@ -1,0 +1,33 @@
+// The 4.3-inch LCD card with its touch panel.
+
+#include "cards/CardTables.h"
+#include "cards/GpioHeaderCard.h"
+
+namespace {
+
+constexpr CardPin kSpindoPins[] = {
+    {1, "SPINDO_ADC_PENIRQ_n", DIRECTION_INPUT}, {2, "SPINDO_ADC_DOUT", DIRECTION_INPUT},
+    {3, "SPINDO_ADC_BUSY", DIRECTION_INPUT},     {4, "SPINDO_ADC_DIN", DIRECTION_OUTPUT},
+    {5, "SPINDO_ADC_DCLK", DIRECTION_OUTPUT},    {6, "SPINDO_B[3]", DIRECTION_OUTPUT},
+    {7, "SPINDO_B[2]", DIRECTION_OUTPUT},        {8, "SPINDO_B[1]", DIRECTION_OUTPUT},
+    {9, "SPINDO_B[0]", DIRECTION_OUTPUT},        {10, "SPINDO_NCLK", DIRECTION_OUTPUT},
+    {13, "SPINDO_DEN", DIRECTION_OUTPUT},        {14, "SPINDO_HD", DIRECTION_OUTPUT},
+    {15, "SPINDO_VD", DIRECTION_OUTPUT},         {16, "SPINDO_B[4]", DIRECTION_OUTPUT},
+    {17, "SPINDO_B[5]", DIRECTION_OUTPUT},       {18, "SPINDO_B[6]", DIRECTION_OUTPUT},
+    {19, "SPINDO_B[7]", DIRECTION_OUTPUT},       {20, "SPINDO_G[0]", DIRECTION_OUTPUT},
+    {21, "SPINDO_G[1]", DIRECTION_OUTPUT},       {22, "SPINDO_G[2]", DIRECTION_OUTPUT},
+    {23, "SPINDO_G[3]", DIRECTION_OUTPUT},       {24, "SPINDO_G[4]", DIRECTION_OUTPUT},
+    {25, "SPINDO_G[5]", DIRECTION_OUTPUT},       {26, "SPINDO_G[6]", DIRECTION_OUTPUT},
+    {27, "SPINDO_G[7]", DIRECTION_OUTPUT},       {28, "SPINDO_R[0]", DIRECTION_OUTPUT},
+    {31, "SPINDO_R[1]", DIRECTION_OUTPUT},       {32, "SPINDO_R[2]", DIRECTION_OUTPUT},
+    {33, "SPINDO_R[3]", DIRECTION_OUTPUT},       {34, "SPINDO_R[4]", DIRECTION_OUTPUT},
+    {35, "SPINDO_R[5]", DIRECTION_OUTPUT},       {36, "SPINDO_R[6]", DIRECTION_OUTPUT},
+    {37, "SPINDO_R[7]", DIRECTION_OUTPUT},       {38, "SPINDO_GREST", DIRECTION_OUTPUT},
+    {39, "SPINDO_SCEN", DIRECTION_OUTPUT},       {40, "SPINDO_SDA", DIRECTION_INOUT},
+};
+
+} // namespace
+
+void FillCardSpindoPins(TConnector* conn, uint8_t ioStandard) {
+    AppendCardPins(conn, kSpindoPins, GPIO_PIN_NUM, ioStandard);
+}
