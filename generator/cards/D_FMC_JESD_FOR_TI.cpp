@@ -66,7 +66,7 @@ constexpr FmcRow kRows[] = {
     {'D', 26, "D26", DIRECTION_INOUT, IOSTD_2V5, 0x01},
     {'E', 18, "OVRB", DIRECTION_INPUT, IOSTD_2V5, 0x01},
     {'E', 19, "E19", DIRECTION_INOUT, IOSTD_2V5, 0x01},
-    // F1 and H35 are the positions the ADC34J45 board exchanges; each keeps its own name.
+    // F1 and H35 are named after their positions: one name for both would give two ports of one name.
     {'F', 1, "F1", DIRECTION_INPUT, IOSTD_2V5, 0x01},
     {'F', 7, "K20", DIRECTION_INOUT, IOSTD_2V5, 0x01},
     {'F', 8, "K23", DIRECTION_INOUT, IOSTD_2V5, 0x01},

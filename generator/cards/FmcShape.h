@@ -69,7 +69,7 @@ struct FmcStandardFill {
     bool withTransceivers;
     uint8_t ioStandard; // for rows flagged as user I/O
     bool lowPinCount;   // rows C, D, G and H only
-    bool rowKFilter;    // K4 to K38 only where the distance from K4 is 2 modulo 3
+    bool rowKFilter;    // K4 to K38 empty, but where the distance from K4 is 2 modulo 3
 };
 void AppendFmcStandardPins(TConnector* conn, const FmcSlots& slots, const FmcStandardFill& fill);
 
