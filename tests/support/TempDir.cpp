@@ -1,5 +1,6 @@
 #include "TempDir.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -37,6 +38,25 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 std::string BuildDir() {
     const char* dir = std::getenv("PW_BUILD_DIR");
     return dir ? dir : std::filesystem::temp_directory_path().string();
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+bool IverilogAccepts(const std::string& path, std::string& output) {
+    std::string command = "iverilog -o /dev/null '" + path + "' 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        output = "cannot run iverilog";
+        return false;
+    }
+    char buffer[256];
+    output.clear();
+    while (fgets(buffer, sizeof buffer, pipe) != nullptr)
+        output += buffer;
+    int status = pclose(pipe);
+    return status == 0;
 }
 
 } // namespace testsupport

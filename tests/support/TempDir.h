@@ -28,3 +28,10 @@ void WriteFile(const std::string& path, const std::string& bytes);
 std::string BuildDir();
 
 } // namespace testsupport
+
+namespace testsupport {
+
+// Runs iverilog on a Verilog file; true when it accepts it. Its messages go to output.
+bool IverilogAccepts(const std::string& path, std::string& output);
+
+} // namespace testsupport

@@ -259,3 +259,60 @@ TEST(UpdateMasterConnector, OtherPairsAreABrokenRuleAfterTheTypeIsSet) {
               "Assertion failed: 0, file DaughterBoard, line 962");
     EXPECT_EQ(master->GetDaughterType(), CONNECTOR_HSMC);
 }
+
+TEST(AttachGpioDaughter, KamrelOnTheDunmirHeaderKeepsTheMastersStandard) {
+    ScriptedPlatform seam;
+    TMainBoard board;
+    board.m_BoardId = 30;
+    auto* gpio = Master("GPIO", CONNECTOR_GPIO40, 16, 40);
+    for (int i = 0; i < 40; ++i)
+        gpio->GetPin(i)->SetIoStandard(IOSTD_3V3_LVTTL);
+    gpio->GetPin(0)->SetLocation("V10");
+    board.AddConnector(gpio);
+    ASSERT_TRUE(board.AttachGpioDaughter(16, DAUGHTER_KAMREL, "GPIO", nullptr, IOSTD_2V5));
+    const TPin* first = gpio->GetPin(0);
+    EXPECT_EQ(first->GetName(), "GPIOKAMREL_PIXCLK");
+    EXPECT_EQ(first->GetLocation(), "V10");
+    EXPECT_EQ(first->GetDirection(), DIRECTION_INPUT);
+    EXPECT_EQ(gpio->ActivePinCount(), 21);
+    for (int i = 0; i < 40; ++i) {
+        if (gpio->GetPin(i)->IsActive()) {
+            EXPECT_EQ(gpio->GetPin(i)->GetIoStandard(), IOSTD_3V3_LVTTL) << i;
+        }
+    }
+    EXPECT_EQ(gpio->GetPin(10)->GetDirection(), DIRECTION_NONE);
+}
+
+TEST(CreateBoard, GpioDefaultNamingStyleByMainBoard) {
+    ScriptedPlatform seam;
+    struct Case {
+        uint8_t board;
+        const char* first;
+    };
+    for (Case c : {Case{30, "GPIO[0]"}, Case{1, "GPIO_CLKIN[0]"}, Case{2, "GPIO_CLKIN[0]"}, Case{4, "GPIO_CLKIN[0]"},
+                   Case{6, "GPIO_CLKIN[0]"}, Case{3, "GPIO[0]"}}) {
+        TDaughterBoard d;
+        d.CreateBoard(DAUGHTER_GPIO_DEFAULT, c.board, 0, IOSTD_3V3_LVTTL, nullptr);
+        EXPECT_EQ(d.GetPin(0)->GetName(), c.first) << int(c.board);
+        EXPECT_EQ(d.GetName(), "GPIO Default");
+        EXPECT_EQ(d.GetCaption(), "GPIO Default Pin Name");
+        EXPECT_EQ(d.GetType(), CONNECTOR_GPIO40);
+    }
+    TDaughterBoard named;
+    named.CreateBoard(DAUGHTER_GPIO_DEFAULT, 30, 0, IOSTD_3V3_LVTTL, "LED");
+    EXPECT_EQ(named.GetPin(0)->GetName(), "LED[0]");
+    EXPECT_EQ(named.ActivePinCount(), 36);
+}
+
+TEST(CreateBoard, CallersStandardIsReplacedOnSomeBoards) {
+    ScriptedPlatform seam;
+    struct Case {
+        uint8_t board;
+        uint8_t standard;
+    };
+    for (Case c : {Case{9, IOSTD_3V0_PCI_X}, Case{29, IOSTD_2V5}, Case{30, IOSTD_3V3_LVTTL}}) {
+        TDaughterBoard d;
+        d.CreateBoard(DAUGHTER_KAMREL, c.board, 0, IOSTD_3V3_LVTTL, nullptr);
+        EXPECT_EQ(d.GetPin(0)->GetIoStandard(), c.standard) << int(c.board);
+    }
+}
