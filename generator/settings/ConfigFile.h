@@ -1,0 +1,42 @@
+#pragma once
+// The settings files: a .cfg file is a record's bytes and nothing else. One reader
+// and one writer serve every settings class.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <sys/types.h>
+
+namespace configfile {
+
+// Fills record (size bytes) from path when the file exists and its length is
+// exactly size; otherwise false, record untouched, nothing shown.
+bool Load(const std::string& path, uint8_t* record, std::size_t size);
+
+// Writes record to path; on failure shows "Failed to create file." or
+// "Failed to write file." in an error box and returns false.
+bool Save(const std::string& path, const uint8_t* record, std::size_t size);
+
+enum class WriteResult { Ok, CreateFailed, ShortWrite };
+
+// Writes bytes to a temporary file beside path and renames it over path, so a
+// failed write never destroys what path held before. Shows nothing.
+WriteResult WriteReplacing(const std::string& path, const void* bytes, std::size_t size);
+
+// <program folder>default.cfg: one file for every board.
+std::string DefaultConfigPath();
+
+// The .cfg save dialog in lastFolder proposing "<projectName>.cfg"; it asks before
+// replacing a file, so a settings save never overwrites a project file unasked.
+// A chosen path moves lastFolder to its folder, before the file is touched.
+// Returns the path, or "" on Cancel (lastFolder unchanged).
+std::string AskSavePath(std::string& lastFolder, const std::string& projectName);
+// The .cfg open dialog in lastFolder; otherwise as AskSavePath.
+std::string AskLoadPath(std::string& lastFolder);
+
+// The one write of a save, replaceable so that tests can cut it short.
+using WriteFunction = ssize_t (*)(int fd, const void* bytes, std::size_t size);
+// Installs f (nullptr: the system's write) and returns the previous one.
+WriteFunction SetWriteFunction(WriteFunction f);
+
+} // namespace configfile
