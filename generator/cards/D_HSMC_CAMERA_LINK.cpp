@@ -1,0 +1,101 @@
+// Camera Link receiver card; its two 27-member buses have no member 23.
+
+#include "CardTables.h"
+#include "HsmcLayoutB.h"
+
+using namespace hsmcb;
+
+namespace {
+
+// clang-format off
+constexpr CardPin kCameraLinkPins[] = {
+    {39, "RX_BASE[0]", kIn},
+    {40, "RX_BASE[1]", kIn},
+    {41, "RX_BASE[2]", kIn},
+    {43, "RX_BASE[3]", kIn},
+    {47, "RX_BASE[4]", kIn},
+    {49, "RX_BASE[5]", kIn},
+    {53, "RX_BASE[6]", kIn},
+    {42, "RX_BASE[7]", kIn},
+    {44, "RX_BASE[8]", kIn},
+    {48, "RX_BASE[9]", kIn},
+    {50, "RX_BASE[10]", kIn},
+    {55, "RX_BASE[11]", kIn},
+    {54, "RX_BASE[12]", kIn},
+    {56, "RX_BASE[13]", kIn},
+    {60, "RX_BASE[14]", kIn},
+    {62, "RX_BASE[15]", kIn},
+    {59, "RX_BASE[16]", kIn},
+    {66, "RX_BASE[17]", kIn},
+    {61, "RX_BASE[18]", kIn},
+    {65, "RX_BASE[19]", kIn},
+    {67, "RX_BASE[20]", kIn},
+    {71, "RX_BASE[21]", kIn},
+    {85, "RX_BASE[22]", kIn},
+    {83, "RX_BASE[24]", kIn},
+    {79, "RX_BASE[25]", kIn},
+    {77, "RX_BASE[26]", kIn},
+    {73, "RX_BASE[27]", kIn},
+    {78, "RXCC[1]", kOut},
+    {74, "RXCC[2]", kOut},
+    {72, "RXCC[3]", kOut},
+    {68, "RXCC[4]", kOut},
+    {80, "RXCC_EN", kOut},
+    {84, "RXSERTFG_EN", kOut},
+    {86, "RXSERTFG", kIn},
+    {89, "RX_FULL14_HSMC", kIn},
+    {90, "RXSERTC", kOut},
+    {126, "RX_MEDIUM[0]", kIn},
+    {91, "RX_MEDIUM[1]", kIn},
+    {95, "RX_MEDIUM[2]", kIn},
+    {97, "RX_MEDIUM[3]", kIn},
+    {101, "RX_MEDIUM[4]", kIn},
+    {103, "RX_MEDIUM[5]", kIn},
+    {107, "RX_MEDIUM[6]", kIn},
+    {109, "RX_MEDIUM[7]", kIn},
+    {113, "RX_MEDIUM[8]", kIn},
+    {115, "RX_MEDIUM[9]", kIn},
+    {119, "RX_MEDIUM[10]", kIn},
+    {121, "RX_MEDIUM[11]", kIn},
+    {125, "RX_MEDIUM[12]", kIn},
+    {127, "RX_MEDIUM[13]", kIn},
+    {131, "RX_MEDIUM[14]", kIn},
+    {133, "RX_MEDIUM[15]", kIn},
+    {137, "RX_MEDIUM[16]", kIn},
+    {139, "RX_MEDIUM[17]", kIn},
+    {143, "RX_MEDIUM[18]", kIn},
+    {145, "RX_MEDIUM[19]", kIn},
+    {151, "RX_MEDIUM[20]", kIn},
+    {149, "RX_MEDIUM[21]", kIn},
+    {155, "RX_MEDIUM[22]", kIn},
+    {157, "RX_MEDIUM[24]", kIn},
+    {134, "RX_MEDIUM[25]", kIn},
+    {132, "RX_MEDIUM[26]", kIn},
+    {128, "RX_MEDIUM[27]", kIn},
+    {92, "RXSERTC_EN", kOut},
+    {96, "RXCLK_BASE", kIn},
+    {98, "RXCLK_FULL", kIn},
+    {102, "RX2SERTC_EN", kOut},
+    {104, "RX2SERTFG", kIn},
+    {108, "RX2SERTFG_EN", kOut},
+    {110, "RX2CC[1]", kOut},
+    {114, "RX2CC[2]", kOut},
+    {116, "RX2CC[3]", kOut},
+    {120, "RX2CC[4]", kOut},
+    {122, "RX2CC_EN", kOut},
+    {138, "RX2SERTC", kOut},
+    {140, "RX_FULL9_HSMC", kIn},
+    {144, "RX_FULL10_HSMC", kIn},
+    {146, "RX_FULL11_HSMC", kIn},
+    {150, "RX_FULL12_HSMC", kIn},
+    {152, "RX_FULL13_HSMC", kIn},
+    {156, "RXCLK_MEDIUM", kIn},
+    {158, "RX_FULL27_HSMC", kIn},
+};
+// clang-format on
+
+} // namespace
+
+void FillCardCameraLinkPins(TConnector* conn) {
+    AppendHsmcPinSets(conn, {{kCameraLinkPins, IOSTD_2V5}});
+}
