@@ -3,6 +3,7 @@
 #include "FileIo.h"
 #include "HtmlGenerator.h"
 #include "PinParsing.h"
+#include "settings/ConfigForvik.h"
 #include "platform/DateText.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
@@ -264,6 +265,12 @@ SdcFlags FlagsOf(TMainBoard* board) {
     }
     case 25:
         f.vga = board->m_YarrinConfig.U8(140) == 1;
+        break;
+    case 32:
+        if (const auto* forvik = dynamic_cast<const TConfigForvik*>(board->m_pConfigBoard)) {
+            const auto& r = forvik->Config;
+            f = {r.U8(r.bVGA) == 1, r.U8(r.bSDRAM) == 1, r.U8(r.bAudio) == 1, r.U8(r.bVideoIn) == 1};
+        }
         break;
     default:
         break;

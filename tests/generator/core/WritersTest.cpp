@@ -2,6 +2,7 @@
 #include "core/MainBoard.h"
 #include "core/PinParsing.h"
 #include "core/Pinwright.h"
+#include "settings/ConfigForvik.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
@@ -350,4 +351,20 @@ TEST(ExportResource, WritesTheBytesOrFails) {
     EXPECT_TRUE(w.ExportResource(dir.File("EXT_PLL_CTRL.v"), "ext_pll_ctrl_verilog"));
     EXPECT_EQ(ReadFile(dir.File("EXT_PLL_CTRL.v")), "module ext_pll_ctrl();\r\nendmodule\r\n");
     EXPECT_FALSE(w.ExportResource(dir.File("x.v"), "NO_SUCH"));
+}
+
+TEST(SdcBoardClocks, ForvikReadsItsSettingsObject) {
+    ScriptedPlatform seam;
+    TConfigForvik forvik;
+    forvik.Config.SetU8(TConfigForvik::FORVIK_CONFIG::bSDRAM, 1);
+    TMainBoard b;
+    b.m_BoardId = 32;
+    b.m_pConfigBoard = &forvik;
+    TPinwright w;
+    EXPECT_EQ(w.GetSdcBoardClocks(&b), "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n\r\n");
+    EXPECT_EQ(w.GetSdcInputDelays(&b), "");
+    EXPECT_EQ(w.GetSdcOutputDelays(&b), "");
+    b.m_BoardId = 30;
+    EXPECT_EQ(w.GetSdcBoardClocks(&b), "");
+    EXPECT_EQ(w.GetSdcJtagClock(&b), "");
 }
