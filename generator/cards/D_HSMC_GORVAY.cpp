@@ -7,6 +7,7 @@ namespace {
 
 // The I2C pair at 33, 34 takes the general standard, every other pin is 2.5 V.
 // Flag byte 1 marks the four I2C pins.
+// clang-format off
 constexpr HsmcPin kRows[] = {
     {33, "HC_I2C_SDAT", DIRECTION_INOUT, kArgIo, 1},
     {34, "HC_I2C_SCLK", DIRECTION_OUTPUT, kArgIo, 1},
@@ -93,6 +94,7 @@ constexpr HsmcPin kRows[] = {
     {157, "HC_ADC_DCLK", DIRECTION_OUTPUT, IOSTD_2V5},
     {158, "HC_TX_CLK", DIRECTION_INPUT, IOSTD_2V5},
 };
+// clang-format on
 
 } // namespace
 

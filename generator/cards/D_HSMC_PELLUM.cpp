@@ -6,6 +6,7 @@
 namespace {
 
 // The I2C pair takes the general standard, every other pin is 2.5 V.
+// clang-format off
 constexpr HsmcPin kRows[] = {
     {33, "SDA", DIRECTION_INOUT, kArgIo},
     {34, "SCL", DIRECTION_OUTPUT, kArgIo},
@@ -92,6 +93,7 @@ constexpr HsmcPin kRows[] = {
     {157, "FPGA_CLK_B_N", DIRECTION_INOUT, IOSTD_2V5},
     {158, "ADB_DCO", DIRECTION_INPUT, IOSTD_2V5},
 };
+// clang-format on
 
 } // namespace
 

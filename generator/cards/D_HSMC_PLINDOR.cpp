@@ -6,6 +6,7 @@
 namespace {
 
 // The I2C pair takes the table's standard, every other pin is 2.5 V.
+// clang-format off
 constexpr HsmcPin kRows[] = {
     {33, "PLINDOR_SDA", DIRECTION_INOUT, kArgIo},
     {34, "PLINDOR_SCL", DIRECTION_OUTPUT, kArgIo},
@@ -91,6 +92,7 @@ constexpr HsmcPin kRows[] = {
     {156, "MICTOR_CLK", DIRECTION_INPUT, IOSTD_2V5},
     {157, "TR_CLK", DIRECTION_OUTPUT, IOSTD_2V5},
 };
+// clang-format on
 
 } // namespace
 

@@ -11,6 +11,7 @@ constexpr HsmcLaneNames kLanes = {"SATA_HSM_TX_P[%d]", "SATA_HSM_RX_P[%d]", "SAT
 
 // "SATA_TX_LED_R[3]" sits at 111, where the connector has no signal: the attach drops it
 // on every master connector without a pin there.
+// clang-format off
 constexpr HsmcPin kRows[] = {
     {33, "SATA_HSM_SDA", DIRECTION_INOUT, kArgIo},
     {34, "SATA_HSM_SCL", DIRECTION_OUTPUT, kArgIo},
@@ -66,6 +67,7 @@ constexpr HsmcPin kRows[] = {
     {158, "SATA_CLK_N", DIRECTION_INPUT, IOSTD_LVDS},
     {160, "SATA_HSM_PSNTn", DIRECTION_INPUT, IOSTD_2V5},
 };
+// clang-format on
 
 } // namespace
 

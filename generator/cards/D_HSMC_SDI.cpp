@@ -6,6 +6,7 @@
 namespace {
 
 // Channel 2 sits on lane 1, channel 1 on lane 0.
+// clang-format off
 constexpr HsmcPin kRows[] = {
     {25, "SDI_TX_P[2]", DIRECTION_OUTPUT, kArgXcvr},
     {26, "SDI_EQOUT_P[2]", DIRECTION_INPUT, kArgXcvr},
@@ -60,6 +61,7 @@ constexpr HsmcPin kRows[] = {
     {158, "SDI_HSMC_CLK_N", DIRECTION_INPUT, IOSTD_LVDS},
     {160, "SDI_PSNTn", DIRECTION_OUTPUT, IOSTD_2V5},
 };
+// clang-format on
 
 } // namespace
 

@@ -6,6 +6,7 @@
 namespace {
 
 // Only the p halves of the lanes and LVDS pairs; their n positions stay empty.
+// clang-format off
 constexpr HsmcPin kRows[] = {
     {13, "XCVR_TX4p", DIRECTION_OUTPUT, kArgXcvr},
     {14, "XCVR_RX4p", DIRECTION_INPUT, kArgXcvr},
@@ -91,6 +92,7 @@ constexpr HsmcPin kRows[] = {
     {157, "SFP_LOS[7]", DIRECTION_INPUT, IOSTD_2V5},
     {160, "SFP_PSNTn", DIRECTION_INPUT, IOSTD_2V5},
 };
+// clang-format on
 
 } // namespace
 
