@@ -49,7 +49,7 @@ void FillCardPellumPins(TConnector* conn, uint8_t ioStandard);
 void FillCardTurvinHsmcPins(TConnector* conn, uint8_t ioStandard);
 void FillCardGorvayPins(TConnector* conn, uint8_t ioStandard);
 void FillCardBrisselHsmcPins(TConnector* conn, uint8_t ioStandard, uint8_t mainBoardId);
-void FillCardHsmcDebugPins(TConnector* conn, uint8_t mainBoardId);
+void FillCardHsmcDebugPins(TConnector* conn, int mainBoardId);
 void FillCardHsmcLoopbackPins(TConnector* conn, bool withTransceivers, uint8_t xcvrStandard);
 void FillCardSfpPins(TConnector* conn, uint8_t xcvrStandard);
 void FillCardSdiPins(TConnector* conn, uint8_t xcvrStandard);
