@@ -17,6 +17,9 @@ function(pw_add_test name)
     else()
         target_link_libraries(${name} PRIVATE ${T_LIBS} test_support GTest::gtest GTest::gtest_main)
     endif()
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "${PW_TEST_ENV}")
+    # The environment is set by "cmake -E env" in front of the test: a list given
+    # as the ENVIRONMENT property loses all but its first entry on the way through
+    # test discovery.
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${PW_TEST_ENV}")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -1,15 +1,25 @@
 // Pinwright: the project generator.
+#include "core/BoardForms.h"
+#include "core/UnitMain.h"
+#include "platform/Platform.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/QtPlatform.h"
 
-#include <QWidget>
+#include <exception>
 
 int main(int argc, char** argv) {
     platform::Application app(argc, argv);
     platform::QtPlatform seam;
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Pinwright"));
-    window.resize(433, 210);
-    window.show();
-    return app.exec();
+    // Exceptions inside the message loop are shown by the application object; these
+    // are the ones of the start-up itself.
+    try {
+        TFormMain window(nullptr, BoardFormTable());
+        window.show();
+        app.exec();
+    } catch (const std::exception& e) {
+        platform::ShowMessage(e.what(), "Error", platform::Icon::Error);
+    } catch (...) {
+        platform::ShowMessage("", "Error", platform::Icon::Error);
+    }
+    return 0;
 }

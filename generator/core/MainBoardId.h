@@ -65,3 +65,6 @@ enum MASTER_ID : int {
     MASTER_DDR3_SODIMM_B = 25,
     MASTER_MOXEN = 26,
 };
+
+// The boards this build offers: the Dunmir board alone.
+constexpr bool IsMainBoardSupported(uint8_t id) { return id == MAINBOARD_DUNMIR; }
