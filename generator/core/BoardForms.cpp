@@ -1,11 +1,11 @@
 #include "BoardForms.h"
 
 #include "MainBoardId.h"
+#include "boards/latest/UI_Dunmir.h"
 
 // clang-format off
 constexpr BoardFormRow kBoardForms[] = {
-    // The Dunmir form is not built yet: start-up shows the bare main window.
-    {MAINBOARD_DUNMIR, false, nullptr},
+    {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
 };
 // clang-format on
 

@@ -57,15 +57,17 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindow, StartsBareWhileTheDunmirFormIsMissingAndWritesTheIniOnExit) {
+TEST_F(MainWindow, StartsWithTheDunmirFormAndWritesTheIniOnExit) {
     {
         TFormMain main(nullptr, BoardFormTable());
         EXPECT_EQ(FormMain, &main);
         EXPECT_EQ(main.MainBoardId(), 30);
-        EXPECT_EQ(main.windowTitle(), "Pinwright");
-        EXPECT_EQ(main.size(), QSize(433, 210));
-        EXPECT_EQ(main.pos(), QPoint(438, 335));
-        EXPECT_TRUE(main.findChildren<QWidget*>().isEmpty());
+        EXPECT_EQ(main.windowTitle(), "Dunmir V1.0.1");
+        EXPECT_EQ(main.size(), QSize(793, 497));
+        QWidget* form = main.BoardForm(30);
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(form->parentWidget(), &main);
+        EXPECT_EQ(form->pos(), QPoint(0, 0));
         EXPECT_FALSE(std::filesystem::exists(Ini()));
     }
     EXPECT_EQ(FormMain, nullptr);
