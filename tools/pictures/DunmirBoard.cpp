@@ -74,7 +74,7 @@ PW_PICTURE("pinwright", "DUNMIR_BOARD", 400, 298, Format::Jpeg, [](QPainter& p, 
     Header(p, QRect(130, 225, 151, 15), 12, 1);              // Arduino header, bottom
     Chip(p, QRect(169, 67, 28, 21), QStringLiteral("G"));    // accelerometer
     Chip(p, QRect(257, 78, 28, 26), QStringLiteral("50M"), QColor(180, 180, 185)); // oscillator
-    Chip(p, QRect(41, 134, 89, 46), QStringLiteral("SDRAM 64MB"));
+    Chip(p, QRect(41, 134, 89, 46), QStringLiteral("SDRAM"));
     Chip(p, QRect(150, 105, 85, 85), QStringLiteral("MAX 10"));
     VgaConnector(p, QRect(312, 34, 88, 111));
     Keys(p, QRect(337, 180, 32, 58));
