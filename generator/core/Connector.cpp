@@ -49,15 +49,33 @@ bool Greater(const std::string& a, const std::string& b) {
     return a.size() > b.size();
 }
 
-bool BelongsBefore(const TPin& b, const TPin& a) {
-    if (IsBusName(a) && IsBusName(b)) {
-        std::string baseA = BusBaseName(a);
-        std::string baseB = BusBaseName(b);
-        if (baseA == baseB)
-            return BusIndex(b) < BusIndex(a);
-        return Greater(baseA, baseB);
+// What the comparison reads of a pin, taken once per sort instead of per comparison.
+struct SortKey {
+    std::string name;
+    std::string base;
+    bool bus = false;
+    bool indexRead = false;
+    int index = 0;
+
+    explicit SortKey(const TPin& pin) : name(pin.GetName()), base(BusBaseName(pin)), bus(IsBusName(pin)) {}
+
+    // Read only when compared, as an unreadable index is an error only then.
+    int Index(const TPin& pin) {
+        if (!indexRead) {
+            index = BusIndex(pin);
+            indexRead = true;
+        }
+        return index;
     }
-    return Greater(a.GetName(), b.GetName());
+};
+
+bool BelongsBefore(SortKey& b, const TPin& pinB, SortKey& a, const TPin& pinA) {
+    if (a.bus && b.bus) {
+        if (a.base == b.base)
+            return b.Index(pinB) < a.Index(pinA);
+        return Greater(a.base, b.base);
+    }
+    return Greater(a.name, b.name);
 }
 
 } // namespace
@@ -66,12 +84,18 @@ void TConnector::SortPins() {
     // An exchange sort: its comparison is no total order when bus and plain names
     // mix, so the result depends on this exact procedure.
     const std::size_t n = pins_.size();
+    std::vector<std::unique_ptr<SortKey>> keys(n);
+    for (std::size_t i = 0; i < n; ++i)
+        if (pins_[i])
+            keys[i] = std::make_unique<SortKey>(*pins_[i]);
     for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = i + 1; j < n; ++j) {
             if (!pins_[i] || !pins_[j])
                 continue;
-            if (BelongsBefore(*pins_[j], *pins_[i]))
+            if (BelongsBefore(*keys[j], *pins_[j], *keys[i], *pins_[i])) {
                 std::swap(pins_[i], pins_[j]);
+                std::swap(keys[i], keys[j]);
+            }
         }
     }
 }

@@ -32,12 +32,11 @@ bool FileGenerator::SaveToFile(const std::string& fileName) const {
     int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
-    bool ok = true;
+    // The lines go out unchanged and in order, gathered into one write.
+    std::string text;
     for (const std::string& line : lines_)
-        if (!fileio::WriteChunk(fd, line)) {
-            ok = false;
-            break;
-        }
+        text += line;
+    bool ok = fileio::WriteChunk(fd, text);
     if (::close(fd) != 0)
         ok = false;
     return ok;
