@@ -7,14 +7,7 @@
 #include "core/Connector.h"
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
-
-// Thrown by a card whose table this build does not have yet.
-class NoCardTable : public std::runtime_error {
-public:
-    NoCardTable() : std::runtime_error("no pin table for this card") {}
-};
 
 // 2x20 GPIO header cards
 void FillCardGpioDefaultPins(TConnector* conn, uint8_t namingStyle, uint8_t ioStandard);

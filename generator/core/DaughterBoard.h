@@ -14,11 +14,11 @@ public:
     // without a pin table is a broken rule here: assertion.
     void CreateBoard(uint8_t BoardId, uint8_t MainBoardId, int HsmcVariant, uint8_t IoStandard,
                      const char* PinName);
-    // As CreateBoard, but a card without a pin table in this build gives false instead:
-    // a card the user can choose must never end the program.
+    // As CreateBoard, but a card without a pin table (such as "Kappel Default", which
+    // some lists offer) gives false instead: a card the user can choose must never
+    // end the program.
     bool TryCreateBoard(uint8_t BoardId, uint8_t MainBoardId, int HsmcVariant, uint8_t IoStandard,
                         const char* PinName);
-    static bool HasPinTable(uint8_t BoardId);
 
     void CreateDdr2Sodimm(uint8_t DiffStrobes, uint8_t SmbusIoStandard, uint8_t AddressIoStandard);
     void CreateDdr3SodimmLower(uint8_t DiffStrobes, uint8_t SmbusIoStandard, uint8_t AddressIoStandard);
@@ -28,8 +28,7 @@ public:
     bool UpdateMasterConnector(TConnector* pMasterConn, const char* pPrefixName);
 
 private:
-    enum class Fill { Done, NoTable, Pending };
-    Fill FillPins(uint8_t BoardId, uint8_t MainBoardId, int HsmcVariant, uint8_t IoStandard,
+    bool FillPins(uint8_t BoardId, uint8_t MainBoardId, int HsmcVariant, uint8_t IoStandard,
                   const char* PinName);
     void CopyPin(const TPin& daughter, TPin* master, const char* pPrefixName);
 };

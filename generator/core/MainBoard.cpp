@@ -2,7 +2,6 @@
 
 #include "DaughterBoard.h"
 #include "DaughterCatalogue.h"
-#include "cards/CardTables.h"
 #include "platform/Assert.h"
 #include "platform/Text.h"
 
@@ -135,11 +134,7 @@ bool AttachSodimm(TMainBoard& board, int masterId, const char* prefix, int maste
     TConnector* pMasterConn = board.FindMasterConnector(masterId);
     PW_ASSERT(pMasterConn, "pMasterConn", "MainBoard", masterLine);
     TDaughterBoard daughter;
-    try {
-        create(daughter);
-    } catch (const NoCardTable&) {
-        return false;
-    }
+    create(daughter);
     PW_ASSERT(daughter.UpdateMasterConnector(pMasterConn, prefix),
               "pDaughter->UpdateMasterConnector(pMasterConn, pPrefixName)", "MainBoard", updateLine);
     return true;
