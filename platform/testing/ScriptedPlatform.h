@@ -25,6 +25,16 @@ public:
     using std::logic_error::logic_error;
 };
 
+// The assertion text f ends in, or "" when it ends in none.
+template <class F> std::string AssertionOf(F&& f) {
+    try {
+        f();
+    } catch (const AssertionFailure& e) {
+        return e.what();
+    }
+    return std::string();
+}
+
 struct ShownBox {
     std::string text;
     std::string caption;

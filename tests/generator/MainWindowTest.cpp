@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using platform::testing::AssertionFailure;
+using platform::testing::AssertionOf;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 
@@ -33,15 +34,6 @@ constexpr BoardFormRow kTestForms[] = {
     {20, false, &PlainForm},
     {30, false, &PlainForm},
 };
-
-template <class F> std::string AssertionOf(F&& f) {
-    try {
-        f();
-    } catch (const AssertionFailure& e) {
-        return e.what();
-    }
-    return "";
-}
 
 class MainWindow : public ::testing::Test {
 protected:

@@ -87,25 +87,11 @@ void TFormDunmir::SetDefaultConfig(C& config) {
         config.SetU8(flag, 1);
 }
 
-namespace {
-
-struct FlagBox {
-    std::size_t offset;
-    QCheckBox* box;
-};
-
-} // namespace
-
 bool TFormDunmir::UiToConfig(C& config) {
     config.SetBoardId(MAINBOARD_DUNMIR);
     config.SetSize(static_cast<int32_t>(C::kSize));
     config.SetProjectName(FromQt(EditProjectName->text()));
-    const FlagBox flags[] = {{C::bOSC, CheckBoxOSC},        {C::bVGA, CheckBoxVGA},
-                             {C::bLED, CheckBoxLED},        {C::bSeg7, CheckBoxSeg7},
-                             {C::bButton, CheckBoxButton},  {C::bSwitch, CheckBoxSwitch},
-                             {C::bSDRAM, CheckBoxSDRAM},    {C::bAccelerometer, CheckBoxAccelerometer},
-                             {C::bArduino, CheckBoxArduino}};
-    for (const FlagBox& f : flags)
+    for (const FlagBox& f : Flags())
         config.SetU8(f.offset, f.box->isChecked() ? 1 : 0);
     config.SetU8(C::nGpioDaughterId, SelectedDaughterId());
     config.SetText(C::szGpioPrefixName, C::szGpioPrefixNameBytes, FromQt(EditPrefixGpio->text()));
@@ -114,12 +100,7 @@ bool TFormDunmir::UiToConfig(C& config) {
 
 void TFormDunmir::ConfigToUi(const C& config) {
     EditProjectName->setText(ToQt(config.GetProjectName()));
-    const FlagBox flags[] = {{C::bOSC, CheckBoxOSC},        {C::bVGA, CheckBoxVGA},
-                             {C::bLED, CheckBoxLED},        {C::bSeg7, CheckBoxSeg7},
-                             {C::bButton, CheckBoxButton},  {C::bSwitch, CheckBoxSwitch},
-                             {C::bSDRAM, CheckBoxSDRAM},    {C::bAccelerometer, CheckBoxAccelerometer},
-                             {C::bArduino, CheckBoxArduino}};
-    for (const FlagBox& f : flags)
+    for (const FlagBox& f : Flags())
         f.box->setChecked(config.U8(f.offset) != 0);
     const uint8_t id = config.U8(C::nGpioDaughterId);
     for (int i = 0; i < m_Config.DaughterCount; ++i)
@@ -133,6 +114,18 @@ void TFormDunmir::ConfigToUi(const C& config) {
         EditPrefixGpio->clear();
     UpdateDaughterImages();
     UpdateShapes();
+}
+
+std::array<TFormDunmir::FlagBox, 9> TFormDunmir::Flags() const {
+    return {{{C::bOSC, CheckBoxOSC},
+             {C::bVGA, CheckBoxVGA},
+             {C::bLED, CheckBoxLED},
+             {C::bSeg7, CheckBoxSeg7},
+             {C::bButton, CheckBoxButton},
+             {C::bSwitch, CheckBoxSwitch},
+             {C::bSDRAM, CheckBoxSDRAM},
+             {C::bAccelerometer, CheckBoxAccelerometer},
+             {C::bArduino, CheckBoxArduino}}};
 }
 
 uint8_t TFormDunmir::SelectedDaughterId() const {

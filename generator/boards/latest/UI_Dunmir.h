@@ -5,6 +5,7 @@
 #include "settings/ConfigDunmir.h"
 
 #include <QWidget>
+#include <array>
 #include <string>
 
 class QCheckBox;
@@ -45,6 +46,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Each peripheral check box with its flag in the record.
+    struct FlagBox {
+        std::size_t offset;
+        QCheckBox* box;
+    };
+    std::array<FlagBox, 9> Flags() const;
     uint8_t SelectedDaughterId() const;
     void SetShapeVisible(const char* name, bool visible);
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 using platform::testing::AssertionFailure;
+using platform::testing::AssertionOf;
 using platform::testing::ScriptedPlatform;
 
 namespace {
@@ -57,15 +58,6 @@ std::map<uint8_t, int> DirectionCounts(const TConnector& conn) {
         if (const TPin* pin = conn.GetPin(i))
             ++counts[pin->GetDirection()];
     return counts;
-}
-
-std::string AssertionOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const AssertionFailure& e) {
-        return e.what();
-    }
-    return "(none)";
 }
 
 constexpr uint8_t I = DIRECTION_INPUT;

@@ -6,18 +6,10 @@
 #include <gtest/gtest.h>
 
 using platform::testing::AssertionFailure;
+using platform::testing::AssertionOf;
 using platform::testing::ScriptedPlatform;
 
 namespace {
-
-std::string AssertionOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const AssertionFailure& e) {
-        return e.what();
-    }
-    return "(none)";
-}
 
 TConnector* Master(const char* name, uint8_t type, int masterId, int positions) {
     auto* c = new TConnector(name, "", type, -1);
@@ -289,8 +281,8 @@ TEST(CreateBoard, GpioDefaultNamingStyleByMainBoard) {
         uint8_t board;
         const char* first;
     };
-    for (Case c : {Case{30, "GPIO[0]"}, Case{1, "GPIO_CLKIN[0]"}, Case{2, "GPIO_CLKIN[0]"}, Case{4, "GPIO_CLKIN[0]"},
-                   Case{6, "GPIO_CLKIN[0]"}, Case{3, "GPIO[0]"}}) {
+    for (Case c : {Case{30, "GPIO[0]"}, Case{1, "GPIO_CLKIN[0]"}, Case{2, "GPIO_CLKIN[0]"},
+                   Case{4, "GPIO_CLKIN[0]"}, Case{6, "GPIO_CLKIN[0]"}, Case{3, "GPIO[0]"}}) {
         TDaughterBoard d;
         d.CreateBoard(DAUGHTER_GPIO_DEFAULT, c.board, 0, IOSTD_3V3_LVTTL, nullptr);
         EXPECT_EQ(d.GetPin(0)->GetName(), c.first) << int(c.board);

@@ -5,18 +5,10 @@
 #include <set>
 
 using platform::testing::AssertionFailure;
+using platform::testing::AssertionOf;
 using platform::testing::ScriptedPlatform;
 
 namespace {
-
-std::string AssertionOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const AssertionFailure& e) {
-        return e.what();
-    }
-    return "(none)";
-}
 
 std::set<int> IdsWhere(const std::function<bool(int)>& pred) {
     std::set<int> ids;

@@ -2,9 +2,9 @@
 #include "core/MainBoard.h"
 #include "core/PinParsing.h"
 #include "core/Pinwright.h"
-#include "settings/ConfigForvik.h"
 #include "platform/Text.h"
 #include "platform/testing/ScriptedPlatform.h"
+#include "settings/ConfigForvik.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -39,8 +39,9 @@ void Dunmir(TMainBoard& b) {
 
 // "hh:nn:ss Month dd, yyyy" (upper case: "hh:nn:ss MONTH dd,yyyy") with an English month.
 bool LooksLikeDate(const std::string& date, bool upper) {
-    static const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                                          "July",    "August",   "September", "October", "November", "December"};
+    static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
     auto digits = [&](std::size_t at, std::size_t n) {
         if (at + n > date.size())
             return false;
@@ -380,7 +381,8 @@ TEST(SdcBoardClocks, ForvikReadsItsSettingsObject) {
     b.m_BoardId = 32;
     b.m_pConfigBoard = &forvik;
     TPinwright w;
-    EXPECT_EQ(w.GetSdcBoardClocks(&b), "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n\r\n");
+    EXPECT_EQ(w.GetSdcBoardClocks(&b),
+              "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n\r\n");
     EXPECT_EQ(w.GetSdcInputDelays(&b), "");
     EXPECT_EQ(w.GetSdcOutputDelays(&b), "");
     b.m_BoardId = 30;
