@@ -6,6 +6,7 @@
 
 namespace {
 
+// clang-format off
 constexpr FmcRow kRows[] = {
     {'A', 2, "DB0P", DIRECTION_INPUT, IOSTD_1V5_PCML, 0x10},
     {'A', 3, "DB0M", DIRECTION_INPUT, IOSTD_1V5_PCML, 0x90},
@@ -39,6 +40,7 @@ constexpr FmcRow kRows[] = {
     {'K', 19, "OVRA", DIRECTION_INPUT, IOSTD_2V5, 0x01},
     {'K', 22, "SYNC", DIRECTION_INOUT, IOSTD_2V5, 0x01},
 };
+// clang-format on
 static_assert(FmcRowsValid(kRows, kFmcNameWidthEx));
 
 struct PositionExchange {
@@ -48,11 +50,24 @@ struct PositionExchange {
     int toColumn;
 };
 
+// clang-format off
 constexpr PositionExchange kExchanges[] = {
-    {'K', 20, 'F', 7},  {'K', 23, 'F', 8},  {'F', 19, 'G', 12}, {'F', 20, 'G', 13}, {'F', 10, 'G', 30},
-    {'F', 11, 'G', 31}, {'K', 19, 'G', 33}, {'J', 22, 'G', 34}, {'K', 4, 'H', 22},  {'K', 5, 'H', 23},
-    {'G', 12, 'H', 25}, {'G', 13, 'H', 26}, {'K', 22, 'H', 34}, {'F', 1, 'H', 35},
+    {'K', 20, 'F', 7},
+    {'K', 23, 'F', 8},
+    {'F', 19, 'G', 12},
+    {'F', 20, 'G', 13},
+    {'F', 10, 'G', 30},
+    {'F', 11, 'G', 31},
+    {'K', 19, 'G', 33},
+    {'J', 22, 'G', 34},
+    {'K', 4, 'H', 22},
+    {'K', 5, 'H', 23},
+    {'G', 12, 'H', 25},
+    {'G', 13, 'H', 26},
+    {'K', 22, 'H', 34},
+    {'F', 1, 'H', 35},
 };
+// clang-format on
 
 } // namespace
 

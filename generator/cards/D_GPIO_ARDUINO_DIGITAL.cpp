@@ -5,10 +5,12 @@
 
 namespace {
 
+// clang-format off
 constexpr GpioRun kArduinoDigitalPins[] = {
     {4, 10, "Arduino_IO", 0, 6, DIRECTION_INOUT},
     {13, 21, "Arduino_IO", 7, 15, DIRECTION_INOUT},
 };
+// clang-format on
 static_assert(GpioRunsFit(kArduinoDigitalPins));
 
 } // namespace

@@ -6,11 +6,16 @@
 
 namespace {
 
+// clang-format off
 constexpr GpioRun kGpioDefaultJorrelPins[] = {
-    {1, "_IN[0]", DIRECTION_INPUT},       {2, "[0]", DIRECTION_INOUT},
-    {3, "_IN[1]", DIRECTION_INPUT},       {4, 10, "", 1, 7, DIRECTION_INOUT},
-    {13, 28, "", 8, 23, DIRECTION_INOUT}, {31, 40, "", 24, 33, DIRECTION_INOUT},
+    {1, "_IN[0]", DIRECTION_INPUT},
+    {2, "[0]", DIRECTION_INOUT},
+    {3, "_IN[1]", DIRECTION_INPUT},
+    {4, 10, "", 1, 7, DIRECTION_INOUT},
+    {13, 28, "", 8, 23, DIRECTION_INOUT},
+    {31, 40, "", 24, 33, DIRECTION_INOUT},
 };
+// clang-format on
 static_assert(GpioRunsFit(kGpioDefaultJorrelPins));
 
 } // namespace

@@ -5,6 +5,7 @@
 
 namespace {
 
+// clang-format off
 constexpr GpioRun kFiskelGpioPins[] = {
     {1, "MIPI_PIXEL_CLK", DIRECTION_INPUT},
     {4, 10, "MIPI_PIXEL_D", 0, 6, DIRECTION_INPUT},
@@ -21,6 +22,7 @@ constexpr GpioRun kFiskelGpioPins[] = {
     {35, "MIPI_I2C_SCL", DIRECTION_INOUT},
     {36, "MIPI_I2C_SDA", DIRECTION_INOUT},
 };
+// clang-format on
 static_assert(GpioRunsFit(kFiskelGpioPins));
 
 } // namespace

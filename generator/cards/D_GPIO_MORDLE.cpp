@@ -5,6 +5,7 @@
 
 namespace {
 
+// clang-format off
 constexpr GpioRun kMordlePins[] = {
     {6, "BEEP_OUT", DIRECTION_OUTPUT},
     {15, "SCL_A_OUT", DIRECTION_OUTPUT},
@@ -28,6 +29,7 @@ constexpr GpioRun kMordlePins[] = {
     {37, "TEMP_SCL", DIRECTION_OUTPUT},
     {39, "TEMP_SDA", DIRECTION_INOUT},
 };
+// clang-format on
 static_assert(GpioRunsFit(kMordlePins));
 
 } // namespace

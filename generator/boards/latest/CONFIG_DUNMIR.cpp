@@ -44,31 +44,52 @@ struct NamedPin {
     uint8_t direction;
 };
 
+// clang-format off
 constexpr NamedPin kSdramControl[] = {
-    {"DRAM_BA[0]", "T21", DIRECTION_OUTPUT}, {"DRAM_BA[1]", "T22", DIRECTION_OUTPUT},
-    {"DRAM_CAS_N", "U21", DIRECTION_OUTPUT}, {"DRAM_CKE", "N22", DIRECTION_OUTPUT},
-    {"DRAM_CLK", "L14", DIRECTION_OUTPUT},   {"DRAM_CS_N", "U20", DIRECTION_OUTPUT},
+    {"DRAM_BA[0]", "T21", DIRECTION_OUTPUT},
+    {"DRAM_BA[1]", "T22", DIRECTION_OUTPUT},
+    {"DRAM_CAS_N", "U21", DIRECTION_OUTPUT},
+    {"DRAM_CKE", "N22", DIRECTION_OUTPUT},
+    {"DRAM_CLK", "L14", DIRECTION_OUTPUT},
+    {"DRAM_CS_N", "U20", DIRECTION_OUTPUT},
 };
+// clang-format on
+// clang-format off
 constexpr NamedPin kSdramMasks[] = {
     {"DRAM_LDQM", "V22", DIRECTION_OUTPUT},
     {"DRAM_RAS_N", "U22", DIRECTION_OUTPUT},
     {"DRAM_UDQM", "J21", DIRECTION_OUTPUT},
     {"DRAM_WE_N", "V20", DIRECTION_OUTPUT},
 };
+// clang-format on
+// clang-format off
 constexpr NamedPin kVga[] = {
-    {"VGA_B[0]", "P1", DIRECTION_OUTPUT}, {"VGA_B[1]", "T1", DIRECTION_OUTPUT},
-    {"VGA_B[2]", "P4", DIRECTION_OUTPUT}, {"VGA_B[3]", "N2", DIRECTION_OUTPUT},
-    {"VGA_G[0]", "W1", DIRECTION_OUTPUT}, {"VGA_G[1]", "T2", DIRECTION_OUTPUT},
-    {"VGA_G[2]", "R2", DIRECTION_OUTPUT}, {"VGA_G[3]", "R1", DIRECTION_OUTPUT},
-    {"VGA_HS", "N3", DIRECTION_OUTPUT},   {"VGA_R[0]", "AA1", DIRECTION_OUTPUT},
-    {"VGA_R[1]", "V1", DIRECTION_OUTPUT}, {"VGA_R[2]", "Y2", DIRECTION_OUTPUT},
-    {"VGA_R[3]", "Y1", DIRECTION_OUTPUT}, {"VGA_VS", "N1", DIRECTION_OUTPUT},
+    {"VGA_B[0]", "P1", DIRECTION_OUTPUT},
+    {"VGA_B[1]", "T1", DIRECTION_OUTPUT},
+    {"VGA_B[2]", "P4", DIRECTION_OUTPUT},
+    {"VGA_B[3]", "N2", DIRECTION_OUTPUT},
+    {"VGA_G[0]", "W1", DIRECTION_OUTPUT},
+    {"VGA_G[1]", "T2", DIRECTION_OUTPUT},
+    {"VGA_G[2]", "R2", DIRECTION_OUTPUT},
+    {"VGA_G[3]", "R1", DIRECTION_OUTPUT},
+    {"VGA_HS", "N3", DIRECTION_OUTPUT},
+    {"VGA_R[0]", "AA1", DIRECTION_OUTPUT},
+    {"VGA_R[1]", "V1", DIRECTION_OUTPUT},
+    {"VGA_R[2]", "Y2", DIRECTION_OUTPUT},
+    {"VGA_R[3]", "Y1", DIRECTION_OUTPUT},
+    {"VGA_VS", "N1", DIRECTION_OUTPUT},
 };
+// clang-format on
+// clang-format off
 constexpr NamedPin kAccelerometer[] = {
-    {"GSENSOR_SCLK", "AB15", DIRECTION_OUTPUT}, {"GSENSOR_SDO", "V12", DIRECTION_INOUT},
-    {"GSENSOR_SDI", "V11", DIRECTION_INOUT},    {"GSENSOR_INT[1]", "Y14", DIRECTION_INPUT},
-    {"GSENSOR_INT[2]", "Y13", DIRECTION_INPUT}, {"GSENSOR_CS_N", "AB16", DIRECTION_OUTPUT},
+    {"GSENSOR_SCLK", "AB15", DIRECTION_OUTPUT},
+    {"GSENSOR_SDO", "V12", DIRECTION_INOUT},
+    {"GSENSOR_SDI", "V11", DIRECTION_INOUT},
+    {"GSENSOR_INT[1]", "Y14", DIRECTION_INPUT},
+    {"GSENSOR_INT[2]", "Y13", DIRECTION_INPUT},
+    {"GSENSOR_CS_N", "AB16", DIRECTION_OUTPUT},
 };
+// clang-format on
 
 TPin* BoardPin(const std::string& name, const char* location, uint8_t direction,
                uint8_t standard = IOSTD_3V3_LVTTL) {
