@@ -202,7 +202,6 @@ PW_PICTURE("lumastat", "BITMAP_181", 387, 296, Format::Png, [](QPainter& p, int 
 PW_PICTURE("lumastat", "BITMAP_177", 22, 144, Format::Png, LitLeds);
 PW_PICTURE("lumastat", "BITMAP_180", 22, 144, Format::Png, UnlitLeds);
 
-PW_PICTURE("lumastat", "BITMAP_178", 64, 68, Format::Png, ButtonFaces);
 PW_PICTURE("lumastat", "BITMAP_208", 161, 57, Format::Png, ButtonFaces);
 
 PW_PICTURE("lumastat", "BITMAP_201", 20, 68, Format::Png,
