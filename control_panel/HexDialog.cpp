@@ -1,12 +1,106 @@
 #include "HexDialog.h"
 
-CHexDialog::CHexDialog(CMainDialogServices& services, QWidget* parent)
-    : CPageDialog(parent), m_services(services) {}
+#include "BoardLink.h"
+#include "DialogUnits.h"
+#include "PageLook.h"
+#include "PanelPictures.h"
+#include "platform/qt/FormBuilder.h"
+#include "platform/qt/Widgets.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+
+using platform::Kind;
+using platform::LayoutRow;
+using platform::Style;
+
+// Labels in 9-point "Arial", light blue, on the background.
+constexpr Style kLabel{.fontColor = PAGE_LABEL_COLOR};
+constexpr Style kDigit{.picture = "BITMAP_132"};
+
+// Template 151: HEX0 on the right, HEX5 on the left, as on the board.
+constexpr LayoutRow kHexLayout[] = {
+    {"CHexDialog", Kind::Form, nullptr, 0, 0, 387, 296, nullptr},
+    {"Hex0Label", Kind::Label, nullptr, DuX(211), DuY(50), DuX(19), DuY(8), "HEX0", kLabel},
+    {"Hex0Picture", Kind::Picture, nullptr, DuX(207), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1029
+    {"Hex1Label", Kind::Label, nullptr, DuX(175), DuY(50), DuX(19), DuY(8), "HEX1", kLabel},
+    {"Hex1Picture", Kind::Picture, nullptr, DuX(169), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1033
+    {"Hex2Label", Kind::Label, nullptr, DuX(137), DuY(50), DuX(19), DuY(8), "HEX2", kLabel},
+    {"Hex2Picture", Kind::Picture, nullptr, DuX(133), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1034
+    {"Hex3Label", Kind::Label, nullptr, DuX(101), DuY(50), DuX(19), DuY(8), "HEX3", kLabel},
+    {"Hex3Picture", Kind::Picture, nullptr, DuX(95), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1035
+    {"Hex4Label", Kind::Label, nullptr, DuX(63), DuY(50), DuX(19), DuY(8), "HEX4", kLabel},
+    {"Hex4Picture", Kind::Picture, nullptr, DuX(59), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1036
+    {"Hex5Label", Kind::Label, nullptr, DuX(27), DuY(50), DuX(19), DuY(8), "HEX5", kLabel},
+    {"Hex5Picture", Kind::Picture, nullptr, DuX(21), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1037
+};
+
+const char* const kPictureNames[HEX_DIGIT_COUNT] = {"Hex0Picture", "Hex1Picture", "Hex2Picture",
+                                                    "Hex3Picture", "Hex4Picture", "Hex5Picture"};
+
+} // namespace
+
+CHexDialog::CHexDialog(CMainDialogServices&, QWidget* parent)
+    : CBarPageDialog(parent), m_bar(AddBar(BTN_MODE_TOGGLE)) {
+    setFont(PageFont(12));
+    platform::BuildForm(this, kHexLayout);
+    // The labels' text is wider than their template boxes: the boxes grow around their
+    // centres rather than cut the text.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setGeometry(label->geometry().adjusted(-8, 0, 8, 0));
+    }
+    for (int j = 0; j < HEX_DIGIT_COUNT; ++j) {
+        m_pictures[static_cast<std::size_t>(j)] =
+            platform::Component<platform::PictureBox>(this, kPictureNames[j]);
+        const int left = m_pictures[static_cast<std::size_t>(j)]->x();
+        m_bar.AddButton(2 * j, "", IDB_ARROW_UP, left + HEX_UP_OFFSET, HEX_BUTTON_Y);
+        m_bar.AddButton(2 * j + 1, "", IDB_ARROW_DOWN, left, HEX_BUTTON_Y);
+        m_digits[static_cast<std::size_t>(j)] = HEX_START_VALUE;
+    }
+    UpdateDigits();
+}
 
 void CHexDialog::AttachLink(CBoardLink* link) {
     m_pLink = link;
+    m_bar.EnableAll(m_pLink != nullptr && m_pLink->IsOpen());
 }
 
 void CHexDialog::DetachLink() {
     m_pLink = nullptr;
+    m_bar.EnableAll(false);
+}
+
+void CHexDialog::UpdateDigits() {
+    for (int j = 0; j < HEX_DIGIT_COUNT; ++j)
+        m_pictures[static_cast<std::size_t>(j)]->SetImage(
+            PanelBitmap(kDigitBitmaps[static_cast<std::size_t>(m_digits[static_cast<std::size_t>(j)])]));
+}
+
+void CHexDialog::OnLButtonUp(int x, int y) {
+    const int b = m_bar.OnLButtonUp(x, y);
+    if (b < 0)
+        return;
+    int& digit = m_digits[static_cast<std::size_t>(b / 2)];
+    digit = StepDigit(digit, b % 2 == 0);
+    UpdateDigits();
+    WriteDigits();
+}
+
+void CHexDialog::WriteDigits() {
+    if (m_pLink == nullptr)
+        return;
+    EmptyHandler(m_pLink);
+    // A failed write is not reported; the next step sends all six digits again.
+    if (m_pLink->IsOpen())
+        m_pLink->SetSeg7(DisplayValue(m_digits), 0);
+    EmptyHandler(m_pLink);
+}
+
+void CHexDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, PanelBitmap(IDB_PAGE_BACKGROUND));
+    PaintBars(painter);
 }

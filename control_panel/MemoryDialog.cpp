@@ -1,12 +1,316 @@
 #include "MemoryDialog.h"
 
+#include "BoardLink.h"
+#include "DialogProgress.h"
+#include "DialogUnits.h"
+#include "MemoryFile.h"
+#include "PanelPictures.h"
+#include "platform/Platform.h"
+#include "platform/Text.h"
+#include "platform/qt/FormBuilder.h"
+#include "platform/qt/QtPlatform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using platform::Kind;
+using platform::LayoutRow;
+using platform::Style;
+
+// Every control in 9-point "Arial": section titles light blue, edits black, the rest
+// white; the list and the status text on black.
+constexpr Style kSection{.fontColor = PAGE_LABEL_COLOR};
+constexpr Style kWhite{.fontColor = 0xFFFFFF};
+constexpr Style kEdit{.fontColor = 0x000000};
+constexpr Style kList{.fontColor = 0xFFFFFF, .handCursor = true};
+constexpr Style kCheck{.fontColor = 0xFFFFFF, .handCursor = true};
+constexpr Style kHidden{.hidden = true};
+constexpr Style kStatusIcon{.picture = "BITMAP_206"};
+constexpr Style kStatusText{};
+
+// Template 152. The list's height is that of its closed box; the push buttons are
+// hidden, the bar's bitmap buttons act instead.
+constexpr LayoutRow kMemoryLayout[] = {
+    {"CMemoryDialog", Kind::Form, nullptr, 0, 0, 387, 296, nullptr},
+    {"MemoryTypeLabel", Kind::Label, nullptr, DuX(15), DuY(11), DuX(52), DuY(10), "Memory Type",
+     kSection},                                                                             // 1072
+    {"MemoryList", Kind::ComboBox, nullptr, DuX(70), DuY(9), DuX(178), 22, nullptr, kList}, // 1048
+    {"RandomAddressLabel", Kind::Label, nullptr, DuX(15), DuY(39), DuX(38), DuY(10), "Address:", kWhite},
+    {"WriteDataLabel", Kind::Label, nullptr, DuX(110), DuY(39), DuX(46), DuY(10), "Write Data:", kWhite},
+    {"ReadDataLabel", Kind::Label, nullptr, DuX(178), DuY(38), DuX(46), DuY(10), "Read Data:", kWhite},
+    {"WriteButton", Kind::Button, nullptr, DuX(125), DuY(52), DuX(50), DuY(14), "Write", kHidden}, // 1004
+    {"ReadButton", Kind::Button, nullptr, DuX(191), DuY(52), DuX(50), DuY(14), "Read", kHidden},   // 1005
+    {"RandomAccessLabel", Kind::Label, nullptr, DuX(15), DuY(26), DuX(67), DuY(10), "Random Access",
+     kSection},
+    {"SequentialWriteLabel", Kind::Label, nullptr, DuX(15), DuY(72), DuX(65), DuY(10), "Sequential Write",
+     kSection},
+    {"SequentialReadLabel", Kind::Label, nullptr, DuX(15), DuY(119), DuX(65), DuY(10), "Sequential Read",
+     kSection},
+    {"RandomAddress", Kind::Edit, nullptr, DuX(56), DuY(37), DuX(44), DuY(14), "00000000", kEdit}, // 1063
+    {"WriteData", Kind::Edit, nullptr, DuX(158), DuY(37), DuX(16), DuY(14), "00", kEdit},          // 1064
+    {"ReadData", Kind::Edit, nullptr, DuX(225), DuY(37), DuX(16), DuY(14), "00", kEdit},           // 1065
+    {"WriteAddressLabel", Kind::Label, nullptr, DuX(12), DuY(87), DuX(38), DuY(10), "Address:", kWhite},
+    {"WriteAddress", Kind::Edit, nullptr, DuX(53), DuY(85), DuX(44), DuY(14), "00000000", kEdit}, // 1066
+    {"ReadAddressLabel", Kind::Label, nullptr, DuX(11), DuY(133), DuX(38), DuY(10), "Address:", kWhite},
+    {"ReadAddress", Kind::Edit, nullptr, DuX(52), DuY(131), DuX(44), DuY(14), "00000000", kEdit}, // 1067
+    {"WriteLengthLabel", Kind::Label, nullptr, DuX(100), DuY(87), DuX(30), DuY(10), "Length:", kWhite},
+    {"WriteLength", Kind::Edit, nullptr, DuX(131), DuY(85), DuX(44), DuY(14), "00000000", kEdit}, // 1068
+    {"ReadLengthLabel", Kind::Label, nullptr, DuX(100), DuY(133), DuX(30), DuY(10), "Length:", kWhite},
+    {"ReadLength", Kind::Edit, nullptr, DuX(131), DuY(131), DuX(44), DuY(14), "00000000", kEdit}, // 1069
+    {"FileLength", Kind::CheckBox, nullptr, DuX(189), DuY(87), DuX(51), DuY(10), "File Length",
+     kCheck}, // 1070
+    {"EntireMemory", Kind::CheckBox, nullptr, DuX(188), DuY(133), DuX(62), DuY(10), "Entire Memory",
+     kCheck}, // 1071
+    {"WriteFileButton", Kind::Button, nullptr, DuX(129), DuY(103), DuX(110), DuY(14),
+     "Write a file to memory", kHidden}, // 1006
+    {"ReadFileButton", Kind::Button, nullptr, DuX(131), DuY(147), DuX(110), DuY(14),
+     "Load Memory Content to a file", kHidden},                                                        // 1007
+    {"StatusText", Kind::Label, nullptr, DuX(33), DuY(165), DuX(202), DuY(12), "Static", kStatusText}, // 1082
+    {"StatusIcon", Kind::Picture, nullptr, DuX(20), DuY(165), DuX(10), DuY(8), nullptr, kStatusIcon},  // 1078
+};
+
+constexpr int IDB_MEMORY_BACKGROUND = 181;
+constexpr int IDB_WIDE_BUTTON_FACE = 208;
+constexpr int IDB_BUTTON_FACE = 178;
+
+enum MemoryButton { BTN_RANDOM_WRITE, BTN_RANDOM_READ, BTN_WRITE_FILE, BTN_READ_FILE };
+
+// The MFC filter ended with "||"; here the list simply ends. No default extension is
+// added to a typed name: the one offered ("*") would make names such as "dump.*".
+platform::FileDialogRequest FileRequest() {
+    platform::FileDialogRequest request;
+    request.filter = "Hex Files (*.HEX)|*.HEX|All Files (*.*)|*.*";
+    request.fileName = "*.*";
+    return request;
+}
+
+// Two or eight hexadecimal positions, "_" where none is typed yet.
+void MakeHexField(QLineEdit* edit, int digits) {
+    const QString text = edit->text();
+    edit->setInputMask(QString(digits, QLatin1Char('h')) + QStringLiteral(";_"));
+    edit->setText(text);
+}
+
+} // namespace
+
 CMemoryDialog::CMemoryDialog(CMainDialogServices& services, QWidget* parent)
-    : CPageDialog(parent), m_services(services) {}
+    : CBarPageDialog(parent), m_services(services), m_bar(AddBar(BTN_MODE_PUSH)) {
+    setFont(PageFont(12));
+    platform::BuildForm(this, kMemoryLayout);
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (const char* name : {"RandomAddressLabel", "WriteDataLabel", "ReadDataLabel", "WriteAddressLabel",
+                             "ReadAddressLabel", "WriteLengthLabel", "ReadLengthLabel"})
+        platform::Component<QLabel>(this, name)->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    m_pMemory = platform::Component<QComboBox>(this, "MemoryList");
+    m_pWriteData = platform::Component<QLineEdit>(this, "WriteData");
+    m_pReadData = platform::Component<QLineEdit>(this, "ReadData");
+    m_pRandomAddress = platform::Component<QLineEdit>(this, "RandomAddress");
+    m_pWriteAddress = platform::Component<QLineEdit>(this, "WriteAddress");
+    m_pReadAddress = platform::Component<QLineEdit>(this, "ReadAddress");
+    m_pWriteLength = platform::Component<QLineEdit>(this, "WriteLength");
+    m_pReadLength = platform::Component<QLineEdit>(this, "ReadLength");
+    m_pFileLength = platform::Component<QCheckBox>(this, "FileLength");
+    m_pEntireMemory = platform::Component<QCheckBox>(this, "EntireMemory");
+    MakeHexField(m_pWriteData, 2);
+    MakeHexField(m_pReadData, 2);
+    m_pReadData->setReadOnly(true);
+    for (QLineEdit* edit : {m_pRandomAddress, m_pWriteAddress, m_pReadAddress, m_pWriteLength, m_pReadLength})
+        MakeHexField(edit, 8);
+    QPalette palette = m_pMemory->palette();
+    palette.setColor(QPalette::Button, Qt::black);
+    palette.setColor(QPalette::Base, Qt::black);
+    m_pMemory->setPalette(palette);
+    for (const MEMORY_INFO& info : g_MemoryTable)
+        m_pMemory->addItem(platform::ToQt(MemoryComboLine(info)));
+    m_pMemory->setCurrentIndex(0);
+
+    m_bar.AddButton(BTN_RANDOM_WRITE, "Write", IDB_BUTTON_FACE, 198, 89);
+    m_bar.AddButton(BTN_RANDOM_READ, "Read", IDB_BUTTON_FACE, 298, 89);
+    m_bar.AddButton(BTN_WRITE_FILE, "Write a file to memory", IDB_WIDE_BUTTON_FACE, 198, 164);
+    m_bar.AddButton(BTN_READ_FILE, "Dump memory content to a file", IDB_WIDE_BUTTON_FACE, 198, 241);
+
+    m_status = std::make_unique<CPageStatusLine>(platform::Component<QWidget>(this, "StatusIcon"),
+                                                 platform::Component<QLabel>(this, "StatusText"));
+    m_status->Clear();
+}
 
 void CMemoryDialog::AttachLink(CBoardLink* link) {
+    m_status->Clear();
     m_pLink = link;
+    m_bar.EnableAll(m_pLink != nullptr && m_pLink->IsOpen());
 }
 
 void CMemoryDialog::DetachLink() {
     m_pLink = nullptr;
+    m_status->Clear();
+    m_bar.EnableAll(false);
+}
+
+void CMemoryDialog::OnLButtonUp(int x, int y) {
+    switch (m_bar.OnLButtonUp(x, y)) {
+    case BTN_RANDOM_WRITE:
+        OnRandomWrite();
+        break;
+    case BTN_RANDOM_READ:
+        OnRandomRead();
+        break;
+    case BTN_WRITE_FILE:
+        OnWriteFile();
+        break;
+    case BTN_READ_FILE:
+        OnReadFile();
+        break;
+    default:
+        break;
+    }
+}
+
+uint32_t CMemoryDialog::Field(QLineEdit* edit) const {
+    return ReadHexField(platform::FromQt(edit->text()));
+}
+
+void CMemoryDialog::ShowError(const std::string& text) {
+    platform::ShowMessage(text, kMemoryErrorCaption, platform::Icon::Error);
+}
+
+bool CMemoryDialog::RunAction(MemoryAction action, const std::function<bool(const MEMORY_INFO&)>& body) {
+    m_bar.EnableAll(false);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const int selected =
+        std::clamp(m_pMemory->currentIndex(), 0, static_cast<int>(std::size(g_MemoryTable)) - 1);
+    const MEMORY_INFO& info = g_MemoryTable[selected];
+    const std::string name = platform::ReadBounded(info.name, sizeof info.name);
+    SetStatus(MemoryBusyText(action, name), STATUS_BUSY);
+    // Without a link (the buttons are disabled then) nothing can succeed.
+    const bool ok = m_pLink != nullptr && body(info);
+    SetStatus(MemoryResultText(action, name, ok), ok ? STATUS_OK : STATUS_FAIL);
+    QGuiApplication::restoreOverrideCursor();
+    m_bar.EnableAll(true);
+    return ok;
+}
+
+void CMemoryDialog::OnRandomWrite() {
+    RunAction(MemoryAction::RandomWrite, [this](const MEMORY_INFO& info) {
+        const uint32_t address = Field(m_pRandomAddress);
+        const auto value = static_cast<uint8_t>(Field(m_pWriteData) & 0xFF);
+        if (!AddressInMemory(address, info.size)) {
+            ShowError(AddressMessage(address, info.size));
+            return false;
+        }
+        return m_pLink->WriteMemory(static_cast<uint8_t>(info.id), address, &value, 1);
+    });
+}
+
+void CMemoryDialog::OnRandomRead() {
+    RunAction(MemoryAction::RandomRead, [this](const MEMORY_INFO& info) {
+        const uint32_t address = Field(m_pRandomAddress);
+        if (!AddressInMemory(address, info.size)) {
+            ShowError(AddressMessage(address, info.size));
+            return false;
+        }
+        uint8_t value = 0;
+        if (!m_pLink->ReadMemory(static_cast<uint8_t>(info.id), address, &value, 1))
+            return false;
+        m_pReadData->setText(platform::ToQt(platform::Format("%02X", value)));
+        return true;
+    });
+}
+
+void CMemoryDialog::OnWriteFile() {
+    const bool wholeFile = m_pFileLength->isChecked();
+    uint32_t length = 0;
+    if (!wholeFile) {
+        length = Field(m_pWriteLength);
+        if (length == 0) {
+            ShowError(kWriteLengthMessage);
+            return;
+        }
+    }
+    platform::FileDialogRequest request = FileRequest();
+    request.mustExist = true;
+    const std::string path = platform::Current().OpenFileDialog(request);
+    if (path.empty())
+        return;
+    const bool hex = IsHexFile(path);
+    uint64_t count = 0;
+    const bool ok = RunAction(MemoryAction::SequentialWrite, [&](const MEMORY_INFO& info) {
+        const std::optional<uint64_t> fileLength = MemoryFileLength(path);
+        if (!fileLength)
+            return false;
+        // An odd last character of a .HEX file is left out.
+        count = hex ? *fileLength / 2 : *fileLength;
+        if (!wholeFile)
+            count = std::min<uint64_t>(count, length);
+        const uint32_t address = Field(m_pWriteAddress);
+        if (!RangeInMemory(address, count, info.size)) {
+            ShowError(RangeMessage(address + count, info.size));
+            return false;
+        }
+        std::vector<uint8_t> data;
+        if (!LoadMemoryFile(path, hex, static_cast<std::size_t>(count), data))
+            return false;
+        return TransferMemory(TransferDirection::Write, static_cast<uint8_t>(info.id), address, data.data(),
+                              static_cast<uint32_t>(count));
+    });
+    if (ok && wholeFile)
+        m_pWriteLength->setText(platform::ToQt(platform::Format("%08X", static_cast<uint32_t>(count))));
+}
+
+void CMemoryDialog::OnReadFile() {
+    const bool entireMemory = m_pEntireMemory->isChecked();
+    if (!entireMemory && Field(m_pReadLength) == 0) {
+        ShowError(kReadLengthMessage);
+        return;
+    }
+    platform::FileDialogRequest request = FileRequest();
+    request.askOverwrite = true;
+    const std::string path = platform::Current().SaveFileDialog(request);
+    if (path.empty())
+        return;
+    RunAction(MemoryAction::SequentialRead, [&](const MEMORY_INFO& info) {
+        const uint32_t length = entireMemory ? info.size : Field(m_pReadLength);
+        const uint32_t address = Field(m_pReadAddress);
+        if (!RangeInMemory(address, length, info.size)) {
+            ShowError(RangeMessage(uint64_t{address} + length, info.size));
+            return false;
+        }
+        std::vector<uint8_t> buffer(length);
+        // A failed or aborted transfer leaves an existing file as it was.
+        if (!TransferMemory(TransferDirection::Read, static_cast<uint8_t>(info.id), address, buffer.data(),
+                            length))
+            return false;
+        return SaveMemoryFile(path, IsHexFile(path), buffer.data(), buffer.size());
+    });
+}
+
+bool CMemoryDialog::TransferMemory(TransferDirection direction, uint8_t memoryId, uint32_t address,
+                                   uint8_t* buffer, uint32_t length) {
+    m_services.EnableMainButtons(false);
+    m_bar.EnableAll(false);
+    bool result = false;
+    {
+        CDialogProgress progress(this);
+        progress.show();
+        if (m_pLink != nullptr)
+            result = RunMemoryTransfer(*m_pLink, direction, memoryId, address, buffer, length, progress);
+        progress.hide();
+        m_bar.EnableAll(true);
+        m_services.EnableMainButtons(true);
+    }
+    return result;
+}
+
+void CMemoryDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, PanelBitmap(IDB_MEMORY_BACKGROUND));
+    PaintBars(painter);
 }

@@ -16,10 +16,7 @@ const QColor kPageEdge(40, 110, 170);
 const QColor kCyan(0, 234, 255);
 
 void PageBackground(QPainter& p, int w, int h) {
-    QLinearGradient g(0, 0, 0, h);
-    g.setColorAt(0, kPageFill.lighter(130));
-    g.setColorAt(1, kPageFill);
-    p.fillRect(0, 0, w, h, g);
+    p.fillRect(0, 0, w, h, kPageFill);
     p.setPen(QPen(kPageEdge, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), 10, 10);

@@ -1,0 +1,50 @@
+#include "DialogProgress.h"
+
+#include "DialogUnits.h"
+#include "platform/Text.h"
+#include "platform/qt/FormBuilder.h"
+#include "platform/qt/QtPlatform.h"
+
+#include <QCursor>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+using platform::Kind;
+using platform::LayoutRow;
+using platform::Style;
+
+constexpr Style kFont{.font = "Microsoft Sans Serif", .fontPx = 11};
+
+// Template 209; the bar is added in code, the form builder has no progress bars.
+constexpr LayoutRow kProgressLayout[] = {
+    {"CDialogProgress", Kind::Form, nullptr, 0, 0, DuX(231), DuY(114), "Progress", kFont},
+    {"AbortButton", Kind::Button, nullptr, DuX(89), DuY(70), DuX(50), DuY(14), "Abort"}, // 1084
+    {"PercentLabel", Kind::Label, nullptr, DuX(23), DuY(17), DuX(190), DuY(12), ""},     // 1085
+};
+
+} // namespace
+
+CDialogProgress::CDialogProgress(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    platform::BuildForm(this, kProgressLayout);
+    setFixedSize(size());
+    m_pLabel = platform::Component<QLabel>(this, "PercentLabel");
+    m_pProgress = new QProgressBar(this);
+    m_pProgress->setObjectName(QStringLiteral("Progress")); // 1031
+    m_pProgress->setGeometry(DuX(23), DuY(40), DuX(184), DuY(14));
+    m_pProgress->setRange(0, 100);
+    m_pProgress->setValue(0);
+    m_pProgress->setTextVisible(false);
+    auto* abort = platform::Component<QPushButton>(this, "AbortButton");
+    abort->setDefault(true);
+    connect(abort, &QPushButton::clicked, this, [this] { OnAbort(); });
+    move(QCursor::pos() - QPoint(width() / 2, height() / 2));
+}
+
+void CDialogProgress::SetPercentage(int percent) {
+    m_pLabel->setText(platform::ToQt(platform::Format("Finished Percentage: %d%%", percent)));
+    m_pProgress->setValue(percent);
+}

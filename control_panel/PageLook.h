@@ -1,0 +1,24 @@
+#pragma once
+// What the device pages share in their look: the background, the colours and the font.
+
+#include <QFont>
+#include <cstdint>
+
+// The page background, 387 x 296, drawn from the top-left corner.
+constexpr int IDB_PAGE_BACKGROUND = 176;
+// The status line's icon.
+constexpr int IDB_STATUS_ICON = 206;
+
+// Status colours (0x00BBGGRR): working, success, failure.
+constexpr uint32_t STATUS_BUSY = 0x00FFFF;
+constexpr uint32_t STATUS_OK = 0x00FF00;
+constexpr uint32_t STATUS_FAIL = 0x0000FF;
+// The pages' label colour, light blue.
+constexpr uint32_t PAGE_LABEL_COLOR = 0xFFEA00;
+
+// The pages that watch the board ask again this long after each answer.
+constexpr int IDT_REFRESH_MS = 200;
+
+// "Arial" of the given pixel height (8 points are 11 pixels, 9 points 12), or a
+// sans font of about its widths.
+QFont PageFont(int pixels);
