@@ -21,8 +21,8 @@ constexpr Style kFont{.font = "Microsoft Sans Serif", .fontPx = 11};
 // Template 209; the bar is added in code, the form builder has no progress bars.
 constexpr LayoutRow kProgressLayout[] = {
     {"CDialogProgress", Kind::Form, nullptr, 0, 0, DuX(231), DuY(114), "Progress", kFont},
-    {"AbortButton", Kind::Button, nullptr, DuX(89), DuY(70), DuX(50), DuY(14), "Abort"}, // 1084
-    {"PercentLabel", Kind::Label, nullptr, DuX(23), DuY(17), DuX(190), DuY(12), ""},     // 1085
+    DuRow("AbortButton", Kind::Button, 89, 70, 50, 14, "Abort"), // 1084
+    DuRow("PercentLabel", Kind::Label, 23, 17, 190, 12, ""),     // 1085
 };
 
 } // namespace

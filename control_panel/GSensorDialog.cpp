@@ -24,15 +24,14 @@ constexpr Style kStatusText{};
 // Template 193.
 constexpr LayoutRow kGSensorLayout[] = {
     {"CGSensorDialog", Kind::Form, nullptr, 0, 0, 387, 296, nullptr},
-    {"Title", Kind::Label, nullptr, DuX(60), DuY(19), DuX(135), DuY(15), "X/Y/Z Accelerometer  (-2g~+2g)",
-     kText},                                                                                           // 1066
-    {"XText", Kind::Label, nullptr, DuX(19), DuY(68), DuX(50), DuY(15), "X:", kText},                  // 1061
-    {"YText", Kind::Label, nullptr, DuX(19), DuY(98), DuX(50), DuY(15), "Y:", kText},                  // 1062
-    {"ZText", Kind::Label, nullptr, DuX(19), DuY(128), DuX(50), DuY(15), "Z:", kText},                 // 1063
-    {"Angle1Text", Kind::Label, nullptr, DuX(162), DuY(55), DuX(25), DuY(15), "0", kText},             // 1064
-    {"Angle2Text", Kind::Label, nullptr, DuX(97), DuY(96), DuX(25), DuY(15), "0", kText},              // 1065
-    {"StatusText", Kind::Label, nullptr, DuX(33), DuY(165), DuX(202), DuY(12), "Static", kStatusText}, // 1077
-    {"StatusIcon", Kind::Picture, nullptr, DuX(20), DuY(165), DuX(10), DuY(8), nullptr, kStatusIcon},  // 1078
+    DuRow("Title", Kind::Label, 60, 19, 135, 15, "X/Y/Z Accelerometer  (-2g~+2g)", kText), // 1066
+    DuRow("XText", Kind::Label, 19, 68, 50, 15, "X:", kText),                              // 1061
+    DuRow("YText", Kind::Label, 19, 98, 50, 15, "Y:", kText),                              // 1062
+    DuRow("ZText", Kind::Label, 19, 128, 50, 15, "Z:", kText),                             // 1063
+    DuRow("Angle1Text", Kind::Label, 162, 55, 25, 15, "0", kText),                         // 1064
+    DuRow("Angle2Text", Kind::Label, 97, 96, 25, 15, "0", kText),                          // 1065
+    DuRow("StatusText", Kind::Label, 33, 165, 202, 12, "Static", kStatusText),             // 1077
+    DuRow("StatusIcon", Kind::Picture, 20, 165, 10, 8, nullptr, kStatusIcon),              // 1078
 };
 
 // The gauge's origin and pictures: circular level, bubble, horizontal tube and knob,

@@ -23,18 +23,18 @@ constexpr Style kDigit{.picture = "BITMAP_132"};
 // Template 151: HEX0 on the right, HEX5 on the left, as on the board.
 constexpr LayoutRow kHexLayout[] = {
     {"CHexDialog", Kind::Form, nullptr, 0, 0, 387, 296, nullptr},
-    {"Hex0Label", Kind::Label, nullptr, DuX(211), DuY(50), DuX(19), DuY(8), "HEX0", kLabel},
-    {"Hex0Picture", Kind::Picture, nullptr, DuX(207), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1029
-    {"Hex1Label", Kind::Label, nullptr, DuX(175), DuY(50), DuX(19), DuY(8), "HEX1", kLabel},
-    {"Hex1Picture", Kind::Picture, nullptr, DuX(169), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1033
-    {"Hex2Label", Kind::Label, nullptr, DuX(137), DuY(50), DuX(19), DuY(8), "HEX2", kLabel},
-    {"Hex2Picture", Kind::Picture, nullptr, DuX(133), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1034
-    {"Hex3Label", Kind::Label, nullptr, DuX(101), DuY(50), DuX(19), DuY(8), "HEX3", kLabel},
-    {"Hex3Picture", Kind::Picture, nullptr, DuX(95), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1035
-    {"Hex4Label", Kind::Label, nullptr, DuX(63), DuY(50), DuX(19), DuY(8), "HEX4", kLabel},
-    {"Hex4Picture", Kind::Picture, nullptr, DuX(59), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1036
-    {"Hex5Label", Kind::Label, nullptr, DuX(27), DuY(50), DuX(19), DuY(8), "HEX5", kLabel},
-    {"Hex5Picture", Kind::Picture, nullptr, DuX(21), DuY(60), DuX(28), DuY(39), nullptr, kDigit}, // 1037
+    DuRow("Hex0Label", Kind::Label, 211, 50, 19, 8, "HEX0", kLabel),
+    DuRow("Hex0Picture", Kind::Picture, 207, 60, 28, 39, nullptr, kDigit), // 1029
+    DuRow("Hex1Label", Kind::Label, 175, 50, 19, 8, "HEX1", kLabel),
+    DuRow("Hex1Picture", Kind::Picture, 169, 60, 28, 39, nullptr, kDigit), // 1033
+    DuRow("Hex2Label", Kind::Label, 137, 50, 19, 8, "HEX2", kLabel),
+    DuRow("Hex2Picture", Kind::Picture, 133, 60, 28, 39, nullptr, kDigit), // 1034
+    DuRow("Hex3Label", Kind::Label, 101, 50, 19, 8, "HEX3", kLabel),
+    DuRow("Hex3Picture", Kind::Picture, 95, 60, 28, 39, nullptr, kDigit), // 1035
+    DuRow("Hex4Label", Kind::Label, 63, 50, 19, 8, "HEX4", kLabel),
+    DuRow("Hex4Picture", Kind::Picture, 59, 60, 28, 39, nullptr, kDigit), // 1036
+    DuRow("Hex5Label", Kind::Label, 27, 50, 19, 8, "HEX5", kLabel),
+    DuRow("Hex5Picture", Kind::Picture, 21, 60, 28, 39, nullptr, kDigit), // 1037
 };
 
 const char* const kPictureNames[HEX_DIGIT_COUNT] = {"Hex0Picture", "Hex1Picture", "Hex2Picture",

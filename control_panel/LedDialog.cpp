@@ -15,26 +15,12 @@ using platform::Kind;
 using platform::LayoutRow;
 
 // Template 9; the two push buttons stay hidden and only share the handlers.
+constexpr platform::Style kHidden{.hidden = true};
+
 constexpr LayoutRow kLedLayout[] = {
     {"CLedDialog", Kind::Form, nullptr, 0, 0, 387, 296, nullptr},
-    {"LightAllButton",
-     Kind::Button,
-     nullptr,
-     DuX(54),
-     DuY(126),
-     DuX(50),
-     DuY(14),
-     "Light All",
-     {.hidden = true}},
-    {"UnlightAllButton",
-     Kind::Button,
-     nullptr,
-     DuX(151),
-     DuY(126),
-     DuX(50),
-     DuY(14),
-     "Unlight All",
-     {.hidden = true}},
+    DuRow("LightAllButton", Kind::Button, 54, 126, 50, 14, "Light All", kHidden),      // 1017
+    DuRow("UnlightAllButton", Kind::Button, 151, 126, 50, 14, "Unlight All", kHidden), // 1018
 };
 
 } // namespace

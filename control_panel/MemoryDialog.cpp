@@ -40,41 +40,34 @@ constexpr Style kStatusText{};
 // hidden, the bar's bitmap buttons act instead.
 constexpr LayoutRow kMemoryLayout[] = {
     {"CMemoryDialog", Kind::Form, nullptr, 0, 0, 387, 296, nullptr},
-    {"MemoryTypeLabel", Kind::Label, nullptr, DuX(15), DuY(11), DuX(52), DuY(10), "Memory Type",
-     kSection},                                                                             // 1072
-    {"MemoryList", Kind::ComboBox, nullptr, DuX(70), DuY(9), DuX(178), 22, nullptr, kList}, // 1048
-    {"RandomAddressLabel", Kind::Label, nullptr, DuX(15), DuY(39), DuX(38), DuY(10), "Address:", kWhite},
-    {"WriteDataLabel", Kind::Label, nullptr, DuX(110), DuY(39), DuX(46), DuY(10), "Write Data:", kWhite},
-    {"ReadDataLabel", Kind::Label, nullptr, DuX(178), DuY(38), DuX(46), DuY(10), "Read Data:", kWhite},
-    {"WriteButton", Kind::Button, nullptr, DuX(125), DuY(52), DuX(50), DuY(14), "Write", kHidden}, // 1004
-    {"ReadButton", Kind::Button, nullptr, DuX(191), DuY(52), DuX(50), DuY(14), "Read", kHidden},   // 1005
-    {"RandomAccessLabel", Kind::Label, nullptr, DuX(15), DuY(26), DuX(67), DuY(10), "Random Access",
-     kSection},
-    {"SequentialWriteLabel", Kind::Label, nullptr, DuX(15), DuY(72), DuX(65), DuY(10), "Sequential Write",
-     kSection},
-    {"SequentialReadLabel", Kind::Label, nullptr, DuX(15), DuY(119), DuX(65), DuY(10), "Sequential Read",
-     kSection},
-    {"RandomAddress", Kind::Edit, nullptr, DuX(56), DuY(37), DuX(44), DuY(14), "00000000", kEdit}, // 1063
-    {"WriteData", Kind::Edit, nullptr, DuX(158), DuY(37), DuX(16), DuY(14), "00", kEdit},          // 1064
-    {"ReadData", Kind::Edit, nullptr, DuX(225), DuY(37), DuX(16), DuY(14), "00", kEdit},           // 1065
-    {"WriteAddressLabel", Kind::Label, nullptr, DuX(12), DuY(87), DuX(38), DuY(10), "Address:", kWhite},
-    {"WriteAddress", Kind::Edit, nullptr, DuX(53), DuY(85), DuX(44), DuY(14), "00000000", kEdit}, // 1066
-    {"ReadAddressLabel", Kind::Label, nullptr, DuX(11), DuY(133), DuX(38), DuY(10), "Address:", kWhite},
-    {"ReadAddress", Kind::Edit, nullptr, DuX(52), DuY(131), DuX(44), DuY(14), "00000000", kEdit}, // 1067
-    {"WriteLengthLabel", Kind::Label, nullptr, DuX(100), DuY(87), DuX(30), DuY(10), "Length:", kWhite},
-    {"WriteLength", Kind::Edit, nullptr, DuX(131), DuY(85), DuX(44), DuY(14), "00000000", kEdit}, // 1068
-    {"ReadLengthLabel", Kind::Label, nullptr, DuX(100), DuY(133), DuX(30), DuY(10), "Length:", kWhite},
-    {"ReadLength", Kind::Edit, nullptr, DuX(131), DuY(131), DuX(44), DuY(14), "00000000", kEdit}, // 1069
-    {"FileLength", Kind::CheckBox, nullptr, DuX(189), DuY(87), DuX(51), DuY(10), "File Length",
-     kCheck}, // 1070
-    {"EntireMemory", Kind::CheckBox, nullptr, DuX(188), DuY(133), DuX(62), DuY(10), "Entire Memory",
-     kCheck}, // 1071
-    {"WriteFileButton", Kind::Button, nullptr, DuX(129), DuY(103), DuX(110), DuY(14),
-     "Write a file to memory", kHidden}, // 1006
-    {"ReadFileButton", Kind::Button, nullptr, DuX(131), DuY(147), DuX(110), DuY(14),
-     "Load Memory Content to a file", kHidden},                                                        // 1007
-    {"StatusText", Kind::Label, nullptr, DuX(33), DuY(165), DuX(202), DuY(12), "Static", kStatusText}, // 1082
-    {"StatusIcon", Kind::Picture, nullptr, DuX(20), DuY(165), DuX(10), DuY(8), nullptr, kStatusIcon},  // 1078
+    DuRow("MemoryTypeLabel", Kind::Label, 15, 11, 52, 10, "Memory Type", kSection),  // 1072
+    DuRow("MemoryList", Kind::ComboBox, 70, 9, 178, DU_CLOSED_LIST, nullptr, kList), // 1048
+    DuRow("RandomAddressLabel", Kind::Label, 15, 39, 38, 10, "Address:", kWhite),
+    DuRow("WriteDataLabel", Kind::Label, 110, 39, 46, 10, "Write Data:", kWhite),
+    DuRow("ReadDataLabel", Kind::Label, 178, 38, 46, 10, "Read Data:", kWhite),
+    DuRow("WriteButton", Kind::Button, 125, 52, 50, 14, "Write", kHidden), // 1004
+    DuRow("ReadButton", Kind::Button, 191, 52, 50, 14, "Read", kHidden),   // 1005
+    DuRow("RandomAccessLabel", Kind::Label, 15, 26, 67, 10, "Random Access", kSection),
+    DuRow("SequentialWriteLabel", Kind::Label, 15, 72, 65, 10, "Sequential Write", kSection),
+    DuRow("SequentialReadLabel", Kind::Label, 15, 119, 65, 10, "Sequential Read", kSection),
+    DuRow("RandomAddress", Kind::Edit, 56, 37, 44, 14, "00000000", kEdit), // 1063
+    DuRow("WriteData", Kind::Edit, 158, 37, 16, 14, "00", kEdit),          // 1064
+    DuRow("ReadData", Kind::Edit, 225, 37, 16, 14, "00", kEdit),           // 1065
+    DuRow("WriteAddressLabel", Kind::Label, 12, 87, 38, 10, "Address:", kWhite),
+    DuRow("WriteAddress", Kind::Edit, 53, 85, 44, 14, "00000000", kEdit), // 1066
+    DuRow("ReadAddressLabel", Kind::Label, 11, 133, 38, 10, "Address:", kWhite),
+    DuRow("ReadAddress", Kind::Edit, 52, 131, 44, 14, "00000000", kEdit), // 1067
+    DuRow("WriteLengthLabel", Kind::Label, 100, 87, 30, 10, "Length:", kWhite),
+    DuRow("WriteLength", Kind::Edit, 131, 85, 44, 14, "00000000", kEdit), // 1068
+    DuRow("ReadLengthLabel", Kind::Label, 100, 133, 30, 10, "Length:", kWhite),
+    DuRow("ReadLength", Kind::Edit, 131, 131, 44, 14, "00000000", kEdit),                         // 1069
+    DuRow("FileLength", Kind::CheckBox, 189, 87, 51, 10, "File Length", kCheck),                  // 1070
+    DuRow("EntireMemory", Kind::CheckBox, 188, 133, 62, 10, "Entire Memory", kCheck),             // 1071
+    DuRow("WriteFileButton", Kind::Button, 129, 103, 110, 14, "Write a file to memory", kHidden), // 1006
+    DuRow("ReadFileButton", Kind::Button, 131, 147, 110, 14, "Load Memory Content to a file",
+          kHidden),                                                            // 1007
+    DuRow("StatusText", Kind::Label, 33, 165, 202, 12, "Static", kStatusText), // 1082
+    DuRow("StatusIcon", Kind::Picture, 20, 165, 10, 8, nullptr, kStatusIcon),  // 1078
 };
 
 constexpr int IDB_MEMORY_BACKGROUND = 181;

@@ -26,22 +26,22 @@ constexpr Style kStatusText{};
 // Template 162: KEY0 and SW0 on the right, as on the board.
 constexpr LayoutRow kSwitchLayout[] = {
     {"CSwitchDialog", Kind::Form, nullptr, 0, 0, 387, 296, nullptr},
-    {"KeyGroup", Kind::GroupBox, nullptr, DuX(7), DuY(7), DuX(241), DuY(63), " KEY ", kCaption},
-    {"Key0", Kind::Picture, nullptr, DuX(202), DuY(26), DuX(29), DuY(27), nullptr, kKey}, // 1040
-    {"Key1", Kind::Picture, nullptr, DuX(156), DuY(26), DuX(29), DuY(27), nullptr, kKey}, // 1041
-    {"SwitchGroup", Kind::GroupBox, nullptr, DuX(7), DuY(76), DuX(241), DuY(82), " SWITCH ", kCaption},
-    {"Sw0", Kind::Picture, nullptr, DuX(220), DuY(95), DuX(13), DuY(39), nullptr, kSwitch}, // 1042
-    {"Sw1", Kind::Picture, nullptr, DuX(198), DuY(95), DuX(13), DuY(39), nullptr, kSwitch},
-    {"Sw2", Kind::Picture, nullptr, DuX(176), DuY(95), DuX(13), DuY(39), nullptr, kSwitch},
-    {"Sw3", Kind::Picture, nullptr, DuX(154), DuY(95), DuX(13), DuY(39), nullptr, kSwitch},
-    {"Sw4", Kind::Picture, nullptr, DuX(132), DuY(95), DuX(13), DuY(39), nullptr, kSwitch},
-    {"Sw5", Kind::Picture, nullptr, DuX(110), DuY(95), DuX(13), DuY(39), nullptr, kSwitch},
-    {"Sw6", Kind::Picture, nullptr, DuX(88), DuY(95), DuX(13), DuY(39), nullptr, kSwitch},
-    {"Sw7", Kind::Picture, nullptr, DuX(66), DuY(95), DuX(13), DuY(39), nullptr, kSwitch},
-    {"Sw8", Kind::Picture, nullptr, DuX(44), DuY(95), DuX(13), DuY(39), nullptr, kSwitch},
-    {"Sw9", Kind::Picture, nullptr, DuX(22), DuY(95), DuX(13), DuY(39), nullptr, kSwitch},             // 1051
-    {"StatusText", Kind::Label, nullptr, DuX(33), DuY(165), DuX(202), DuY(12), "Static", kStatusText}, // 1081
-    {"StatusIcon", Kind::Picture, nullptr, DuX(20), DuY(165), DuX(10), DuY(8), nullptr, kStatusIcon},  // 1078
+    DuRow("KeyGroup", Kind::GroupBox, 7, 7, 241, 63, " KEY ", kCaption),
+    DuRow("Key0", Kind::Picture, 202, 26, 29, 27, nullptr, kKey), // 1040
+    DuRow("Key1", Kind::Picture, 156, 26, 29, 27, nullptr, kKey), // 1041
+    DuRow("SwitchGroup", Kind::GroupBox, 7, 76, 241, 82, " SWITCH ", kCaption),
+    DuRow("Sw0", Kind::Picture, 220, 95, 13, 39, nullptr, kSwitch), // 1042
+    DuRow("Sw1", Kind::Picture, 198, 95, 13, 39, nullptr, kSwitch),
+    DuRow("Sw2", Kind::Picture, 176, 95, 13, 39, nullptr, kSwitch),
+    DuRow("Sw3", Kind::Picture, 154, 95, 13, 39, nullptr, kSwitch),
+    DuRow("Sw4", Kind::Picture, 132, 95, 13, 39, nullptr, kSwitch),
+    DuRow("Sw5", Kind::Picture, 110, 95, 13, 39, nullptr, kSwitch),
+    DuRow("Sw6", Kind::Picture, 88, 95, 13, 39, nullptr, kSwitch),
+    DuRow("Sw7", Kind::Picture, 66, 95, 13, 39, nullptr, kSwitch),
+    DuRow("Sw8", Kind::Picture, 44, 95, 13, 39, nullptr, kSwitch),
+    DuRow("Sw9", Kind::Picture, 22, 95, 13, 39, nullptr, kSwitch),             // 1051
+    DuRow("StatusText", Kind::Label, 33, 165, 202, 12, "Static", kStatusText), // 1081
+    DuRow("StatusIcon", Kind::Picture, 20, 165, 10, 8, nullptr, kStatusIcon),  // 1078
 };
 
 } // namespace

@@ -30,13 +30,12 @@ constexpr Style kStatusText{};
 // Template 153. The list's height is that of its closed box.
 constexpr LayoutRow kVgaLayout[] = {
     {"CVgaDialog", Kind::Form, nullptr, 0, 0, 387, 296, nullptr},
-    {"TitleLabel", Kind::Label, nullptr, DuX(40), DuY(28), DuX(65), DuY(8), "VGA Pattern Display",
-     kTitle},                                                                                          // 1059
-    {"PatternLabel", Kind::Label, nullptr, DuX(40), DuY(46), DuX(28), DuY(8), "Pattern:", kWhite},     // 1060
-    {"PatternList", Kind::ComboBox, nullptr, DuX(71), DuY(44), DuX(71), 22, nullptr, kList},           // 1025
-    {"PreviewFrame", Kind::Shape, nullptr, DuX(32), DuY(74), DuX(194), DuY(84), nullptr, kFrame},      // 1047
-    {"StatusText", Kind::Label, nullptr, DuX(33), DuY(165), DuX(202), DuY(12), "Static", kStatusText}, // 1086
-    {"StatusIcon", Kind::Picture, nullptr, DuX(20), DuY(165), DuX(10), DuY(8), nullptr, kStatusIcon},  // 1078
+    DuRow("TitleLabel", Kind::Label, 40, 28, 65, 8, "VGA Pattern Display", kTitle),   // 1059
+    DuRow("PatternLabel", Kind::Label, 40, 46, 28, 8, "Pattern:", kWhite),            // 1060
+    DuRow("PatternList", Kind::ComboBox, 71, 44, 71, DU_CLOSED_LIST, nullptr, kList), // 1025
+    DuRow("PreviewFrame", Kind::Shape, 32, 74, 194, 84, nullptr, kFrame),             // 1047
+    DuRow("StatusText", Kind::Label, 33, 165, 202, 12, "Static", kStatusText),        // 1086
+    DuRow("StatusIcon", Kind::Picture, 20, 165, 10, 8, nullptr, kStatusIcon),         // 1078
 };
 
 } // namespace
