@@ -53,6 +53,7 @@ CGSensorDialog::CGSensorDialog(CMainDialogServices&, QWidget* parent)
         platform::Component<QLabel>(this, centred)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     for (const char* left : {"XText", "YText", "ZText", "Angle2Text", "StatusText"})
         platform::Component<QLabel>(this, left)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FitLabels(this);
     m_timer.setSingleShot(true);
     m_timer.setInterval(IDT_REFRESH_MS);
     connect(&m_timer, &QTimer::timeout, this, [this] { OnTimer(); });

@@ -46,12 +46,9 @@ CHexDialog::CHexDialog(CMainDialogServices&, QWidget* parent)
     : CBarPageDialog(parent), m_bar(AddBar(BTN_MODE_TOGGLE)) {
     setFont(PageFont(12));
     platform::BuildForm(this, kHexLayout);
-    // The labels' text is wider than their template boxes: the boxes grow around their
-    // centres rather than cut the text.
-    for (QLabel* label : findChildren<QLabel*>()) {
+    for (QLabel* label : findChildren<QLabel*>())
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setGeometry(label->geometry().adjusted(-8, 0, 8, 0));
-    }
+    FitLabels(this);
     for (int j = 0; j < HEX_DIGIT_COUNT; ++j) {
         m_pictures[static_cast<std::size_t>(j)] =
             platform::Component<platform::PictureBox>(this, kPictureNames[j]);

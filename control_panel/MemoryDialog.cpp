@@ -103,6 +103,7 @@ CMemoryDialog::CMemoryDialog(CMainDialogServices& services, QWidget* parent)
     for (const char* name : {"RandomAddressLabel", "WriteDataLabel", "ReadDataLabel", "WriteAddressLabel",
                              "ReadAddressLabel", "WriteLengthLabel", "ReadLengthLabel"})
         platform::Component<QLabel>(this, name)->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    FitLabels(this);
     m_pMemory = platform::Component<QComboBox>(this, "MemoryList");
     m_pWriteData = platform::Component<QLineEdit>(this, "WriteData");
     m_pReadData = platform::Component<QLineEdit>(this, "ReadData");

@@ -46,6 +46,7 @@ CVgaDialog::CVgaDialog(CMainDialogServices& services, QWidget* parent)
     platform::BuildForm(this, kVgaLayout);
     for (QLabel* label : findChildren<QLabel*>())
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FitLabels(this);
     m_pPatterns = platform::Component<QComboBox>(this, "PatternList");
     QPalette palette = m_pPatterns->palette();
     for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
