@@ -1,6 +1,6 @@
 #include "DialogProgress.h"
 
-#include "DialogUnits.h"
+#include "PageLayout.h"
 #include "platform/Text.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/QtPlatform.h"

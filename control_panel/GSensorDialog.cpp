@@ -1,7 +1,7 @@
 #include "GSensorDialog.h"
 
 #include "BoardLink.h"
-#include "DialogUnits.h"
+#include "PageLayout.h"
 #include "GSensorReadings.h"
 #include "PanelPictures.h"
 #include "platform/qt/FormBuilder.h"

@@ -1,7 +1,7 @@
 #include "HexDialog.h"
 
 #include "BoardLink.h"
-#include "DialogUnits.h"
+#include "PageLayout.h"
 #include "PageLook.h"
 #include "PanelPictures.h"
 #include "platform/qt/FormBuilder.h"

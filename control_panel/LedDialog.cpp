@@ -1,7 +1,7 @@
 #include "LedDialog.h"
 
 #include "BoardLink.h"
-#include "DialogUnits.h"
+#include "PageLayout.h"
 #include "PageLook.h"
 #include "PanelPictures.h"
 #include "platform/qt/FormBuilder.h"

@@ -2,7 +2,7 @@
 
 #include "BoardLink.h"
 #include "DialogProgress.h"
-#include "DialogUnits.h"
+#include "PageLayout.h"
 #include "MemoryFile.h"
 #include "PanelPictures.h"
 #include "platform/Platform.h"

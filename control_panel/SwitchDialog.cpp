@@ -1,7 +1,7 @@
 #include "SwitchDialog.h"
 
 #include "BoardLink.h"
-#include "DialogUnits.h"
+#include "PageLayout.h"
 #include "PanelPictures.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/Widgets.h"

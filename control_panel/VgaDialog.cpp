@@ -2,7 +2,7 @@
 
 #include "BoardLink.h"
 #include "BoardProtocol.h"
-#include "DialogUnits.h"
+#include "PageLayout.h"
 #include "PanelPictures.h"
 #include "VgaPatterns.h"
 #include "platform/Text.h"

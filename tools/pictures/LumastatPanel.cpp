@@ -194,12 +194,11 @@ void Background(QPainter& p, int w, int h) {
     Header(p, QRect(210, 66, 96, 12), 8, 1);
     Label(p, QRect(210, 190, 100, 16), QStringLiteral("DUNMIR"), 12, QColor(220, 240, 220), true);
 
-    // Left column: program name, tab area, connect area with the status line.
+    // Left column: program name, connect area with the status line.
     Label(p, QRect(8, 60, 180, 40), QStringLiteral("Lumastat"), 26, kAccent, true);
     Label(p, QRect(8, 100, 180, 20), QStringLiteral("Board Control Panel"), 12, QColor(170, 190, 210));
     p.setPen(QPen(kPanelLight, 1));
     p.setBrush(QColor(16, 24, 36));
-    p.drawRoundedRect(QRectF(4.5, 296.5, 195, 190), 6, 6);
     p.drawRoundedRect(QRectF(4.5, 492.5, 117, 98), 6, 6);
     Label(p, QRect(12, 496, 100, 18), QStringLiteral("Status"), 12, QColor(170, 190, 210));
     p.setPen(QPen(QColor(60, 76, 100), 1));
