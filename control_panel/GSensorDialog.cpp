@@ -1,8 +1,8 @@
 #include "GSensorDialog.h"
 
 #include "BoardLink.h"
-#include "PageLayout.h"
 #include "GSensorReadings.h"
+#include "PageLayout.h"
 #include "PanelPictures.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/QtPlatform.h"
@@ -17,7 +17,7 @@ using platform::LayoutRow;
 using platform::Style;
 
 // Every text in 9-point "Arial", green on black; the status text in the status colour.
-constexpr Style kText{.fontColor = STATUS_OK};
+constexpr Style kText{.fontColor = STATUS_GREEN};
 constexpr Style kStatusIcon{.picture = "BITMAP_206"};
 constexpr Style kStatusText{};
 
@@ -66,7 +66,7 @@ void CGSensorDialog::AttachLink(CBoardLink* link) {
     m_status->Clear();
     m_pLink = link;
     if (m_pLink != nullptr && m_pLink->IsOpen()) {
-        m_status->SetStatus("Monitor accelerometer reading...", STATUS_BUSY);
+        m_status->SetStatus("Monitor accelerometer reading...", STATUS_YELLOW);
         ReadGSensor();
         StartPollTimer();
     } else {

@@ -2,8 +2,8 @@
 
 #include "BoardLink.h"
 #include "DialogProgress.h"
-#include "PageLayout.h"
 #include "MemoryFile.h"
+#include "PageLayout.h"
 #include "PanelPictures.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
@@ -183,10 +183,10 @@ bool CMemoryDialog::RunAction(MemoryAction action, const std::function<bool(cons
         std::clamp(m_pMemory->currentIndex(), 0, static_cast<int>(std::size(g_MemoryTable)) - 1);
     const MEMORY_INFO& info = g_MemoryTable[selected];
     const std::string name = platform::ReadBounded(info.name, sizeof info.name);
-    SetStatus(MemoryBusyText(action, name), STATUS_BUSY);
+    SetStatus(MemoryBusyText(action, name), STATUS_YELLOW);
     // Without a link (the buttons are disabled then) nothing can succeed.
     const bool ok = m_pLink != nullptr && body(info);
-    SetStatus(MemoryResultText(action, name, ok), ok ? STATUS_OK : STATUS_FAIL);
+    SetStatus(MemoryResultText(action, name, ok), ok ? STATUS_GREEN : STATUS_RED);
     QGuiApplication::restoreOverrideCursor();
     m_bar.EnableAll(true);
     return ok;

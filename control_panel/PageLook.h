@@ -1,5 +1,9 @@
 #pragma once
 // What the device pages share in their look: the background, the colours and the font.
+// Their status lines use the main dialog's colours: yellow while working, green for
+// success and when idle, red for failure.
+
+#include "PanelConstants.h"
 
 #include <QFont>
 #include <QWidget>
@@ -7,13 +11,7 @@
 
 // The page background, 387 x 296, drawn from the top-left corner.
 constexpr int IDB_PAGE_BACKGROUND = 176;
-// The status line's icon.
-constexpr int IDB_STATUS_ICON = 206;
 
-// Status colours (0x00BBGGRR): working, success, failure.
-constexpr uint32_t STATUS_BUSY = 0x00FFFF;
-constexpr uint32_t STATUS_OK = 0x00FF00;
-constexpr uint32_t STATUS_FAIL = 0x0000FF;
 // The pages' label colour, light blue.
 constexpr uint32_t PAGE_LABEL_COLOR = 0xFFEA00;
 

@@ -17,12 +17,12 @@ public:
 
     // Stores the colour, sets the text and redraws the line at once.
     void SetStatus(const std::string& text, uint32_t colorRef);
-    void Clear() { SetStatus(std::string(), STATUS_OK); }
+    void Clear() { SetStatus(std::string(), STATUS_GREEN); }
     std::string Text() const;
     uint32_t Color() const { return m_color; }
 
 private:
     QWidget* m_pIcon;
     QLabel* m_pText;
-    uint32_t m_color = STATUS_OK;
+    uint32_t m_color = STATUS_GREEN;
 };

@@ -68,7 +68,7 @@ void CSwitchDialog::AttachLink(CBoardLink* link) {
     m_status->Clear();
     m_pLink = link;
     if (m_pLink != nullptr && m_pLink->IsOpen()) {
-        m_status->SetStatus("Monitor Switches and Push buttons...", STATUS_BUSY);
+        m_status->SetStatus("Monitor Switches and Push buttons...", STATUS_YELLOW);
         StartPollTimer();
     } else {
         KillPollTimer();

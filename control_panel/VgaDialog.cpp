@@ -113,9 +113,9 @@ void CVgaDialog::OnSelchangePattern() {
 }
 
 void CVgaDialog::ApplyPattern(int pattern) {
-    m_status->SetStatus("VGA-OUT Setting...", STATUS_BUSY);
+    m_status->SetStatus("VGA-OUT Setting...", STATUS_YELLOW);
     if (SetVgaPattern(pattern))
-        m_status->SetStatus(platform::Format("%s %s", "Set VGA-OUT", "Success"), STATUS_OK);
+        m_status->SetStatus(platform::Format("%s %s", "Set VGA-OUT", "Success"), STATUS_GREEN);
 }
 
 void CVgaDialog::DrawPattern(QPainter& painter, int pattern) {

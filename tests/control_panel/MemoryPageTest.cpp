@@ -64,16 +64,16 @@ TEST_F(MemoryPage, OffersTheSdramAndItsButtonsOnlyWithAnOpenLink) {
     EXPECT_FALSE(page.Bar().Find(0)->m_bEnabled);
     Press(kOverRead);
     EXPECT_TRUE(Requests().empty());
-    ExpectStatus("", STATUS_OK);
+    ExpectStatus("", STATUS_GREEN);
 }
 
 TEST_F(MemoryPage, RandomAccessAtTheLastAddress) {
     Type("RandomAddress", "3FFFFFF");
     Type("WriteData", "A5");
     Press(kOverWrite);
-    ExpectStatus("SDRAM Random Write Success", STATUS_OK);
+    ExpectStatus("SDRAM Random Write Success", STATUS_GREEN);
     Press(kOverRead);
-    ExpectStatus("SDRAM Random Read Success", STATUS_OK);
+    ExpectStatus("SDRAM Random Read Success", STATUS_GREEN);
     EXPECT_EQ(Text("ReadData"), "A5");
     EXPECT_EQ(Requests(), (std::vector<std::string>{
                               "AA 0C 06 00 05 FF FF FF 03 A5 BC 55",
@@ -89,14 +89,14 @@ TEST_F(MemoryPage, AnAddressBeyondTheMemoryIsRefused) {
     Type("ReadData", "3C");
     Press(kOverRead);
     ExpectBox("Address(4000000h) exceeds the memory size(4000000h)!");
-    ExpectStatus("SDRAM Random Read Fail", STATUS_FAIL);
+    ExpectStatus("SDRAM Random Read Fail", STATUS_RED);
     EXPECT_EQ(Text("ReadData"), "3C");
     // FFFFFFFF reads as 7FFFFFFF.
     seam.ClearRecords();
     Type("RandomAddress", "FFFFFFFF");
     Press(kOverWrite);
     ExpectBox("Address(7fffffffh) exceeds the memory size(4000000h)!");
-    ExpectStatus("SDRAM Random Write Fail", STATUS_FAIL);
+    ExpectStatus("SDRAM Random Write Fail", STATUS_RED);
     EXPECT_TRUE(Requests().empty());
 }
 
@@ -108,7 +108,7 @@ TEST_F(MemoryPage, ReadsIntoHexTextOrRawBytesByTheFilesExtension) {
     seam.AnswerFile(temp.File("x.hex"));
     Press(kOverReadFile);
     EXPECT_EQ(testsupport::ReadFile(temp.File("x.hex")), "0AFF00");
-    ExpectStatus("SDRAM Sequentail Read Success", STATUS_OK);
+    ExpectStatus("SDRAM Sequentail Read Success", STATUS_GREEN);
     seam.AnswerFile(temp.File("x.bin"));
     Press(kOverReadFile);
     EXPECT_EQ(testsupport::ReadFile(temp.File("x.bin")), std::string("\x0A\xFF\x00", 3));
@@ -129,7 +129,7 @@ TEST_F(MemoryPage, WritesAHexFileOfAnOddLengthAndShowsItsByteCount) {
     Type("WriteAddress", "200");
     seam.AnswerFile(temp.File("in.HEX"));
     Press(kOverWriteFile);
-    ExpectStatus("SDRAM Sequential Write Success", STATUS_OK);
+    ExpectStatus("SDRAM Sequential Write Success", STATUS_GREEN);
     EXPECT_EQ(Text("WriteLength"), "00000003");
     EXPECT_EQ(ReadBack(0x200, 3), std::string("\x0A\x00\x07", 3));
     ASSERT_EQ(seam.FileDialogs().size(), 1u);
@@ -143,7 +143,7 @@ TEST_F(MemoryPage, ALengthLongerThanTheFileWritesTheFile) {
     Type("WriteAddress", "300");
     seam.AnswerFile(temp.File("four.bin"));
     Press(kOverWriteFile);
-    ExpectStatus("SDRAM Sequential Write Success", STATUS_OK);
+    ExpectStatus("SDRAM Sequential Write Success", STATUS_GREEN);
     // Below 40 bytes every step moves one byte.
     EXPECT_EQ(Requests().size(), 4u);
     EXPECT_EQ(ReadBack(0x300, 5), std::string("\x01\x02\x03\x04\x00", 5));
@@ -156,7 +156,7 @@ TEST_F(MemoryPage, AnEmptyFileWithFileLengthSucceedsWithoutAFrame) {
     Type("WriteLength", "55");
     seam.AnswerFile(temp.File("empty.bin"));
     Press(kOverWriteFile);
-    ExpectStatus("SDRAM Sequential Write Success", STATUS_OK);
+    ExpectStatus("SDRAM Sequential Write Success", STATUS_GREEN);
     EXPECT_EQ(Text("WriteLength"), "00000000");
     EXPECT_TRUE(Requests().empty());
 }
@@ -168,7 +168,7 @@ TEST_F(MemoryPage, MissingLengthsAndCancelledDialogsLeaveTheStatusAlone) {
     Press(kOverReadFile);
     ExpectBox("Please specify the read 'Length' or check the 'Entire Memory' check box.");
     EXPECT_TRUE(seam.FileDialogs().empty());
-    ExpectStatus("", STATUS_OK);
+    ExpectStatus("", STATUS_GREEN);
 
     Check("FileLength");
     Check("EntireMemory");
@@ -177,7 +177,7 @@ TEST_F(MemoryPage, MissingLengthsAndCancelledDialogsLeaveTheStatusAlone) {
     seam.CancelFile();
     Press(kOverReadFile);
     EXPECT_EQ(seam.FileDialogs().size(), 2u);
-    ExpectStatus("", STATUS_OK);
+    ExpectStatus("", STATUS_GREEN);
     EXPECT_TRUE(Requests().empty());
 }
 
@@ -187,7 +187,7 @@ TEST_F(MemoryPage, RangesBeyondTheMemoryAreRefusedWithoutWrapping) {
     seam.AnswerFile(temp.File("whole.bin"));
     Press(kOverReadFile);
     ExpectBox("Memory address (4000001h) exceeds the memory size(4000000h)!");
-    ExpectStatus("SDRAM Sequentail Read Fail", STATUS_FAIL);
+    ExpectStatus("SDRAM Sequentail Read Fail", STATUS_RED);
     EXPECT_FALSE(std::filesystem::exists(temp.File("whole.bin")));
 
     // 7FFFFFFF + 2 and a file of 4 GiB are far beyond the end, not wrapped back into range.
@@ -198,7 +198,7 @@ TEST_F(MemoryPage, RangesBeyondTheMemoryAreRefusedWithoutWrapping) {
     seam.AnswerFile(temp.File("two.bin"));
     Press(kOverWriteFile);
     ExpectBox("Memory address (80000001h) exceeds the memory size(4000000h)!");
-    ExpectStatus("SDRAM Sequential Write Fail", STATUS_FAIL);
+    ExpectStatus("SDRAM Sequential Write Fail", STATUS_RED);
 
     seam.ClearRecords();
     testsupport::WriteFile(temp.File("huge.bin"), "");
@@ -233,14 +233,14 @@ TEST_F(MemoryPage, TheWholeMemoryGoesToAFileAndBackIn21Steps) {
     Check("FileLength");
     seam.AnswerFile(temp.File("image.bin"));
     Press(kOverWriteFile);
-    ExpectStatus("SDRAM Sequential Write Success", STATUS_OK);
+    ExpectStatus("SDRAM Sequential Write Success", STATUS_GREEN);
     EXPECT_EQ(Text("WriteLength"), "04000000");
     EXPECT_EQ(steps, 21);
 
     Check("EntireMemory");
     seam.AnswerFile(temp.File("back.bin"));
     Press(kOverReadFile);
-    ExpectStatus("SDRAM Sequentail Read Success", STATUS_OK);
+    ExpectStatus("SDRAM Sequentail Read Success", STATUS_GREEN);
     EXPECT_EQ(steps, 42);
     EXPECT_TRUE(testsupport::ReadFile(temp.File("back.bin")) == image);
     EXPECT_EQ(services.enables, (std::vector<bool>{false, true, false, true}));
@@ -258,7 +258,7 @@ TEST_F(MemoryPage, AbortEndsInFailureAndWritesNoFile) {
     });
     seam.AnswerFile(temp.File("keep.bin"));
     Press(kOverReadFile);
-    ExpectStatus("SDRAM Sequentail Read Fail", STATUS_FAIL);
+    ExpectStatus("SDRAM Sequentail Read Fail", STATUS_RED);
     EXPECT_EQ(testsupport::ReadFile(temp.File("keep.bin")), "old");
     EXPECT_EQ(Requests(), (std::vector<std::string>{
                               "AA 0D 09 00 05 00 00 00 00 CC 00 00 00 E7 55",

@@ -23,7 +23,7 @@ TEST_F(SwitchPage, PollsEvery200MsAfterEachReplyWhileAttached) {
     EXPECT_EQ(page.Status().Text(), "");
     page.AttachLink(&link);
     EXPECT_EQ(page.Status().Text(), "Monitor Switches and Push buttons...");
-    EXPECT_EQ(page.Status().Color(), STATUS_BUSY);
+    EXPECT_EQ(page.Status().Color(), STATUS_YELLOW);
     // Nothing at once: the first poll comes when the timer fires.
     EXPECT_TRUE(Requests().empty());
     EXPECT_TRUE(page.PollTimer().isActive());
@@ -39,7 +39,7 @@ TEST_F(SwitchPage, PollsEvery200MsAfterEachReplyWhileAttached) {
     page.DetachLink();
     EXPECT_FALSE(page.PollTimer().isActive());
     EXPECT_EQ(page.Status().Text(), "");
-    EXPECT_EQ(page.Status().Color(), STATUS_OK);
+    EXPECT_EQ(page.Status().Color(), STATUS_GREEN);
     // A timer message that was already on its way polls nothing.
     page.OnTimer();
     EXPECT_EQ(Requests().size(), 2u);
@@ -119,7 +119,7 @@ TEST_F(GSensorPage, ReadsAtOnceThenEvery200Ms) {
     page.AttachLink(&link);
     EXPECT_EQ(Requests(), (std::vector<std::string>{"AA 11 00 00 11 55"}));
     EXPECT_EQ(page.Status().Text(), "Monitor accelerometer reading...");
-    EXPECT_EQ(page.Status().Color(), STATUS_BUSY);
+    EXPECT_EQ(page.Status().Color(), STATUS_YELLOW);
     EXPECT_TRUE(page.PollTimer().isActive());
     EXPECT_EQ(page.PollTimer().interval(), 200);
     page.OnTimer();

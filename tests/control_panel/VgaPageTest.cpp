@@ -35,7 +35,7 @@ TEST_F(VgaPage, AttachProbesAndAppliesThePatternThenEachChoiceIsSent) {
     EXPECT_EQ(Requests(),
               (std::vector<std::string>{"AA 15 03 00 04 01 00 1D 55", "AA 15 03 00 04 02 00 1E 55"}));
     EXPECT_EQ(page.Status().Text(), "Set VGA-OUT Success");
-    EXPECT_EQ(page.Status().Color(), STATUS_OK);
+    EXPECT_EQ(page.Status().Color(), STATUS_GREEN);
     SaveScreenshot(page, "lumastat-vga");
 
     Choose(page, 8);
@@ -76,7 +76,7 @@ TEST_F(VgaPage, APatternTheBoardRefusesLeavesTheBusyText) {
     Choose(page, 1);
     EXPECT_EQ(Requests(), (std::vector<std::string>{"AA 15 03 00 04 02 01 1F 55"}));
     EXPECT_EQ(page.Status().Text(), "VGA-OUT Setting...");
-    EXPECT_EQ(page.Status().Color(), STATUS_BUSY);
+    EXPECT_EQ(page.Status().Color(), STATUS_YELLOW);
     EXPECT_EQ(services.linkErrors, 1);
 }
 
