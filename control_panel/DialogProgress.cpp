@@ -40,6 +40,8 @@ CDialogProgress::CDialogProgress(QWidget* parent)
     m_pProgress->setTextVisible(false);
     auto* abort = platform::Component<QPushButton>(this, "AbortButton");
     abort->setDefault(true);
+    // The Memory page gave every button of the program the hand cursor.
+    abort->setCursor(Qt::PointingHandCursor);
     connect(abort, &QPushButton::clicked, this, [this] { OnAbort(); });
     move(QCursor::pos() - QPoint(width() / 2, height() / 2));
 }

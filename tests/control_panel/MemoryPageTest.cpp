@@ -123,16 +123,21 @@ TEST_F(MemoryPage, ReadsIntoHexTextOrRawBytesByTheFilesExtension) {
     EXPECT_EQ(services.enables, (std::vector<bool>{false, true, false, true}));
 }
 
-TEST_F(MemoryPage, WritesAHexFileOfAnOddLengthAndShowsItsByteCount) {
-    testsupport::WriteFile(temp.File("in.HEX"), "0Azz 71");
-    Check("FileLength");
-    Type("WriteAddress", "200");
-    seam.AnswerFile(temp.File("in.HEX"));
-    Press(kOverWriteFile);
-    ExpectStatus("SDRAM Sequential Write Success", STATUS_GREEN);
-    EXPECT_EQ(Text("WriteLength"), "00000003");
-    EXPECT_EQ(ReadBack(0x200, 3), std::string("\x0A\x00\x07", 3));
-    ASSERT_EQ(seam.FileDialogs().size(), 1u);
+TEST_F(MemoryPage, WritesAHexFileAndShowsItsByteCount) {
+    // Pairs 0A, zz and " 7"; a last odd character is left out.
+    for (const char* text : {"0Azz 7", "0Azz 71"}) {
+        testsupport::WriteFile(temp.File("in.HEX"), text);
+        Check("FileLength");
+        Type("WriteAddress", "200");
+        ASSERT_TRUE(
+            link.WriteMemory(MEMORY_ID_SDRAM, 0x200, reinterpret_cast<const uint8_t*>("\xFF\xFF\xFF"), 3));
+        seam.AnswerFile(temp.File("in.HEX"));
+        Press(kOverWriteFile);
+        ExpectStatus("SDRAM Sequential Write Success", STATUS_GREEN);
+        EXPECT_EQ(Text("WriteLength"), "00000003");
+        EXPECT_EQ(ReadBack(0x200, 3), std::string("\x0A\x00\x07", 3)) << text;
+    }
+    ASSERT_EQ(seam.FileDialogs().size(), 2u);
     EXPECT_FALSE(seam.FileDialogs()[0].save);
     EXPECT_TRUE(seam.FileDialogs()[0].request.mustExist);
 }
@@ -253,18 +258,25 @@ TEST_F(MemoryPage, AbortEndsInFailureAndWritesNoFile) {
     Type("ReadLength", "1000");
     int steps = 0;
     seam.SetOnProcessEvents([&] {
-        if (++steps == 2)
+        if (++steps % 2 == 0)
             platform::Component<QPushButton>(page.findChild<CDialogProgress*>(), "AbortButton")->click();
     });
     seam.AnswerFile(temp.File("keep.bin"));
     Press(kOverReadFile);
     ExpectStatus("SDRAM Sequentail Read Fail", STATUS_RED);
     EXPECT_EQ(testsupport::ReadFile(temp.File("keep.bin")), "old");
+    seam.AnswerFile(temp.File("new.hex"));
+    Press(kOverReadFile);
+    ExpectStatus("SDRAM Sequentail Read Fail", STATUS_RED);
+    EXPECT_FALSE(std::filesystem::exists(temp.File("new.hex")));
+    // Two steps each time, then the abort is seen.
     EXPECT_EQ(Requests(), (std::vector<std::string>{
                               "AA 0D 09 00 05 00 00 00 00 CC 00 00 00 E7 55",
                               "AA 0D 09 00 05 CC 00 00 00 CC 00 00 00 B3 55",
+                              "AA 0D 09 00 05 00 00 00 00 CC 00 00 00 E7 55",
+                              "AA 0D 09 00 05 CC 00 00 00 CC 00 00 00 B3 55",
                           }));
-    EXPECT_EQ(services.enables, (std::vector<bool>{false, true}));
+    EXPECT_EQ(services.enables, (std::vector<bool>{false, true, false, true}));
     EXPECT_TRUE(page.Bar().Find(2)->m_bEnabled);
 }
 

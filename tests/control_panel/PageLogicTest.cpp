@@ -95,7 +95,7 @@ TEST(VgaPatterns, RampCellsFollowTheFormula) {
         {6, 2, 3, 32, 0, 0},       {7, 2, 0, 0, 32, 0}, {8, 2, 2, 0, 0, 32},
     };
     for (const Case& k : cases) {
-        const PreviewCell& cell = PreviewCells(k.pattern, 291, 137)[static_cast<std::size_t>(k.r * 40 + k.c)];
+        const PreviewCell cell = PreviewCells(k.pattern, 291, 137)[static_cast<std::size_t>(k.r * 40 + k.c)];
         EXPECT_EQ((std::array<int, 3>{cell.r, cell.g, cell.b}), (std::array<int, 3>{k.red, k.green, k.blue}))
             << "pattern " << k.pattern << " cell " << k.c << "," << k.r;
     }
