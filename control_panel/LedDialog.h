@@ -7,8 +7,6 @@
 #include "LedButtons.h"
 #include "MainDialogServices.h"
 
-class QPushButton;
-
 class CLedDialog : public CBarPageDialog {
 public:
     explicit CLedDialog(CMainDialogServices& services, QWidget* parent = nullptr);
@@ -24,7 +22,6 @@ public:
     void OnLButtonUp(int x, int y) override;
 
     CButtonManager& LedBar() { return m_ledBar; }
-    CButtonManager& CommandBar() { return m_commandBar; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
