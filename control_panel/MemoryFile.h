@@ -1,0 +1,27 @@
+#pragma once
+// Memory files: raw bytes, or .HEX text of exactly two hexadecimal characters per byte
+// (upper case when written) with nothing between, before or after them.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// True when the path's extension starts with ".HEX" in any case (".hex", ".HEXA").
+bool IsHexFile(const std::string& path);
+
+// "%02X" of every byte.
+std::string HexText(const uint8_t* data, std::size_t n);
+// One byte from a pair of characters, read as strtol base 16 reads the pair alone:
+// blanks first, a sign and "0x" allowed, no digit gives 0 ("-1" gives 0xFF).
+uint8_t HexPairValue(char high, char low);
+
+// The file's length in bytes, or nothing when it cannot be opened.
+std::optional<uint64_t> MemoryFileLength(const std::string& path);
+// count bytes from the start of the file: raw, or from 2 x count characters of .HEX
+// text. False when the file cannot be opened or is shorter.
+bool LoadMemoryFile(const std::string& path, bool hex, std::size_t count, std::vector<uint8_t>& data);
+// Creates (or truncates) the file and writes the bytes, raw or as .HEX text.
+bool SaveMemoryFile(const std::string& path, bool hex, const uint8_t* data, std::size_t n);
