@@ -94,7 +94,9 @@ CPageDialog* CLumastatDlg::MakePage(int page, CMainDialogServices& services, QWi
 CLumastatDlg::CLumastatDlg(PageFactory factory) : m_owner(this), m_panel(*this, m_link) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
     setWindowTitle(QStringLiteral("Lumastat"));
-    setFixedSize(DuX(413), DuY(370));
+    // The 413 x 370 dialog-unit template rounds to 620 x 601; the window keeps the
+    // size of its 620 x 600 background instead, so no strip is left unpainted.
+    setFixedSize(620, 600);
     setWindowIcon(QIcon(QPixmap::fromImage(PanelIcon(IDI_MAIN))));
 
     m_pTitle = new QLabel(this);

@@ -73,7 +73,7 @@ TEST_F(MainDialog, ConnectsToAConfiguredBoardAndLendsTheLinkToTheLedPage) {
 
 TEST_F(MainDialog, IsAFramelessWindowWithTheTitleAndTheSixPagesInPlace) {
     Start();
-    EXPECT_EQ(dialog->size(), QSize(620, 601));
+    EXPECT_EQ(dialog->size(), QSize(620, 600));
     EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(dialog->Title()->text(), QStringLiteral("Veltrax Lumastat V1.0.2"));
     for (int page = 0; page < 6; ++page) {
