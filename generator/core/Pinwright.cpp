@@ -3,10 +3,10 @@
 #include "FileIo.h"
 #include "HtmlGenerator.h"
 #include "PinParsing.h"
-#include "settings/ConfigForvik.h"
 #include "platform/DateText.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
+#include "settings/ConfigForvik.h"
 
 #include <filesystem>
 #include <map>
@@ -180,13 +180,39 @@ bool TPinwright::WriteVerilog(TMainBoard* board, const std::string& path) {
 }
 
 bool TPinwright::ExportVerilogModules(TMainBoard* board, const std::string& folder) {
-    (void)folder;
+    // The selections are 32-bit combo-box indexes of the board's record (0 = not used).
+    struct Clocks {
+        int32_t si570 = 0, cdcm61004 = 0, cdcm61001 = 0;
+    };
+    Clocks clocks;
+    const uint8_t id = board->GetBoardIdAsByte();
+    if (id == MAINBOARD_PALLEX)
+        clocks = {board->m_PallexConfig.I32(164), board->m_PallexConfig.I32(168),
+                  board->m_PallexConfig.I32(172)};
+    else if (id == MAINBOARD_OSTREL)
+        clocks = {board->m_OstrelConfig.I32(156), board->m_OstrelConfig.I32(160), 0};
+    else if (id == MAINBOARD_RASMEL)
+        clocks = {board->m_RasmelConfig.I32(156), board->m_RasmelConfig.I32(160), 0};
+
     bool result = true;
-    switch (board->GetBoardIdAsByte()) {
-    default:
-        // The boards of this build carry no extra modules.
-        break;
+    bool pll = true;
+    if (id == MAINBOARD_HARLIN || id == MAINBOARD_LOMAR ||
+        (id == MAINBOARD_PALLEX && !(clocks.cdcm61004 == 1 && clocks.cdcm61001 == 1))) {
+        pll = ExportResource(folder + "EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG");
+        result = result && pll;
     }
+    if ((id == MAINBOARD_RASMEL || id == MAINBOARD_OSTREL || (id == MAINBOARD_PALLEX && pll)) &&
+        clocks.si570 != 0) {
+        for (const char* file :
+             {"si570_controller.v", "clock_divider.v", "edge_detector.v", "i2c_bus_controller.v",
+              "i2c_controller.v", "i2c_reg_controller.v", "initial_config.v"})
+            if (!ExportResource(folder + file, platform::ChangeFileExt(file, "_verilog"))) {
+                result = false;
+                break;
+            }
+    }
+    if ((id == MAINBOARD_RASMEL || id == MAINBOARD_OSTREL) && clocks.cdcm61004 != 0)
+        result = ExportResource(folder + "CDCM6100x_Config.v", "cdcm6100x_config_verilog") && result;
     if (!result) {
         platform::ShowMessage("Failed to export verilog IP", "Error", platform::Icon::Error);
         return false;

@@ -389,3 +389,62 @@ TEST(SdcBoardClocks, ForvikReadsItsSettingsObject) {
     EXPECT_EQ(w.GetSdcBoardClocks(&b), "");
     EXPECT_EQ(w.GetSdcJtagClock(&b), "");
 }
+
+TEST(ExportVerilogModules, WhichModulesEachBoardWrites) {
+    ScriptedPlatform seam;
+    for (const char* name :
+         {"EXT_PLL_CTRL_VERILOG", "SI570_CONTROLLER_VERILOG", "CLOCK_DIVIDER_VERILOG",
+          "EDGE_DETECTOR_VERILOG", "I2C_BUS_CONTROLLER_VERILOG", "I2C_CONTROLLER_VERILOG",
+          "I2C_REG_CONTROLLER_VERILOG", "INITIAL_CONFIG_VERILOG", "CDCM6100X_CONFIG_VERILOG"})
+        seam.SetResource(name, std::string("// ") + name + "\r\n");
+    auto files = [](const TempDir& dir) {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    using V = std::vector<std::string>;
+    const V si570 = {"clock_divider.v",      "edge_detector.v",  "i2c_bus_controller.v", "i2c_controller.v",
+                     "i2c_reg_controller.v", "initial_config.v", "si570_controller.v"};
+    {
+        TempDir dir;
+        TMainBoard b;
+        b.m_BoardId = 18;
+        b.m_RasmelConfig.SetI32(160, 3);
+        TPinwright w;
+        EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
+        EXPECT_EQ(files(dir), (V{"CDCM6100x_Config.v"}));
+    }
+    {
+        TempDir dir;
+        TMainBoard b;
+        b.m_BoardId = 16;
+        b.m_PallexConfig.SetI32(168, 1);
+        b.m_PallexConfig.SetI32(172, 1);
+        TPinwright w;
+        EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
+        EXPECT_TRUE(files(dir).empty());
+        b.m_PallexConfig.SetI32(172, 2);
+        b.m_PallexConfig.SetI32(164, 1);
+        EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
+        V expected = si570;
+        expected.insert(expected.begin(), "EXT_PLL_CTRL.v");
+        EXPECT_EQ(files(dir), expected);
+        EXPECT_EQ(ReadFile(dir.File("EXT_PLL_CTRL.v")), "// EXT_PLL_CTRL_VERILOG\r\n");
+    }
+    {
+        // si570_controller.v cannot be written: the rest of the set is skipped, the CDCM file still written.
+        TempDir dir;
+        std::filesystem::create_directory(dir.File("si570_controller.v"));
+        testsupport::WriteFile(dir.File("si570_controller.v/keep"), "x"); // a folder that is not removed
+        TMainBoard b;
+        b.m_BoardId = 18;
+        b.m_RasmelConfig.SetI32(156, 1);
+        b.m_RasmelConfig.SetI32(160, 1);
+        TPinwright w;
+        EXPECT_FALSE(w.ExportVerilogModules(&b, dir.Folder()));
+        EXPECT_EQ(files(dir), (V{"CDCM6100x_Config.v", "si570_controller.v"}));
+        EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
+    }
+}
