@@ -64,6 +64,7 @@ int MasterSlots(uint8_t type) {
 
 TEST(AttachEveryCard, ItsOwnKindOfMasterGivesAParsableProject) {
     ScriptedPlatform seam;
+    seam.SetResource("EXT_PLL_CTRL_VERILOG", "module ext_pll_ctrl;\r\nendmodule\r\n"); // board 8 exports it
     for (int id = 1; id <= 86; ++id) {
         const uint8_t type = BoardConnectorType(static_cast<int8_t>(id));
         if (MasterSlots(type) == 0 || id == DAUGHTER_KAPPEL_DEFAULT)
@@ -84,6 +85,7 @@ TEST(AttachEveryCard, ItsOwnKindOfMasterGivesAParsableProject) {
 
 TEST(AttachEveryCard, MemoryModules) {
     ScriptedPlatform seam;
+    seam.SetResource("EXT_PLL_CTRL_VERILOG", "module ext_pll_ctrl;\r\nendmodule\r\n");
     for (uint8_t diff : {uint8_t{0}, uint8_t{1}}) {
         TMainBoard b;
         Device(b, 30);
