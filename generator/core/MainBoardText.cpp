@@ -3,6 +3,7 @@
 #include "PinParsing.h"
 #include "platform/Assert.h"
 #include "platform/Text.h"
+#include "settings/ConfigBoard.h"
 
 namespace {
 
@@ -119,6 +120,13 @@ std::string TMainBoard::GetQsfGlobalAssignments() const {
             text += "\r\n";
         }
         break;
+    case 27:
+    case 29:
+    case 31:
+        // The clock-chip boards' settings object writes their lines.
+        PW_ASSERT(m_pConfigBoard, "m_pConfigBoard", "MainBoard", 400);
+        text += m_pConfigBoard->GetQsfAssignments();
+        break;
     case 28:
     case 30:
     case 32:
@@ -194,6 +202,11 @@ std::string TMainBoard::GetStructuralCode() const {
         return GetStructuralCodeNorrik();
     case 17:
         platform::AssertFailed("0", "MainBoard", 707);
+    case 27:
+    case 29:
+    case 31:
+        PW_ASSERT(m_pConfigBoard, "m_pConfigBoard", "MainBoard", 700);
+        return m_pConfigBoard->GetStructuralCode();
     default:
         return std::string();
     }

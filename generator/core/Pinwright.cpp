@@ -213,6 +213,8 @@ bool TPinwright::ExportVerilogModules(TMainBoard* board, const std::string& fold
     }
     if ((id == MAINBOARD_RASMEL || id == MAINBOARD_OSTREL) && clocks.cdcm61004 != 0)
         result = ExportResource(folder + "CDCM6100x_Config.v", "cdcm6100x_config_verilog") && result;
+    if ((id == MAINBOARD_CALVEX || id == MAINBOARD_ABRENZ || id == MAINBOARD_EMBREL) && board->m_pConfigBoard)
+        result = board->m_pConfigBoard->ExportVerilogModules(folder) && result;
     if (!result) {
         platform::ShowMessage("Failed to export verilog IP", "Error", platform::Icon::Error);
         return false;

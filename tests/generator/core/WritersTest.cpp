@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+using platform::testing::AssertionOf;
 using platform::testing::ScriptedPlatform;
 using testsupport::ReadFile;
 using testsupport::TempDir;
@@ -447,4 +448,89 @@ TEST(ExportVerilogModules, WhichModulesEachBoardWrites) {
         EXPECT_EQ(files(dir), (V{"CDCM6100x_Config.v", "si570_controller.v"}));
         EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
     }
+}
+
+namespace {
+
+// A clock-chip board's settings object, as far as the writers ask it.
+class ClockChipSettings : public TConfigBoard {
+public:
+    bool LoadConfigFile(const std::string&) override { return false; }
+    bool SaveConfigFile(const std::string&) override { return false; }
+    std::string GetQsfAssignments() override { return "qsf lines\r\n"; }
+    std::string GetStructuralCode() override { return "verilog lines\r\n"; }
+    bool ExportVerilogModules(std::string folder) override {
+        exportedTo = folder;
+        return false;
+    }
+    std::string exportedTo;
+};
+
+} // namespace
+
+TEST(BoardText, ClockChipBoardsAskTheirSettingsObject) {
+    ScriptedPlatform seam;
+    ClockChipSettings settings;
+    TMainBoard b;
+    b.m_pConfigBoard = &settings;
+    TPinwright w;
+    for (uint8_t id : {uint8_t{27}, uint8_t{29}, uint8_t{31}}) {
+        b.m_BoardId = id;
+        EXPECT_EQ(b.GetQsfGlobalAssignments(), "qsf lines\r\n");
+        EXPECT_EQ(b.GetStructuralCode(), "verilog lines\r\n");
+        EXPECT_FALSE(w.ExportVerilogModules(&b, "/p/"));
+        EXPECT_EQ(settings.exportedTo, "/p/");
+        EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
+    }
+    b.m_BoardId = 30; // the Dunmir settings object is asked for nothing
+    EXPECT_EQ(b.GetQsfGlobalAssignments(), "");
+    EXPECT_EQ(b.GetStructuralCode(), "");
+}
+
+TEST(BoardText, QsfLinesThatDependOnUsedLocations) {
+    ScriptedPlatform seam;
+    const std::string nceo =
+        "set_global_assignment -name CYCLONEII_RESERVE_NCEO_AFTER_CONFIGURATION \"USE AS REGULAR IO\"";
+    auto board = [](uint8_t id, std::initializer_list<const char*> used) {
+        auto b = std::make_unique<TMainBoard>();
+        b->m_BoardId = id;
+        auto* c = new TConnector("X", "", CONNECTOR_NONE, -1);
+        for (const char* location : used)
+            c->AddPin(new TPin("P", location, DIRECTION_INPUT, 8, 0.0f));
+        b->AddConnector(c);
+        return b;
+    };
+    const std::string reserve =
+        "set_global_assignment -name RESERVE_FLASH_NCE_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"
+        "set_global_assignment -name RESERVE_DATA0_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"
+        "set_global_assignment -name RESERVE_DATA1_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"
+        "set_global_assignment -name RESERVE_DCLK_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n";
+    EXPECT_EQ(board(10, {"F16", "C1"})->GetQsfGlobalAssignments(), nceo + "\r\n" + reserve);
+    EXPECT_EQ(board(10, {"c1"})->GetQsfGlobalAssignments(), reserve);
+    EXPECT_EQ(board(2, {"W20"})->GetQsfGlobalAssignments(), nceo); // no line end of its own
+    const std::string banner = "#============================================================\r\n";
+    EXPECT_EQ(board(26, {"D8"})->GetQsfGlobalAssignments(),
+              "\r\n" + banner + "# disable config pin so bank8 can use 1.2V \r\n" + banner +
+                  "set_global_assignment -name AUTO_RESTART_CONFIGURATION ON\r\n"
+                  "set_global_assignment -name ENABLE_CONFIGURATION_PINS OFF\r\n"
+                  "set_global_assignment -name ENABLE_BOOT_SEL_PIN OFF\r\n\r\n");
+    EXPECT_NE(board(19, {"p9"})->GetQsfGlobalAssignments().find("HSMC_REF_CLK_p"), std::string::npos);
+    EXPECT_EQ(AssertionOf([&] { board(17, {})->GetQsfGlobalAssignments(); }),
+              "Assertion failed: 0, file MainBoard, line 312");
+    EXPECT_EQ(AssertionOf([&] { board(101, {})->GetQsfGlobalAssignments(); }),
+              "Assertion failed: 0, file MainBoard, line 408");
+
+    auto norrik = board(14, {});
+    norrik->m_NorrikConfig.SetU8(292, 4);
+    norrik->m_NorrikConfig.SetText(293, 128, "HSMC_");
+    const std::string toggle = "set_instance_assignment -name IO_MAXIMUM_TOGGLE_RATE \"0 MHz\" -to ";
+    EXPECT_EQ(norrik->GetQsfGlobalAssignments(),
+              banner +
+                  "# When Norrik HSMC is configued as LVDS, configure the following pins to avoid compile "
+                  "error.\r\n" +
+                  banner + toggle + "HSMC_D[1]\r\n" + toggle + "HSMC_D[3]\r\n" + toggle + "FAN_CTRL\r\n");
+    norrik->m_NorrikConfig.SetU8(292, 2);
+    EXPECT_EQ(norrik->GetQsfGlobalAssignments(), "");
+    EXPECT_EQ(norrik->GetStructuralCode(),
+              "\r\n\t//////////// FAN Control //////////\r\nassign FAN_CTRL = 1'bz; // turn on FAN\r\n\r\n");
 }
