@@ -3,16 +3,12 @@
 namespace hsmcb {
 
 bool PairRowAt(int position, int& row, int& slot) {
-    if (position >= 47 && position <= 94) {
-        row = (position - 47) / 6;
-        slot = (position - 47) % 6;
-    } else if (position >= 101 && position <= 152) {
-        row = (position - 101) / 6 + 8;
-        slot = (position - 101) % 6;
-    } else {
+    const HsmcSlot s = HsmcSlotAt(position);
+    if (s.role != HsmcRole::Pair)
         return false;
-    }
-    return slot <= 3;
+    row = s.index;
+    slot = s.leg;
+    return true;
 }
 
 TPin* MakeSetPin(std::initializer_list<CardPinSet> sets, int position) {

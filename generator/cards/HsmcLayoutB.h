@@ -3,6 +3,7 @@
 // pair-row grid, and position lists whose pins take different standards.
 
 #include "CardRow.h"
+#include "HsmcCardPins.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -10,7 +11,7 @@
 
 namespace hsmcb {
 
-constexpr int kHsmcSlots = 160;
+constexpr int kHsmcSlots = kHsmcPositions;
 
 constexpr uint8_t kIn = DIRECTION_INPUT;
 constexpr uint8_t kOut = DIRECTION_OUTPUT;
@@ -22,8 +23,7 @@ struct CardPinSet {
     uint8_t ioStandard;
 };
 
-// Pair rows 0-7 start at 47, rows 8-16 at 101, six positions each; slots 0-3 carry
-// the pair, 4 and 5 nothing. False outside the rows.
+// The pair row and leg (0-3) of a position of the pair groups (HsmcSlotAt); false elsewhere.
 bool PairRowAt(int position, int& row, int& slot);
 
 // The pin the sets give position, or nullptr.
