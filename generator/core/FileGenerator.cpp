@@ -1,6 +1,6 @@
 #include "FileGenerator.h"
 
-#include "FileIo.h"
+#include "platform/FileWrite.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -36,7 +36,7 @@ bool FileGenerator::SaveToFile(const std::string& fileName) const {
     std::string text;
     for (const std::string& line : lines_)
         text += line;
-    bool ok = fileio::WriteChunk(fd, text);
+    bool ok = platform::WriteAll(fd, text);
     if (::close(fd) != 0)
         ok = false;
     return ok;

@@ -1,5 +1,6 @@
 #include "ConfigFile.h"
 
+#include "platform/FileWrite.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
 
@@ -18,8 +19,6 @@ namespace {
 
 const char* const kCfgFilter = "Board Configuration Files (*.cfg)|*.CFG";
 const char* const kCfgExt = "cfg";
-
-WriteFunction g_write = &::write;
 
 // A descriptor that is closed whatever happens.
 class Fd {
@@ -109,7 +108,7 @@ WriteResult WriteReplacing(const std::string& target, const void* bytes, std::si
         return r;
     };
     ::fchmod(fd.get(), mode);
-    ssize_t written = g_write(fd.get(), bytes, size);
+    ssize_t written = platform::WriteOnce(fd.get(), bytes, size);
     if (written < 0)
         return fail(WriteResult::CreateFailed);
     if (static_cast<std::size_t>(written) != size)
@@ -160,12 +159,6 @@ std::string AskLoadPath(std::string& lastFolder) {
     if (!path.empty())
         lastFolder = platform::ExtractFilePath(path);
     return path;
-}
-
-WriteFunction SetWriteFunction(WriteFunction f) {
-    WriteFunction previous = g_write;
-    g_write = f != nullptr ? f : &::write;
-    return previous;
 }
 
 } // namespace configfile

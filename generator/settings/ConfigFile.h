@@ -34,9 +34,4 @@ std::string AskSavePath(std::string& lastFolder, const std::string& projectName)
 // The .cfg open dialog in lastFolder; otherwise as AskSavePath.
 std::string AskLoadPath(std::string& lastFolder);
 
-// The one write of a save, replaceable so that tests can cut it short.
-using WriteFunction = ssize_t (*)(int fd, const void* bytes, std::size_t size);
-// Installs f (nullptr: the system's write) and returns the previous one.
-WriteFunction SetWriteFunction(WriteFunction f);
-
 } // namespace configfile

@@ -1,14 +1,16 @@
-#include "core/FileIo.h"
 #include "core/MainBoard.h"
 #include "core/PinParsing.h"
 #include "core/Pinwright.h"
+#include "platform/FileWrite.h"
 #include "platform/Text.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "settings/ConfigForvik.h"
 #include "support/TempDir.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using platform::testing::AssertionOf;
 using platform::testing::ScriptedPlatform;
@@ -317,19 +319,40 @@ TEST(Generate, StopsAtTheFirstWriterThatFails) {
         EXPECT_FALSE(std::filesystem::exists(dir.File(f))) << f;
 }
 
+namespace {
+
+// A disk that takes ten bytes of each write and then is full.
+ssize_t FullDisk(int fd, const void* bytes, std::size_t size) {
+    static std::size_t budget = 0;
+    if (fd < 0) { // reset
+        budget = 10;
+        return 0;
+    }
+    std::size_t n = size < budget ? size : budget;
+    budget -= n;
+    if (n == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return ::write(fd, bytes, n);
+}
+
+} // namespace
+
 TEST(Generate, AShortWriteIsAFailure) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
     Dunmir(b);
     TPinwright w;
-    fileio::LimitWritesForTesting(10);
+    platform::WriteFunction previous = platform::SetWriteFunction(&FullDisk);
+    FullDisk(-1, nullptr, 0);
     EXPECT_FALSE(w.WriteQpf(dir.File("blink.qpf")));
-    fileio::LimitWritesForTesting(std::string::npos);
     EXPECT_EQ(seam.Boxes().back().text, "Failed to create file blink.qpf");
-    fileio::LimitWritesForTesting(100);
+    FullDisk(-1, nullptr, 0);
     EXPECT_FALSE(w.WritePinReport(&b, dir.File("blink.htm")));
-    fileio::LimitWritesForTesting(std::string::npos);
+    platform::SetWriteFunction(previous);
+    EXPECT_TRUE(w.WriteQpf(dir.File("blink.qpf")));
 }
 
 TEST(Generate, UserMadeNameClashesAreRefusedBeforeAnyFile) {

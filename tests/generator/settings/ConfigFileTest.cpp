@@ -1,6 +1,7 @@
 #include "settings/ConfigFile.h"
 #include "settings/ConfigDunmir.h"
 
+#include "platform/FileWrite.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
@@ -38,9 +39,9 @@ TConfigDunmir::BOARD_CONFIG Filled(uint8_t value) {
 }
 
 struct WriteSeam {
-    explicit WriteSeam(configfile::WriteFunction f) : previous(configfile::SetWriteFunction(f)) {}
-    ~WriteSeam() { configfile::SetWriteFunction(previous); }
-    configfile::WriteFunction previous;
+    explicit WriteSeam(platform::WriteFunction f) : previous(platform::SetWriteFunction(f)) {}
+    ~WriteSeam() { platform::SetWriteFunction(previous); }
+    platform::WriteFunction previous;
 };
 
 // Runs check as a user that the folder permissions hold back (root ignores them):
@@ -195,7 +196,7 @@ TEST(ConfigFile, SaveIntoAnUnwritableFolderKeepsTheOldFile) {
 
 TEST(ConfigFile, FailedWriteKeepsTheOldFile) {
     struct Case {
-        configfile::WriteFunction write;
+        platform::WriteFunction write;
         const char* message;
     };
     const Case cases[] = {
