@@ -1,6 +1,6 @@
 // Moving the whole 64 MB memory through the board link against the simulated board.
-#include "control_panel/BoardLink.h"
-#include "control_panel/BoardProtocol.h"
+#include "control_panel/link/BoardLink.h"
+#include "control_panel/link/BoardProtocol.h"
 #include "platform/testing/ScriptedPlatform.h"
 
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 // Pinwright: the project generator.
-#include "core/BoardForms.h"
-#include "core/UnitMain.h"
 #include "platform/Platform.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/QtPlatform.h"
+#include "ui/BoardForms.h"
+#include "ui/UnitMain.h"
 
 #include <exception>
 

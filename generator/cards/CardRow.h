@@ -2,7 +2,7 @@
 // The common shape of a card table: rows of (position, name, direction), laid into
 // one slot per connector position; positions without a row stay empty.
 
-#include "core/Connector.h"
+#include "model/Connector.h"
 
 #include <cstdint>
 #include <span>

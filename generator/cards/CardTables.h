@@ -4,7 +4,7 @@
 // 160 HSMC, 180 Kappel, 200 DDR2, 204 DDR3, 400 FMC, 8 Moxen); a null slot is a
 // position without a pin. None clears the connector or names it: the factory does.
 
-#include "core/Connector.h"
+#include "model/Connector.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // columns, position n = 40 x row index + column. A table lists the positions the card
 // names, in position order; the fill families turn them into one slot per position.
 
-#include "core/Connector.h"
+#include "model/Connector.h"
 
 #include <array>
 #include <cstddef>

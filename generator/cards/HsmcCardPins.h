@@ -2,7 +2,7 @@
 // What the HSMC card tables share: the 160 positions of the connector as the cards
 // use them, pin rows that say which standard each pin takes, and the slot filler.
 
-#include "core/Connector.h"
+#include "model/Connector.h"
 
 #include <cstdint>
 #include <span>

@@ -3,7 +3,7 @@
 // of a role, and the module's variant decides per role the direction, the I/O standard,
 // the flag byte and whether the role is fitted at all.
 
-#include "core/Connector.h"
+#include "model/Connector.h"
 
 #include <cstdint>
 #include <span>

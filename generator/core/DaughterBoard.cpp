@@ -1,8 +1,8 @@
 #include "DaughterBoard.h"
 
-#include "DaughterCatalogue.h"
-#include "MainBoardId.h"
 #include "cards/CardTables.h"
+#include "model/DaughterCatalogue.h"
+#include "model/MainBoardId.h"
 #include "platform/Assert.h"
 
 #include <cstring>

@@ -2,7 +2,7 @@
 // A daughter board in the board model: a connector filled from the card's pin table,
 // alive only while its pins are copied onto a main board's master connector.
 
-#include "Connector.h"
+#include "model/Connector.h"
 
 #include <cstdint>
 

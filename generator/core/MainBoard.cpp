@@ -1,7 +1,7 @@
 #include "MainBoard.h"
 
 #include "DaughterBoard.h"
-#include "DaughterCatalogue.h"
+#include "model/DaughterCatalogue.h"
 #include "platform/Assert.h"
 #include "platform/Text.h"
 

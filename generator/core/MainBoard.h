@@ -2,8 +2,8 @@
 // The description of one main board for one Generate: device, connectors with their
 // pins, board id, and what the board-specific project text needs of the settings.
 
-#include "Connector.h"
-#include "MainBoardId.h"
+#include "model/Connector.h"
+#include "model/MainBoardId.h"
 #include "platform/ByteRecord.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 // Groups the active pins of one connector into the ports of a Verilog module:
 // NAME[n] pins join the bus NAME, every other pin is a port of its own.
 
-#include "Connector.h"
+#include "model/Connector.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 #include "DaughterList.h"
 
-#include "core/DaughterCatalogue.h"
+#include "model/DaughterCatalogue.h"
 
 namespace {
 

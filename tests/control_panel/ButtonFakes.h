@@ -1,7 +1,7 @@
 #pragma once
 // A window and a surface for bars of bitmap buttons that only record what is asked of them.
 
-#include "control_panel/ButtonOwner.h"
+#include "control_panel/logic/ButtonOwner.h"
 
 #include <map>
 #include <string>

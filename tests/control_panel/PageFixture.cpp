@@ -1,6 +1,6 @@
 #include "PageFixture.h"
 
-#include "control_panel/BarPageDialog.h"
+#include "control_panel/ui/BarPageDialog.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

@@ -4,8 +4,8 @@
 
 #include "SimBoardFixture.h"
 
-#include "control_panel/MainDialogServices.h"
-#include "control_panel/PanelPictures.h"
+#include "control_panel/logic/MainDialogServices.h"
+#include "control_panel/ui/PanelPictures.h"
 
 #include <QImage>
 #include <QWidget>

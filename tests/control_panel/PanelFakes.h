@@ -2,8 +2,8 @@
 // A main-dialog window and surface that record what the logic asks of them.
 
 #include "ButtonFakes.h"
-#include "control_panel/BoardLink.h"
-#include "control_panel/PanelView.h"
+#include "control_panel/link/BoardLink.h"
+#include "control_panel/logic/PanelView.h"
 
 #include <array>
 #include <functional>

@@ -2,8 +2,8 @@
 // What the control panel's tests share: the simulated vendor tree, a program folder of
 // their own, the board's request log and state, and a clock that never waits.
 
-#include "control_panel/BoardLink.h"
-#include "control_panel/TickClock.h"
+#include "control_panel/link/BoardLink.h"
+#include "control_panel/link/TickClock.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"
 

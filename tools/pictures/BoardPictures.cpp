@@ -1,7 +1,7 @@
 // The board pictures of the selector: a board outline with its FPGA, headers and
 // title. A board form that brings its own drawing of its board skips that name here.
 #include "Picture.h"
-#include "core/SelectorBoards.h"
+#include "ui/SelectorBoards.h"
 
 #include <set>
 #include <string>

@@ -1,9 +1,9 @@
 // The 80-pixel pictures of the daughter boards: a card outline in the colour of its
 // connector family, the connector along its edge and the card's name.
 #include "Picture.h"
-#include "core/ConnectorType.h"
-#include "core/DaughterBitmaps.h"
-#include "core/DaughterCatalogue.h"
+#include "model/ConnectorType.h"
+#include "model/DaughterBitmaps.h"
+#include "model/DaughterCatalogue.h"
 
 #include <QStringList>
 #include <set>

@@ -1,6 +1,6 @@
 #include "CONFIG_DUNMIR.h"
 
-#include "core/DaughterCatalogue.h"
+#include "model/DaughterCatalogue.h"
 #include "platform/Assert.h"
 #include "platform/Text.h"
 

@@ -1,6 +1,6 @@
 #include "DunmirRules.h"
 
-#include "core/DaughterCatalogue.h"
+#include "model/DaughterCatalogue.h"
 #include "platform/Text.h"
 
 std::string BatchProjectName(uint8_t daughterId) {

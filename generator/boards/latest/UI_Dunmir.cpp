@@ -3,9 +3,9 @@
 #include "CONFIG_DUNMIR.h"
 #include "DunmirRules.h"
 #include "UI_DunmirLayout.h"
-#include "core/DaughterCatalogue.h"
+#include "boards/kit/BoardHost.h"
 #include "core/Pinwright.h"
-#include "core/UnitMain.h"
+#include "model/DaughterCatalogue.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
 #include "platform/qt/FormBuilder.h"
@@ -42,8 +42,8 @@ TFormDunmir::TFormDunmir(QWidget* owner) : QWidget(owner) {
     CheckBoxArduino = Component<QCheckBox>(this, "CheckBoxArduino");
 
     Component<QPushButton>(this, "ButtonMainBoardSelect")->hide();
-    if (FormMain != nullptr)
-        FormMain->setWindowTitle(windowTitle());
+    if (MainHost != nullptr)
+        MainHost->SetHostCaption(windowTitle());
     EditProjectName->setMaxLength(127);
 
     for (QCheckBox* box : {CheckBoxOSC, CheckBoxLED, CheckBoxButton, CheckBoxSwitch, CheckBoxAccelerometer,
@@ -152,8 +152,8 @@ void TFormDunmir::UpdateShapes() {
 }
 
 void TFormDunmir::UpdateDaughterImages() {
-    if (FormMain != nullptr)
-        FormMain->ShowDaughterImage(ImageGpio, SelectedDaughterId());
+    if (MainHost != nullptr)
+        MainHost->ShowDaughterImage(ImageGpio, SelectedDaughterId());
     else
         ImageGpio->hide();
 }
@@ -266,6 +266,6 @@ void TFormDunmir::closeEvent(QCloseEvent* event) {
 
 void TFormDunmir::ButtonExitClick() {
     close();
-    if (FormMain != nullptr)
-        FormMain->close();
+    if (MainHost != nullptr)
+        MainHost->CloseHost();
 }

@@ -1,10 +1,10 @@
 #include "boards/latest/DunmirRules.h"
 #include "boards/latest/UI_Dunmir.h"
-#include "core/BoardForms.h"
-#include "core/UnitMain.h"
 #include "platform/qt/Widgets.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"
+#include "ui/BoardForms.h"
+#include "ui/UnitMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "core/BoardForms.h"
-#include "core/UnitMain.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"
+#include "ui/BoardForms.h"
+#include "ui/UnitMain.h"
 
 #include <QComboBox>
 #include <filesystem>

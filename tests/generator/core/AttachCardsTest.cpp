@@ -1,9 +1,9 @@
 // Every card of the catalogue attached to a master connector of its kind, generated
 // as a project, and its top-level module read by a Verilog parser.
 #include "core/DaughterBoard.h"
-#include "core/DaughterCatalogue.h"
 #include "core/MainBoard.h"
 #include "core/Pinwright.h"
+#include "model/DaughterCatalogue.h"
 #include "platform/Text.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"

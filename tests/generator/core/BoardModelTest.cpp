@@ -1,6 +1,6 @@
 #include "core/DaughterBoard.h"
-#include "core/DaughterCatalogue.h"
 #include "core/MainBoard.h"
+#include "model/DaughterCatalogue.h"
 #include "platform/testing/ScriptedPlatform.h"
 
 #include <gtest/gtest.h>

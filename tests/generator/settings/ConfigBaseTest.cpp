@@ -1,7 +1,7 @@
 #include "settings/ConfigBase.h"
 #include "settings/ConfigDunmir.h"
 
-#include "core/ConnectorType.h"
+#include "model/ConnectorType.h"
 
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"

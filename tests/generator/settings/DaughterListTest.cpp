@@ -1,7 +1,7 @@
 #include "settings/DaughterList.h"
 #include "settings/ConfigDunmir.h"
 
-#include "core/ConnectorType.h"
+#include "model/ConnectorType.h"
 #include "platform/testing/ScriptedPlatform.h"
 
 #include <gtest/gtest.h>

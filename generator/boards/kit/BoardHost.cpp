@@ -1,0 +1,3 @@
+#include "BoardHost.h"
+
+BoardHost* MainHost = nullptr;

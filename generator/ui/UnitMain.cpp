@@ -1,0 +1,194 @@
+#include "UnitMain.h"
+
+#include "BitmapResource.h"
+#include "UI_Selector.h"
+#include "model/DaughterBitmaps.h"
+#include "platform/Assert.h"
+#include "platform/Platform.h"
+#include "platform/Text.h"
+#include "platform/qt/FormBuilder.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QueuedCall.h"
+#include "platform/qt/Widgets.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <memory>
+
+TFormMain* FormMain = nullptr;
+
+namespace {
+
+using platform::Kind;
+using platform::LayoutRow;
+
+constexpr LayoutRow kFormMain[] = {
+    {"FormMain",
+     Kind::Form,
+     nullptr,
+     438,
+     335,
+     433,
+     210,
+     "Pinwright",
+     {.font = "MS Sans Serif", .fontPx = 13}},
+};
+
+const QString kMainBoardKey = QStringLiteral("Builder/MainBoard");
+
+QString IniPath() {
+    return platform::ToQt(platform::IniPathOf(platform::Current().ProgramPath()));
+}
+
+} // namespace
+
+WindowPlace CentreOnScreen(int screenWidth, int screenHeight, int width, int height) {
+    return {(screenWidth - width) / 2, (screenHeight - height) / 2};
+}
+
+TFormMain::TFormMain(QWidget* owner, std::span<const BoardFormRow> boardForms)
+    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      boardForms_(boardForms), forms_(boardForms.size()),
+      runSelector_([](TFormBoardSelector& selector) { return selector.exec(); }) {
+    FormMain = this;
+    MainHost = this;
+    try {
+        StartUp();
+    } catch (...) {
+        FormMain = nullptr;
+        MainHost = nullptr;
+        throw;
+    }
+}
+
+void TFormMain::StartUp() {
+    platform::BuildForm(this, kFormMain);
+    setFixedSize(kFormMain[0].w, kFormMain[0].h);
+    move(kFormMain[0].x, kFormMain[0].y);
+
+    m_MainBoardId = 0;
+    LoadMainBoardId();
+    // This build always starts with the Dunmir board, whatever the file says.
+    m_MainBoardId = MAINBOARD_DUNMIR;
+    if (!IsMainBoardSupported(m_MainBoardId))
+        m_MainBoardId = 0;
+    if (m_MainBoardId != 0) {
+        CreateBoardForm(m_MainBoardId);
+    } else {
+        SelectMainBoard(true);
+        SaveMainBoardId();
+    }
+}
+
+TFormMain::~TFormMain() {
+    FreeBoardForms();
+    SaveMainBoardId();
+    // The remaining board forms go while this is still the main window they know.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        delete child;
+    if (FormMain == this)
+        FormMain = nullptr;
+    if (MainHost == this)
+        MainHost = nullptr;
+}
+
+std::size_t TFormMain::RowOf(uint8_t id) const {
+    for (std::size_t i = 0; i < boardForms_.size(); ++i)
+        if (boardForms_[i].id == id)
+            return i;
+    return boardForms_.size();
+}
+
+QWidget* TFormMain::BoardForm(uint8_t id) const {
+    std::size_t row = RowOf(id);
+    return row < forms_.size() ? forms_[row].data() : nullptr;
+}
+
+void TFormMain::CreateBoardForm(uint8_t id) {
+    FreeBoardForms();
+    const std::size_t row = RowOf(id);
+    PW_ASSERT(row < boardForms_.size(), "0", "UnitMain", 700);
+    QWidget* form = boardForms_[row].create ? boardForms_[row].create(this) : nullptr;
+    forms_[row] = form;
+    m_MainBoardId = id;
+    if (form == nullptr)
+        return; // the board's form is not built yet: the bare main window stays
+
+    form->setParent(this, Qt::Widget);
+    form->move(0, 0);
+    form->show();
+    form->raise();
+    setFixedSize(form->width(), form->height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize s = screen->size();
+        const WindowPlace at = CentreOnScreen(s.width(), s.height(), form->width(), form->height());
+        move(at.left, at.top);
+    }
+}
+
+void TFormMain::FreeBoardForms() {
+    for (std::size_t i = 0; i < boardForms_.size(); ++i) {
+        if (boardForms_[i].freedByMain && forms_[i]) {
+            delete forms_[i].data();
+            forms_[i] = nullptr;
+        }
+    }
+}
+
+void TFormMain::SelectMainBoard(bool disableCancel) {
+    auto selector = std::make_unique<TFormBoardSelector>(this);
+    if (m_MainBoardId == 0)
+        m_MainBoardId = MAINBOARD_GALDOR;
+    selector->SelectBoardId(m_MainBoardId);
+    if (disableCancel)
+        platform::Component<QPushButton>(selector.get(), "ButtonCancel")->setEnabled(false);
+    const bool ok = runSelector_(*selector) == TFormBoardSelector::kResultOk;
+    const uint8_t chosen = ok ? selector->GetSelectedBoardId() : 0;
+    selector.reset();
+    if (ok)
+        CreateBoardForm(chosen);
+}
+
+void TFormMain::PostSelectMainBoard() {
+    platform::PostCall(this, [this] { SelectMainBoard(false); });
+}
+
+void TFormMain::LoadMainBoardId() {
+    try {
+        const QString path = IniPath();
+        if (!QFileInfo::exists(path))
+            return;
+        QSettings ini(path, QSettings::IniFormat);
+        m_MainBoardId = static_cast<uint8_t>(ini.value(kMainBoardKey, 0).toInt());
+    } catch (...) {
+        // An unreadable file changes nothing.
+    }
+}
+
+void TFormMain::SaveMainBoardId() {
+    try {
+        QSettings ini(IniPath(), QSettings::IniFormat);
+        ini.setValue(kMainBoardKey, static_cast<int>(static_cast<int8_t>(m_MainBoardId)));
+        ini.sync();
+    } catch (...) {
+        // The board id is only a convenience for the next start.
+    }
+}
+
+void TFormMain::ShowDaughterImage(platform::PictureBox* image, int daughterId) {
+    const std::string name = GetDaughterBitmapName(daughterId);
+    if (name.empty()) {
+        image->hide();
+        return;
+    }
+    image->show();
+    image->SetImage(LoadBitmapResource(name));
+}
+
+std::string TFormMain::GetDaughterBitmapName(int daughterId) {
+    return std::string(DaughterBitmapName(daughterId));
+}
