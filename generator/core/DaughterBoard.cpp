@@ -52,251 +52,142 @@ int NoTableLine(uint8_t boardId) {
     return 431;
 }
 
+// What one fill is given: the card, the main board and the rules derived from it.
+struct FillArgs {
+    uint8_t card;
+    uint8_t mainBoard;
+    int hsmcVariant;
+    const char* pinName;
+    BoardRules rules;
+};
+
+using Fill = void (*)(TConnector* c, const FillArgs& a);
+
+struct FillRow {
+    uint8_t card;
+    Fill fill;
+};
+
+void HsmcDefault(TConnector* c, const FillArgs& a, uint8_t standard, bool transceivers, bool upperCase) {
+    FillCardHsmcDefaultPins(c, a.mainBoard, a.hsmcVariant, a.rules.xcvrStandard, standard, transceivers,
+                            upperCase);
+}
+
+// The vendor's FMC fills have a row-K filter. Their own tables give rows K whole, so
+// the filter stays off: a card whose HA/HB lines silently vanished would be the worse fault.
+constexpr bool kFmcRowKFilter = false;
+
+// One row per card that has a pin table; any other id fails.
+// clang-format off
+constexpr FillRow kFills[] = {
+    {DAUGHTER_GPIO_DEFAULT, [](TConnector* c, const FillArgs& a) {
+        if (a.pinName != nullptr && a.pinName[0] != '\0')
+            FillCardGpioNamedPins(c, a.pinName, a.rules.ioStandard);
+        else if (a.mainBoard == MAINBOARD_JORREL)
+            FillCardGpioDefaultJorrelPins(c);
+        else
+            FillCardGpioDefaultPins(c, a.rules.gpioStyle, a.rules.ioStandard);
+    }},
+    {DAUGHTER_HSMC_DEFAULT, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_2V5, false, a.rules.upperCaseHsmc); }},
+    {DAUGHTER_HSMC_DEFAULT_WITH_TRANSCEIVER, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_2V5, true, false); }},
+    {DAUGHTER_HSMC_LVDS_DEFAULT, [](TConnector* c, const FillArgs& a) { FillCardHsmcLvdsDefaultPins(c, a.rules.lvdsXcvrRows, a.rules.xcvrStandard, IOSTD_LVDS, IOSTD_2V5); }},
+    {DAUGHTER_DVI, [](TConnector* c, const FillArgs& a) {
+        FillCardDviPins(c, a.rules.hsmcStandard);
+        PW_ASSERT(c->ActivePinCount() == 77, "ActivePinCount == 77", "DaughterBoard", 205);
+    }},
+    {DAUGHTER_NET, [](TConnector* c, const FillArgs& a) { FillCardNetPins(c, a.rules.hsmcStandard); }},
+    {DAUGHTER_PELLUM, [](TConnector* c, const FillArgs& a) { FillCardPellumPins(c, a.rules.hsmcStandard); }},
+    {DAUGHTER_TURVIN_HSMC, [](TConnector* c, const FillArgs& a) { FillCardTurvinHsmcPins(c, a.rules.hsmcStandard); }},
+    {DAUGHTER_TURVIN_GPIO, [](TConnector* c, const FillArgs& a) { FillCardTurvinGpioPins(c, a.rules.ioStandard); }},
+    {DAUGHTER_KAMREL, [](TConnector* c, const FillArgs& a) { FillCardKamrelPins(c, a.rules.ioStandard); }},
+    {DAUGHTER_SPINDO, [](TConnector* c, const FillArgs& a) { FillCardSpindoPins(c, a.rules.ioStandard); }},
+    {DAUGHTER_GORVAY, [](TConnector* c, const FillArgs& a) { FillCardGorvayPins(c, a.rules.hsmcStandard); }},
+    {DAUGHTER_HDMI, [](TConnector* c, const FillArgs&) { FillCardKappelHdmiPins(c); }},
+    {DAUGHTER_BRISSEL_KAPPEL, [](TConnector* c, const FillArgs&) { FillCardBrisselKappelPins(c); }},
+    {DAUGHTER_BRISSEL_HSMC, [](TConnector* c, const FillArgs& a) { FillCardBrisselHsmcPins(c, a.rules.ioStandard, a.mainBoard); }},
+    {DAUGHTER_HSMC_DEBUG, [](TConnector* c, const FillArgs& a) { FillCardHsmcDebugPins(c, a.mainBoard); }},
+    {DAUGHTER_HSMC_LOOPBACK, [](TConnector* c, const FillArgs& a) { FillCardHsmcLoopbackPins(c, false, a.rules.xcvrStandard); }},
+    {DAUGHTER_KAPPEL_LOOPBACK, [](TConnector* c, const FillArgs&) { FillCardKappelLoopbackPins(c); }},
+    {DAUGHTER_SFP, [](TConnector* c, const FillArgs& a) { FillCardSfpPins(c, a.rules.xcvrStandard); }},
+    {DAUGHTER_SDI, [](TConnector* c, const FillArgs&) { FillCardSdiPins(c, IOSTD_1V4_PCML); }},
+    {DAUGHTER_SATA, [](TConnector* c, const FillArgs& a) { FillCardSataPins(c, a.rules.xcvrStandard, a.rules.hsmcStandard); }},
+    {DAUGHTER_NIMBREK, [](TConnector* c, const FillArgs&) { FillCardNimbrekFifoPins(c, IOSTD_3V3_LVTTL); }},
+    {DAUGHTER_NIMBREK_NATIVE, [](TConnector* c, const FillArgs&) { FillCardNimbrekNativePins(c, IOSTD_3V3_LVTTL); }},
+    {DAUGHTER_FALDON, [](TConnector* c, const FillArgs& a) { FillCardFaldonPins(c, a.rules.xcvrStandard); }},
+    {DAUGHTER_RUVEX, [](TConnector* c, const FillArgs& a) { FillCardRuvexPins(c, a.rules.hsmcStandard); }},
+    {DAUGHTER_PLINDOR, [](TConnector* c, const FillArgs&) { FillCardPlindorPins(c, IOSTD_2V5); }},
+    {DAUGHTER_HOVRIN, [](TConnector* c, const FillArgs&) { FillCardHovrinPins(c); }},
+    {DAUGHTER_WEXLIN, [](TConnector* c, const FillArgs&) { FillCardWexlinPins(c, IOSTD_3V3_LVTTL); }},
+    {DAUGHTER_HDMI_TX, [](TConnector* c, const FillArgs& a) { FillCardHdmiTxPins(c, a.rules.hsmcStandard); }},
+    {DAUGHTER_HDMI_RX, [](TConnector* c, const FillArgs& a) { FillCardHdmiRxPins(c, a.rules.hsmcStandard); }},
+    {DAUGHTER_CLR, [](TConnector* c, const FillArgs&) { FillCardCameraLinkPins(c); }},
+    {DAUGHTER_MORDLE, [](TConnector* c, const FillArgs&) { FillCardMordlePins(c); }},
+    {DAUGHTER_ZIMBOR, [](TConnector* c, const FillArgs&) { FillCardZimborPins(c); }},
+    {DAUGHTER_HOVRIN2, [](TConnector* c, const FillArgs&) { FillCardHovrin2Pins(c); }},
+    {DAUGHTER_HSMC_LOOPBACK_XCVR, [](TConnector* c, const FillArgs& a) { FillCardHsmcLoopbackPins(c, true, a.rules.xcvrStandard); }},
+    {DAUGHTER_FMC_HPC_VITA, [](TConnector* c, const FillArgs&) { FillCardFmcHpcVitaPins(c, true, IOSTD_2V5, false); }},
+    {DAUGHTER_FMC_LPC_VITA, [](TConnector* c, const FillArgs&) { FillCardFmcLpcVitaPins(c, true, IOSTD_2V5); }},
+    {DAUGHTER_FMC_HPC_ALTERA, [](TConnector* c, const FillArgs&) { FillCardFmcHpcAlteraPins(c, false, IOSTD_2V5, kFmcRowKFilter); }},
+    {DAUGHTER_FMC_HPC_XCVR_ALTERA, [](TConnector* c, const FillArgs&) { FillCardFmcHpcAlteraPins(c, true, IOSTD_2V5, kFmcRowKFilter); }},
+    {DAUGHTER_FMC_HPC_ALTERA_VELTRAX, [](TConnector* c, const FillArgs&) { FillCardFmcHpcAlteraVeltraxPins(c, false, IOSTD_2V5, kFmcRowKFilter); }},
+    {DAUGHTER_FMC_HPC_XCVR_ALTERA_VELTRAX, [](TConnector* c, const FillArgs&) { FillCardFmcHpcAlteraVeltraxPins(c, true, IOSTD_2V5, kFmcRowKFilter); }},
+    {DAUGHTER_FMC_LPC_ALTERA, [](TConnector* c, const FillArgs&) { FillCardFmcLpcAlteraPins(c, false, IOSTD_2V5, kFmcRowKFilter); }},
+    {DAUGHTER_FMC_LPC_XCVR_ALTERA, [](TConnector* c, const FillArgs&) { FillCardFmcLpcAlteraPins(c, true, IOSTD_2V5, kFmcRowKFilter); }},
+    {DAUGHTER_FALDON_FMC, [](TConnector* c, const FillArgs&) { FillCardFaldonFmcPins(c); }},
+    {DAUGHTER_12G_SDI_FMC, [](TConnector* c, const FillArgs&) { FillCardSdiFmcPins(c); }},
+    {DAUGHTER_HDMI_FMC, [](TConnector* c, const FillArgs&) { FillCardHdmiFmcPins(c); }},
+    {DAUGHTER_JESD_FMC_TI, [](TConnector* c, const FillArgs&) { FillCardJesdFmcPins(c); }},
+    {DAUGHTER_JESD_FMC_ADC34J45, [](TConnector* c, const FillArgs&) { FillCardJesdAdc34j45Pins(c, true); }},
+    {DAUGHTER_NET_FMC, [](TConnector* c, const FillArgs&) { FillCardNetFmcPins(c); }},
+    {DAUGHTER_DROVIK, [](TConnector* c, const FillArgs& a) { FillCardDrovikPins(c, a.rules.ioStandard); }},
+    {DAUGHTER_ULVANE, [](TConnector* c, const FillArgs& a) { FillCardLvdsCrossoverPins(c, a.rules.hsmcStandard); }},
+    {DAUGHTER_BRISSEL_KAMREL_J2, [](TConnector* c, const FillArgs& a) { FillCardBrisselKamrelPins(c, true, false, a.rules.ioStandard, a.mainBoard); }},
+    {DAUGHTER_BRISSEL_KAMREL_J3, [](TConnector* c, const FillArgs& a) { FillCardBrisselKamrelPins(c, false, true, a.rules.ioStandard, a.mainBoard); }},
+    {DAUGHTER_BRISSEL_KAMREL_BOTH, [](TConnector* c, const FillArgs& a) { FillCardBrisselKamrelPins(c, true, true, a.rules.ioStandard, a.mainBoard); }},
+    {DAUGHTER_SARVON, [](TConnector* c, const FillArgs&) { FillCardSarvonPins(c); }},
+    {DAUGHTER_SARVON2, [](TConnector* c, const FillArgs& a) { FillCardSarvon2Pins(c, a.rules.hsmcStandard); }},
+    {DAUGHTER_PEMRITH, [](TConnector* c, const FillArgs&) { FillCardPemrithPins(c); }},
+    {DAUGHTER_DROVIK2, [](TConnector* c, const FillArgs& a) { FillCardDrovik2Pins(c, a.rules.ioStandard); }},
+    {DAUGHTER_TRELBY, [](TConnector* c, const FillArgs&) { FillCardTrelbyPins(c); }},
+    {DAUGHTER_NALVOR, [](TConnector* c, const FillArgs&) { FillCardNalvorPins(c); }},
+    {DAUGHTER_EBBRAN, [](TConnector* c, const FillArgs&) { FillCardEbbranPins(c); }},
+    {DAUGHTER_ARDUINO_DIGITAL, [](TConnector* c, const FillArgs&) { FillCardArduinoDigitalPins(c); }},
+    {DAUGHTER_MOXEN_DEFAULT, [](TConnector* c, const FillArgs&) { FillCardMoxenDefaultPins(c); }},
+    {DAUGHTER_JOSSEN_MOXEN, [](TConnector* c, const FillArgs&) { FillCardJossenPins(c); }},
+    {DAUGHTER_FISKEL_GPIO, [](TConnector* c, const FillArgs& a) { FillCardFiskelGpioPins(c, a.rules.ioStandard); }},
+    {DAUGHTER_FISKEL_FMC, [](TConnector* c, const FillArgs&) { FillCardFiskelFmcPins(c); }},
+    {DAUGHTER_GPIO_DEFAULT_2V5, [](TConnector* c, const FillArgs& a) { FillCardGpioDefaultPins(c, a.rules.gpioStyle, IOSTD_2V5); }},
+    {DAUGHTER_GPIO_DEFAULT_1V8, [](TConnector* c, const FillArgs& a) { FillCardGpioDefaultPins(c, a.rules.gpioStyle, IOSTD_1V8); }},
+    {DAUGHTER_GPIO_DEFAULT_1V5, [](TConnector* c, const FillArgs& a) { FillCardGpioDefaultPins(c, a.rules.gpioStyle, IOSTD_1V5); }},
+    {DAUGHTER_HSMC_DEFAULT_3V3, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_3V3_LVTTL, false, a.rules.upperCaseHsmc); }},
+    {DAUGHTER_HSMC_DEFAULT_1V8, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_1V8, false, a.rules.upperCaseHsmc); }},
+    {DAUGHTER_HSMC_DEFAULT_1V5, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_1V5, false, a.rules.upperCaseHsmc); }},
+    {DAUGHTER_HSMC_DEFAULT_3V3_XCVR, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_3V3_LVTTL, true, false); }},
+    {DAUGHTER_HSMC_DEFAULT_3V0_XCVR, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_3V0_PCI_X, true, false); }},
+    {DAUGHTER_HSMC_DEFAULT_1V8_XCVR, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_1V8, true, false); }},
+    {DAUGHTER_HSMC_DEFAULT_1V5_XCVR, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_1V5, true, false); }},
+    {DAUGHTER_HSMC_DEFAULT_3V0, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_3V0_PCI_X, false, a.rules.upperCaseHsmc); }},
+};
+// clang-format on
+
+Fill FillOf(uint8_t card) {
+    for (const FillRow& row : kFills)
+        if (row.card == card)
+            return row.fill;
+    return nullptr; // 0, 5, 9, 38, the unassigned ids and every id outside the catalogue
+}
+
 } // namespace
 
 TDaughterBoard::TDaughterBoard() : TConnector("", "", CONNECTOR_NONE, -1) {}
 
 bool TDaughterBoard::FillPins(uint8_t BoardId, uint8_t MainBoardId, int HsmcVariant, uint8_t IoStandard,
                               const char* PinName) {
-    const BoardRules r = RulesFor(MainBoardId, IoStandard);
-    const uint8_t xcvr = r.xcvrStandard;
-    const uint8_t hsmc = r.hsmcStandard;
-    const uint8_t io = r.ioStandard;
     ClearPins();
-    switch (BoardId) {
-    case 1:
-        if (PinName != nullptr && PinName[0] != '\0')
-            FillCardGpioNamedPins(this, PinName, io);
-        else if (MainBoardId == MAINBOARD_JORREL)
-            FillCardGpioDefaultJorrelPins(this);
-        else
-            FillCardGpioDefaultPins(this, r.gpioStyle, io);
-        break;
-    case 2:
-        FillCardHsmcDefaultPins(this, MainBoardId, HsmcVariant, xcvr, IOSTD_2V5, false, r.upperCaseHsmc);
-        break;
-    case 3:
-        FillCardHsmcDefaultPins(this, MainBoardId, HsmcVariant, xcvr, IOSTD_2V5, true, false);
-        break;
-    case 4:
-        FillCardHsmcLvdsDefaultPins(this, r.lvdsXcvrRows, xcvr, IOSTD_LVDS, IOSTD_2V5);
-        break;
-    case 6:
-        FillCardDviPins(this, hsmc);
-        PW_ASSERT(ActivePinCount() == 77, "ActivePinCount == 77", "DaughterBoard", 205);
-        break;
-    case 7:
-        FillCardNetPins(this, hsmc);
-        break;
-    case 8:
-        FillCardPellumPins(this, hsmc);
-        break;
-    case 10:
-        FillCardTurvinHsmcPins(this, hsmc);
-        break;
-    case 11:
-        FillCardTurvinGpioPins(this, io);
-        break;
-    case 12:
-        FillCardKamrelPins(this, io);
-        break;
-    case 13:
-        FillCardSpindoPins(this, io);
-        break;
-    case 14:
-        FillCardGorvayPins(this, hsmc);
-        break;
-    case 15:
-        FillCardKappelHdmiPins(this);
-        break;
-    case 16:
-        FillCardBrisselKappelPins(this);
-        break;
-    case 17:
-        FillCardBrisselHsmcPins(this, io, MainBoardId);
-        break;
-    case 18:
-        FillCardHsmcDebugPins(this, MainBoardId);
-        break;
-    case 19:
-        FillCardHsmcLoopbackPins(this, false, xcvr);
-        break;
-    case 20:
-        FillCardKappelLoopbackPins(this);
-        break;
-    case 21:
-        FillCardSfpPins(this, xcvr);
-        break;
-    case 22:
-        FillCardSdiPins(this, IOSTD_1V4_PCML);
-        break;
-    case 23:
-        FillCardSataPins(this, xcvr, hsmc);
-        break;
-    case 24:
-        FillCardNimbrekFifoPins(this, IOSTD_3V3_LVTTL);
-        break;
-    case 25:
-        FillCardNimbrekNativePins(this, IOSTD_3V3_LVTTL);
-        break;
-    case 26:
-        FillCardFaldonPins(this, xcvr);
-        break;
-    case 27:
-        FillCardRuvexPins(this, hsmc);
-        break;
-    case 28:
-        FillCardPlindorPins(this, IOSTD_2V5);
-        break;
-    case 29:
-        FillCardHovrinPins(this);
-        break;
-    case 30:
-        FillCardWexlinPins(this, IOSTD_3V3_LVTTL);
-        break;
-    case 31:
-        FillCardHdmiTxPins(this, hsmc);
-        break;
-    case 32:
-        FillCardHdmiRxPins(this, hsmc);
-        break;
-    case 33:
-        FillCardCameraLinkPins(this);
-        break;
-    case 34:
-        FillCardMordlePins(this);
-        break;
-    case 35:
-        FillCardZimborPins(this);
-        break;
-    case 36:
-        FillCardHovrin2Pins(this);
-        break;
-    case 37:
-        FillCardHsmcLoopbackPins(this, true, xcvr);
-        break;
-    case 39:
-        FillCardFmcHpcVitaPins(this, true, IOSTD_2V5, false);
-        break;
-    case 40:
-        FillCardFmcLpcVitaPins(this, true, IOSTD_2V5);
-        break;
-    case 41:
-    case 42:
-        FillCardFmcHpcAlteraPins(this, BoardId == 42, IOSTD_2V5, true);
-        break;
-    case 43:
-    case 44:
-        FillCardFmcHpcAlteraVeltraxPins(this, BoardId == 44, IOSTD_2V5, true);
-        break;
-    case 45:
-    case 46:
-        FillCardFmcLpcAlteraPins(this, BoardId == 46, IOSTD_2V5, true);
-        break;
-    case 47:
-        FillCardFaldonFmcPins(this);
-        break;
-    case 48:
-        FillCardSdiFmcPins(this);
-        break;
-    case 49:
-        FillCardHdmiFmcPins(this);
-        break;
-    case 50:
-        FillCardJesdFmcPins(this);
-        break;
-    case 51:
-        FillCardJesdAdc34j45Pins(this, true);
-        break;
-    case 52:
-        FillCardNetFmcPins(this);
-        break;
-    case 53:
-        FillCardDrovikPins(this, io);
-        break;
-    case 54:
-        FillCardLvdsCrossoverPins(this, hsmc);
-        break;
-    case 55:
-    case 56:
-    case 57:
-        FillCardBrisselKamrelPins(this, BoardId == 55 || BoardId == 57, BoardId == 56 || BoardId == 57, io,
-                                  MainBoardId);
-        break;
-    case 58:
-        FillCardSarvonPins(this);
-        break;
-    case 59:
-        FillCardSarvon2Pins(this, hsmc);
-        break;
-    case 60:
-        FillCardPemrithPins(this);
-        break;
-    case 61:
-        FillCardDrovik2Pins(this, io);
-        break;
-    case 62:
-        FillCardTrelbyPins(this);
-        break;
-    case 63:
-        FillCardNalvorPins(this);
-        break;
-    case 64:
-        FillCardEbbranPins(this);
-        break;
-    case 65:
-        FillCardArduinoDigitalPins(this);
-        break;
-    case 69:
-        FillCardMoxenDefaultPins(this);
-        break;
-    case 70:
-        FillCardJossenPins(this);
-        break;
-    case 71:
-        FillCardFiskelGpioPins(this, io);
-        break;
-    case 73:
-        FillCardFiskelFmcPins(this);
-        break;
-    case 75:
-        FillCardGpioDefaultPins(this, r.gpioStyle, IOSTD_2V5);
-        break;
-    case 76:
-        FillCardGpioDefaultPins(this, r.gpioStyle, IOSTD_1V8);
-        break;
-    case 77:
-        FillCardGpioDefaultPins(this, r.gpioStyle, IOSTD_1V5);
-        break;
-    case 78:
-        FillCardHsmcDefaultPins(this, MainBoardId, HsmcVariant, xcvr, IOSTD_3V3_LVTTL, false,
-                                r.upperCaseHsmc);
-        break;
-    case 79:
-        FillCardHsmcDefaultPins(this, MainBoardId, HsmcVariant, xcvr, IOSTD_1V8, false, r.upperCaseHsmc);
-        break;
-    case 80:
-        FillCardHsmcDefaultPins(this, MainBoardId, HsmcVariant, xcvr, IOSTD_1V5, false, r.upperCaseHsmc);
-        break;
-    case 86:
-        FillCardHsmcDefaultPins(this, MainBoardId, HsmcVariant, xcvr, IOSTD_3V0_PCI_X, false,
-                                r.upperCaseHsmc);
-        break;
-    case 81:
-        FillCardHsmcDefaultPins(this, MainBoardId, HsmcVariant, xcvr, IOSTD_3V3_LVTTL, true, false);
-        break;
-    case 82:
-        FillCardHsmcDefaultPins(this, MainBoardId, HsmcVariant, xcvr, IOSTD_3V0_PCI_X, true, false);
-        break;
-    case 83:
-        FillCardHsmcDefaultPins(this, MainBoardId, HsmcVariant, xcvr, IOSTD_1V8, true, false);
-        break;
-    case 84:
-        FillCardHsmcDefaultPins(this, MainBoardId, HsmcVariant, xcvr, IOSTD_1V5, true, false);
-        break;
-    default: // 0, 5, 9, 38, the unassigned ids and every id outside the catalogue
+    const Fill fill = FillOf(BoardId);
+    if (fill == nullptr)
         return false;
-    }
+    fill(this, {BoardId, MainBoardId, HsmcVariant, PinName, RulesFor(MainBoardId, IoStandard)});
     SetName(BoardName(static_cast<int8_t>(BoardId)));
     SetCaption(BoardDescription(static_cast<int8_t>(BoardId)));
     SetType(BoardConnectorType(static_cast<int8_t>(BoardId)));

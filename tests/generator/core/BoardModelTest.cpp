@@ -308,3 +308,22 @@ TEST(CreateBoard, CallersStandardIsReplacedOnSomeBoards) {
         EXPECT_EQ(d.GetPin(0)->GetIoStandard(), c.standard) << int(c.board);
     }
 }
+
+TEST(DaughterBoard, TheVendorsFmcCardsKeepTheirRowKPins) {
+    ScriptedPlatform seam;
+    struct Case {
+        uint8_t id;
+        int pins;
+    };
+    for (Case c : {Case{DAUGHTER_FMC_HPC_XCVR_ALTERA, 204}, Case{DAUGHTER_FMC_HPC_ALTERA_VELTRAX, 173},
+                   Case{DAUGHTER_FMC_HPC_XCVR_ALTERA_VELTRAX, 215}}) {
+        TDaughterBoard d;
+        d.CreateBoard(c.id, MAINBOARD_CALVEX, 0, IOSTD_2V5, nullptr);
+        EXPECT_EQ(d.ActivePinCount(), c.pins) << int(c.id);
+        // Row K starts at position 361: its HA/HB lines are there.
+        int rowK = 0;
+        for (int i = 360; i < d.PinCount(); ++i)
+            rowK += d.GetPin(i) != nullptr;
+        EXPECT_GT(rowK, 12) << int(c.id);
+    }
+}
