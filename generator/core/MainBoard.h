@@ -4,24 +4,21 @@
 
 #include "model/Connector.h"
 #include "model/MainBoardId.h"
-#include "platform/ByteRecord.h"
+#include "settings/records/HARLIN_CONFIG.h"
+#include "settings/records/LOMAR_CONFIG.h"
+#include "settings/records/NORRIK_CONFIG.h"
+#include "settings/records/OSTREL_CONFIG.h"
+#include "settings/records/PALLEX_CONFIG.h"
+#include "settings/records/RASMEL_CONFIG.h"
+#include "settings/records/ULMARO_CONFIG.h"
+#include "settings/records/VARDIS_CONFIG.h"
+#include "settings/records/YARRIN_CONFIG.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
 class TConfigBoard;
-
-// Copies of the settings records of the boards whose writer texts read them.
-using HARLIN_CONFIG = platform::ByteRecord<684>;
-using LOMAR_CONFIG = platform::ByteRecord<1188>;
-using RASMEL_CONFIG = platform::ByteRecord<296>;
-using PALLEX_CONFIG = platform::ByteRecord<176>;
-using OSTREL_CONFIG = platform::ByteRecord<164>;
-using NORRIK_CONFIG = platform::ByteRecord<424>;
-using ULMARO_CONFIG = platform::ByteRecord<408>;
-using VARDIS_CONFIG = platform::ByteRecord<408>;
-using YARRIN_CONFIG = platform::ByteRecord<404>;
 
 class TMainBoard {
 public:

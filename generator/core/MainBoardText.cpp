@@ -1,9 +1,12 @@
 // Board-specific project text and the top-level port list of TMainBoard.
 #include "MainBoard.h"
 #include "PinParsing.h"
+#include "model/DaughterId.h"
 #include "platform/Assert.h"
 #include "platform/Text.h"
 #include "settings/ConfigBoard.h"
+
+#include <span>
 
 namespace {
 
@@ -21,134 +24,123 @@ std::string ToggleRate(const std::string& target) {
 
 } // namespace
 
+namespace {
+
+using BoardText = std::string (*)(const TMainBoard& b);
+
+struct BoardTextRow {
+    uint8_t board;
+    BoardText text;
+};
+
+std::string NceoWhenUsed(const TMainBoard& b, const char* location, bool lineEnd) {
+    if (!b.IsLocationUsed(location))
+        return std::string();
+    return lineEnd ? Line(kNceo) : std::string(kNceo);
+}
+
+std::string ClockChipQsf(const TMainBoard& b) {
+    // The clock-chip boards' settings object writes their lines.
+    PW_ASSERT(b.m_pConfigBoard, "m_pConfigBoard", "MainBoard", 400);
+    return b.m_pConfigBoard->GetQsfAssignments();
+}
+
+// Global .qsf lines per board; a catalogue board without a row has none.
+// clang-format off
+constexpr BoardTextRow kQsfGlobalTexts[] = {
+    {MAINBOARD_ARVEL, [](const TMainBoard& b) { return NceoWhenUsed(b, "K22", true); }},
+    {MAINBOARD_BELMIC, [](const TMainBoard& b) { return NceoWhenUsed(b, "W20", false); }},
+    {MAINBOARD_CARDIX, [](const TMainBoard& b) { return NceoWhenUsed(b, "AE24", false); }},
+    {MAINBOARD_DORVEL, [](const TMainBoard& b) { return NceoWhenUsed(b, "AD25", false); }},
+    {MAINBOARD_ELBRIN, [](const TMainBoard& b) {
+        return Line("set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"3.3-V LVTTL\"") +
+               NceoWhenUsed(b, "P28", true);
+    }},
+    {MAINBOARD_HARLIN, [](const TMainBoard&) {
+        return Line("set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"2.5 V\"") +
+               Line("set_location_assignment PIN_AF25 -to termination_blk0~_rup_pad") +
+               Line("set_location_assignment PIN_AG25 -to termination_blk0~_rdn_pad");
+    }},
+    {MAINBOARD_ISVAR, [](const TMainBoard&) { return Line("set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"1.5 V\""); }},
+    {MAINBOARD_JORREL, [](const TMainBoard& b) {
+        std::string text = NceoWhenUsed(b, "F16", true);
+        if (b.IsLocationUsed("C1")) {
+            text += Line("set_global_assignment -name RESERVE_FLASH_NCE_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
+            text += Line("set_global_assignment -name RESERVE_DATA0_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
+            text += Line("set_global_assignment -name RESERVE_DATA1_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
+            text += Line("set_global_assignment -name RESERVE_DCLK_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
+        }
+        return text;
+    }},
+    {MAINBOARD_KESTIN, [](const TMainBoard& b) { return NceoWhenUsed(b, "P28", true); }},
+    {MAINBOARD_LOMAR, [](const TMainBoard&) { return Line("set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"2.5 V\""); }},
+    {MAINBOARD_NORRIK, [](const TMainBoard& b) { return b.GetQsfAssignmentsNorrik(); }},
+    {MAINBOARD_QUENOR, [](const TMainBoard&) -> std::string { platform::AssertFailed("0", "MainBoard", 312); }},
+    {MAINBOARD_SELVIK, [](const TMainBoard& b) {
+        if (!b.IsLocationUsed("P9"))
+            return std::string();
+        return "\r\n" + std::string(kBanner) + Line("# Transceiver ") + kBanner +
+               Line("set_instance_assignment -name XCVR_REFCLK_PIN_TERMINATION DC_COUPLING_INTERNAL_100_OHMS -to HSMC_REF_CLK_p") +
+               "\r\n";
+    }},
+    {MAINBOARD_ZEPHAL, [](const TMainBoard& b) {
+        if (!(b.IsLocationUsed("C7") || b.IsLocationUsed("D6") || b.IsLocationUsed("D8") || b.IsLocationUsed("E10") ||
+              b.IsLocationUsed("E9")))
+            return std::string();
+        return "\r\n" + std::string(kBanner) + Line("# disable config pin so bank8 can use 1.2V ") + kBanner +
+               Line("set_global_assignment -name AUTO_RESTART_CONFIGURATION ON") +
+               Line("set_global_assignment -name ENABLE_CONFIGURATION_PINS OFF") +
+               Line("set_global_assignment -name ENABLE_BOOT_SEL_PIN OFF") + "\r\n";
+    }},
+    {MAINBOARD_ABRENZ, ClockChipQsf},
+    {MAINBOARD_CALVEX, ClockChipQsf},
+    {MAINBOARD_EMBREL, ClockChipQsf},
+    {MAINBOARD_GLAVIN, [](const TMainBoard& b) {
+        std::string text;
+        if (b.IsLocationUsed("D1"))
+            text += Line("set_global_assignment -name RESERVE_DATA1_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
+        if (b.IsLocationUsed("H3"))
+            text += Line("set_global_assignment -name RESERVE_DATA0_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
+        return text + NceoWhenUsed(b, "E18", true);
+    }},
+    {MAINBOARD_HESTOR, [](const TMainBoard&) {
+        return Line("set_global_assignment -name MIN_CORE_JUNCTION_TEMP 0") +
+               Line("set_global_assignment -name MAX_CORE_JUNCTION_TEMP 85");
+    }},
+    // No pin table, so no project.
+    {MAINBOARD_IRVANE, [](const TMainBoard&) -> std::string { platform::AssertFailed("0", "MainBoard", 408); }},
+};
+
+std::string ClockChipVerilog(const TMainBoard& b) {
+    PW_ASSERT(b.m_pConfigBoard, "m_pConfigBoard", "MainBoard", 700);
+    return b.m_pConfigBoard->GetStructuralCode();
+}
+
+// Extra structural Verilog per board; a board without a row has none.
+constexpr BoardTextRow kStructuralTexts[] = {
+    {MAINBOARD_NORRIK, [](const TMainBoard& b) { return b.GetStructuralCodeNorrik(); }},
+    {MAINBOARD_QUENOR, [](const TMainBoard&) -> std::string { platform::AssertFailed("0", "MainBoard", 707); }},
+    {MAINBOARD_ABRENZ, ClockChipVerilog},
+    {MAINBOARD_CALVEX, ClockChipVerilog},
+    {MAINBOARD_EMBREL, ClockChipVerilog},
+};
+// clang-format on
+
+const BoardTextRow* RowOf(std::span<const BoardTextRow> rows, uint8_t board) {
+    for (const BoardTextRow& row : rows)
+        if (row.board == board)
+            return &row;
+    return nullptr;
+}
+
+} // namespace
+
 std::string TMainBoard::GetQsfGlobalAssignments() const {
-    auto used = [this](const char* location) { return IsLocationUsed(location); };
-    std::string text;
-    switch (m_BoardId) {
-    case 1:
-        if (used("K22"))
-            text += Line(kNceo);
-        break;
-    case 2:
-        if (used("W20"))
-            text += kNceo;
-        break;
-    case 3:
-        if (used("AE24"))
-            text += kNceo;
-        break;
-    case 4:
-        if (used("AD25"))
-            text += kNceo;
-        break;
-    case 5:
-        text += Line("set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"3.3-V LVTTL\"");
-        if (used("P28"))
-            text += Line(kNceo);
-        break;
-    case 6:
-    case 7:
-        break;
-    case 8:
-        text += Line("set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"2.5 V\"");
-        text += Line("set_location_assignment PIN_AF25 -to termination_blk0~_rup_pad");
-        text += Line("set_location_assignment PIN_AG25 -to termination_blk0~_rdn_pad");
-        break;
-    case 9:
-        text += Line("set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"1.5 V\"");
-        break;
-    case 10:
-        if (used("F16"))
-            text += Line(kNceo);
-        if (used("C1")) {
-            text += Line(
-                "set_global_assignment -name RESERVE_FLASH_NCE_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
-            text +=
-                Line("set_global_assignment -name RESERVE_DATA0_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
-            text +=
-                Line("set_global_assignment -name RESERVE_DATA1_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
-            text +=
-                Line("set_global_assignment -name RESERVE_DCLK_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
-        }
-        break;
-    case 11:
-        if (used("P28"))
-            text += Line(kNceo);
-        break;
-    case 12:
-        text += Line("set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"2.5 V\"");
-        break;
-    case 13:
-        break;
-    case 14:
-        text += GetQsfAssignmentsNorrik();
-        break;
-    case 15:
-    case 16:
-    case 18:
-        break;
-    case 17:
-        platform::AssertFailed("0", "MainBoard", 312);
-    case 19:
-        if (used("P9")) {
-            text += "\r\n";
-            text += kBanner;
-            text += Line("# Transceiver ");
-            text += kBanner;
-            text += Line(
-                "set_instance_assignment -name XCVR_REFCLK_PIN_TERMINATION DC_COUPLING_INTERNAL_100_OHMS -to "
-                "HSMC_REF_CLK_p");
-            text += "\r\n";
-        }
-        break;
-    case 20:
-    case 21:
-    case 22:
-    case 23:
-    case 24:
-    case 25:
-        break;
-    case 26:
-        if (used("C7") || used("D6") || used("D8") || used("E10") || used("E9")) {
-            text += "\r\n";
-            text += kBanner;
-            text += Line("# disable config pin so bank8 can use 1.2V ");
-            text += kBanner;
-            text += Line("set_global_assignment -name AUTO_RESTART_CONFIGURATION ON");
-            text += Line("set_global_assignment -name ENABLE_CONFIGURATION_PINS OFF");
-            text += Line("set_global_assignment -name ENABLE_BOOT_SEL_PIN OFF");
-            text += "\r\n";
-        }
-        break;
-    case 27:
-    case 29:
-    case 31:
-        // The clock-chip boards' settings object writes their lines.
-        PW_ASSERT(m_pConfigBoard, "m_pConfigBoard", "MainBoard", 400);
-        text += m_pConfigBoard->GetQsfAssignments();
-        break;
-    case 28:
-    case 30:
-    case 32:
-        break;
-    case 50:
-        if (used("D1"))
-            text +=
-                Line("set_global_assignment -name RESERVE_DATA1_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
-        if (used("H3"))
-            text +=
-                Line("set_global_assignment -name RESERVE_DATA0_AFTER_CONFIGURATION \"USE AS REGULAR IO\"");
-        if (used("E18"))
-            text += Line(kNceo);
-        break;
-    case 100:
-        text += Line("set_global_assignment -name MIN_CORE_JUNCTION_TEMP 0");
-        text += Line("set_global_assignment -name MAX_CORE_JUNCTION_TEMP 85");
-        break;
-    default:
+    if (const BoardTextRow* row = RowOf(kQsfGlobalTexts, m_BoardId))
+        return row->text(*this);
+    if (!IsCatalogueBoard(m_BoardId))
         platform::AssertFailed("0", "MainBoard", 408);
-    }
-    return text;
+    return std::string();
 }
 
 std::string TMainBoard::GetQsfAssignmentsNorrik() const {
@@ -156,34 +148,34 @@ std::string TMainBoard::GetQsfAssignmentsNorrik() const {
     std::string text;
     if (IsLocationUsed("AE7"))
         text += Line(kNceo);
-    if (c.U8(146))
+    if (c.U8(c.bFlash))
         text += Line("set_instance_assignment -name VIRTUAL_PIN ON -to FS_ADDR[0]");
-    if (c.U8(292) == 4) {
+    if (c.U8(c.nHSMCDaughterId) == DAUGHTER_HSMC_LVDS_DEFAULT) {
         text += kBanner;
         text += Line(
             "# When Norrik HSMC is configued as LVDS, configure the following pins to avoid compile error.");
         text += kBanner;
-        if (c.U8(139))
+        if (c.U8(c.bButton))
             for (int i = 0; i <= 17; ++i)
                 text += ToggleRate(platform::Format("KEY[%d]", i));
-        if (c.U8(140))
+        if (c.U8(c.bSwitch))
             for (int i = 0; i <= 17; ++i)
                 text += ToggleRate(platform::Format("SW[%d]", i));
-        if (c.U8(137)) {
+        if (c.U8(c.bLED)) {
             for (int i = 0; i <= 8; ++i)
                 text += ToggleRate(platform::Format(" LEDG[%d]", i));
             for (int i = 0; i <= 17; ++i)
                 text += ToggleRate(platform::Format(" LEDR[%d]", i));
         }
-        if (c.U8(138))
+        if (c.U8(c.bSeg7))
             text += ToggleRate("HEX2[3]");
-        if (c.U8(144))
+        if (c.U8(c.bLCD))
             text += ToggleRate("LCD_ON");
-        if (c.U8(148))
+        if (c.U8(c.bAccelerometer))
             text += ToggleRate("G_SENSOR_INT1");
-        if (c.U8(154) || c.U8(155))
+        if (c.U8(c.bPCIeHardIP) || c.U8(c.bPCIeSoftIP))
             text += ToggleRate("PCIE_WAKE_N");
-        std::string prefix = c.Text(293, 128);
+        std::string prefix = c.Text(c.szHSMCPrefixName, 128);
         if (!prefix.empty()) {
             text += ToggleRate(prefix + "D[1]");
             text += ToggleRate(prefix + "D[3]");
@@ -197,19 +189,8 @@ std::string TMainBoard::GetQsfAssignmentsNorrik() const {
 }
 
 std::string TMainBoard::GetStructuralCode() const {
-    switch (m_BoardId) {
-    case 14:
-        return GetStructuralCodeNorrik();
-    case 17:
-        platform::AssertFailed("0", "MainBoard", 707);
-    case 27:
-    case 29:
-    case 31:
-        PW_ASSERT(m_pConfigBoard, "m_pConfigBoard", "MainBoard", 700);
-        return m_pConfigBoard->GetStructuralCode();
-    default:
-        return std::string();
-    }
+    const BoardTextRow* row = RowOf(kStructuralTexts, m_BoardId);
+    return row != nullptr ? row->text(*this) : std::string();
 }
 
 std::string TMainBoard::GetStructuralCodeNorrik() const {

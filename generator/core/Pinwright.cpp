@@ -187,12 +187,15 @@ bool TPinwright::ExportVerilogModules(TMainBoard* board, const std::string& fold
     Clocks clocks;
     const uint8_t id = board->GetBoardIdAsByte();
     if (id == MAINBOARD_PALLEX)
-        clocks = {board->m_PallexConfig.I32(164), board->m_PallexConfig.I32(168),
-                  board->m_PallexConfig.I32(172)};
+        clocks = {board->m_PallexConfig.I32(PALLEX_CONFIG::nSi570Freq),
+                  board->m_PallexConfig.I32(PALLEX_CONFIG::nCdcm61004Freq),
+                  board->m_PallexConfig.I32(PALLEX_CONFIG::nCdcm61001Freq)};
     else if (id == MAINBOARD_OSTREL)
-        clocks = {board->m_OstrelConfig.I32(156), board->m_OstrelConfig.I32(160), 0};
+        clocks = {board->m_OstrelConfig.I32(OSTREL_CONFIG::nSi570Freq),
+                  board->m_OstrelConfig.I32(OSTREL_CONFIG::nCdcm61004Freq), 0};
     else if (id == MAINBOARD_RASMEL)
-        clocks = {board->m_RasmelConfig.I32(156), board->m_RasmelConfig.I32(160), 0};
+        clocks = {board->m_RasmelConfig.I32(RASMEL_CONFIG::nSi570Freq),
+                  board->m_RasmelConfig.I32(RASMEL_CONFIG::nCdcm61004Freq), 0};
 
     bool result = true;
     bool pll = true;
@@ -281,20 +284,20 @@ struct SdcFlags {
 SdcFlags FlagsOf(TMainBoard* board) {
     SdcFlags f;
     switch (board->GetBoardIdAsByte()) {
-    case 21: {
+    case MAINBOARD_ULMARO: {
         const auto& r = board->m_UlmaroConfig;
-        f = {r.U8(140) == 1, r.U8(141) == 1, r.U8(142) == 1, r.U8(143) == 1};
+        f = {r.U8(r.bVGA) == 1, r.U8(r.bSDRAM) == 1, r.U8(r.bAudio) == 1, r.U8(r.bVideoIn) == 1};
         break;
     }
-    case 22: {
+    case MAINBOARD_VARDIS: {
         const auto& r = board->m_VardisConfig;
-        f = {r.U8(140) == 1, false, r.U8(143) == 1, r.U8(144) == 1};
+        f = {r.U8(r.bVGA) == 1, false, r.U8(r.bAudio) == 1, r.U8(r.bVideoIn) == 1};
         break;
     }
-    case 25:
-        f.vga = board->m_YarrinConfig.U8(140) == 1;
+    case MAINBOARD_YARRIN:
+        f.vga = board->m_YarrinConfig.U8(YARRIN_CONFIG::bVGA) == 1;
         break;
-    case 32:
+    case MAINBOARD_FORVIK:
         if (const auto* forvik = dynamic_cast<const TConfigForvik*>(board->m_pConfigBoard)) {
             const auto& r = forvik->Config;
             f = {r.U8(r.bVGA) == 1, r.U8(r.bSDRAM) == 1, r.U8(r.bAudio) == 1, r.U8(r.bVideoIn) == 1};
@@ -310,15 +313,15 @@ SdcFlags FlagsOf(TMainBoard* board) {
 
 std::string TPinwright::GetSdcBoardClocks(TMainBoard* board) {
     const uint8_t id = board->GetBoardIdAsByte();
-    if (id != 21 && id != 22 && id != 25 && id != 32)
+    if (id != MAINBOARD_ULMARO && id != MAINBOARD_VARDIS && id != MAINBOARD_YARRIN && id != MAINBOARD_FORVIK)
         return std::string();
     const SdcFlags f = FlagsOf(board);
     std::string text;
-    if (f.videoIn && id != 25)
+    if (f.videoIn && id != MAINBOARD_YARRIN)
         text += "create_clock -period \"27 MHz\"  -name tv_27m [get_ports TD_CLK27]\r\n";
-    if (f.sdram && (id == 21 || id == 32))
+    if (f.sdram && (id == MAINBOARD_ULMARO || id == MAINBOARD_FORVIK))
         text += "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n";
-    if (f.audio && id != 25)
+    if (f.audio && id != MAINBOARD_YARRIN)
         text += "# AUDIO : 48kHz 384fs 32-bit data\r\n"
                 "create_clock -period \"18.432 MHz\" -name clk_audxck [get_ports AUD_XCK]\r\n"
                 "create_clock -period \"1.536 MHz\" -name clk_audbck [get_ports AUD_BCLK]\r\n";
@@ -401,11 +404,11 @@ std::string TPinwright::GetSdcOutputDelays(TMainBoard* board) {
 
 std::string TPinwright::GetSdcJtagClock(TMainBoard* board) {
     switch (board->GetBoardIdAsByte()) {
-    case 21:
-    case 22:
-    case 23:
-    case 24:
-    case 32:
+    case MAINBOARD_ULMARO:
+    case MAINBOARD_VARDIS:
+    case MAINBOARD_WENDRO:
+    case MAINBOARD_XYLMAR:
+    case MAINBOARD_FORVIK:
         return "# for enhancing USB BlasterII to be reliable, 25MHz\r\n"
                "create_clock -name {altera_reserved_tck} -period 40 {altera_reserved_tck}\r\n"
                "set_input_delay -clock altera_reserved_tck -clock_fall 3 [get_ports altera_reserved_tdi]\r\n"

@@ -66,6 +66,12 @@ enum MASTER_ID : int {
     MASTER_MOXEN = 26,
 };
 
+// The board ids of the catalogue.
+constexpr bool IsCatalogueBoard(uint8_t id) {
+    return (id >= MAINBOARD_ARVEL && id <= MAINBOARD_FORVIK) || id == MAINBOARD_GLAVIN ||
+           id == MAINBOARD_HESTOR || id == MAINBOARD_IRVANE;
+}
+
 // The boards this build offers: the Dunmir board alone.
 constexpr bool IsMainBoardSupported(uint8_t id) {
     return id == MAINBOARD_DUNMIR;

@@ -1,0 +1,12 @@
+#pragma once
+// The settings record of board 12, Lomar (the .cfg file's bytes). Fields are added with the
+// board's form; the ones here are those the project writers read.
+
+#include "settings/ConfigRecord.h"
+
+class LOMAR_CONFIG : public ConfigRecord<1188> {
+public:
+    static constexpr std::size_t bExtPLL = 148;  // flag: programmable PLL used
+    static constexpr std::size_t nPllFreq = 150; // 3 bytes: HSMA_REFCLK, HSME_REFCLK, PGM_GXBCLK
+};
+static_assert(LOMAR_CONFIG::kSize == 1188);

@@ -1,0 +1,12 @@
+#pragma once
+// The settings record of board 18, Rasmel (the .cfg file's bytes). Fields are added with the
+// board's form; the ones here are those the project writers read.
+
+#include "settings/ConfigRecord.h"
+
+class RASMEL_CONFIG : public ConfigRecord<296> {
+public:
+    static constexpr std::size_t nSi570Freq = 156;     // 32-bit list index
+    static constexpr std::size_t nCdcm61004Freq = 160; // 32-bit list index
+};
+static_assert(RASMEL_CONFIG::kSize == 296);
