@@ -8,7 +8,13 @@
 constexpr int IDT_REFRESH = 1025;
 constexpr int PAGE_CONNECTING = 8;
 constexpr int PAGE_COUNT = 6;
+// The device pages by index (also their tab ids).
 constexpr int PAGE_LED = 0;
+constexpr int PAGE_SEG7 = 1;
+constexpr int PAGE_SWITCH = 2;
+constexpr int PAGE_MEMORY = 3;
+constexpr int PAGE_GSENSOR = 4;
+constexpr int PAGE_VGA = 5;
 // EnableTab: all six tabs; EnableButtons: the current page's tab.
 constexpr int TAB_ALL = 14;
 constexpr int TAB_CURRENT = 15;

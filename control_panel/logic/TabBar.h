@@ -5,10 +5,10 @@
 #include "PanelConstants.h"
 
 constexpr BarButton TAB_BAR[] = {
-    {0, "LED", IDB_TAB, 8, 309},
-    {1, "7-SEG", IDB_TAB, 8, 373},
-    {2, "Switches", IDB_TAB, 8, 436},
-    {3, "Memory", IDB_TAB, 106, 309},
-    {4, "Accelerometer", IDB_TAB, 106, 373},
-    {5, "VGA", IDB_TAB, 106, 436},
+    {PAGE_LED, "LED", IDB_TAB, 8, 309},
+    {PAGE_SEG7, "7-SEG", IDB_TAB, 8, 373},
+    {PAGE_SWITCH, "Switches", IDB_TAB, 8, 436},
+    {PAGE_MEMORY, "Memory", IDB_TAB, 106, 309},
+    {PAGE_GSENSOR, "Accelerometer", IDB_TAB, 106, 373},
+    {PAGE_VGA, "VGA", IDB_TAB, 106, 436},
 };

@@ -25,7 +25,7 @@ constexpr const char* TITLE_TEXT = "Veltrax Lumastat V1.0.2";
 constexpr uint32_t TITLE_COLOR = 0x00FF00;
 // Creation order of the pages: LED, 7-SEG, Memory, VGA, Switches, Accelerometer; their
 // windows go in the same order.
-constexpr int PAGE_CREATION_ORDER[] = {0, 1, 3, 5, 2, 4};
+constexpr int PAGE_CREATION_ORDER[] = {PAGE_LED, PAGE_SEG7, PAGE_MEMORY, PAGE_VGA, PAGE_SWITCH, PAGE_GSENSOR};
 
 // The surface of the main dialog: its painter, with the dialog's own font for the
 // status line and the progress text.
@@ -76,17 +76,17 @@ private:
 
 CPageDialog* CLumastatDlg::MakePage(int page, CMainDialogServices& services, QWidget* parent) {
     switch (page) {
-    case 0:
+    case PAGE_LED:
         return new CLedDialog(services, parent);
-    case 1:
+    case PAGE_SEG7:
         return new CHexDialog(services, parent);
-    case 2:
+    case PAGE_SWITCH:
         return new CSwitchDialog(services, parent);
-    case 3:
+    case PAGE_MEMORY:
         return new CMemoryDialog(services, parent);
-    case 4:
+    case PAGE_GSENSOR:
         return new CGSensorDialog(services, parent);
-    default:
+    default: // PAGE_VGA
         return new CVgaDialog(services, parent);
     }
 }

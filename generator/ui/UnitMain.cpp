@@ -74,14 +74,7 @@ void TFormMain::StartUp() {
     LoadMainBoardId();
     // This build always starts with the Dunmir board, whatever the file says.
     m_MainBoardId = MAINBOARD_DUNMIR;
-    if (!IsMainBoardSupported(m_MainBoardId))
-        m_MainBoardId = 0;
-    if (m_MainBoardId != 0) {
-        CreateBoardForm(m_MainBoardId);
-    } else {
-        SelectMainBoard(true);
-        SaveMainBoardId();
-    }
+    CreateBoardForm(m_MainBoardId);
 }
 
 TFormMain::~TFormMain() {
