@@ -1,10 +1,10 @@
 #include "UI_Selector.h"
 
-#include "BitmapResource.h"
 #include "model/MainBoardId.h"
 #include "platform/Assert.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
 
 #include <QFrame>
@@ -84,7 +84,7 @@ void TFormBoardSelector::ShowBoardImage() {
     const int index = ListBoxMainBoard->currentRow();
     if (index < 0 || index >= static_cast<int>(entries_.size()))
         return;
-    const QImage picture = LoadBitmapResource(entries_[static_cast<std::size_t>(index)]->picture);
+    const QImage picture = platform::LoadBitmapResource(entries_[static_cast<std::size_t>(index)]->picture);
     ImageBoard->SetImage(picture);
     ImageBoard->move((PanelImage->width() - picture.width()) / 2,
                      (PanelImage->height() - picture.height()) / 2);

@@ -1,6 +1,7 @@
 #include "UnitMain.h"
 
-#include "BitmapResource.h"
+#include "boards/kit/BoardForm.h"
+
 #include "UI_Selector.h"
 #include "model/DaughterBitmaps.h"
 #include "platform/Assert.h"
@@ -9,6 +10,7 @@
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QueuedCall.h"
+#include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
 
 #include <QFileInfo>
@@ -173,13 +175,7 @@ void TFormMain::SaveMainBoardId() {
 }
 
 void TFormMain::ShowDaughterImage(platform::PictureBox* image, int daughterId) {
-    const std::string name = GetDaughterBitmapName(daughterId);
-    if (name.empty()) {
-        image->hide();
-        return;
-    }
-    image->show();
-    image->SetImage(LoadBitmapResource(name));
+    ShowCardPicture(image, daughterId);
 }
 
 std::string TFormMain::GetDaughterBitmapName(int daughterId) {

@@ -49,7 +49,7 @@ public:
     void LoadMainBoardId();
     void SaveMainBoardId();
 
-    void ShowDaughterImage(platform::PictureBox* image, int daughterId) override;
+    void ShowDaughterImage(platform::PictureBox* image, int daughterId);
     void SetHostCaption(const QString& caption) override { setWindowTitle(caption); }
     void CloseHost() override { close(); }
     static std::string GetDaughterBitmapName(int daughterId);

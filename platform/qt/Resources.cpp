@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <stdexcept>
 
 namespace platform {
 
@@ -55,6 +56,13 @@ QImage LoadPicture(const std::string& name) {
         return bytes ? DecodeJpeg(*bytes) : QImage();
     }
     return QImage(path);
+}
+
+QImage LoadBitmapResource(const std::string& name) {
+    QImage image = LoadPicture(name);
+    if (image.isNull())
+        throw std::runtime_error("Resource " + name + " not found");
+    return image;
 }
 
 } // namespace platform

@@ -15,5 +15,8 @@ QString FindResource(const std::string& name);
 std::optional<std::string> ReadResourceBytes(const std::string& name);
 // A picture resource; .jpg resources are decoded through libjpeg. Null when missing.
 QImage LoadPicture(const std::string& name);
+// A picture the program cannot do without: a missing one is the toolkit's resource
+// error (an exception the message loop shows).
+QImage LoadBitmapResource(const std::string& name);
 
 } // namespace platform

@@ -3,14 +3,10 @@
 // above the board forms, so it implements this and registers itself.
 
 class QString;
-namespace platform {
-class PictureBox;
-}
 
 class BoardHost {
 public:
     virtual void SetHostCaption(const QString& caption) = 0;
-    virtual void ShowDaughterImage(platform::PictureBox* image, int daughterId) = 0;
     // Closes the main window, which ends the program.
     virtual void CloseHost() = 0;
     // Opens the board selector once the current event is handled (message 1025).

@@ -1,27 +1,67 @@
 #include "DunmirRules.h"
 
-#include "model/DaughterCatalogue.h"
-#include "platform/Text.h"
+#include "CONFIG_DUNMIR.h"
+#include "model/DaughterId.h"
+#include "settings/ConfigDunmir.h"
 
-std::string BatchProjectName(uint8_t daughterId) {
-    return platform::Format("DUNMIR_GPIO_%s", BoardShortName(static_cast<int8_t>(daughterId)).c_str());
-}
+namespace {
 
-std::string CheckProjectName(const std::string& name) {
-    if (name.empty())
-        return "Project Name cannot be empty.";
-    if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos)
-        return "Project Name cannot contain '/' or '\\'.";
-    if (name == "." || name == "..")
-        return "Project Name cannot be '.' or '..'.";
-    return std::string();
-}
+using C = TConfigDunmir::BOARD_CONFIG;
 
-std::string CheckPrefixName(const std::string& prefix) {
-    for (char c : prefix) {
-        bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-        if (!ok)
-            return "Prefix Name can only contain letters, digits and underscores.";
+// clang-format off
+constexpr kit::FlagBinding kFlags[] = {
+    {"CheckBoxOSC", C::bOSC, 1, "ShapeOSC"},
+    {"CheckBoxVGA", C::bVGA, 1, "ShapeVGA"},
+    {"CheckBoxLED", C::bLED, 1, "ShapeLED"},
+    {"CheckBoxSeg7", C::bSeg7, 1, "ShapeSeg7"},
+    {"CheckBoxButton", C::bButton, 1, "ShapeButton"},
+    {"CheckBoxSwitch", C::bSwitch, 1, "ShapeSwitch"},
+    {"CheckBoxSDRAM", C::bSDRAM, 1, "ShapeSDRAM"},
+    {"CheckBoxAccelerometer", C::bAccelerometer, 1, "ShapeAccelerometer"},
+    {"CheckBoxArduino", C::bArduino, 1, "ShapeArduino_0", "ShapeArduino_1"},
+};
+constexpr kit::CardListSpec kLists[] = {
+    {CONNECTOR_GPIO40, false, VOLTAGE_2V5},
+};
+// The header's pins fix "3.3-V LVTTL"; the card brings names and directions.
+constexpr kit::ConnectorBinding kConnectors[] = {
+    {"ComboBoxGpio", "EditPrefixGpio", "ImageGpio", "ShapeGpio", C::nGpioDaughterId, C::szGpioPrefixName, 0, kit::CardKind::Gpio, MASTER_GPIO_0, IOSTD_2V5},
+};
+constexpr kit::BatchPass kBatch[] = {
+    {0, 1, "DUNMIR_GPIO_%s", "GPIO"},
+};
+// clang-format on
+
+constexpr kit::BoardSpec kSpec{
+    .id = MAINBOARD_DUNMIR,
+    .recordSize = C::kSize,
+    .head = kit::kSizeFirstHead,
+    .defaultName = "DUNMIR",
+    .folder = "DUNMIR",
+    .flags = kFlags,
+    .lists = kLists,
+    .connectors = kConnectors,
+    .attachShape = kit::AttachShape::BoardModel,
+    .batch = kBatch,
+};
+
+class Logic final : public kit::BoardLogic {
+public:
+    Logic() : BoardLogic(kSpec) {}
+
+    std::unique_ptr<TConfigBoard> MakeSettings(const SettingsRecord& r) const override {
+        auto settings = std::make_unique<TConfigDunmir>();
+        std::copy(r.data(), r.data() + r.size(), settings->Config.data());
+        return settings;
     }
-    return std::string();
+    void FillBoard(TMainBoard& board, const SettingsRecord&, TConfigBoard* settings) const override {
+        ConfigDunmirPins(&board, static_cast<TConfigDunmir*>(settings));
+    }
+};
+
+} // namespace
+
+const kit::BoardLogic& DunmirLogic() {
+    static const Logic logic;
+    return logic;
 }

@@ -1,4 +1,4 @@
-#include "boards/latest/DunmirRules.h"
+#include "boards/kit/NameRules.h"
 #include "boards/latest/UI_Dunmir.h"
 #include "platform/qt/Widgets.h"
 #include "platform/testing/ScriptedPlatform.h"
@@ -45,7 +45,7 @@ protected:
     QComboBox* Combo() { return Get<QComboBox>("ComboBoxGpio"); }
     void Choose(int item) {
         Combo()->setCurrentIndex(item);
-        form->ComboBoxGpioChange();
+        form->ComboBoxCardChange(0);
     }
     void Click(const char* button) { Get<QPushButton>(button)->click(); }
     std::string Project(const std::string& folder, const std::string& name, const char* ext) {
@@ -86,7 +86,7 @@ TEST_F(DunmirForm, FirstStartWithoutDefaultCfg) {
 
 TEST_F(DunmirForm, DefaultRecordBytes) {
     Start();
-    TConfigDunmir::BOARD_CONFIG record;
+    SettingsRecord record = form->Logic().NewRecord();
     form->SetDefaultConfig(record);
     const uint8_t* b = record.data();
     EXPECT_EQ(std::vector<uint8_t>(b, b + 5), (std::vector<uint8_t>{0x10, 0x01, 0x00, 0x00, 0x1E}));
@@ -186,31 +186,51 @@ TEST_F(DunmirForm, ValidationRefusesUnsafeNames) {
     Start();
     struct Case {
         const char* project;
-        const char* prefix;
+        int card; // item of the GPIO list
+        std::string prefix;
         const char* message;
     };
+    const std::string longPrefix(115, 'P'); // with "GPIO_CLKIN[0]"-long names beyond 128 bytes
     const Case cases[] = {
-        {"", "", "Project Name cannot be empty."},
-        {"a/b", "", "Project Name cannot contain '/' or '\\'."},
-        {"a\\b", "", "Project Name cannot contain '/' or '\\'."},
-        {"..", "", "Project Name cannot be '.' or '..'."},
-        {".", "", "Project Name cannot be '.' or '..'."},
-        {"ok", "P[1]", "Prefix Name can only contain letters, digits and underscores."},
-        {"ok", "a b", "Prefix Name can only contain letters, digits and underscores."},
+        {"", 0, "", "Project Name cannot be empty."},
+        {"a/b", 0, "", "Project Name cannot contain '/' or '\\'."},
+        {"a\\b", 0, "", "Project Name cannot contain '/' or '\\'."},
+        {"..", 0, "", "Project Name cannot be '.' or '..'."},
+        {".", 0, "", "Project Name cannot be '.' or '..'."},
+        {"say \"hi\"", 0, "", "Project Name cannot contain control characters or '\"'."},
+        {"two\r\nlines", 0, "", "Project Name cannot contain control characters or '\"'."},
+        {"tab\there", 0, "", "Project Name cannot contain control characters or '\"'."},
+        {"ok", 1, "P[1]", "Prefix Name can only contain letters, digits and underscores."},
+        {"ok", 1, "a b", "Prefix Name can only contain letters, digits and underscores."},
+        {"ok", 1, "1st_", "Prefix Name cannot begin with a digit."},
+        {"ok", 2, longPrefix,
+         "Prefix Name is too long: with it, pin names of Kamrel - 5M Pixel Camera would be longer than 128 "
+         "characters."},
     };
     for (const Case& c : cases) {
         seam.ClearRecords();
-        Get<QLineEdit>("EditProjectName")->setText(c.project);
-        Get<QLineEdit>("EditPrefixGpio")->setText(c.prefix);
+        Choose(c.card);
+        Get<QLineEdit>("EditProjectName")->setText(QString::fromUtf8(c.project));
+        Get<QLineEdit>("EditPrefixGpio")->setText(QString::fromStdString(c.prefix));
         Click("ButtonGen");
         ASSERT_EQ(seam.Boxes().size(), 1u) << c.project;
         EXPECT_EQ(seam.Boxes()[0].text, c.message);
         EXPECT_EQ(seam.Boxes()[0].icon, Icon::Error);
         EXPECT_TRUE(seam.FileDialogs().empty());
     }
-    EXPECT_EQ(CheckPrefixName(""), "");
-    EXPECT_EQ(CheckPrefixName("GPIO_0"), "");
-    EXPECT_EQ(CheckProjectName("my project-1"), "");
+    // With no card the prefix is not used, so it is not checked.
+    seam.ClearRecords();
+    Choose(0);
+    Get<QLineEdit>("EditProjectName")->setText("ok");
+    Get<QLineEdit>("EditPrefixGpio")->setText("P[1]");
+    seam.CancelFile();
+    Click("ButtonGen");
+    EXPECT_TRUE(seam.Boxes().empty());
+    EXPECT_EQ(seam.FileDialogs().size(), 1u);
+    EXPECT_EQ(kit::CheckPrefixName("", 20, "x"), "");
+    EXPECT_EQ(kit::CheckPrefixName("GPIO_0", 20, "x"), "");
+    EXPECT_EQ(kit::CheckPrefixName(std::string(108, 'P'), 20, "x"), "");
+    EXPECT_EQ(kit::CheckProjectName("my project-1"), "");
 }
 
 TEST_F(DunmirForm, TheLeftCtrlBatch) {
@@ -334,7 +354,7 @@ TEST_F(DunmirForm, ADefaultCfgThatCannotBeWrittenStillEndsTheProgram) {
 }
 
 TEST(DunmirRules, BatchNamesUseTheShortNames) {
-    EXPECT_EQ(BatchProjectName(12), "DUNMIR_GPIO_Kamrel");
-    EXPECT_EQ(BatchProjectName(64), "DUNMIR_GPIO_Servo Motor Kit");
-    EXPECT_EQ(BatchProjectName(71), "DUNMIR_GPIO_Fiskel-GPIO");
+    EXPECT_EQ(kit::BatchProjectName("DUNMIR_GPIO_%s", 12), "DUNMIR_GPIO_Kamrel");
+    EXPECT_EQ(kit::BatchProjectName("DUNMIR_GPIO_%s", 64), "DUNMIR_GPIO_Servo Motor Kit");
+    EXPECT_EQ(kit::BatchProjectName("DUNMIR_GPIO_%s", 71), "DUNMIR_GPIO_Fiskel-GPIO");
 }

@@ -1,0 +1,24 @@
+#include "BoardLogics.h"
+
+#include "latest/DunmirRules.h"
+
+namespace {
+
+// clang-format off
+constexpr BoardLogicRow kBoardLogics[] = {
+    {MAINBOARD_DUNMIR, &DunmirLogic},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const BoardLogicRow> BoardLogicTable() {
+    return kBoardLogics;
+}
+
+const kit::BoardLogic* FindBoardLogic(uint8_t id) {
+    for (const BoardLogicRow& row : kBoardLogics)
+        if (row.id == id)
+            return &row.logic();
+    return nullptr;
+}

@@ -1,0 +1,63 @@
+#pragma once
+// Attaching a card to its master connector: the checks and copy every board form
+// runs for each expansion connector that has a card, with the assertion texts and
+// lines of the form shape that runs it.
+
+#include "core/MainBoard.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kit {
+
+// What a connector accepts, which names the type test of its attach step.
+enum class CardKind {
+    Gpio,
+    Hsmc,
+    HsmcOrKappel,
+    FmcHpc,
+    Moxen,
+    Ddr2Sodimm,
+    Ddr3Sodimm,
+    Ddr3SodimmLower,
+    Ddr3SodimmSstl15
+};
+
+// Which code runs the attach steps of a board, which names the source and lines of
+// its assertions: the settings header's routines that the forms run, or the board
+// model's own attach operations (the boards whose writers read a settings object).
+enum class AttachShape { FormRoutine, BoardModel };
+
+// Where a failed check of an attach step stops the program.
+struct AttachLines {
+    const char* source;
+    int typeLine;
+    int masterLine;
+    int updateLine;
+};
+
+// The lines of one kind of attach step in one shape.
+AttachLines LinesOf(AttachShape shape, CardKind kind);
+
+struct AttachStep {
+    CardKind kind;
+    uint8_t card;
+    int masterId;
+    std::string prefix;
+    const char* pinOverride = nullptr; // "GPIO_0"; null or empty: none
+    uint8_t ioStandard = IOSTD_3V3_LVTTL;
+    int hsmcVariant = 0;
+};
+
+// Runs one attach step. False when the card has no pin table (a card a list offers
+// must never end the program: Generate then fails); a card of the wrong type, a
+// missing master or a refused copy are broken rules (assertions).
+bool RunAttach(TMainBoard& board, const AttachStep& step, AttachShape shape);
+
+// The type test's text of a connector kind.
+const char* TypeRuleOf(CardKind kind);
+
+// The longest pin name the card brings to a connector of this step (0 for no table).
+std::size_t LongestCardPinName(const AttachStep& step, uint8_t boardId);
+
+} // namespace kit

@@ -1,0 +1,110 @@
+#pragma once
+// The board-form kit's window: one board form is its layout table, its binding
+// tables (kit::BoardSpec) and its decisions (kit::BoardLogic), plus the few
+// controls of its own that a board binds in its subclass. Everything the board
+// forms share lives here once: construction, record to controls and back, the
+// outlines and card pictures, validation, Generate with its batch, the GPIO header
+// coupling, Save/Load, and the save at the end of the form's life.
+
+#include "BoardLogic.h"
+#include "platform/qt/FormLayout.h"
+#include "settings/ConfigBase.h"
+#include "settings/SettingsRecord.h"
+
+#include <QWidget>
+#include <span>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QCloseEvent;
+namespace platform {
+class PictureBox;
+}
+
+// The settings holder of a board form: the record, the folder of the last .cfg
+// dialog and one card list.
+using FormSettings = TConfigBase<SettingsRecord>;
+
+class BoardForm : public QWidget {
+public:
+    BoardForm(QWidget* owner, const kit::BoardLogic& logic, std::span<const platform::LayoutRow> layout);
+    ~BoardForm() override;
+    BoardForm(const BoardForm&) = delete;
+    BoardForm& operator=(const BoardForm&) = delete;
+
+    // Roles.
+    void SetDefaultConfig(SettingsRecord& record);
+    void FillComboBoxes();
+    void ConfigToUi(const SettingsRecord& record);
+    bool UiToConfig(SettingsRecord& record);
+    void UpdateDaughterImages();
+    void UpdateShapes();
+    bool ValidateUi();
+    bool GenerateProject(const std::string& qpfPath);
+    void SyncGpioCombos(int senderConnector);
+    void BatchGenerate();
+
+    // Handlers.
+    void ButtonGenClick();
+    void ButtonSaveClick();
+    void ButtonLoadClick();
+    void ButtonExitClick();
+    void ButtonMainBoardSelectClick();
+    void ButtonDefaultSettingClick();
+    void CheckBoxClick();
+    void ComboBoxCardChange(int connector);
+    void FormClose();
+
+    const kit::BoardLogic& Logic() const { return m_Logic; }
+    // The settings object: its record is the form's lasting state.
+    FormSettings& Settings() { return m_Holders.front(); }
+    SettingsRecord& Record() { return m_Holders.front().Config; }
+    // The card id chosen on a connector.
+    uint8_t ChosenCard(int connector) const;
+    QComboBox* Combo(int connector) const { return m_Cards[static_cast<std::size_t>(connector)].combo; }
+    QLineEdit* PrefixEdit(int connector) const { return m_Cards[static_cast<std::size_t>(connector)].prefix; }
+
+protected:
+    // Runs the common construction once the subclass has bound its own controls:
+    // lists filled, default.cfg or the defaults, shown, then the board's trailing steps.
+    void Start();
+    // A board whose settings are saved in the destructor calls this from its destructor.
+    void SaveInDestructor();
+
+    // Fills a connector's combo box from card list `list`, at index 0.
+    void FillCardCombo(int connector, int list);
+    int ShownList(int connector) const { return m_Cards[static_cast<std::size_t>(connector)].list; }
+    void SetShapeVisible(const char* name, bool visible);
+    QWidget* Widget(const char* name) const;
+
+    // Hooks for the board's own controls.
+    virtual void FillChoiceLists() {}
+    virtual void ChoicesToUi(const SettingsRecord& /*record*/) {}
+    virtual void UiToChoices(SettingsRecord& /*record*/) {}
+    virtual void UpdateExtras() {}
+    virtual void UpdateExtraImages() {}
+    virtual void TrailingSteps() {}
+    virtual void CardChanged(int /*connector*/) {}
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct CardControls {
+        QComboBox* combo;
+        QLineEdit* prefix;
+        platform::PictureBox* image;
+        int list;
+    };
+
+    const kit::BoardLogic& m_Logic;
+    std::vector<FormSettings> m_Holders; // the first holds the record; one card list each
+    std::vector<QCheckBox*> m_Boxes;
+    std::vector<CardControls> m_Cards;
+    QLineEdit* m_EditProjectName = nullptr;
+};
+
+// Shows a card's 80-pixel picture on image, or hides it for no card.
+void ShowCardPicture(platform::PictureBox* image, int cardId);

@@ -1,0 +1,178 @@
+#include "BoardLogic.h"
+
+#include "NameRules.h"
+#include "core/Pinwright.h"
+#include "model/DaughterCatalogue.h"
+#include "platform/Platform.h"
+#include "platform/Text.h"
+#include "settings/ConfigBoard.h"
+
+namespace kit {
+
+namespace {
+
+bool Spans(uint8_t card) {
+    return card != 0 && BoardConnectorType(static_cast<int8_t>(card)) == CONNECTOR_GPIO80;
+}
+
+} // namespace
+
+void BoardLogic::SetHead(SettingsRecord& r) const {
+    r.SetU8(spec_.head.boardId, spec_.id);
+    r.SetI32(spec_.head.size, static_cast<int32_t>(spec_.recordSize));
+}
+
+void BoardLogic::SetDefaultConfig(SettingsRecord& r) const {
+    r.Clear();
+    SetHead(r);
+    r.SetText(spec_.head.projectName, spec_.defaultName);
+    for (const FlagBinding& f : spec_.flags)
+        r.SetU8(f.offset, f.defaultValue);
+    SetBoardDefaults(r);
+}
+
+std::string BoardLogic::ProjectName(const SettingsRecord& r) const {
+    return r.Text(spec_.head.projectName);
+}
+
+uint8_t BoardLogic::CardId(const SettingsRecord& r, int connector) const {
+    return r.U8(spec_.connectors[static_cast<std::size_t>(connector)].idOffset);
+}
+
+std::string BoardLogic::Prefix(const SettingsRecord& r, int connector) const {
+    return r.Text(spec_.connectors[static_cast<std::size_t>(connector)].prefixOffset);
+}
+
+void BoardLogic::Normalise(SettingsRecord& r) const {
+    if (spec_.gpioPair == nullptr)
+        return;
+    // As the header coupling does it from GPIO-0.
+    const ConnectorBinding& h0 = spec_.connectors[static_cast<std::size_t>(spec_.gpioPair->header0)];
+    const ConnectorBinding& h1 = spec_.connectors[static_cast<std::size_t>(spec_.gpioPair->header1)];
+    if (Spans(r.U8(h0.idOffset))) {
+        r.SetU8(h1.idOffset, r.U8(h0.idOffset));
+        r.SetText(h1.prefixOffset, r.Text(h0.prefixOffset));
+    } else if (Spans(r.U8(h1.idOffset))) {
+        r.SetU8(h1.idOffset, 0);
+        r.SetText(h1.prefixOffset, "");
+    }
+}
+
+int BoardLogic::ListOf(int connector, const SettingsRecord& /*r*/) const {
+    return spec_.connectors[static_cast<std::size_t>(connector)].list;
+}
+
+AttachStep BoardLogic::StepOf(int connector, const SettingsRecord& r) const {
+    const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(connector)];
+    return {c.kind, r.U8(c.idOffset), c.masterId, r.Text(c.prefixOffset), c.pinOverride, c.ioStandard};
+}
+
+namespace {
+
+bool IsGpioDefaultPair(const BoardLogic& logic, const SettingsRecord& r, const GpioPair& pair) {
+    return logic.CardId(r, pair.header0) == DAUGHTER_GPIO_DEFAULT &&
+           logic.CardId(r, pair.header1) == DAUGHTER_GPIO_DEFAULT && logic.Prefix(r, pair.header0).empty() &&
+           logic.Prefix(r, pair.header1).empty();
+}
+
+} // namespace
+
+std::string BoardLogic::CheckPrefixes(const SettingsRecord& r) const {
+    const GpioPair* pair = spec_.gpioPair;
+    if (pair == nullptr || IsGpioDefaultPair(*this, r, *pair))
+        return std::string();
+    const uint8_t ids[] = {CardId(r, pair->header0), CardId(r, pair->header1)};
+    const std::string prefixes[] = {Prefix(r, pair->header0), Prefix(r, pair->header1)};
+    std::string message;
+    CheckGpioPrefix(2, ids, prefixes, message);
+    return message;
+}
+
+std::string BoardLogic::Validate(const SettingsRecord& r) const {
+    std::string message = CheckProjectName(ProjectName(r));
+    if (!message.empty())
+        return message;
+    const std::vector<AttachStep> steps = AttachPlan(r);
+    for (const AttachStep& step : steps) {
+        if (step.pinOverride != nullptr && step.pinOverride[0] != '\0')
+            continue; // the card takes the header's name, no prefix
+        message = CheckPrefixName(step.prefix, LongestCardPinName(step, spec_.id),
+                                  BoardName(static_cast<int8_t>(step.card)));
+        if (!message.empty())
+            return message;
+    }
+    return CheckPrefixes(r);
+}
+
+std::vector<AttachStep> BoardLogic::AttachPlan(const SettingsRecord& r) const {
+    std::vector<AttachStep> steps;
+    const GpioPair* pair = spec_.gpioPair;
+    for (int i = 0; i < static_cast<int>(spec_.connectors.size()); ++i) {
+        if (pair != nullptr && i == pair->header1)
+            continue; // with header 0
+        if (pair != nullptr && i == pair->header0) {
+            const uint8_t id0 = CardId(r, pair->header0);
+            const uint8_t id1 = CardId(r, pair->header1);
+            if (id0 == id1 && Spans(id0)) {
+                AttachStep both = StepOf(pair->header0, r);
+                both.masterId = pair->bothMasterId;
+                steps.push_back(both);
+            } else if (IsGpioDefaultPair(*this, r, *pair)) {
+                AttachStep s0 = StepOf(pair->header0, r);
+                AttachStep s1 = StepOf(pair->header1, r);
+                s0.pinOverride = "GPIO_0";
+                s1.pinOverride = "GPIO_1";
+                steps.push_back(s0);
+                steps.push_back(s1);
+            } else {
+                for (int h : {pair->header0, pair->header1})
+                    if (static_cast<int8_t>(CardId(r, h)) > 0)
+                        steps.push_back(StepOf(h, r));
+            }
+            continue;
+        }
+        // Card ids compare as signed bytes: only 1 to 127 are cards.
+        if (static_cast<int8_t>(CardId(r, i)) > 0)
+            steps.push_back(StepOf(i, r));
+    }
+    return steps;
+}
+
+std::vector<Notice> BoardLogic::AfterGenerate(const SettingsRecord& /*r*/, const std::string& folder) const {
+    if (!spec_.successBox)
+        return {};
+    return {SuccessNotice(folder)};
+}
+
+Notice SuccessNotice(const std::string& folder) {
+    return {platform::Format("Generate Quartus Project successfully.\r\nThe project is located in the "
+                             "folder:\r\n%s",
+                             folder.c_str()),
+            "Information", static_cast<int>(platform::Icon::Information)};
+}
+
+bool BuildBoard(const BoardLogic& logic, const SettingsRecord& r, TMainBoard& board,
+                std::unique_ptr<TConfigBoard>& settings) {
+    settings = logic.MakeSettings(r);
+    logic.FillBoard(board, r, settings.get());
+    for (const AttachStep& step : logic.AttachPlan(r))
+        if (!RunAttach(board, step, logic.Spec().attachShape))
+            return false;
+    return true;
+}
+
+bool GenerateProject(const BoardLogic& logic, const SettingsRecord& r, const std::string& qpfPath) {
+    auto board = std::make_unique<TMainBoard>();
+    std::unique_ptr<TConfigBoard> settings;
+    if (!BuildBoard(logic, r, *board, settings))
+        return false;
+    TPinwright writer;
+    return writer.Generate(board.get(), qpfPath);
+}
+
+void ShowNotices(const std::vector<Notice>& notices) {
+    for (const Notice& n : notices)
+        platform::ShowMessage(n.text, n.caption, static_cast<platform::Icon>(n.icon));
+}
+
+} // namespace kit

@@ -1,0 +1,92 @@
+#pragma once
+// What a board form decides, without widgets: defaults, what a loaded record may
+// hold, validation, the pin table and the attach steps of Generate, and the notes
+// after it. The form binds its widgets to the record; tools/gen-project and the
+// tests drive the same decisions without any window.
+
+#include "Attach.h"
+#include "BoardSpec.h"
+#include "settings/SettingsRecord.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/ConfigBoard.h"
+
+namespace kit {
+
+// A box the form shows (text, caption, icon).
+struct Notice {
+    std::string text;
+    std::string caption;
+    int icon; // platform::Icon
+};
+
+class BoardLogic {
+public:
+    explicit BoardLogic(const BoardSpec& spec) : spec_(spec) {}
+    virtual ~BoardLogic() = default;
+    BoardLogic(const BoardLogic&) = delete;
+    BoardLogic& operator=(const BoardLogic&) = delete;
+
+    const BoardSpec& Spec() const { return spec_; }
+    SettingsRecord NewRecord() const { return SettingsRecord(spec_.recordSize); }
+
+    // Zero the record, then the head, the default name and the default flags, then
+    // the board's own defaults.
+    void SetDefaultConfig(SettingsRecord& r) const;
+    // The record that Generate and the saves build always carries this board's id and size.
+    void SetHead(SettingsRecord& r) const;
+    std::string ProjectName(const SettingsRecord& r) const;
+    uint8_t CardId(const SettingsRecord& r, int connector) const;
+    std::string Prefix(const SettingsRecord& r, int connector) const;
+
+    // A loaded record may hold anything of the right size: bring every stored choice
+    // outside its list back to the default, and an inconsistent GPIO pair into line.
+    virtual void Normalise(SettingsRecord& r) const;
+    // Prefixes a board gives an empty prefix of some cards ("HSMC_"), before validation.
+    virtual void ApplyDefaultPrefixes(SettingsRecord& /*r*/) const {}
+    // "" when the record may be saved or generated, else the message to show.
+    std::string Validate(const SettingsRecord& r) const;
+    // The board's own prefix rules ("" when they hold).
+    virtual std::string CheckPrefixes(const SettingsRecord& r) const;
+
+    // The settings object the writers read, for the boards that have one.
+    virtual std::unique_ptr<TConfigBoard> MakeSettings(const SettingsRecord& /*r*/) const { return nullptr; }
+    // The board's pin table.
+    virtual void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard* settings) const = 0;
+    // The attach steps of Generate, in the board's order.
+    virtual std::vector<AttachStep> AttachPlan(const SettingsRecord& r) const;
+    // Yes/No questions before the folder dialog; false ends the Generate.
+    virtual bool ConfirmGenerate(const SettingsRecord& /*r*/) const { return true; }
+    // The boxes after a successful Generate (the success box included, in the board's order).
+    virtual std::vector<Notice> AfterGenerate(const SettingsRecord& r, const std::string& folder) const;
+
+    // The card list a connector takes its card from (some boards switch lists by a choice).
+    virtual int ListOf(int connector, const SettingsRecord& /*r*/) const;
+    // The attach step of one connector holding a card.
+    AttachStep StepOf(int connector, const SettingsRecord& r) const;
+
+protected:
+    virtual void SetBoardDefaults(SettingsRecord& /*r*/) const {}
+
+private:
+    const BoardSpec& spec_;
+};
+
+// The success box of the newer forms.
+Notice SuccessNotice(const std::string& folder);
+
+// The board model and project of one Generate: default prefixes are already in r.
+// Shows only the writers' own boxes; true when the project was written.
+bool GenerateProject(const BoardLogic& logic, const SettingsRecord& r, const std::string& qpfPath);
+
+// Builds the board model of a record (pin table and attach steps) without writing.
+// settings keeps the settings object the model points to; false when a card has no table.
+bool BuildBoard(const BoardLogic& logic, const SettingsRecord& r, TMainBoard& board,
+                std::unique_ptr<TConfigBoard>& settings);
+
+void ShowNotices(const std::vector<Notice>& notices);
+
+} // namespace kit

@@ -1,0 +1,92 @@
+#pragma once
+// A board form as data: which check box sets which record byte and which outline,
+// which combo box, prefix edit, picture and card list serve which connector, and
+// the policies in which the form shapes of the catalogue differ.
+
+#include "Attach.h"
+#include "settings/ConfigRecord.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace kit {
+
+// A peripheral check box: its byte in the record and the outlines that follow it.
+struct FlagBinding {
+    const char* box;
+    std::size_t offset;
+    uint8_t defaultValue;
+    const char* shape = nullptr;
+    const char* shape2 = nullptr;
+};
+
+// The arguments of one card list (all boards build their lists from the catalogue).
+struct CardListSpec {
+    uint8_t connectorType;
+    bool transceivers;
+    uint8_t voltage;
+};
+
+// An expansion connector with its card choice and how its card is attached.
+struct ConnectorBinding {
+    const char* combo;
+    const char* prefixEdit;
+    const char* image;
+    const char* shape; // outline shown while a card is chosen; nullptr: none
+    std::size_t idOffset;
+    std::size_t prefixOffset;
+    int list; // index into the board's card lists
+    CardKind kind;
+    int masterId;
+    uint8_t ioStandard;
+    const char* pinOverride = nullptr;
+};
+
+// Where the record keeps its head.
+struct HeadOffsets {
+    std::size_t boardId;
+    std::size_t size;
+    std::size_t projectName;
+};
+inline constexpr HeadOffsets kCommonHead{CommonRecordHead::BoardId, CommonRecordHead::Size,
+                                         CommonRecordHead::ProjectName};
+inline constexpr HeadOffsets kSizeFirstHead{SizeFirstRecordHead::BoardId, SizeFirstRecordHead::Size,
+                                            SizeFirstRecordHead::ProjectName};
+
+// When a form stores its settings in default.cfg at the end of its life.
+enum class SaveAtEnd { OnClose, InDestructor, Never };
+
+// Two GPIO headers coupled for cards that span both (connector indexes).
+struct GpioPair {
+    int header0;
+    int header1;
+    int bothMasterId = MASTER_GPIO_BOTH;
+};
+
+// One pass of the left-Ctrl batch over a connector's card list.
+struct BatchPass {
+    int connector;
+    int from;                     // first list index
+    const char* nameFormat;       // "TAVRIN_GPIO_%s" with the card's short name
+    const char* prefix = nullptr; // set on the connector for each project; nullptr: the user's
+};
+
+struct BoardSpec {
+    uint8_t id;
+    std::size_t recordSize;
+    HeadOffsets head;
+    const char* defaultName;
+    const char* folder; // CodeGenerated/<folder>/<project>/
+    std::span<const FlagBinding> flags;
+    std::span<const CardListSpec> lists;
+    std::span<const ConnectorBinding> connectors;
+    AttachShape attachShape;
+    std::span<const BatchPass> batch = {};
+    const GpioPair* gpioPair = nullptr;
+    SaveAtEnd save = SaveAtEnd::OnClose;
+    bool successBox = true;
+    bool loadFailureMessage = false; // "Failed to load setting"
+};
+
+} // namespace kit
