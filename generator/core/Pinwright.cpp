@@ -8,6 +8,7 @@
 #include "platform/Text.h"
 #include "settings/ConfigForvik.h"
 
+#include <charconv>
 #include <filesystem>
 #include <map>
 
@@ -27,6 +28,14 @@ void FailedToCreate(const std::string& path) {
         platform::Icon::Error);
 }
 
+// The number a frequency text starts with ("125.00 MHz"); 0 when there is none. A
+// clock of frequency 0 ("Not Use") gets no constraint.
+double FrequencyOf(const std::string& text) {
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
 } // namespace
 
 bool TPinwright::WriteText(const std::string& path, const std::string& text) {
@@ -44,7 +53,7 @@ bool TPinwright::WriteText(const std::string& path, const std::string& text) {
 
 bool TPinwright::Generate(TMainBoard* board, const std::string& qpfPath) {
     board->SortAllConnectors();
-    if (!CheckPinNames(board))
+    if (!CheckPinNames(board) || !CheckLocations(board))
         return false;
     using platform::ChangeFileExt;
     return WriteQpf(ChangeFileExt(qpfPath, ".qpf")) && WriteQsf(board, ChangeFileExt(qpfPath, ".qsf")) &&
@@ -71,6 +80,28 @@ bool TPinwright::CheckPinNames(TMainBoard* board) {
             if (!fresh) {
                 platform::ShowMessage(platform::Format("Pin name %s is used by both %s and %s.", name.c_str(),
                                                        it->second.c_str(), c->GetName().c_str()),
+                                      "Error", platform::Icon::Error);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool TPinwright::CheckLocations(TMainBoard* board) {
+    // A project whose two pins share a ball would not compile: refuse it before any file.
+    std::map<std::string, std::string> used; // upper-case location -> its pin
+    for (int i = 0; i < board->GetConnectorCount(); ++i) {
+        TConnector* c = board->GetConnector(i);
+        for (int k = 0; k < c->PinCount(); ++k) {
+            const TPin* p = c->GetPin(k);
+            if (p == nullptr || !p->IsActive() || p->GetLocation().empty())
+                continue;
+            auto [it, fresh] = used.emplace(platform::ToUpper(p->GetLocation()), p->GetName());
+            if (!fresh) {
+                platform::ShowMessage(platform::Format("Location PIN_%s is used by both %s and %s.",
+                                                       p->GetLocation().c_str(), it->second.c_str(),
+                                                       p->GetName().c_str()),
                                       "Error", platform::Icon::Error);
                 return false;
             }
@@ -251,10 +282,10 @@ bool TPinwright::WriteSdc(TMainBoard* board, const std::string& path) {
             const TPin* p = c->GetPin(k);
             if (p == nullptr || p->GetIsClock() != 1)
                 continue;
-            if (!p->GetFrequencyText().empty())
+            if (!p->GetFrequencyText().empty() && FrequencyOf(p->GetFrequencyText()) > 0)
                 text += platform::Format("create_clock -period \"%s\" [get_ports %s]\r\n",
                                          p->GetFrequencyText().c_str(), p->GetName().c_str());
-            else if (p->GetPeriod() != 0)
+            else if (p->GetFrequencyText().empty() && p->GetPeriod() > 0)
                 text += platform::Format("create_clock -period %.3fns [get_ports %s]\r\n",
                                          static_cast<double>(p->GetPeriod()), p->GetName().c_str());
         }

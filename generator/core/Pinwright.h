@@ -26,6 +26,8 @@ public:
     // Pin names the user made (prefix, project) that no module could declare: refused
     // with a box naming the pin before any file is written.
     bool CheckPinNames(TMainBoard* board);
+    // Two pins at one FPGA location: refused the same way.
+    bool CheckLocations(TMainBoard* board);
 
 private:
     bool WriteText(const std::string& path, const std::string& text);

@@ -376,6 +376,48 @@ TEST(Generate, UserMadeNameClashesAreRefusedBeforeAnyFile) {
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
 
+TEST(Generate, TwoPinsAtOneLocationAreRefusedBeforeAnyFile) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    Dunmir(b);
+    // Unused master positions and pins without a location never clash.
+    b.AddConnector(
+        Group("A", {{"X", "v2", DIRECTION_INOUT}, {"U", "", DIRECTION_INPUT}, {"N", "C1", DIRECTION_NONE}}));
+    b.AddConnector(
+        Group("B", {{"V", "", DIRECTION_INPUT}, {"M", "C1", DIRECTION_NONE}, {"Y", "V2", DIRECTION_OUTPUT}}));
+    TPinwright w;
+    EXPECT_FALSE(w.Generate(&b, dir.File("blink.qpf")));
+    ASSERT_EQ(seam.Boxes().size(), 1u);
+    EXPECT_EQ(seam.Boxes()[0].text, "Location PIN_V2 is used by both X and Y.");
+    EXPECT_EQ(seam.Boxes()[0].icon, platform::Icon::Error);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+}
+
+TEST(WriteSdc, ClocksOfFrequencyZeroGetNoConstraint) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    b.m_BoardId = 30;
+    auto* clk = Group("CLOCK", {{"NOT_USED", "A", DIRECTION_INPUT},
+                                {"NOT_USED2", "B", DIRECTION_INPUT},
+                                {"REF", "C", DIRECTION_INPUT},
+                                {"ZERO_PERIOD", "D", DIRECTION_INPUT}});
+    for (int i = 0; i < 4; ++i)
+        clk->GetPin(i)->SetIsClock(1);
+    clk->GetPin(0)->SetFrequencyText("0.000000 MHz");
+    clk->GetPin(1)->SetFrequencyText("0.00 MHz");
+    clk->GetPin(1)->SetPeriod(8);
+    clk->GetPin(2)->SetFrequencyText("125.00 MHz");
+    b.AddConnector(clk);
+    TPinwright w;
+    ASSERT_TRUE(w.WriteSdc(&b, dir.File("blink.sdc")));
+    const std::string sdc = ReadFile(dir.File("blink.sdc"));
+    EXPECT_NE(sdc.find("create_clock -period \"125.00 MHz\" [get_ports REF]\r\n\r\n"), std::string::npos);
+    for (const char* pin : {"NOT_USED", "NOT_USED2", "ZERO_PERIOD"})
+        EXPECT_EQ(sdc.find(pin), std::string::npos) << pin;
+}
+
 TEST(ExportVerilogModules, BoardsWithoutModulesSucceed) {
     ScriptedPlatform seam;
     TempDir dir;
