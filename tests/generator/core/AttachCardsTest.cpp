@@ -15,11 +15,12 @@ using testsupport::TempDir;
 
 namespace {
 
+// Locations are made up, one of its own per position and master.
 TConnector* Master(uint8_t type, int masterId, int positions) {
     auto* c = new TConnector("M", "", type, -1);
     for (int p = 1; p <= positions; ++p)
-        c->AddPin(
-            new TPin("", platform::Format("P%d", p).c_str(), DIRECTION_BY_DAUGHTER, IOSTD_BY_DAUGHTER, 0.0f));
+        c->AddPin(new TPin("", platform::Format("M%dP%d", masterId, p).c_str(), DIRECTION_BY_DAUGHTER,
+                           IOSTD_BY_DAUGHTER, 0.0f));
     c->SetMaster(1);
     c->SetMasterId(masterId);
     return c;
@@ -137,7 +138,7 @@ TEST(AttachEveryCard, HsmcCardsOnAKappelMasterAndLpcCardsOnAnHpcMaster) {
             ASSERT_GE(hsmc, 1) << i;
             EXPECT_EQ(p->GetName(), d.GetPin(hsmc - 1)->GetName());
             EXPECT_EQ(p->GetIndex(), hsmc);
-            EXPECT_EQ(p->GetLocation(), platform::Format("P%d", i + 1));
+            EXPECT_EQ(p->GetLocation(), platform::Format("M%dP%d", MASTER_KAPPEL_0, i + 1));
         }
         int mapped = 0;
         for (int k = 1; k <= 180; ++k)

@@ -14,8 +14,8 @@ TEST(WriteVerilog, AVerilogParserAcceptsTheModule) {
     TMainBoard b;
     b.m_BoardId = 30;
     auto* led = new TConnector("LED", "", CONNECTOR_NONE, -1);
-    for (const char* n : {"LEDR[1]", "LEDR[0]"})
-        led->AddPin(new TPin(n, "A", DIRECTION_OUTPUT, 8, 0.0f));
+    led->AddPin(new TPin("LEDR[1]", "A", DIRECTION_OUTPUT, 8, 0.0f));
+    led->AddPin(new TPin("LEDR[0]", "D", DIRECTION_OUTPUT, 8, 0.0f));
     b.AddConnector(led);
     auto* key = new TConnector("KEY", "", CONNECTOR_NONE, -1);
     key->AddPin(new TPin("KEY[0]", "B", DIRECTION_INPUT, 8, 0.0f));
