@@ -26,6 +26,8 @@ Button ScriptedPlatform::MessageBox(const std::string& text, const std::string& 
     }
     if (buttons == Buttons::Ok)
         return Button::Ok;
+    if (questionAnswer_)
+        return *questionAnswer_;
     throw UnexpectedDialog("unscripted question box: \"" + text + "\" (" + caption + ")");
 }
 

@@ -59,6 +59,8 @@ public:
     void AnswerBox(Button b) { boxAnswers_.push_back(b); }
     void AnswerFile(const std::string& path) { fileAnswers_.push_back(path); }
     void CancelFile() { fileAnswers_.push_back(std::string()); }
+    // The answer to question boxes beyond the scripted ones (else they are an error).
+    void AnswerQuestionsWith(Button b) { questionAnswer_ = b; }
     void SetCtrlHeld(bool held) { ctrl_ = held; }
     void SetProgramFolder(const std::string& folder) { programFolder_ = folder; }
     void SetProgramPath(const std::string& path) { programPath_ = path; }
@@ -93,6 +95,7 @@ private:
 
     IPlatform* previous_;
     std::deque<Button> boxAnswers_;
+    std::optional<Button> questionAnswer_;
     std::deque<std::string> fileAnswers_;
     std::vector<ShownBox> boxes_;
     std::vector<ShownFileDialog> fileDialogs_;

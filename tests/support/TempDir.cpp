@@ -44,8 +44,10 @@ std::string BuildDir() {
 
 namespace testsupport {
 
-bool IverilogAccepts(const std::string& path, std::string& output) {
-    std::string command = "iverilog -o /dev/null '" + path + "' 2>&1";
+namespace {
+
+bool RunIverilog(const std::string& files, std::string& output) {
+    std::string command = "iverilog -o /dev/null " + files + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
         output = "cannot run iverilog";
@@ -57,6 +59,20 @@ bool IverilogAccepts(const std::string& path, std::string& output) {
         output += buffer;
     int status = pclose(pipe);
     return status == 0;
+}
+
+} // namespace
+
+bool IverilogAccepts(const std::string& path, std::string& output) {
+    return RunIverilog("'" + path + "'", output);
+}
+
+bool IverilogAcceptsFolder(const std::string& folder, std::string& output) {
+    std::string files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.path().extension() == ".v")
+            files += " '" + entry.path().string() + "'";
+    return RunIverilog(files, output);
 }
 
 } // namespace testsupport

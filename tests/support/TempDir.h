@@ -33,5 +33,7 @@ namespace testsupport {
 
 // Runs iverilog on a Verilog file; true when it accepts it. Its messages go to output.
 bool IverilogAccepts(const std::string& path, std::string& output);
+// The same for a project: every .v file of the folder compiled together.
+bool IverilogAcceptsFolder(const std::string& folder, std::string& output);
 
 } // namespace testsupport

@@ -253,12 +253,10 @@ void BoardForm::ButtonGenClick() {
     const std::string path = ChooseProjectFile(spec.folder, FromQt(m_EditProjectName->text()));
     if (path.empty())
         return;
-    if (GenerateProject(path))
-        kit::ShowNotices(m_Logic.AfterGenerate(record, platform::ExtractFilePath(path)));
-    else
-        platform::ShowMessage(platform::Format("Failed to generate Quartus project: %s.",
-                                               platform::ExtractFileName(path).c_str()),
-                              "Error", platform::Icon::Error);
+    SettingsRecord working = m_Logic.NewRecord();
+    UiToConfig(working);
+    m_Logic.ApplyDefaultPrefixes(working);
+    kit::GenerateAndReport(m_Logic, working, path);
 }
 
 void BoardForm::BatchGenerate() {

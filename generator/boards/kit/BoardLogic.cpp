@@ -175,4 +175,28 @@ void ShowNotices(const std::vector<Notice>& notices) {
         platform::ShowMessage(n.text, n.caption, static_cast<platform::Icon>(n.icon));
 }
 
+bool GenerateAndReport(const BoardLogic& logic, const SettingsRecord& r, const std::string& qpfPath) {
+    if (GenerateProject(logic, r, qpfPath)) {
+        ShowNotices(logic.AfterGenerate(r, platform::ExtractFilePath(qpfPath)));
+        return true;
+    }
+    platform::ShowMessage(platform::Format("Failed to generate Quartus project: %s.",
+                                           platform::ExtractFileName(qpfPath).c_str()),
+                          "Error", platform::Icon::Error);
+    return false;
+}
+
+bool GenerateRecord(const BoardLogic& logic, SettingsRecord r, const std::string& qpfPath) {
+    logic.SetHead(r);
+    logic.ApplyDefaultPrefixes(r);
+    const std::string message = logic.Validate(r);
+    if (!message.empty()) {
+        platform::ShowMessage(message, "Error", platform::Icon::Error);
+        return false;
+    }
+    if (!logic.ConfirmGenerate(r))
+        return false;
+    return GenerateAndReport(logic, r, qpfPath);
+}
+
 } // namespace kit

@@ -65,6 +65,11 @@ public:
 
     // The card list a connector takes its card from (some boards switch lists by a choice).
     virtual int ListOf(int connector, const SettingsRecord& /*r*/) const;
+    // The defaults with each choice that changes which cards a connector offers or how
+    // they attach (voltages, modes, variants): what the generate matrix walks.
+    virtual std::vector<SettingsRecord> ChoiceVariants(const SettingsRecord& defaults) const {
+        return {defaults};
+    }
     // The attach step of one connector holding a card.
     AttachStep StepOf(int connector, const SettingsRecord& r) const;
 
@@ -88,5 +93,14 @@ bool BuildBoard(const BoardLogic& logic, const SettingsRecord& r, TMainBoard& bo
                 std::unique_ptr<TConfigBoard>& settings);
 
 void ShowNotices(const std::vector<Notice>& notices);
+
+// GenerateProject, then what the form shows: the notices after a success, or the
+// failure box naming the .qpf file.
+bool GenerateAndReport(const BoardLogic& logic, const SettingsRecord& r, const std::string& qpfPath);
+
+// The whole Generate of a record without windows, as the form runs it with the
+// project file qpfPath chosen: default prefixes, validation, the board's questions,
+// the project and its boxes. True when the project was written.
+bool GenerateRecord(const BoardLogic& logic, SettingsRecord r, const std::string& qpfPath);
 
 } // namespace kit

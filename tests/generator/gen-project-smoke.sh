@@ -1,0 +1,23 @@
+#!/bin/sh
+# Every catalogue board through tools/gen-project with its defaults: a board with a
+# pin table writes a project iverilog accepts; a board without one says so.
+set -u
+tool=$1
+status=0
+work=$(mktemp -d)
+for id in $(seq 1 32) 50 100 101; do
+    out="$work/$id"
+    "$tool" "$id" "$out" > "$work/log" 2>&1
+    rc=$?
+    if [ $rc -eq 0 ]; then
+        if ! iverilog -o /dev/null $(find "$out" -name '*.v') > "$work/iverilog" 2>&1; then
+            echo "board $id: iverilog refuses the project"; cat "$work/iverilog"; status=1
+        fi
+    elif [ $rc -eq 2 ] && grep -q "has no pin table" "$work/log"; then
+        :
+    else
+        echo "board $id: gen-project ended with $rc"; cat "$work/log"; status=1
+    fi
+done
+rm -rf "$work"
+exit $status
