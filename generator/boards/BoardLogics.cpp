@@ -1,11 +1,15 @@
 #include "BoardLogics.h"
 
 #include "latest/DunmirRules.h"
+#include "latest/SelvikRules.h"
+#include "latest/TavrinRules.h"
 
 namespace {
 
 // clang-format off
 constexpr BoardLogicRow kBoardLogics[] = {
+    {MAINBOARD_SELVIK, &SelvikLogic},
+    {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_DUNMIR, &DunmirLogic},
 };
 // clang-format on

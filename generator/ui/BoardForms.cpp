@@ -1,10 +1,14 @@
 #include "BoardForms.h"
 
 #include "boards/latest/UI_Dunmir.h"
+#include "boards/latest/UI_Selvik.h"
+#include "boards/latest/UI_Tavrin.h"
 #include "model/MainBoardId.h"
 
 // clang-format off
 constexpr BoardFormRow kBoardForms[] = {
+    {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
+    {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
     {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
 };
 // clang-format on

@@ -56,4 +56,52 @@ void Label(QPainter& p, const QRect& r, const QString& text, int px, const QColo
     p.drawText(r, flags, text);
 }
 
+void Digits(QPainter& p, const QRect& r, int count) {
+    p.fillRect(r, QColor(25, 25, 25));
+    const int w = r.width() / count;
+    for (int i = 0; i < count; ++i) {
+        QRect d(r.left() + i * w + 4, r.top() + 5, w - 8, r.height() - 10);
+        p.setPen(QPen(QColor(200, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(d.topLeft() + QPoint(3, 0), d.topRight() + QPoint(-3, 0));
+        p.drawLine(d.topLeft() + QPoint(0, 3), QPoint(d.left(), d.center().y() - 2));
+        p.drawLine(d.topRight() + QPoint(0, 3), QPoint(d.right(), d.center().y() - 2));
+        p.drawLine(QPoint(d.left() + 3, d.center().y()), QPoint(d.right() - 3, d.center().y()));
+        p.drawLine(QPoint(d.left(), d.center().y() + 2), d.bottomLeft() + QPoint(0, -3));
+        p.drawLine(QPoint(d.right(), d.center().y() + 2), d.bottomRight() + QPoint(0, -3));
+        p.drawLine(d.bottomLeft() + QPoint(3, 0), d.bottomRight() + QPoint(-3, 0));
+    }
+}
+
+void Leds(QPainter& p, const QRect& r, int count) {
+    const int step = r.width() / count;
+    for (int i = 0; i < count; ++i) {
+        p.setPen(QPen(QColor(120, 20, 20), 1));
+        p.setBrush(QColor(230, 60, 60));
+        p.drawRect(r.left() + i * step + 5, r.top() + 2, step - 10, r.height() - 4);
+    }
+}
+
+void Switches(QPainter& p, const QRect& r, int count) {
+    const int step = r.width() / count;
+    for (int i = 0; i < count; ++i) {
+        QRect s(r.left() + i * step + 4, r.top() + 2, step - 8, r.height() - 4);
+        p.setPen(QPen(QColor(20, 20, 20), 1));
+        p.setBrush(QColor(45, 45, 45));
+        p.drawRect(s);
+        p.setBrush(QColor(235, 235, 235));
+        p.drawRect(QRect(s.left() + 2, s.top() + 2, s.width() - 4, s.height() / 2 - 2));
+    }
+}
+
+void Keys(QPainter& p, const QRect& r, int count) {
+    for (int i = 0; i < count; ++i) {
+        QRect k(r.left() + 3, r.top() + 3 + i * (r.height() / count), r.width() - 6, r.height() / count - 6);
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRect(k);
+        p.setBrush(QColor(30, 30, 30));
+        p.drawEllipse(k.adjusted(6, 5, -6, -5));
+    }
+}
+
 } // namespace pictures

@@ -37,6 +37,12 @@ void Header(QPainter& p, const QRect& r, int cols, int rows);
 void Label(QPainter& p, const QRect& r, const QString& text, int px, const QColor& c = Qt::white,
            bool bold = false, int flags = Qt::AlignCenter);
 
+// Board parts, each filling its rectangle.
+void Digits(QPainter& p, const QRect& r, int count);
+void Leds(QPainter& p, const QRect& r, int count);
+void Switches(QPainter& p, const QRect& r, int count);
+void Keys(QPainter& p, const QRect& r, int count);
+
 } // namespace pictures
 
 #define PW_PICTURE_CAT2(a, b) a##b

@@ -1,0 +1,16 @@
+#pragma once
+// The form of board 20, Tavrin: fourteen peripherals, a 2x20 GPIO header whose card
+// takes two of the 7-segment digits, and an HSMC connector.
+
+#include "boards/kit/BoardForm.h"
+
+class TFormTavrin : public BoardForm {
+public:
+    explicit TFormTavrin(QWidget* owner);
+
+    void UpdateSeg7Caption();
+
+protected:
+    void UpdateExtras() override;
+    void UpdateExtraImages() override;
+};
