@@ -4,10 +4,8 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <locale.h>
-#include <unistd.h>
 
 void FileGenerator::AddFormat(const char* format, ...) {
     static locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
@@ -22,22 +20,17 @@ void FileGenerator::AddFormat(const char* format, ...) {
 }
 
 bool FileGenerator::SaveToFile(const std::string& fileName) const {
+    // The report already there is replaced only by a whole new one, never removed first.
     std::error_code ec;
-    std::filesystem::remove(fileName, ec);
     std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
     if (!folder.empty() && !std::filesystem::exists(folder, ec)) {
         if (!std::filesystem::create_directories(folder, ec))
             return false;
     }
-    int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
     // The lines go out unchanged and in order, gathered into one write.
     std::string text;
     for (const std::string& line : lines_)
         text += line;
-    bool ok = platform::WriteAll(fd, text);
-    if (::close(fd) != 0)
-        ok = false;
-    return ok;
+    int error = 0;
+    return platform::ReplaceFile(fileName, text, error) == platform::ReplaceResult::Ok;
 }

@@ -9,7 +9,9 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <unistd.h>
 
 using platform::testing::AssertionOf;
@@ -353,6 +355,60 @@ TEST(Generate, AShortWriteIsAFailure) {
     EXPECT_FALSE(w.WritePinReport(&b, dir.File("blink.htm")));
     platform::SetWriteFunction(previous);
     EXPECT_TRUE(w.WriteQpf(dir.File("blink.qpf")));
+}
+
+TEST(Generate, AFailedWriteLeavesTheFileOfTheLastGenerateWhole) {
+    ScriptedPlatform seam;
+    seam.SetResource("EXT_PLL_CTRL_VERILOG", "module ext_pll_ctrl();\r\nendmodule\r\n");
+    TempDir dir;
+    TMainBoard b;
+    Dunmir(b);
+    b.AddConnector(Group("LED", {{"LEDR[0]", "A8", DIRECTION_OUTPUT}}));
+    TPinwright w;
+    ASSERT_TRUE(w.Generate(&b, dir.File("blink.qpf")));
+    ASSERT_TRUE(w.ExportResource(dir.File("EXT_PLL_CTRL.v"), "EXT_PLL_CTRL_VERILOG"));
+    std::map<std::string, std::string> before;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+        before[e.path().filename().string()] = ReadFile(e.path().string());
+    ASSERT_EQ(before.size(), 6u);
+
+    struct Case {
+        const char* file;
+        std::function<bool()> write;
+        const char* box; // the writer's own message, or nullptr
+    };
+    const Case cases[] = {
+        {"blink.qpf", [&] { return w.WriteQpf(dir.File("blink.qpf")); }, "Failed to create file blink.qpf"},
+        {"blink.qsf", [&] { return w.WriteQsf(&b, dir.File("blink.qsf")); },
+         "Failed to create file blink.qsf"},
+        {"blink.v", [&] { return w.WriteVerilog(&b, dir.File("blink.v")); }, "Failed to create file blink.v"},
+        {"blink.sdc", [&] { return w.WriteSdc(&b, dir.File("blink.sdc")); },
+         "Failed to create file blink.sdc"},
+        {"blink.htm", [&] { return w.WritePinReport(&b, dir.File("blink.htm")); }, nullptr},
+        {"EXT_PLL_CTRL.v",
+         [&] { return w.ExportResource(dir.File("EXT_PLL_CTRL.v"), "EXT_PLL_CTRL_VERILOG"); }, nullptr},
+        {"blink.qpf", [&] { return w.Generate(&b, dir.File("blink.qpf")); },
+         "Failed to create file blink.qpf"},
+    };
+    for (const Case& c : cases) {
+        seam.ClearRecords();
+        platform::WriteFunction previous = platform::SetWriteFunction(&FullDisk);
+        FullDisk(-1, nullptr, 0);
+        const bool written = c.write();
+        platform::SetWriteFunction(previous);
+        EXPECT_FALSE(written) << c.file;
+        if (c.box != nullptr) {
+            ASSERT_EQ(seam.Boxes().size(), 1u) << c.file;
+            EXPECT_EQ(seam.Boxes()[0].text, c.box);
+        } else {
+            EXPECT_TRUE(seam.Boxes().empty()) << c.file;
+        }
+        // Every file is as the last good generate left it, and no temporary file stays.
+        std::map<std::string, std::string> after;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            after[e.path().filename().string()] = ReadFile(e.path().string());
+        EXPECT_EQ(after, before) << c.file;
+    }
 }
 
 TEST(Generate, UserMadeNameClashesAreRefusedBeforeAnyFile) {
