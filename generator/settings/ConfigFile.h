@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <sys/types.h>
 
 namespace configfile {
 
@@ -15,8 +14,8 @@ namespace configfile {
 bool Load(const std::string& path, uint8_t* record, std::size_t size);
 
 // Writes record to path, replacing the file only when the whole record is written;
-// on failure shows "Failed to create file." or
-// "Failed to write file." in an error box and returns false.
+// on failure shows "Failed to create file." or "Failed to write file." in an error
+// box and returns false.
 bool Save(const std::string& path, const uint8_t* record, std::size_t size);
 
 // <program folder>default.cfg: one file for every board.

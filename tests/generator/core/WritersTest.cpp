@@ -1,3 +1,4 @@
+#include "core/FileGenerator.h"
 #include "core/MainBoard.h"
 #include "core/PinParsing.h"
 #include "core/Pinwright.h"
@@ -612,4 +613,15 @@ TEST(BoardText, QsfLinesThatDependOnUsedLocations) {
     EXPECT_EQ(norrik->GetQsfGlobalAssignments(), "");
     EXPECT_EQ(norrik->GetStructuralCode(),
               "\r\n\t//////////// FAN Control //////////\r\nassign FAN_CTRL = 1'bz; // turn on FAN\r\n\r\n");
+}
+
+TEST(FileGenerator, ALineIsCutAt1023BytesAndNeverInsideACharacter) {
+    FileGenerator g;
+    g.AddFormat("<td>%s</td>", std::string(2000, 'a').c_str());
+    g.AddFormat("%s", (std::string(1022, 'a') + "\xC3\xA9").c_str()); // the "é" would end at byte 1024
+    g.AddFormat("%s %d", "x", 5);
+    ASSERT_EQ(g.Lines().size(), 3u);
+    EXPECT_EQ(g.Lines()[0], "<td>" + std::string(1019, 'a'));
+    EXPECT_EQ(g.Lines()[1], std::string(1022, 'a'));
+    EXPECT_EQ(g.Lines()[2], "x 5");
 }
