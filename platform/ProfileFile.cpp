@@ -108,7 +108,11 @@ std::optional<std::string> ProfileFile::Value(std::string_view section, std::str
         return std::nullopt;
     const Line& line = lines[*f.key];
     std::string_view t(text_.data() + line.start, line.textEnd - line.start);
-    return std::string(Trimmed(t.substr(t.find('=') + 1)));
+    std::string_view value = Trimmed(t.substr(t.find('=') + 1));
+    // Quotes around a value are not part of it.
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
 }
 
 int32_t ProfileFile::Int(std::string_view section, std::string_view key, int32_t fallback) const {

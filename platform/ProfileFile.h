@@ -22,7 +22,7 @@ public:
     static std::optional<ProfileFile> ReadOrEmpty(const std::string& path);
 
     // The value of the first key of that name in the first section of that name,
-    // without the blanks around it.
+    // without the blanks or the quotes around it.
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
     // The value as GetPrivateProfileInt reads it; fallback when the key is missing or empty.
     int32_t Int(std::string_view section, std::string_view key, int32_t fallback) const;

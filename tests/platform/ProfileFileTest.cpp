@@ -34,6 +34,8 @@ TEST(ProfileFile, ReadsIntegersAsTheProfileApiDoes) {
     EXPECT_EQ(ini.Int("Empty", "Key", 9), 9);
     EXPECT_EQ(ProfileFile("[Builder]\nMainBoard=4").Int("Builder", "MainBoard", 0), 4);
     EXPECT_EQ(ProfileFile("\xEF\xBB\xBF[Builder]\nMainBoard=5\n").Int("Builder", "MainBoard", 0), 5);
+    EXPECT_EQ(ProfileFile("[Builder]\nMainBoard=\"6\"\n").Int("Builder", "MainBoard", 0), 6);
+    EXPECT_EQ(ProfileFile("[Builder]\nMainBoard='a b'\n").Value("Builder", "MainBoard"), "a b");
 }
 
 TEST(ProfileFile, SettingAKeyKeepsEveryOtherLineAsItStands) {
