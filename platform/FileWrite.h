@@ -1,8 +1,12 @@
 #pragma once
-// Every file write of the programs goes through one call, which tests can replace to
-// cut a write short or fail it (a full disk) without filling one.
+// Every file Pinwright writes (project files, exported modules, settings files, its
+// .INI) goes through ReplaceFile: the bytes go to a temporary file beside the target,
+// which is renamed over it only when they are all written, so a failed write never
+// destroys the file that was there. Its single write is a replaceable call, so tests
+// can cut a write short or fail it (a full disk) without filling one.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <sys/types.h>
 
@@ -16,8 +20,16 @@ WriteFunction SetWriteFunction(WriteFunction f);
 // One write through the installed function.
 ssize_t WriteOnce(int fd, const void* bytes, std::size_t size);
 
-// Writes all of data, going on after partial writes; false on an error or when nothing
-// more goes out.
-bool WriteAll(int fd, std::string_view data);
+enum class ReplaceResult {
+    Ok,
+    CannotCreate, // the target may not be written, or the file could not be made or put in place
+    WriteFailed,  // the write reported an error
+    ShortWrite,   // fewer bytes went out than data holds, or they could not be flushed
+};
+
+// Writes data with one write to a temporary file beside path and renames it over path
+// (through a link, the file it names). On failure path is as it was, no temporary file
+// stays, and error holds the system's reason (errno).
+ReplaceResult ReplaceFile(const std::string& path, std::string_view data, int& error);
 
 } // namespace platform

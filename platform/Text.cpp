@@ -131,10 +131,21 @@ int32_t StrToLong32(const char* text, int base) {
     return static_cast<int32_t>(value);
 }
 
+std::size_t CharBoundaryPrefix(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes)
+        return text.size();
+    // Back off over continuation bytes (10xxxxxx) to the byte that starts the cut
+    // character; a sequence has at most three, more is no UTF-8 and is cut where it is.
+    std::size_t n = maxBytes;
+    while (n > 0 && maxBytes - n < 3 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+        --n;
+    return (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80 ? maxBytes : n;
+}
+
 void CopyBounded(char* field, std::size_t size, std::string_view text) {
     if (size == 0)
         return;
-    std::size_t n = text.size() < size - 1 ? text.size() : size - 1;
+    std::size_t n = CharBoundaryPrefix(text, size - 1);
     std::memcpy(field, text.data(), n);
     field[n] = '\0';
 }

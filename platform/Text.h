@@ -33,8 +33,12 @@ std::string ToLower(std::string_view text);
 // beyond the 32-bit range clamp to 0x7FFFFFFF or -0x80000000.
 int32_t StrToLong32(const char* text, int base);
 
-// Copies text into a fixed field of size bytes, cut to size - 1 bytes, always
-// with its terminator; bytes after the terminator are left as they were.
+// The length of the longest start of text that holds at most maxBytes bytes and
+// ends on a character boundary: texts are UTF-8, a sequence is never cut in half.
+std::size_t CharBoundaryPrefix(std::string_view text, std::size_t maxBytes);
+
+// Copies text into a fixed field of size bytes, cut to size - 1 bytes at a character
+// boundary, always with its terminator; bytes after the terminator are left as they were.
 void CopyBounded(char* field, std::size_t size, std::string_view text);
 // Reads a zero-terminated text from a field, never past size bytes.
 std::string ReadBounded(const char* field, std::size_t size);

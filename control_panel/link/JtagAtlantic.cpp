@@ -1,10 +1,10 @@
 #include "JtagAtlantic.h"
 
+#include "LibraryLoadError.h"
 #include "ProgrammerUtil.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
 
-#include <cerrno>
 #include <dlfcn.h>
 #include <string>
 #include <unistd.h>
@@ -61,15 +61,22 @@ bool CJtagAtlantic::Load() {
     // The binding needs the vendor's helper library's symbols when it ships one.
     if (!folder.empty() && FileExists(folder + CLIENT_LIBRARY_NAME))
         m_hClientModule = dlopen((folder + CLIENT_LIBRARY_NAME).c_str(), RTLD_NOW | RTLD_GLOBAL);
-    errno = 0;
     m_hModule = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    int error = errno;
+    m_LoadErrorText.clear();
+    m_LoadErrorCode = 0;
+    if (m_hModule == nullptr) {
+        // dlopen leaves errno alone: the code comes from the file it failed on (ENOENT
+        // when there was none), and dlerror's text is kept beside it.
+        const char* text = dlerror();
+        m_LoadErrorText = text != nullptr ? text : "";
+        m_LoadErrorCode = LibraryLoadErrorCode(path, m_LoadErrorText);
+    }
     SetWorkDir(false);
 
     if (m_hModule == nullptr) {
         FreeModules();
-        platform::ShowMessage(platform::Format("Fail to find jtag driver!\r\nError Code=%d", error), "Error",
-                              platform::Icon::None);
+        platform::ShowMessage(platform::Format("Fail to find jtag driver!\r\nError Code=%d", m_LoadErrorCode),
+                              "Error", platform::Icon::None);
         return false;
     }
     for (std::size_t i = 0; i < JTAG_ENTRY_COUNT; ++i) {

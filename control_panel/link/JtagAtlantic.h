@@ -4,6 +4,7 @@
 #include "JtagEntryPoints.h"
 
 #include <cstdint>
+#include <string>
 
 // The library's opaque connection and error types.
 struct JTAGATLANTIC;
@@ -41,6 +42,9 @@ public:
     int Write(const uint8_t* data, uint32_t size);
     // True: the programmer's bin folder becomes the current folder; false: the program's folder.
     bool SetWorkDir(bool programmerFolder);
+    // Why the last load failed: the code its message shows, and the loader's own text.
+    int LoadErrorCode() const { return m_LoadErrorCode; }
+    const std::string& LoadErrorText() const { return m_LoadErrorText; }
 
 protected:
     template <typename Fn> Fn Entry(JtagEntry which) const { return reinterpret_cast<Fn>(m_pEntry[which]); }
@@ -50,6 +54,8 @@ protected:
     void* m_pEntry[JTAG_ENTRY_COUNT] = {};
     // The vendor's helper library, loaded before the binding when it stands beside it.
     void* m_hClientModule = nullptr;
+    int m_LoadErrorCode = 0;
+    std::string m_LoadErrorText;
 
 private:
     void FreeModules();

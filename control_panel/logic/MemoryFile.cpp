@@ -1,10 +1,12 @@
 #include "MemoryFile.h"
 
+#include "platform/FileRead.h"
 #include "platform/Text.h"
 
 #include <cstdio>
 #include <memory>
 #include <strings.h>
+#include <unistd.h>
 
 namespace {
 
@@ -12,6 +14,17 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Only a regular file is read, and opening never waits (a named pipe is refused).
+File OpenForReading(const std::string& path) {
+    int fd = platform::OpenRegularFile(path);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (f == nullptr)
+        ::close(fd);
+    return File(f);
+}
 
 } // namespace
 
@@ -35,7 +48,7 @@ uint8_t HexPairValue(char high, char low) {
 }
 
 std::optional<uint64_t> MemoryFileLength(const std::string& path) {
-    File f(std::fopen(path.c_str(), "rb"));
+    File f = OpenForReading(path);
     if (!f || fseeko(f.get(), 0, SEEK_END) != 0)
         return std::nullopt;
     off_t length = ftello(f.get());
@@ -45,7 +58,7 @@ std::optional<uint64_t> MemoryFileLength(const std::string& path) {
 }
 
 bool LoadMemoryFile(const std::string& path, bool hex, std::size_t count, std::vector<uint8_t>& data) {
-    File f(std::fopen(path.c_str(), "rb"));
+    File f = OpenForReading(path);
     if (!f)
         return false;
     data.assign(count, 0);

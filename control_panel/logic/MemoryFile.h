@@ -18,10 +18,10 @@ std::string HexText(const uint8_t* data, std::size_t n);
 // blanks first, a sign and "0x" allowed, no digit gives 0 ("-1" gives 0xFF).
 uint8_t HexPairValue(char high, char low);
 
-// The file's length in bytes, or nothing when it cannot be opened.
+// The file's length in bytes, or nothing when it is no regular file or cannot be opened.
 std::optional<uint64_t> MemoryFileLength(const std::string& path);
 // count bytes from the start of the file: raw, or from 2 x count characters of .HEX
-// text. False when the file cannot be opened or is shorter.
+// text. False when the file is no regular file, cannot be opened or is shorter.
 bool LoadMemoryFile(const std::string& path, bool hex, std::size_t count, std::vector<uint8_t>& data);
 // Creates (or truncates) the file and writes the bytes, raw or as .HEX text.
 bool SaveMemoryFile(const std::string& path, bool hex, const uint8_t* data, std::size_t n);

@@ -110,7 +110,7 @@ CLumastatDlg::CLumastatDlg(PageFactory factory) : m_owner(this), m_panel(*this, 
     QPalette palette = m_pTitle->palette();
     palette.setColor(QPalette::WindowText, FromColorRef(TITLE_COLOR));
     m_pTitle->setPalette(palette);
-    m_pTitle->setText(QString::fromLatin1(TITLE_TEXT));
+    m_pTitle->setText(platform::ToQt(TITLE_TEXT));
 
     m_pAnimation = new CAnimationBox(this);
     m_pAnimation->setObjectName(QStringLiteral("1051"));

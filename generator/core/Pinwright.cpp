@@ -1,14 +1,15 @@
 #include "Pinwright.h"
 
-#include "FileIo.h"
 #include "HtmlGenerator.h"
 #include "PinParsing.h"
 #include "platform/DateText.h"
+#include "platform/FileWrite.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
 #include "settings/ConfigForvik.h"
 
 #include <charconv>
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -39,12 +40,13 @@ double FrequencyOf(const std::string& text) {
 } // namespace
 
 bool TPinwright::WriteText(const std::string& path, const std::string& text) {
-    std::string error;
-    fileio::WriteResult r = fileio::WriteWhole(path, text, error);
-    if (r == fileio::WriteResult::CannotCreate)
-        platform::ShowMessage(platform::Format("Cannot create file \"%s\". %s", path.c_str(), error.c_str()),
-                              "Pinwright", platform::Icon::Error);
-    if (r != fileio::WriteResult::Ok) {
+    int error = 0;
+    platform::ReplaceResult r = platform::ReplaceFile(path, text, error);
+    if (r == platform::ReplaceResult::CannotCreate)
+        platform::ShowMessage(
+            platform::Format("Cannot create file \"%s\". %s", path.c_str(), std::strerror(error)),
+            "Pinwright", platform::Icon::Error);
+    if (r != platform::ReplaceResult::Ok) {
         FailedToCreate(path);
         return false;
     }
@@ -257,16 +259,16 @@ bool TPinwright::ExportVerilogModules(TMainBoard* board, const std::string& fold
 }
 
 bool TPinwright::ExportResource(const std::string& fileName, const std::string& resourceName) {
-    std::error_code ec;
-    std::filesystem::remove(fileName, ec);
+    // The file already there is replaced only by a whole new one, never removed first.
     std::optional<std::string> bytes = platform::Current().ReadResource(resourceName);
     if (!bytes)
         return false;
+    std::error_code ec;
     std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
     if (!folder.empty() && !std::filesystem::exists(folder, ec))
         std::filesystem::create_directory(folder, ec);
-    std::string error;
-    return fileio::WriteWhole(fileName, *bytes, error) == fileio::WriteResult::Ok;
+    int error = 0;
+    return platform::ReplaceFile(fileName, *bytes, error) == platform::ReplaceResult::Ok;
 }
 
 bool TPinwright::WriteSdc(TMainBoard* board, const std::string& path) {

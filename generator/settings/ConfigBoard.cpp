@@ -3,6 +3,7 @@
 #include "ConfigFile.h"
 #include "ProjectFolder.h"
 
+#include "platform/FileWrite.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
 
@@ -37,16 +38,16 @@ std::string TConfigBoard::ChooseProjectFile(const std::string& boardFolder, cons
 }
 
 bool TConfigBoard::ExportResource(const std::string& fileName, const std::string& resourceName) {
-    // Looked up first: a missing resource must not cost the file already there.
+    // The file already there is replaced only by a whole new one, never removed first.
     std::optional<std::string> bytes = platform::Current().ReadResource(resourceName);
     if (!bytes)
         return false;
     std::error_code ec;
-    std::filesystem::remove(fileName, ec);
     std::string folder = platform::ExtractFilePath(fileName);
     if (!folder.empty() && !std::filesystem::is_directory(folder, ec))
         std::filesystem::create_directory(folder, ec); // one level only, as the writers expect
-    return configfile::WriteReplacing(fileName, bytes->data(), bytes->size()) == configfile::WriteResult::Ok;
+    int error = 0;
+    return platform::ReplaceFile(fileName, *bytes, error) == platform::ReplaceResult::Ok;
 }
 
 void TConfigBoard::BuildDaughterList(uint8_t connectorType, bool transceiversAllowed, uint8_t voltage) {

@@ -5,23 +5,18 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <sys/types.h>
 
 namespace configfile {
 
-// Fills record (size bytes) from path when the file exists and its length is
-// exactly size; otherwise false, record untouched, nothing shown.
+// Fills record (size bytes) from path when it is a regular file whose length is
+// exactly size; otherwise false at once (a pipe is never waited on), record
+// untouched, nothing shown.
 bool Load(const std::string& path, uint8_t* record, std::size_t size);
 
-// Writes record to path; on failure shows "Failed to create file." or
-// "Failed to write file." in an error box and returns false.
+// Writes record to path, replacing the file only when the whole record is written;
+// on failure shows "Failed to create file." or "Failed to write file." in an error
+// box and returns false.
 bool Save(const std::string& path, const uint8_t* record, std::size_t size);
-
-enum class WriteResult { Ok, CreateFailed, ShortWrite };
-
-// Writes bytes to a temporary file beside path and renames it over path, so a
-// failed write never destroys what path held before. Shows nothing.
-WriteResult WriteReplacing(const std::string& path, const void* bytes, std::size_t size);
 
 // <program folder>default.cfg: one file for every board.
 std::string DefaultConfigPath();

@@ -6,19 +6,20 @@
 #include "model/DaughterBitmaps.h"
 #include "platform/Assert.h"
 #include "platform/Platform.h"
+#include "platform/ProfileFile.h"
 #include "platform/Text.h"
 #include "platform/qt/FormBuilder.h"
-#include "platform/qt/QtPlatform.h"
 #include "platform/qt/QueuedCall.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <memory>
+#include <optional>
+#include <string>
+#include <unistd.h>
 
 TFormMain* FormMain = nullptr;
 
@@ -39,10 +40,11 @@ constexpr LayoutRow kFormMain[] = {
      {.font = "MS Sans Serif", .fontPx = 13}},
 };
 
-const QString kMainBoardKey = QStringLiteral("Builder/MainBoard");
+constexpr const char* kIniSection = "Builder";
+constexpr const char* kIniKey = "MainBoard";
 
-QString IniPath() {
-    return platform::ToQt(platform::IniPathOf(platform::Current().ProgramPath()));
+std::string IniPath() {
+    return platform::IniPathOf(platform::Current().ProgramPath());
 }
 
 } // namespace
@@ -154,21 +156,27 @@ void TFormMain::PostSelectMainBoard() {
 
 void TFormMain::LoadMainBoardId() {
     try {
-        const QString path = IniPath();
-        if (!QFileInfo::exists(path))
+        const std::string path = IniPath();
+        if (::access(path.c_str(), F_OK) != 0)
             return;
-        QSettings ini(path, QSettings::IniFormat);
-        m_MainBoardId = static_cast<uint8_t>(ini.value(kMainBoardKey, 0).toInt());
-    } catch (...) {
         // An unreadable file changes nothing.
+        if (std::optional<platform::ProfileFile> ini = platform::ProfileFile::Read(path))
+            m_MainBoardId = static_cast<uint8_t>(ini->Int(kIniSection, kIniKey, 0));
+    } catch (...) {
+        // Errors while reading are swallowed.
     }
 }
 
 void TFormMain::SaveMainBoardId() {
     try {
-        QSettings ini(IniPath(), QSettings::IniFormat);
-        ini.setValue(kMainBoardKey, static_cast<int>(static_cast<int8_t>(m_MainBoardId)));
-        ini.sync();
+        // The file is edited, not rewritten: its other lines stay. One that exists but
+        // cannot be read is left alone.
+        const std::string path = IniPath();
+        if (std::optional<platform::ProfileFile> ini = platform::ProfileFile::ReadOrEmpty(path)) {
+            ini->Set(kIniSection, kIniKey,
+                     std::to_string(static_cast<int>(static_cast<int8_t>(m_MainBoardId))));
+            ini->Write(path);
+        }
     } catch (...) {
         // The board id is only a convenience for the next start.
     }

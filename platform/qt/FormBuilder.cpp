@@ -1,5 +1,6 @@
 #include "FormBuilder.h"
 
+#include "ByteLimitValidator.h"
 #include "QtPlatform.h"
 #include "Resources.h"
 #include "Widgets.h"
@@ -45,8 +46,10 @@ QWidget* Create(const LayoutRow& row, QWidget* parent) {
         return new QLabel(caption, parent);
     case Kind::Edit: {
         auto* e = new QLineEdit(caption, parent);
-        if (row.style.maxLength > 0)
+        if (row.style.maxLength > 0) {
             e->setMaxLength(row.style.maxLength);
+            e->setValidator(new ByteLimitValidator(row.style.maxLength, e));
+        }
         return e;
     }
     case Kind::CheckBox:

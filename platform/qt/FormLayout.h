@@ -34,7 +34,7 @@ struct Style {
     bool bold = false;
     int64_t color = kNoColor;     // background, as a 0x00BBGGRR colour
     int64_t fontColor = kNoColor; // text colour, 0x00BBGGRR
-    int maxLength = 0;            // single-line edits: 0 = no limit
+    int maxLength = 0;            // single-line edits: bytes of the text, 0 = no limit
     int64_t penColor = kNoColor;  // outline shapes
     int penWidth = 1;
     PenStyle penStyle = PenStyle::Solid;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,11 +16,20 @@
 namespace platform {
 
 QString ToQt(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string FromQt(const QString& text) {
-    QByteArray bytes = text.toLatin1();
+    QByteArray bytes = text.toLocal8Bit();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString PathToQt(const std::string& path) {
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+std::string PathFromQt(const QString& path) {
+    QByteArray bytes = QFile::encodeName(path);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
@@ -55,7 +65,18 @@ QString WithDefaultExt(QString path, const std::string& defaultExt) {
     return path;
 }
 
-QFileDialog* MakeDialog(const FileDialogRequest& r, bool save) {
+std::string RunDialog(const FileDialogRequest& r, bool save) {
+    QFileDialog* d = MakeFileDialog(r, save);
+    std::string result;
+    if (d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty())
+        result = PathFromQt(WithDefaultExt(d->selectedFiles().first(), r.defaultExt));
+    delete d;
+    return result;
+}
+
+} // namespace
+
+QFileDialog* MakeFileDialog(const FileDialogRequest& r, bool save) {
     auto* d = new QFileDialog(QApplication::activeWindow());
     d->setAttribute(Qt::WA_DeleteOnClose, false);
     if (!r.title.empty())
@@ -69,24 +90,13 @@ QFileDialog* MakeDialog(const FileDialogRequest& r, bool save) {
     if (!r.defaultExt.empty())
         d->setDefaultSuffix(ToQt(r.defaultExt));
     if (!r.initialDir.empty())
-        d->setDirectory(ToQt(r.initialDir));
+        d->setDirectory(PathToQt(r.initialDir));
     if (!r.fileName.empty())
-        d->selectFile(ToQt(r.fileName));
+        d->selectFile(PathToQt(r.fileName));
     if (save && !r.askOverwrite)
         d->setOption(QFileDialog::DontConfirmOverwrite, true);
     return d;
 }
-
-std::string RunDialog(const FileDialogRequest& r, bool save) {
-    QFileDialog* d = MakeDialog(r, save);
-    std::string result;
-    if (d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty())
-        result = FromQt(WithDefaultExt(d->selectedFiles().first(), r.defaultExt));
-    delete d;
-    return result;
-}
-
-} // namespace
 
 QtPlatform::QtPlatform() : previous_(Install(this)) {}
 
@@ -165,14 +175,14 @@ bool QtPlatform::IsCtrlHeld() {
 }
 
 std::string QtPlatform::ProgramFolder() {
-    std::string dir = FromQt(QCoreApplication::applicationDirPath());
+    std::string dir = PathFromQt(QCoreApplication::applicationDirPath());
     if (dir.empty() || dir.back() != '/')
         dir += '/';
     return dir;
 }
 
 std::string QtPlatform::ProgramPath() {
-    return FromQt(QCoreApplication::applicationFilePath());
+    return PathFromQt(QCoreApplication::applicationFilePath());
 }
 
 void QtPlatform::ProcessEvents() {

@@ -6,16 +6,24 @@
 #include <QString>
 #include <string>
 
+class QFileDialog;
 class QWidget;
 
 namespace platform {
 
-// Texts are 8-bit; the programs' byte strings convert to and from Qt with Latin-1.
+// Texts are 8-bit in the system's encoding (the locale's, UTF-8 here).
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
+// Paths convert with the file system's encoding, so that a path built from bytes names
+// the same file for the program, the file dialogs and the file system.
+QString PathToQt(const std::string& path);
+std::string PathFromQt(const QString& path);
 
 // Turns a "Description (*.cfg)|*.CFG" filter into Qt's form, matching case-insensitively.
 QString QtFilter(const std::string& filter);
+
+// The open or save dialog for a request, not yet shown; the caller deletes it.
+QFileDialog* MakeFileDialog(const FileDialogRequest& request, bool save);
 
 class QtPlatform : public IPlatform {
 public:

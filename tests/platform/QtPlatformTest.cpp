@@ -1,15 +1,22 @@
+#include "platform/qt/QtPlatform.h"
 #include "platform/Text.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/Jpeg.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
+#include "support/RerunInFolder.h"
+#include "support/TempDir.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace platform;
 
@@ -81,4 +88,64 @@ TEST(FormBuilder, BuildsNamedWidgetsWithTheTablesGeometry) {
     EXPECT_EQ(shape->PenWidth(), 3);
     EXPECT_EQ(Component<QCheckBox>(&form, "CheckBoxLED")->text(), "LED x 10");
     EXPECT_EQ(Component<QPushButton>(&form, "ButtonGen")->text(), "Generate");
+}
+
+TEST(FormBuilder, EditLimitsCountBytesAndCutOnlyWholeCharacters) {
+    QWidget form;
+    BuildForm(&form, kLayout);
+    auto* edit = Component<QLineEdit>(&form, "EditProjectName");
+    const QString e(QChar(0xE9));                           // two bytes
+    const QString smile = QString::fromUcs4(U"\U0001F600"); // four bytes, two code units
+
+    edit->setText(e.repeated(100));
+    EXPECT_EQ(edit->text(), e.repeated(63)); // 126 bytes
+    edit->insert(e);                         // would make 128: refused
+    EXPECT_EQ(edit->text(), e.repeated(63));
+    edit->insert(QStringLiteral("ab")); // only "a" fits
+    EXPECT_EQ(edit->text(), e.repeated(63) + "a");
+
+    // A paste in the middle keeps what fits of it, and the text after the cursor.
+    edit->setText(QString(120, QChar('x')));
+    edit->setCursorPosition(10);
+    edit->insert(QStringLiteral("12345678") + e);
+    EXPECT_EQ(edit->text(), QString(10, QChar('x')) + "1234567" + QString(110, QChar('x')));
+
+    edit->setText(smile.repeated(40));
+    EXPECT_EQ(edit->text(), smile.repeated(31)); // 124 bytes, no half of a pair
+    EXPECT_EQ(FromQt(edit->text()).size(), 124u);
+}
+
+TEST(QtTexts, TextsAndPathsConvertAsUtf8NotLatin1) {
+    const std::string bytes = "caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC";
+    const QString text = QStringLiteral("caf") + QChar(0xE9) + QChar(' ') + QChar(0x65E5) + QChar(0x672C);
+    EXPECT_EQ(ToQt(bytes), text);
+    EXPECT_EQ(FromQt(text), bytes);
+    EXPECT_EQ(PathToQt(bytes), text);
+    EXPECT_EQ(PathFromQt(text), bytes);
+
+    // A folder made from bytes is the folder Qt and its file dialog see.
+    testsupport::TempDir dir;
+    const std::string folder = dir.File("d\xC3\xB6");
+    std::filesystem::create_directory(folder);
+    EXPECT_TRUE(QDir(PathToQt(folder)).exists());
+    FileDialogRequest request;
+    request.initialDir = folder;
+    request.fileName = bytes + ".qpf";
+    std::unique_ptr<QFileDialog> dialog(MakeFileDialog(request, true));
+    EXPECT_EQ(PathFromQt(dialog->directory().absolutePath()), folder);
+}
+
+TEST(QtPlatform, TheProgramFolderAsTheFileSystemNamesIt) {
+    const std::string folderName = "prog-\xC3\xA9";
+    if (!testsupport::InRerun()) {
+        testsupport::TempDir dir;
+        std::filesystem::create_directory(dir.File(folderName));
+        EXPECT_TRUE(testsupport::RerunInFolder(dir.File(folderName), "program"));
+        return;
+    }
+    QtPlatform qt;
+    const std::string folder = qt.ProgramFolder();
+    EXPECT_EQ(folder.substr(folder.size() - folderName.size() - 2), "/" + folderName + "/");
+    EXPECT_EQ(qt.ProgramPath(), folder + "program");
+    EXPECT_TRUE(std::filesystem::exists(qt.ProgramPath()));
 }

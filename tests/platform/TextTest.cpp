@@ -2,6 +2,7 @@
 #include "platform/ByteRecord.h"
 #include "platform/DateText.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -62,4 +63,35 @@ TEST(CopyBounded, NeverWritesPastTheField) {
     CopyBounded(field, 4, "abcdef");
     EXPECT_STREQ(field, "abc");
     EXPECT_EQ(field[4], '5');
+}
+
+TEST(CopyBounded, CutsOnlyAtACharacterBoundary) {
+    struct Case {
+        const char* text;
+        std::size_t size; // field bytes, terminator included
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"caf\xC3\xA9", 5, "caf"},                       // "é" would need bytes 4 and 5
+        {"caf\xC3\xA9", 6, "caf\xC3\xA9"},               // it fits
+        {"\xE6\x97\xA5\xE6\x9C\xAC", 6, "\xE6\x97\xA5"}, // "日本": the second character is cut whole
+        {"\xE6\x97\xA5\xE6\x9C\xAC", 3, ""},
+        {"a\xF0\x9F\x98\x80", 5, "a"}, // a four-byte character
+        {"a\xF0\x9F\x98\x80", 6, "a\xF0\x9F\x98\x80"},
+        {"\x80\x80\x80\x80\x80\x80", 5, "\x80\x80\x80\x80"}, // no UTF-8: cut where the field ends
+    };
+    for (const Case& c : cases) {
+        char field[8];
+        std::memset(field, 'x', sizeof field);
+        CopyBounded(field, c.size, c.text);
+        EXPECT_STREQ(field, c.kept) << c.text << " in " << c.size;
+        EXPECT_EQ(field[c.size], 'x');
+    }
+    // A record's 128-byte text field takes 63 two-byte characters, never half of the 64th.
+    ByteRecord<136> r;
+    std::string name;
+    for (int i = 0; i < 64; ++i)
+        name += "\xC3\xA9";
+    r.SetText(8, 128, name);
+    EXPECT_EQ(r.Text(8, 128), name.substr(0, 126));
 }

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString set = QString::fromLatin1(argv[1]);
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    const QString out = QFile::decodeName(argv[2]);
     QDir().mkpath(out);
     QString qrc;
     QTextStream qs(&qrc);

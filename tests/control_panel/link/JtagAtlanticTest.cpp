@@ -1,5 +1,8 @@
 #include "control_panel/SimBoardFixture.h"
 
+#include "control_panel/link/LibraryLoadError.h"
+
+#include <cerrno>
 #include <filesystem>
 #include <unistd.h>
 
@@ -18,14 +21,8 @@ protected:
         return rootDir;
     }
 
-    void ExpectDriverNotFound(const platform::testing::ShownBox& box) {
-        const std::string head = "Fail to find jtag driver!\r\nError Code=";
-        ASSERT_EQ(box.text.compare(0, head.size(), head), 0) << box.text;
-        std::string code = box.text.substr(head.size());
-        if (!code.empty() && code[0] == '-')
-            code.erase(0, 1);
-        EXPECT_FALSE(code.empty());
-        EXPECT_EQ(code.find_first_not_of("0123456789"), std::string::npos) << box.text;
+    void ExpectDriverNotFound(const platform::testing::ShownBox& box, int code) {
+        EXPECT_EQ(box.text, "Fail to find jtag driver!\r\nError Code=" + std::to_string(code));
         EXPECT_EQ(box.caption, "Error");
         EXPECT_EQ(box.icon, Icon::None);
     }
@@ -47,7 +44,9 @@ TEST_F(JtagAtlantic, WithoutALibraryTellsTheErrorCodeAndMovesNoBytes) {
     ScopedEnv emptyRoot("QUARTUS_ROOTDIR", MakeRoot({"bin64"}));
     ProbedLink link;
     ASSERT_EQ(seam.Boxes().size(), 1u);
-    ExpectDriverNotFound(seam.Boxes()[0]);
+    ExpectDriverNotFound(seam.Boxes()[0], ENOENT);
+    EXPECT_EQ(link.LoadErrorCode(), ENOENT);
+    EXPECT_NE(link.LoadErrorText().find("libjtag_atlantic.so"), std::string::npos) << link.LoadErrorText();
 
     uint8_t bytes[4] = {0xAA, 0, 0, 0};
     EXPECT_EQ(link.Read(bytes, sizeof bytes), 0);
@@ -67,8 +66,62 @@ TEST_F(JtagAtlantic, WithoutAProgrammerFolderWarnsAndStillTriesTheSystemSearch) 
         EXPECT_EQ(seam.Boxes()[0].text, "Failed to find Quartus installatino folder!");
         EXPECT_EQ(seam.Boxes()[0].caption, "Warning");
         EXPECT_EQ(seam.Boxes()[0].icon, Icon::Warning);
-        ExpectDriverNotFound(seam.Boxes()[1]);
+        ExpectDriverNotFound(seam.Boxes()[1], ENOENT);
     }
+}
+
+TEST_F(JtagAtlantic, ALibraryFileThatCannotBeLoadedTellsWhy) {
+    struct Case {
+        const char* folder;
+        bool isFolder; // a folder of the library's name, else a text file
+        int code;
+    };
+    const Case cases[] = {
+        {"bin64", false, ENOEXEC},
+        {"bin64", true, EISDIR},
+        {"linux64", false, ENOEXEC},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.folder) + (c.isFolder ? " folder" : " file"));
+        seam.ClearRecords();
+        std::filesystem::remove_all(temp.File("quartus"));
+        const std::string file = MakeRoot({"bin64", c.folder}) + "/" + c.folder + "/libjtag_atlantic.so";
+        if (c.isFolder)
+            std::filesystem::create_directory(file);
+        else
+            testsupport::WriteFile(file, "not a library\n");
+        ScopedEnv vendorRoot("QUARTUS_ROOTDIR", temp.File("quartus"));
+        CJtagLink link;
+        ASSERT_EQ(seam.Boxes().size(), 1u);
+        ExpectDriverNotFound(seam.Boxes()[0], c.code);
+        EXPECT_EQ(link.LoadErrorCode(), c.code);
+        // The loader's own words stay at hand.
+        EXPECT_EQ(link.LoadErrorText().rfind(file, 0), 0u) << link.LoadErrorText();
+        EXPECT_FALSE(link.Open());
+    }
+}
+
+TEST_F(JtagAtlantic, TheCodeOfAFailedLoadComesFromTheFileTheLoaderNamed) {
+    testsupport::WriteFile(temp.File("text.so"), "not a library\n");
+    const std::string sim = std::string(BOARDSIM_ROOT) + "/bin64/libjtag_atlantic.so";
+    struct Case {
+        std::string path;
+        std::string message;
+        int code;
+    };
+    const Case cases[] = {
+        // The system's search found nothing.
+        {"libjtag_atlantic.so",
+         "libjtag_atlantic.so: cannot open shared object file: No such file or directory", ENOENT},
+        // It found a file that is no library.
+        {"libjtag_atlantic.so", temp.File("text.so") + ": invalid ELF header", ENOEXEC},
+        {temp.File("gone.so"), temp.File("gone.so") + ": cannot open shared object file", ENOENT},
+        // A library of the right kind whose own needs are missing.
+        {sim, "libneeded.so: cannot open shared object file: No such file or directory", ENOENT},
+        {sim, sim + ": undefined symbol: needed", ENOEXEC},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LibraryLoadErrorCode(c.path, c.message), c.code) << c.path << " " << c.message;
 }
 
 TEST_F(JtagAtlantic, FindsTheLibraryInTheVendorsLinux64Folder) {

@@ -6,6 +6,9 @@
 #include "control_panel/logic/MemoryTable.h"
 #include "control_panel/logic/MemoryTransfer.h"
 
+#include "support/FifoWatchdog.h"
+
+#include <filesystem>
 #include <numeric>
 
 namespace {
@@ -109,6 +112,19 @@ TEST(MemoryFile, LoadsAndSavesRawAndHexFiles) {
     ASSERT_TRUE(SaveMemoryFile(temp.File("out.bin"), false, bytes, 3));
     EXPECT_EQ(testsupport::ReadFile(temp.File("out.bin")), std::string("\x0A\xFF\x00", 3));
     EXPECT_FALSE(SaveMemoryFile(temp.File("no/such/folder.bin"), false, bytes, 3));
+}
+
+TEST(MemoryFile, APipeOrAFolderIsRefusedAtOnce) {
+    testsupport::TempDir temp;
+    std::filesystem::create_directory(temp.File("folder.hex"));
+    testsupport::FifoWatchdog fifo(temp.File("pipe.hex"));
+    ASSERT_TRUE(fifo.Made());
+    for (const char* name : {"pipe.hex", "folder.hex"}) {
+        std::vector<uint8_t> data;
+        EXPECT_EQ(MemoryFileLength(temp.File(name)), std::nullopt) << name;
+        EXPECT_FALSE(LoadMemoryFile(temp.File(name), true, 0, data)) << name;
+    }
+    EXPECT_FALSE(fifo.Stop()) << "a read waited on the pipe";
 }
 
 TEST(MemoryTransfer, StepsAreATwentiethOfTheLength) {

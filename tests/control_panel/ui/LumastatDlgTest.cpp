@@ -3,6 +3,7 @@
 #include "control_panel/QtEvents.h"
 #include "control_panel/SimBoardFixture.h"
 
+#include "control_panel/link/ProgrammerUtil.h"
 #include "control_panel/logic/PanelConstants.h"
 #include "control_panel/logic/TabBar.h"
 #include "control_panel/logic/TopBar.h"
@@ -13,8 +14,11 @@
 #include "control_panel/ui/MemoryDialog.h"
 #include "control_panel/ui/SwitchDialog.h"
 #include "control_panel/ui/VgaDialog.h"
+#include "platform/qt/QtPlatform.h"
+#include "support/RerunInFolder.h"
 
 #include <QLabel>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -121,6 +125,32 @@ TEST_F(MainDialog, WithoutAProgrammerTheStoppedAnimationStaysAndAllTabsWork) {
     EXPECT_TRUE(Spy(0)->isVisible());
     EXPECT_FALSE(dialog->Animation()->isVisible());
     EXPECT_EQ(Spy(0)->attaches, 0);
+}
+
+// Lumastat in a folder whose path is not ASCII, as Qt reports that folder: its
+// programmer scripts are written there and run, and the board gets its design.
+TEST_F(MainDialog, FromANonAsciiFolderTheProgrammerLoadsTheDesign) {
+    if (!testsupport::InRerun()) {
+        const std::string folder = temp.File("prog-\xC3\xA9");
+        std::filesystem::create_directory(folder);
+        testsupport::WriteFile(folder + "/Lumastat.sof", testsupport::ReadFile(LUMASTAT_SOF));
+        EXPECT_TRUE(testsupport::RerunInFolder(folder, "lumastat"));
+        EXPECT_TRUE(std::filesystem::exists(folder + "/fpga_config.sh"));
+        return;
+    }
+    std::string program;
+    {
+        platform::QtPlatform qt;
+        program = qt.ProgramPath();
+    }
+    seam.SetProgramPath(program);
+    SetState("configured", "0");
+    Start();
+    EXPECT_TRUE(seam.Boxes().empty());
+    EXPECT_EQ(testsupport::ReadFile(StateFolder() + "/configured"), "1\n");
+    EXPECT_EQ(dialog->Panel().StatusText(), "Connected");
+    const std::string script = testsupport::ReadFile(CProgrammerUtil::GetFolder(program) + "/fpga_config.sh");
+    EXPECT_NE(script.find("\"p;Lumastat.sof\""), std::string::npos) << script;
 }
 
 TEST_F(MainDialog, ClickingTabsMovesTheLinkAndTheConnectButtonDisconnects) {

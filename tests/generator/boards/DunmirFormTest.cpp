@@ -1,13 +1,18 @@
 #include "boards/kit/NameRules.h"
 #include "boards/latest/UI_Dunmir.h"
+#include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
 #include "platform/testing/ScriptedPlatform.h"
+#include "support/FifoWatchdog.h"
+#include "support/RerunInFolder.h"
 #include "support/TempDir.h"
 #include "ui/BoardForms.h"
 #include "ui/UnitMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
@@ -351,6 +356,83 @@ TEST_F(DunmirForm, ADefaultCfgThatCannotBeWrittenStillEndsTheProgram) {
     ASSERT_EQ(seam.Boxes().size(), 1u);
     EXPECT_EQ(seam.Boxes()[0].text, "Failed to create file.");
     EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(DunmirForm, APipeInPlaceOfDefaultCfgStartsWithTheDefaultsAtOnce) {
+    testsupport::FifoWatchdog fifo(dir.File("default.cfg"));
+    ASSERT_TRUE(fifo.Made());
+    Start();
+    EXPECT_FALSE(fifo.Stop()) << "the start waited on the pipe";
+    EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "DUNMIR");
+    EXPECT_TRUE(seam.Boxes().empty());
+}
+
+TEST_F(DunmirForm, TheProjectNameHoldsAtMost127BytesOfWholeCharacters) {
+    Start();
+    QLineEdit* edit = Get<QLineEdit>("EditProjectName");
+    edit->setText(QString(100, QChar(0xE9))); // 200 bytes
+    EXPECT_EQ(edit->text(), QString(63, QChar(0xE9)));
+    Click("ButtonExit");
+    const std::string bytes = ReadFile(dir.File("default.cfg"));
+    ASSERT_EQ(bytes.size(), 272u);
+    std::string name;
+    for (int i = 0; i < 63; ++i)
+        name += "\xC3\xA9";
+    EXPECT_EQ(bytes.substr(5, 127), name + '\0');
+}
+
+// The program in a folder whose path is not ASCII, as Qt reports that folder; project
+// names that are not ASCII either.
+TEST(DunmirInANonAsciiFolder, SettingsAndProjectsGoWhereTheProgramStands) {
+    const std::string name = "caf\xC3\xA9-\xE6\x97\xA5\xE6\x9C\xAC"; // "café-日本"
+    if (!testsupport::InRerun()) {
+        TempDir dir;
+        const std::string folder = dir.File("prog-\xC3\xA9 d\xC3\xB6");
+        fs::create_directory(folder);
+        EXPECT_TRUE(testsupport::RerunInFolder(folder, "pinwright"));
+        EXPECT_EQ(ReadFile(folder + "/default.cfg").substr(5, name.size() + 1), name + '\0');
+        EXPECT_EQ(ReadFile(folder + "/pinwright.INI"), "[Builder]\nMainBoard=30\n");
+        EXPECT_TRUE(fs::exists(folder + "/CodeGenerated/DUNMIR/" + name + "/" + name + ".qpf"));
+        return;
+    }
+    std::string programFolder;
+    std::string programPath;
+    {
+        platform::QtPlatform qt;
+        programFolder = qt.ProgramFolder();
+        programPath = qt.ProgramPath();
+    }
+    ASSERT_TRUE(fs::exists(programPath)) << programPath;
+    ScriptedPlatform seam;
+    seam.SetProgramFolder(programFolder);
+    seam.SetProgramPath(programPath);
+
+    // Exit saves default.cfg beside the program; the next start loads it.
+    auto main = std::make_unique<TFormMain>(nullptr, BoardFormTable());
+    auto edit = [&] { return main->BoardForm(30)->findChild<QLineEdit*>("EditProjectName"); };
+    edit()->setText(QString::fromUtf8("caf\u00E9-\u65E5\u672C"));
+    main->BoardForm(30)->findChild<QPushButton*>("ButtonExit")->click();
+    main.reset();
+    EXPECT_TRUE(seam.Boxes().empty());
+    main = std::make_unique<TFormMain>(nullptr, BoardFormTable());
+    EXPECT_EQ(edit()->text(), QString::fromUtf8("caf\u00E9-\u65E5\u672C"));
+
+    // Generate offers the project's folder, which the file dialog opens, and writes there.
+    const std::string folder = programFolder + "CodeGenerated/DUNMIR/" + name + "/";
+    seam.AnswerFile(folder + name + ".qpf");
+    main->BoardForm(30)->findChild<QPushButton*>("ButtonGen")->click();
+    ASSERT_EQ(seam.FileDialogs().size(), 1u);
+    const platform::FileDialogRequest& request = seam.FileDialogs()[0].request;
+    EXPECT_EQ(request.initialDir, folder);
+    EXPECT_EQ(request.fileName, name + ".qpf");
+    std::unique_ptr<QFileDialog> dialog(platform::MakeFileDialog(request, true));
+    EXPECT_EQ(dialog->directory().absolutePath() + "/", platform::PathToQt(folder));
+    EXPECT_TRUE(dialog->directory().exists());
+    ASSERT_EQ(seam.Boxes().size(), 1u);
+    EXPECT_EQ(seam.Boxes()[0].text,
+              "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n" + folder);
+    for (const char* ext : {".qpf", ".qsf", ".v", ".sdc", ".htm"})
+        EXPECT_TRUE(fs::exists(folder + name + ext)) << ext;
 }
 
 TEST(DunmirRules, BatchNamesUseTheShortNames) {

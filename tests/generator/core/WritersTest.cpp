@@ -1,3 +1,4 @@
+#include "core/FileGenerator.h"
 #include "core/MainBoard.h"
 #include "core/PinParsing.h"
 #include "core/Pinwright.h"
@@ -9,7 +10,9 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <unistd.h>
 
 using platform::testing::AssertionOf;
@@ -355,6 +358,60 @@ TEST(Generate, AShortWriteIsAFailure) {
     EXPECT_TRUE(w.WriteQpf(dir.File("blink.qpf")));
 }
 
+TEST(Generate, AFailedWriteLeavesTheFileOfTheLastGenerateWhole) {
+    ScriptedPlatform seam;
+    seam.SetResource("EXT_PLL_CTRL_VERILOG", "module ext_pll_ctrl();\r\nendmodule\r\n");
+    TempDir dir;
+    TMainBoard b;
+    Dunmir(b);
+    b.AddConnector(Group("LED", {{"LEDR[0]", "A8", DIRECTION_OUTPUT}}));
+    TPinwright w;
+    ASSERT_TRUE(w.Generate(&b, dir.File("blink.qpf")));
+    ASSERT_TRUE(w.ExportResource(dir.File("EXT_PLL_CTRL.v"), "EXT_PLL_CTRL_VERILOG"));
+    std::map<std::string, std::string> before;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+        before[e.path().filename().string()] = ReadFile(e.path().string());
+    ASSERT_EQ(before.size(), 6u);
+
+    struct Case {
+        const char* file;
+        std::function<bool()> write;
+        const char* box; // the writer's own message, or nullptr
+    };
+    const Case cases[] = {
+        {"blink.qpf", [&] { return w.WriteQpf(dir.File("blink.qpf")); }, "Failed to create file blink.qpf"},
+        {"blink.qsf", [&] { return w.WriteQsf(&b, dir.File("blink.qsf")); },
+         "Failed to create file blink.qsf"},
+        {"blink.v", [&] { return w.WriteVerilog(&b, dir.File("blink.v")); }, "Failed to create file blink.v"},
+        {"blink.sdc", [&] { return w.WriteSdc(&b, dir.File("blink.sdc")); },
+         "Failed to create file blink.sdc"},
+        {"blink.htm", [&] { return w.WritePinReport(&b, dir.File("blink.htm")); }, nullptr},
+        {"EXT_PLL_CTRL.v",
+         [&] { return w.ExportResource(dir.File("EXT_PLL_CTRL.v"), "EXT_PLL_CTRL_VERILOG"); }, nullptr},
+        {"blink.qpf", [&] { return w.Generate(&b, dir.File("blink.qpf")); },
+         "Failed to create file blink.qpf"},
+    };
+    for (const Case& c : cases) {
+        seam.ClearRecords();
+        platform::WriteFunction previous = platform::SetWriteFunction(&FullDisk);
+        FullDisk(-1, nullptr, 0);
+        const bool written = c.write();
+        platform::SetWriteFunction(previous);
+        EXPECT_FALSE(written) << c.file;
+        if (c.box != nullptr) {
+            ASSERT_EQ(seam.Boxes().size(), 1u) << c.file;
+            EXPECT_EQ(seam.Boxes()[0].text, c.box);
+        } else {
+            EXPECT_TRUE(seam.Boxes().empty()) << c.file;
+        }
+        // Every file is as the last good generate left it, and no temporary file stays.
+        std::map<std::string, std::string> after;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            after[e.path().filename().string()] = ReadFile(e.path().string());
+        EXPECT_EQ(after, before) << c.file;
+    }
+}
+
 TEST(Generate, UserMadeNameClashesAreRefusedBeforeAnyFile) {
     ScriptedPlatform seam;
     TempDir dir;
@@ -598,4 +655,15 @@ TEST(BoardText, QsfLinesThatDependOnUsedLocations) {
     EXPECT_EQ(norrik->GetQsfGlobalAssignments(), "");
     EXPECT_EQ(norrik->GetStructuralCode(),
               "\r\n\t//////////// FAN Control //////////\r\nassign FAN_CTRL = 1'bz; // turn on FAN\r\n\r\n");
+}
+
+TEST(FileGenerator, ALineIsCutAt1023BytesAndNeverInsideACharacter) {
+    FileGenerator g;
+    g.AddFormat("<td>%s</td>", std::string(2000, 'a').c_str());
+    g.AddFormat("%s", (std::string(1022, 'a') + "\xC3\xA9").c_str()); // the "é" would end at byte 1024
+    g.AddFormat("%s %d", "x", 5);
+    ASSERT_EQ(g.Lines().size(), 3u);
+    EXPECT_EQ(g.Lines()[0], "<td>" + std::string(1019, 'a'));
+    EXPECT_EQ(g.Lines()[1], std::string(1022, 'a'));
+    EXPECT_EQ(g.Lines()[2], "x 5");
 }

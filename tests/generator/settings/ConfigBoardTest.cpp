@@ -1,11 +1,14 @@
 #include "settings/ConfigDunmir.h"
 #include "settings/ConfigForvik.h"
 
+#include "platform/FileWrite.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
 
 using platform::testing::ScriptedPlatform;
 using testsupport::ReadFile;
@@ -71,5 +74,15 @@ TEST(ConfigBoard, ExportResourceFailures) {
     // Only one folder level is created.
     EXPECT_FALSE(TConfigBoard::ExportResource(dir.File("a/b/new.v"), "KNOWN"));
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "a" / "b"));
+    // A write that fails (a full disk) leaves the previous file as it was.
+    platform::WriteFunction previous =
+        platform::SetWriteFunction([](int, const void*, std::size_t) -> ssize_t {
+            errno = ENOSPC;
+            return -1;
+        });
+    EXPECT_FALSE(TConfigBoard::ExportResource(dir.File("old.v"), "KNOWN"));
+    platform::SetWriteFunction(previous);
+    EXPECT_EQ(ReadFile(dir.File("old.v")), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
     EXPECT_TRUE(seam.Boxes().empty());
 }

@@ -3,6 +3,7 @@
 
 #include "platform/FileWrite.h"
 #include "platform/testing/ScriptedPlatform.h"
+#include "support/FifoWatchdog.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -126,6 +127,23 @@ TEST(ConfigFile, MissingOrNotAFileIsRefusedSilently) {
     EXPECT_FALSE(cfg.LoadDefaultConfig());
     std::filesystem::create_directory(dir.File("default.cfg"));
     EXPECT_FALSE(cfg.LoadDefaultConfig());
+    EXPECT_EQ(Bytes(cfg.Config), std::string(272, '\x11'));
+    EXPECT_TRUE(seam.Boxes().empty());
+}
+
+TEST(ConfigFile, APipeIsRefusedAtOnceAsDefaultOrChosenFile) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    seam.SetProgramFolder(dir.Folder());
+    testsupport::FifoWatchdog fifo(dir.File("default.cfg"));
+    ASSERT_TRUE(fifo.Made());
+    TConfigDunmir cfg;
+    cfg.Config = Filled(0x11);
+    EXPECT_FALSE(cfg.LoadDefaultConfig());
+    cfg.LastFolder = dir.Folder();
+    seam.AnswerFile(dir.File("default.cfg"));
+    EXPECT_FALSE(cfg.LoadConfigFrom());
+    EXPECT_FALSE(fifo.Stop()) << "a load waited on the pipe";
     EXPECT_EQ(Bytes(cfg.Config), std::string(272, '\x11'));
     EXPECT_TRUE(seam.Boxes().empty());
 }

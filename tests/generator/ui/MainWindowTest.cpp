@@ -2,6 +2,7 @@
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
 #include "platform/testing/ScriptedPlatform.h"
+#include "support/FifoWatchdog.h"
 #include "support/TempDir.h"
 #include "ui/BoardForms.h"
 #include "ui/UI_Selector.h"
@@ -11,9 +12,9 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QSettings>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using platform::testing::AssertionFailure;
 using platform::testing::AssertionOf;
@@ -39,9 +40,6 @@ class MainWindow : public ::testing::Test {
 protected:
     MainWindow() { seam.SetProgramPath(dir.File("pinwright")); }
     std::string Ini() const { return dir.File("pinwright.INI"); }
-    QVariant IniValue(const char* key) const {
-        return QSettings(QString::fromStdString(Ini()), QSettings::IniFormat).value(key);
-    }
 
     testsupport::TempDir dir;
     platform::testing::ScriptedPlatform seam;
@@ -73,8 +71,39 @@ TEST_F(MainWindow, AStoredBoardIsReplacedBy30AndOtherSectionsStay) {
         TFormMain main(nullptr, BoardFormTable());
         EXPECT_EQ(main.MainBoardId(), 30);
     }
-    EXPECT_EQ(IniValue("Builder/MainBoard").toInt(), 30);
-    EXPECT_EQ(IniValue("Other/Key").toString(), "value");
+    EXPECT_EQ(ReadFile(Ini()), "[Other]\nKey=value\n\n[Builder]\nMainBoard=30\n");
+}
+
+TEST_F(MainWindow, OnlyTheBoardLineChangesCommentsAndLineEndsStay) {
+    struct Case {
+        const char* before;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"; written by hand\r\n[Builder]\r\n; last board\r\nMainBoard=5\r\nOther=x\n",
+         "; written by hand\r\n[Builder]\r\n; last board\r\nMainBoard=30\r\nOther=x\n"},
+        {"[Builder]\r\nOther=x\r\n\r\n[Next]\r\n", "[Builder]\r\nOther=x\r\nMainBoard=30\r\n\r\n[Next]\r\n"},
+        {"; no section yet\r\n", "; no section yet\r\n[Builder]\r\nMainBoard=30\r\n"},
+    };
+    for (const Case& c : cases) {
+        WriteFile(Ini(), c.before);
+        { TFormMain main(nullptr, BoardFormTable()); }
+        EXPECT_EQ(ReadFile(Ini()), c.after);
+    }
+}
+
+TEST_F(MainWindow, APipeInPlaceOfTheIniIsNotWaitedOn) {
+    testsupport::FifoWatchdog fifo(Ini());
+    ASSERT_TRUE(fifo.Made());
+    {
+        TFormMain main(nullptr, BoardFormTable());
+        main.LoadMainBoardId();
+        EXPECT_EQ(main.MainBoardId(), 30);
+    }
+    EXPECT_FALSE(fifo.Stop()) << "the .INI was waited on";
+    struct stat st {};
+    ASSERT_EQ(::lstat(Ini().c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)); // a file that cannot be read is not replaced
 }
 
 TEST_F(MainWindow, ReadsTheLowByteAndWritesItAsASignedByte) {
