@@ -1,5 +1,7 @@
 #include "ByteLimitValidator.h"
 
+#include <QLineEdit>
+
 namespace platform {
 
 namespace {
@@ -26,6 +28,11 @@ QValidator::State ByteLimitValidator::validate(QString& input, int& pos) const {
     while (input.toLocal8Bit().size() > maxBytes_)
         input.chop(CharBefore(input, static_cast<int>(input.size())));
     return Acceptable;
+}
+
+void LimitBytes(QLineEdit* edit, int maxBytes) {
+    edit->setMaxLength(maxBytes);
+    edit->setValidator(new ByteLimitValidator(maxBytes, edit));
 }
 
 } // namespace platform

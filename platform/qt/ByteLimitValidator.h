@@ -5,6 +5,8 @@
 
 #include <QValidator>
 
+class QLineEdit;
+
 namespace platform {
 
 class ByteLimitValidator : public QValidator {
@@ -16,5 +18,8 @@ public:
 private:
     int maxBytes_;
 };
+
+// Limits an edit to maxBytes of its 8-bit text.
+void LimitBytes(QLineEdit* edit, int maxBytes);
 
 } // namespace platform

@@ -47,8 +47,7 @@ QWidget* Create(const LayoutRow& row, QWidget* parent) {
     case Kind::Edit: {
         auto* e = new QLineEdit(caption, parent);
         if (row.style.maxLength > 0) {
-            e->setMaxLength(row.style.maxLength);
-            e->setValidator(new ByteLimitValidator(row.style.maxLength, e));
+            LimitBytes(e, row.style.maxLength);
         }
         return e;
     }

@@ -6,6 +6,7 @@
 #include "model/DaughterCatalogue.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
+#include "platform/qt/ByteLimitValidator.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Resources.h"
@@ -44,7 +45,7 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
         holder.Config = SettingsRecord(spec.recordSize);
 
     m_EditProjectName = Component<QLineEdit>(this, "EditProjectName");
-    m_EditProjectName->setMaxLength(127);
+    platform::LimitBytes(m_EditProjectName, 127);
     for (const kit::FlagBinding& f : spec.flags) {
         QCheckBox* box = Component<QCheckBox>(this, f.box);
         m_Boxes.push_back(box);
@@ -54,7 +55,7 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
         const kit::ConnectorBinding& c = spec.connectors[i];
         CardControls controls{Component<QComboBox>(this, c.combo), Component<QLineEdit>(this, c.prefixEdit),
                               Component<platform::PictureBox>(this, c.image), c.list};
-        controls.prefix->setMaxLength(127);
+        platform::LimitBytes(controls.prefix, 127); // the record's field holds 127 bytes
         m_Cards.push_back(controls);
         const int connector = static_cast<int>(i);
         connect(controls.combo, &QComboBox::activated, this,

@@ -1,0 +1,54 @@
+#pragma once
+// What every board-form test needs: a program folder of its own, the dialogs double,
+// the form, and the clicks and choices a user makes.
+
+#include "boards/kit/BoardForm.h"
+#include "platform/testing/ScriptedPlatform.h"
+#include "support/TempDir.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+class BoardFormFixture : public ::testing::Test {
+protected:
+    BoardFormFixture();
+
+    template <class Form> Form* Open() {
+        auto* form = new Form(nullptr);
+        form_.reset(form);
+        return form;
+    }
+    BoardForm& Form() { return *form_; }
+    // Destroys the form as closing the program does (a close event first).
+    void CloseForm();
+
+    template <class T> T* Get(const char* name) {
+        T* w = form_->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    // The user picks item index of a combo box (its handler runs).
+    void Choose(const char* combo, int index);
+    // The user picks the item with this text.
+    void ChooseText(const char* combo, const char* text);
+    void Tick(const char* box, bool ticked);
+    void Type(const char* edit, const std::string& text);
+    void Click(const char* button);
+    std::vector<std::string> Items(const char* combo);
+
+    // Generate with the project dialog answered by the proposed file; returns its folder.
+    std::string Generate();
+    // The boxes shown since the last ClearRecords, as "caption|text".
+    std::vector<std::string> BoxTexts() const;
+
+    testsupport::TempDir dir;
+    platform::testing::ScriptedPlatform seam;
+
+private:
+    std::unique_ptr<BoardForm> form_;
+};
