@@ -62,8 +62,8 @@ struct AttachRule {
 };
 
 // Type, master and copy checks per shape and kind. Where the documentation gives no
-// line (the Kappel, Moxen and DDR3-SSTL-15 routines of the forms), the choice is
-// kept here: the neighbouring routine's lines.
+// line (the Kappel and Moxen routines), the neighbouring routine's lines serve
+// (listed in AssertionChoices.h).
 // clang-format off
 constexpr AttachRule kAttachRules[] = {
     {AttachShape::FormRoutine, CardKind::Hsmc, {"ConfigBase", 212, 216, 221}},

@@ -1,5 +1,7 @@
 #include "PinTable.h"
 
+#include "AssertionChoices.h"
+
 #include "model/DaughterCatalogue.h"
 #include "platform/Assert.h"
 #include "platform/Text.h"
@@ -69,11 +71,12 @@ void PinTable::Add(TConnector* c, const PinRow& row) {
     const std::vector<std::string> locations = Words(row.locations);
     if (row.count == 0) {
         // A table typo is a programming error: one pin, one location.
-        PW_ASSERT(locations.size() == 1, "nNum == 1", checks_.source, 0);
+        PW_ASSERT(locations.size() == 1, "nNum == count", checks_.source, kRowCountLine);
         c->AddPin(BoardPin(row.name, LocationOf(locations[0]), row.direction, row.standard));
         return;
     }
-    PW_ASSERT(static_cast<int>(locations.size()) == row.count, "nNum == count", checks_.source, 0);
+    PW_ASSERT(static_cast<int>(locations.size()) == row.count, "nNum == count", checks_.source,
+              kRowCountLine);
     for (int i = 0; i < row.count; ++i)
         c->AddPin(BoardPin(platform::Format("%s[%d]", row.name, row.first + i),
                            LocationOf(locations[static_cast<std::size_t>(i)]), row.direction, row.standard));

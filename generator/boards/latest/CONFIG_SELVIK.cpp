@@ -1,5 +1,6 @@
 #include "CONFIG_SELVIK.h"
 
+#include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
 #include "model/DaughterCatalogue.h"
 
@@ -10,8 +11,8 @@ using kit::ClockRow;
 using kit::MasterRow;
 using kit::PinRow;
 
-constexpr kit::TableChecks kChecks{"CONFIG_SELVIK", "Config.BoardId == MAINBOARD_SELVIK", 0,
-                                   "Config.Size == sizeof(SELVIK_CONFIG)", 0};
+constexpr kit::TableChecks kChecks{"CONFIG_SELVIK", "Config.BoardId == MAINBOARD_SELVIK", kit::kHeadIdLine,
+                                   "Config.Size == sizeof(SELVIK_CONFIG)", kit::kHeadSizeLine};
 constexpr kit::DeviceRow kDevice{"Cyclone V", "5CSXFC6D6F31C8ES", 896, "FBGA", "8_H6"};
 
 constexpr auto IN = DIRECTION_INPUT;

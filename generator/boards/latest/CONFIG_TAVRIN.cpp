@@ -1,5 +1,6 @@
 #include "CONFIG_TAVRIN.h"
 
+#include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
 
 namespace {
@@ -9,8 +10,8 @@ using kit::ClockRow;
 using kit::MasterRow;
 using kit::PinRow;
 
-constexpr kit::TableChecks kChecks{"CONFIG_TAVRIN", "Config.BoardId == MAINBOARD_TAVRIN", 0,
-                                   "Config.Size == sizeof(TAVRIN_CONFIG)", 0};
+constexpr kit::TableChecks kChecks{"CONFIG_TAVRIN", "Config.BoardId == MAINBOARD_TAVRIN", kit::kHeadIdLine,
+                                   "Config.Size == sizeof(TAVRIN_CONFIG)", kit::kHeadSizeLine};
 constexpr kit::DeviceRow kDevice{"Cyclone V", "5CGXFC5C6F27C7", 672, "FBGA", "8_H6"};
 
 constexpr auto IN = DIRECTION_INPUT;

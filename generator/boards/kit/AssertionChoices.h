@@ -1,0 +1,31 @@
+#pragma once
+// Assertion lines that the board documentation does not give, chosen once here. The
+// texts and source names stay the documented ones; only the line numbers are ours.
+
+namespace kit {
+
+struct ChosenLine {
+    const char* where; // source, or the kind of check
+    const char* rule;
+    int line;
+};
+
+// The head checks of a pin table ("Config.BoardId == ...", "Config.Size == ...") take
+// the lines the Dunmir table documents for its own; a bus whose location list does not
+// match its count (a table typo) stops at the third.
+inline constexpr int kHeadIdLine = 24;
+inline constexpr int kHeadSizeLine = 25;
+inline constexpr int kRowCountLine = 60;
+
+// clang-format off
+inline constexpr ChosenLine kChosenLines[] = {
+    {"CONFIG_<BOARD>", "Config.BoardId == MAINBOARD_<BOARD>", kHeadIdLine},
+    {"CONFIG_<BOARD>", "Config.Size == sizeof(<BOARD>_CONFIG)", kHeadSizeLine},
+    {"CONFIG_<BOARD>", "nNum == count", kRowCountLine},
+    {"ConfigBase", "Type == CONNECTOR_HSMC || Type == CONNECTOR_KAPPEL", 212},
+    {"ConfigBase", "Type == CONNECTOR_MOXEN_2x6", 268},
+    {"MainBoard", "Type == CONNECTOR_MOXEN_2x6", 1360},
+};
+// clang-format on
+
+} // namespace kit
