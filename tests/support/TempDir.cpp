@@ -45,7 +45,14 @@ std::string BuildDir() {
 namespace testsupport {
 
 bool IverilogAccepts(const std::string& path, std::string& output) {
-    std::string command = "iverilog -o /dev/null '" + path + "' 2>&1";
+    return IverilogAcceptsAll({path}, output);
+}
+
+bool IverilogAcceptsAll(const std::vector<std::string>& paths, std::string& output) {
+    std::string command = "iverilog -o /dev/null";
+    for (const std::string& path : paths)
+        command += " '" + path + "'";
+    command += " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
         output = "cannot run iverilog";

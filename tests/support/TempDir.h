@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -33,5 +34,7 @@ namespace testsupport {
 
 // Runs iverilog on a Verilog file; true when it accepts it. Its messages go to output.
 bool IverilogAccepts(const std::string& path, std::string& output);
+// The same for a design made of several files.
+bool IverilogAcceptsAll(const std::vector<std::string>& paths, std::string& output);
 
 } // namespace testsupport
