@@ -18,9 +18,12 @@ constexpr const char* kOptions[] = {
     "Unchange", "Disable", "62.5", "75", "100", "125", "150", "156.25", "187.5", "200", "250", "312.5", "625",
 };
 
-const ExtPllWiring kHarlin = {"CPU_RESET_n", "OSC_50_BANK2", {"HSMA_REFCLK", "HSMB_REFCLK", "PLL_CLKIN/SATA_REFCLK"},
+// How boards 8 and 12 wire the controller (the rows differ as their texts do).
+const ExtPllWiring kHarlin = {"CPU_RESET_n", "OSC_50_BANK2",
+                              {"HSMA_REFCLK", "HSMB_REFCLK", "PLL_CLKIN/SATA_REFCLK"},
                               "MAX_I2C_SCLK", "MAX_I2C_SDAT", " MHZ"};
-const ExtPllWiring kLomar = {"1'b1", "OSC_50_BANK1", {"HSMA_REFCLK", "HSME_REFCLK", "PGM_GXB_CLK"},
+const ExtPllWiring kLomar = {"1'b1", "OSC_50_BANK1",
+                             {"HSMA_REFCLK", "HSME_REFCLK", "PGM_GXB_CLK"},
                              "MAX2_I2C_SCL", "MAX2_I2C_SDA", " MHZ"};
 // clang-format on
 
