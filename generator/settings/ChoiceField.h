@@ -17,8 +17,8 @@ struct ChoiceField {
     int32_t fallback; // the form's default
 };
 
-template <std::size_t N>
-void BringChoicesIntoRange(platform::ByteRecord<N>& record, std::span<const ChoiceField> fields) {
+// Record: a settings record type or the kit's SettingsRecord (U8/I32 and setters).
+template <class Record> void BringChoicesIntoRange(Record& record, std::span<const ChoiceField> fields) {
     for (const ChoiceField& f : fields) {
         const int32_t value = f.width == 1 ? record.U8(f.offset) : record.I32(f.offset);
         if (value >= 0 && value < f.count)
