@@ -17,6 +17,7 @@ bool TypeFits(CardKind kind, uint8_t type) {
     case CardKind::HsmcOrKappel:
         return type == CONNECTOR_HSMC || type == CONNECTOR_KAPPEL;
     case CardKind::FmcHpc:
+    case CardKind::Fmc:
         return type == CONNECTOR_FMC_HPC || type == CONNECTOR_FMC_LPC;
     case CardKind::Moxen:
         return type == CONNECTOR_MOXEN_2x6;
@@ -79,6 +80,7 @@ constexpr AttachRule kAttachRules[] = {
     {AttachShape::BoardModel, CardKind::Hsmc, {"MainBoard", 1341, 1345, 1350}},
     {AttachShape::BoardModel, CardKind::HsmcOrKappel, {"MainBoard", 1341, 1345, 1350}},
     {AttachShape::BoardModel, CardKind::FmcHpc, {"MainBoard", 1322, 1326, 1331}},
+    {AttachShape::BoardModel, CardKind::Fmc, {"MainBoard", 1322, 1326, 1331}},
     {AttachShape::BoardModel, CardKind::Moxen, {"MainBoard", 1360, 1363, 1369}},
     {AttachShape::BoardModel, CardKind::Ddr3Sodimm, {"MainBoard", 0, 1305, 1312}},
     {AttachShape::BoardModel, CardKind::Ddr3SodimmSstl15, {"MainBoard", 0, 1394, 1401}},
@@ -104,6 +106,8 @@ const char* TypeRuleOf(CardKind kind) {
         return "Type == CONNECTOR_HSMC || Type == CONNECTOR_KAPPEL";
     case CardKind::FmcHpc:
         return "Type == CONNECTOR_FMC_HPC";
+    case CardKind::Fmc:
+        return "Type == CONNECTOR_FMC_HPC || Type == CONNECTOR_FMC_LPC";
     case CardKind::Moxen:
         return "Type == CONNECTOR_MOXEN_2x6";
     default:

@@ -20,7 +20,8 @@ enum class CardKind {
     Ddr2Sodimm,
     Ddr3Sodimm,
     Ddr3SodimmLower,
-    Ddr3SodimmSstl15
+    Ddr3SodimmSstl15,
+    Fmc // an FMC port of the board model: HPC and LPC cards, named as such in its test
 };
 
 // Which code runs the attach steps of a board, which names the source and lines of

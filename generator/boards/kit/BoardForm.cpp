@@ -69,7 +69,8 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
     bind("ButtonSave", &BoardForm::ButtonSaveClick);
     bind("ButtonLoad", &BoardForm::ButtonLoadClick);
     bind("ButtonExit", &BoardForm::ButtonExitClick);
-    bind("ButtonMainBoardSelect", &BoardForm::ButtonMainBoardSelectClick);
+    if (spec.boardSelector)
+        bind("ButtonMainBoardSelect", &BoardForm::ButtonMainBoardSelectClick);
     bind("ButtonDefaultSetting", &BoardForm::ButtonDefaultSettingClick);
 }
 
@@ -137,8 +138,14 @@ uint8_t BoardForm::ChosenCard(int connector) const {
 void BoardForm::ConfigToUi(const SettingsRecord& record) {
     const kit::BoardSpec& spec = m_Logic.Spec();
     m_EditProjectName->setText(ToQt(m_Logic.ProjectName(record)));
-    for (std::size_t i = 0; i < spec.flags.size(); ++i)
-        m_Boxes[i]->setChecked(record.U8(spec.flags[i].offset) != 0);
+    for (std::size_t i = 0; i < spec.flags.size(); ++i) {
+        const bool ticked = record.U8(spec.flags[i].offset) != 0;
+        const bool changed = m_Boxes[i]->isChecked() != ticked;
+        m_Boxes[i]->setChecked(ticked);
+        // Where the toolkit ran a box's handler when code changed it, the board asks for it.
+        if (changed && spec.boxClickOnLoad)
+            CheckBoxClick();
+    }
     ChoicesToUi(record);
     for (std::size_t i = 0; i < m_Cards.size(); ++i) {
         CardControls& c = m_Cards[i];
@@ -199,10 +206,11 @@ bool BoardForm::ValidateUi() {
     UiToConfig(record);
     m_Logic.ApplyDefaultPrefixes(record);
     const std::string message = m_Logic.Validate(record);
-    if (message.empty())
-        return true;
-    platform::ShowMessage(message, "Error", platform::Icon::Error);
-    return false;
+    if (!message.empty()) {
+        platform::ShowMessage(message, "Error", platform::Icon::Error);
+        return false;
+    }
+    return m_Logic.ConfirmSettings(record);
 }
 
 bool BoardForm::GenerateProject(const std::string& qpfPath) {
@@ -337,6 +345,7 @@ void BoardForm::ButtonMainBoardSelectClick() {
 
 void BoardForm::CheckBoxClick() {
     UpdateShapes();
+    BoxClicked();
 }
 
 void BoardForm::ComboBoxCardChange(int connector) {

@@ -88,6 +88,8 @@ protected:
     virtual void UpdateExtraImages() {}
     virtual void TrailingSteps() {}
     virtual void CardChanged(int /*connector*/) {}
+    // After the outlines, when the user (or, with boxClickOnLoad, ConfigToUi) changes a box.
+    virtual void BoxClicked() {}
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -194,7 +194,7 @@ bool GenerateRecord(const BoardLogic& logic, SettingsRecord r, const std::string
         platform::ShowMessage(message, "Error", platform::Icon::Error);
         return false;
     }
-    if (!logic.ConfirmGenerate(r))
+    if (!logic.ConfirmSettings(r) || !logic.ConfirmGenerate(r))
         return false;
     return GenerateAndReport(logic, r, qpfPath);
 }

@@ -51,6 +51,9 @@ public:
     std::string Validate(const SettingsRecord& r) const;
     // The board's own prefix rules ("" when they hold).
     virtual std::string CheckPrefixes(const SettingsRecord& r) const;
+    // Questions and warnings of the board's validation once Validate passed, on Save and
+    // Generate alike (they show their own boxes); false stops.
+    virtual bool ConfirmSettings(const SettingsRecord& /*r*/) const { return true; }
 
     // The settings object the writers read, for the boards that have one.
     virtual std::unique_ptr<TConfigBoard> MakeSettings(const SettingsRecord& /*r*/) const { return nullptr; }

@@ -87,6 +87,8 @@ struct BoardSpec {
     SaveAtEnd save = SaveAtEnd::OnClose;
     bool successBox = true;
     bool loadFailureMessage = false; // "Failed to load setting"
+    bool boardSelector = true;       // false: "Change Main Board" is shown and does nothing
+    bool boxClickOnLoad = false;     // record to controls runs the box handler for each box it changes
 };
 
 } // namespace kit

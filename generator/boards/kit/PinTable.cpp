@@ -68,11 +68,33 @@ void PinTable::Add(TConnector* c, std::span<const PinRow> rows) {
 }
 
 void PinTable::Add(TConnector* c, const PinRow& row) {
+    AddRow(c, row, nullptr);
+}
+
+void PinTable::Add(TConnector* c, std::span<const PinRow> rows, double refClockMhz) {
+    for (const PinRow& row : rows)
+        AddRow(c, row, &refClockMhz);
+}
+
+TConnector* PinTable::Group(const std::string& name, std::span<const PinRow> rows, double refClockMhz) {
+    TConnector* c = Group(name);
+    Add(c, rows, refClockMhz);
+    return c;
+}
+
+void PinTable::AddRow(TConnector* c, const PinRow& row, const double* refClockMhz) {
     const std::vector<std::string> locations = Words(row.locations);
     if (row.count == 0) {
         // A table typo is a programming error: one pin, one location.
         PW_ASSERT(locations.size() == 1, "nNum == count", checks_.source, kRowCountLine);
-        c->AddPin(BoardPin(row.name, LocationOf(locations[0]), row.direction, row.standard));
+        TPin* p = BoardPin(row.name, LocationOf(locations[0]), row.direction, row.standard);
+        if (row.refClock) {
+            // A reference clock without its frequency is a table typo.
+            PW_ASSERT(refClockMhz != nullptr, "nNum == count", checks_.source, kRowCountLine);
+            p->SetIsClock(1);
+            p->SetFrequencyText(platform::Format("%f MHz", *refClockMhz));
+        }
+        c->AddPin(p);
         return;
     }
     PW_ASSERT(static_cast<int>(locations.size()) == row.count, "nNum == count", checks_.source,
@@ -99,11 +121,34 @@ void PinTable::Add(TConnector* c, const ClockRow& clock) {
 }
 
 TConnector* PinTable::Master(const MasterRow& row, uint8_t cardId, std::span<const SlotOverride> overrides) {
+    return MasterOf(row, cardId, Words(row.positions), overrides);
+}
+
+TConnector* PinTable::SparseMaster(const MasterRow& row, uint8_t cardId, int slots,
+                                   std::span<const int> pinned, std::span<const KnownLocation> known) {
+    std::vector<std::string> words(static_cast<std::size_t>(slots), EMPTY_SLOT);
+    for (int p : pinned) {
+        PW_ASSERT(p >= 1 && p <= slots, "nNum == count", checks_.source, kRowCountLine);
+        words[static_cast<std::size_t>(p - 1)] = UNPLACED;
+    }
+    for (const KnownLocation& k : known) {
+        // A known location of a position that carries no pin is a table typo.
+        const bool pinnedHere = k.position >= 1 && k.position <= slots &&
+                                words[static_cast<std::size_t>(k.position - 1)] == UNPLACED;
+        PW_ASSERT(pinnedHere, "nNum == count", checks_.source, kRowCountLine);
+        words[static_cast<std::size_t>(k.position - 1)] = k.location;
+    }
+    return MasterOf(row, cardId, words, {});
+}
+
+TConnector* PinTable::MasterOf(const MasterRow& row, uint8_t cardId,
+                               const std::vector<std::string>& positions,
+                               std::span<const SlotOverride> overrides) {
     const std::string caption =
         platform::Format(row.captionFormat, BoardName(static_cast<int8_t>(cardId)).c_str());
-    auto* c = new TConnector(row.name, caption, row.type, -1);
+    auto* c = new TConnector(row.name, caption, row.type, row.cardIsDaughter ? static_cast<int>(cardId) : -1);
     int slot = 0;
-    for (const std::string& word : Words(row.positions)) {
+    for (const std::string& word : positions) {
         if (word == EMPTY_SLOT) {
             c->AddPin(nullptr);
         } else {
@@ -122,6 +167,18 @@ TConnector* PinTable::Master(const MasterRow& row, uint8_t cardId, std::span<con
     c->SetMasterId(row.masterId);
     board_->AddConnector(c);
     return c;
+}
+
+std::vector<int> Positions(const char* runs) {
+    std::vector<int> positions;
+    for (const std::string& run : Words(runs)) {
+        const std::size_t dash = run.find('-');
+        const int first = std::stoi(run.substr(0, dash));
+        const int last = dash == std::string::npos ? first : std::stoi(run.substr(dash + 1));
+        for (int p = first; p <= last; ++p)
+            positions.push_back(p);
+    }
+    return positions;
 }
 
 } // namespace kit

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace kit {
 
@@ -27,7 +28,13 @@ struct PinRow {
     uint8_t standard;
     int count = 0; // 0: a single pin named `name`
     int first = 0;
+    bool refClock = false; // a clock at the frequency the record chooses (Add with a frequency)
 };
+
+// A reference clock fed by a clock chip: its frequency follows the chip's setting.
+constexpr PinRow RefClock(const char* name, const char* location, uint8_t standard) {
+    return {name, location, DIRECTION_INPUT, standard, 0, 0, true};
+}
 
 // A clock input: marked as a clock with a whole-nanosecond period or a frequency text.
 struct ClockRow {
@@ -59,6 +66,13 @@ struct MasterRow {
     const char* positions;
     uint8_t standard = IOSTD_BY_DAUGHTER;
     uint8_t direction = DIRECTION_BY_DAUGHTER;
+    bool cardIsDaughter = false; // the connector carries the card's id (else -1)
+};
+
+// A position of a master connector whose location the board data gives (1-based).
+struct KnownLocation {
+    int position;
+    const char* location;
 };
 
 // A slot that keeps a direction and standard of its own (a clock input of the header).
@@ -92,18 +106,34 @@ public:
     void Add(TConnector* c, std::span<const ClockRow> clocks);
     void Add(TConnector* c, const PinRow& row);
     void Add(TConnector* c, const ClockRow& clock);
+    // As Add, the RefClock rows made clocks of refClockMhz ("%f MHz", also for 0).
+    void Add(TConnector* c, std::span<const PinRow> rows, double refClockMhz);
+    TConnector* Group(const std::string& name, std::span<const PinRow> rows, double refClockMhz);
 
     // The master connector for the card on one expansion connector.
     TConnector* Master(const MasterRow& row, uint8_t cardId, std::span<const SlotOverride> overrides = {});
+    // A master connector of `slots` positions whose board data gives which positions
+    // carry a pin and the locations of only some of them: a pinned position without a
+    // known location holds an UNPLACED pin, every other position is an empty slot.
+    // The row's own positions are not read.
+    TConnector* SparseMaster(const MasterRow& row, uint8_t cardId, int slots, std::span<const int> pinned,
+                             std::span<const KnownLocation> known);
 
     TMainBoard* Board() const { return board_; }
 
 private:
+    TConnector* MasterOf(const MasterRow& row, uint8_t cardId, const std::vector<std::string>& positions,
+                         std::span<const SlotOverride> overrides);
+    void AddRow(TConnector* c, const PinRow& row, const double* refClockMhz);
+
     TMainBoard* board_;
     TableChecks checks_;
 };
 
 // The words of a blank-separated list.
 std::vector<std::string> Words(const char* text);
+
+// The positions of a list of runs, "4-7 10-12 198" (1-based, ascending).
+std::vector<int> Positions(const char* runs);
 
 } // namespace kit
