@@ -1,6 +1,9 @@
 #include "BoardLogics.h"
 
+#include "latest/AbrenzRules.h"
+#include "latest/CalvexRules.h"
 #include "latest/DunmirRules.h"
+#include "latest/EmbrelRules.h"
 #include "latest/SelvikRules.h"
 #include "latest/TavrinRules.h"
 
@@ -10,7 +13,10 @@ namespace {
 constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
+    {MAINBOARD_ABRENZ, &AbrenzLogic},
+    {MAINBOARD_CALVEX, &CalvexLogic},
     {MAINBOARD_DUNMIR, &DunmirLogic},
+    {MAINBOARD_EMBREL, &EmbrelLogic},
 };
 // clang-format on
 
