@@ -167,6 +167,12 @@ void BoardForm::ConfigToUi(const SettingsRecord& record) {
     UpdateShapes();
 }
 
+SettingsRecord BoardForm::Shown() {
+    SettingsRecord record = Record();
+    UiToConfig(record);
+    return record;
+}
+
 bool BoardForm::UiToConfig(SettingsRecord& record) {
     const kit::BoardSpec& spec = m_Logic.Spec();
     m_Logic.SetHead(record);
@@ -202,7 +208,7 @@ void BoardForm::UpdateShapes() {
 }
 
 bool BoardForm::ValidateUi() {
-    SettingsRecord record = m_Logic.NewRecord();
+    SettingsRecord record = Shown();
     UiToConfig(record);
     m_Logic.ApplyDefaultPrefixes(record);
     const std::string message = m_Logic.Validate(record);
@@ -215,8 +221,7 @@ bool BoardForm::ValidateUi() {
 
 bool BoardForm::GenerateProject(const std::string& qpfPath) {
     // A working record: the settings object's record is not touched.
-    SettingsRecord record = m_Logic.NewRecord();
-    UiToConfig(record);
+    SettingsRecord record = Shown();
     m_Logic.ApplyDefaultPrefixes(record);
     return kit::GenerateProject(m_Logic, record, qpfPath);
 }
@@ -255,15 +260,13 @@ void BoardForm::ButtonGenClick() {
         BatchGenerate();
         return;
     }
-    SettingsRecord record = m_Logic.NewRecord();
-    UiToConfig(record);
+    SettingsRecord record = Shown();
     if (!m_Logic.ConfirmGenerate(record))
         return;
     const std::string path = ChooseProjectFile(spec.folder, FromQt(m_EditProjectName->text()));
     if (path.empty())
         return;
-    SettingsRecord working = m_Logic.NewRecord();
-    UiToConfig(working);
+    SettingsRecord working = Shown();
     m_Logic.ApplyDefaultPrefixes(working);
     kit::GenerateAndReport(m_Logic, working, path);
 }

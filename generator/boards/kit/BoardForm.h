@@ -40,6 +40,9 @@ public:
     void FillComboBoxes();
     void ConfigToUi(const SettingsRecord& record);
     bool UiToConfig(SettingsRecord& record);
+    // The settings record as the controls show it; what no control shows (reserved bytes,
+    // flags without a box) keeps what the settings object's record holds.
+    SettingsRecord Shown();
     void UpdateDaughterImages();
     void UpdateShapes();
     bool ValidateUi();
