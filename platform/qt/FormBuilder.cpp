@@ -6,7 +6,6 @@
 #include "platform/Assert.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -52,7 +51,7 @@ QWidget* Create(const LayoutRow& row, QWidget* parent) {
     case Kind::CheckBox:
         return new QCheckBox(caption, parent);
     case Kind::ComboBox:
-        return new QComboBox(parent);
+        return new ComboBox(parent);
     case Kind::Button:
         return new QPushButton(caption, parent);
     case Kind::Picture: {
