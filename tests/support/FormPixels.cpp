@@ -4,6 +4,7 @@
 #include "platform/qt/Widgets.h"
 
 #include <QRegion>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
