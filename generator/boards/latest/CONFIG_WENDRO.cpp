@@ -8,6 +8,7 @@ using C = WENDRO_CONFIG;
 using kit::MasterRow;
 using kit::PinRow;
 
+// The board's own text spells its source "CONFIG_Wendro".
 constexpr kit::TableChecks kChecks{"CONFIG_Wendro", "Config.BoardId == MAINBOARD_WENDRO", 22,
                                    "Config.Size == sizeof(WENDRO_CONFIG)", 23};
 constexpr kit::DeviceRow kDevice{"Cyclone V", "5CSEMA4U23C6", 896, "UFBGA", "6"};

@@ -10,6 +10,7 @@ using kit::MasterRow;
 using kit::PinRow;
 using kit::UNPLACED;
 
+// The board's own text spells its source "CONFIG_Xylmar".
 constexpr kit::TableChecks kChecks{"CONFIG_Xylmar", "Config.BoardId == MAINBOARD_XYLMAR", 24,
                                    "Config.Size == sizeof(XYLMAR_CONFIG)", 25};
 constexpr kit::DeviceRow kDevice{"Cyclone V", "5CSXFC6C6U23C6", 896, "FBGA", "6"};
