@@ -3,6 +3,10 @@
 #include "latest/DunmirRules.h"
 #include "latest/SelvikRules.h"
 #include "latest/TavrinRules.h"
+#include "latest/UlmaroRules.h"
+#include "latest/VardisRules.h"
+#include "latest/WendroRules.h"
+#include "latest/XylmarRules.h"
 
 namespace {
 
@@ -10,6 +14,10 @@ namespace {
 constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
+    {MAINBOARD_ULMARO, &UlmaroLogic},
+    {MAINBOARD_VARDIS, &VardisLogic},
+    {MAINBOARD_WENDRO, &WendroLogic},
+    {MAINBOARD_XYLMAR, &XylmarLogic},
     {MAINBOARD_DUNMIR, &DunmirLogic},
 };
 // clang-format on

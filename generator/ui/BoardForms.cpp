@@ -3,12 +3,20 @@
 #include "boards/latest/UI_Dunmir.h"
 #include "boards/latest/UI_Selvik.h"
 #include "boards/latest/UI_Tavrin.h"
+#include "boards/latest/UI_Ulmaro.h"
+#include "boards/latest/UI_Vardis.h"
+#include "boards/latest/UI_Wendro.h"
+#include "boards/latest/UI_Xylmar.h"
 #include "model/MainBoardId.h"
 
 // clang-format off
 constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
+    {MAINBOARD_ULMARO, false, &MakeBoardForm<TFormUlmaro>},
+    {MAINBOARD_VARDIS, false, &MakeBoardForm<TFormVardis>},
+    {MAINBOARD_WENDRO, false, &MakeBoardForm<TFormWendro>},
+    {MAINBOARD_XYLMAR, false, &MakeBoardForm<TFormXylmar>},
     {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
 };
 // clang-format on

@@ -16,12 +16,17 @@ struct ChosenLine {
 inline constexpr int kHeadIdLine = 24;
 inline constexpr int kHeadSizeLine = 25;
 inline constexpr int kRowCountLine = 60;
+// The Ulmaro table's checks that an 80-pin card on header 0 sits on both headers.
+inline constexpr int kUlmaroPairLine0 = 128;
+inline constexpr int kUlmaroPairLine1 = 129;
 
 // clang-format off
 inline constexpr ChosenLine kChosenLines[] = {
     {"CONFIG_<BOARD>", "Config.BoardId == MAINBOARD_<BOARD>", kHeadIdLine},
     {"CONFIG_<BOARD>", "Config.Size == sizeof(<BOARD>_CONFIG)", kHeadSizeLine},
     {"CONFIG_<BOARD>", "nNum == count", kRowCountLine},
+    {"CONFIG_ULMARO", "Config.nGpioDaughterId[GPIO_0]", kUlmaroPairLine0},
+    {"CONFIG_ULMARO", "Config.nGpioDaughterId[GPIO_1]", kUlmaroPairLine1},
     {"ConfigBase", "Type == CONNECTOR_HSMC || Type == CONNECTOR_KAPPEL", 212},
     {"ConfigBase", "Type == CONNECTOR_MOXEN_2x6", 268},
     {"MainBoard", "Type == CONNECTOR_MOXEN_2x6", 1360},

@@ -187,6 +187,8 @@ void BoardForm::UpdateShapes() {
         for (const char* shape : {f.shape, f.shape2})
             if (shape != nullptr)
                 SetShapeVisible(shape, m_Boxes[i]->isChecked());
+        for (const char* shape : f.moreShapes)
+            SetShapeVisible(shape, m_Boxes[i]->isChecked());
     }
     for (std::size_t i = 0; i < m_Cards.size(); ++i)
         if (spec.connectors[i].shape != nullptr)

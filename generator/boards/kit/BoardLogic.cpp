@@ -6,6 +6,9 @@
 #include "platform/Platform.h"
 #include "platform/Text.h"
 #include "settings/ConfigBoard.h"
+#include "settings/DaughterList.h"
+
+#include <algorithm>
 
 namespace kit {
 
@@ -55,6 +58,22 @@ void BoardLogic::Normalise(SettingsRecord& r) const {
     } else if (Spans(r.U8(h1.idOffset))) {
         r.SetU8(h1.idOffset, 0);
         r.SetText(h1.prefixOffset, "");
+    }
+}
+
+void BoardLogic::DropUnlistedCards(SettingsRecord& r) const {
+    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
+        const auto list = static_cast<std::size_t>(ListOf(k, r));
+        if (list >= spec_.lists.size())
+            continue;
+        const CardListSpec& l = spec_.lists[list];
+        DaughterIdList ids{};
+        const auto end = ids.begin() + BuildDaughterList(l.connectorType, l.transceivers, l.voltage, ids);
+        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
+        if (std::find(ids.begin(), end, r.U8(c.idOffset)) == end) {
+            r.SetU8(c.idOffset, 0);
+            r.SetText(c.prefixOffset, "");
+        }
     }
 }
 
@@ -138,10 +157,14 @@ std::vector<AttachStep> BoardLogic::AttachPlan(const SettingsRecord& r) const {
     return steps;
 }
 
-std::vector<Notice> BoardLogic::AfterGenerate(const SettingsRecord& /*r*/, const std::string& folder) const {
-    if (!spec_.successBox)
-        return {};
-    return {SuccessNotice(folder)};
+std::vector<Notice> BoardLogic::AfterGenerate(const SettingsRecord& r, const std::string& folder) const {
+    std::vector<Notice> notices;
+    if (spec_.successBox)
+        notices.push_back(SuccessNotice(folder));
+    for (const FlagNote& note : spec_.notes)
+        if (r.U8(note.flag) != 0)
+            notices.push_back({note.text, "Information", static_cast<int>(platform::Icon::Information)});
+    return notices;
 }
 
 Notice SuccessNotice(const std::string& folder) {
@@ -188,6 +211,7 @@ bool GenerateAndReport(const BoardLogic& logic, const SettingsRecord& r, const s
 
 bool GenerateRecord(const BoardLogic& logic, SettingsRecord r, const std::string& qpfPath) {
     logic.SetHead(r);
+    logic.DropUnlistedCards(r);
     logic.ApplyDefaultPrefixes(r);
     const std::string message = logic.Validate(r);
     if (!message.empty()) {

@@ -19,6 +19,7 @@ struct FlagBinding {
     uint8_t defaultValue;
     const char* shape = nullptr;
     const char* shape2 = nullptr;
+    std::span<const char* const> moreShapes = {}; // a box that shows a whole group of outlines
 };
 
 // The arguments of one card list (all boards build their lists from the catalogue).
@@ -72,6 +73,13 @@ struct BatchPass {
     const char* prefix = nullptr; // set on the connector for each project; nullptr: the user's
 };
 
+// An information box after the success box of a plain Generate, while a check box
+// (its record byte) is ticked.
+struct FlagNote {
+    std::size_t flag;
+    const char* text;
+};
+
 struct BoardSpec {
     uint8_t id;
     std::size_t recordSize;
@@ -87,6 +95,7 @@ struct BoardSpec {
     SaveAtEnd save = SaveAtEnd::OnClose;
     bool successBox = true;
     bool loadFailureMessage = false; // "Failed to load setting"
+    std::span<const FlagNote> notes = {};
 };
 
 } // namespace kit

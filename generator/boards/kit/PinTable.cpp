@@ -75,11 +75,13 @@ void PinTable::Add(TConnector* c, const PinRow& row) {
         c->AddPin(BoardPin(row.name, LocationOf(locations[0]), row.direction, row.standard));
         return;
     }
-    PW_ASSERT(static_cast<int>(locations.size()) == row.count, "nNum == count", checks_.source,
+    const bool unplaced = locations.size() == 1 && locations[0] == UNPLACED;
+    PW_ASSERT(unplaced || static_cast<int>(locations.size()) == row.count, "nNum == count", checks_.source,
               kRowCountLine);
     for (int i = 0; i < row.count; ++i)
         c->AddPin(BoardPin(platform::Format("%s[%d]", row.name, row.first + i),
-                           LocationOf(locations[static_cast<std::size_t>(i)]), row.direction, row.standard));
+                           unplaced ? std::string() : LocationOf(locations[static_cast<std::size_t>(i)]),
+                           row.direction, row.standard));
 }
 
 void PinTable::Add(TConnector* c, std::span<const ClockRow> clocks) {
@@ -95,15 +97,31 @@ void PinTable::Add(TConnector* c, const ClockRow& clock) {
         p->SetPeriod(clock.periodNs);
     if (clock.frequency != nullptr)
         p->SetFrequencyText(clock.frequency);
+    if (clock.note != nullptr)
+        p->SetNote(clock.note);
     c->AddPin(p);
 }
 
 TConnector* PinTable::Master(const MasterRow& row, uint8_t cardId, std::span<const SlotOverride> overrides) {
+    return MasterOf(row, cardId, Words(row.positions), overrides);
+}
+
+TConnector* PinTable::MasterPair(const MasterRow& row, const MasterRow& first, const MasterRow& second,
+                                 uint8_t cardId) {
+    std::vector<std::string> positions = Words(first.positions);
+    const std::vector<std::string> more = Words(second.positions);
+    positions.insert(positions.end(), more.begin(), more.end());
+    return MasterOf(row, cardId, positions, {});
+}
+
+TConnector* PinTable::MasterOf(const MasterRow& row, uint8_t cardId,
+                               const std::vector<std::string>& positions,
+                               std::span<const SlotOverride> overrides) {
     const std::string caption =
         platform::Format(row.captionFormat, BoardName(static_cast<int8_t>(cardId)).c_str());
     auto* c = new TConnector(row.name, caption, row.type, -1);
     int slot = 0;
-    for (const std::string& word : Words(row.positions)) {
+    for (const std::string& word : positions) {
         if (word == EMPTY_SLOT) {
             c->AddPin(nullptr);
         } else {

@@ -5,8 +5,11 @@
 // board model's connectors and pins.
 
 #include "core/MainBoard.h"
+#include "settings/SettingsRecord.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 
@@ -19,7 +22,8 @@ inline constexpr const char* UNPLACED = "?";
 inline constexpr const char* EMPTY_SLOT = "-";
 
 // One pin, or a bus NAME[first] ... NAME[first + count - 1] whose locations follow
-// blank-separated in index order (UNPLACED stands for a location not given).
+// blank-separated in index order (UNPLACED stands for a location not given; a bus
+// whose locations are the one word UNPLACED leaves every pin unplaced).
 struct PinRow {
     const char* name;
     const char* locations;
@@ -37,6 +41,7 @@ struct ClockRow {
     int periodNs = 0;
     const char* frequency = nullptr; // "50.0 MHz"
     uint8_t direction = DIRECTION_INPUT;
+    const char* note = nullptr; // "BANK 3B"
 };
 
 struct DeviceRow {
@@ -95,15 +100,29 @@ public:
 
     // The master connector for the card on one expansion connector.
     TConnector* Master(const MasterRow& row, uint8_t cardId, std::span<const SlotOverride> overrides = {});
+    // Two headers used as one connector by a card that spans both: row gives the name,
+    // caption, type and master id; the slots are first's positions, then second's.
+    TConnector* MasterPair(const MasterRow& row, const MasterRow& first, const MasterRow& second,
+                           uint8_t cardId);
 
     TMainBoard* Board() const { return board_; }
 
 private:
+    TConnector* MasterOf(const MasterRow& row, uint8_t cardId, const std::vector<std::string>& positions,
+                         std::span<const SlotOverride> overrides);
+
     TMainBoard* board_;
     TableChecks checks_;
 };
 
 // The words of a blank-separated list.
 std::vector<std::string> Words(const char* text);
+
+// The copy of the record that a board model keeps for the writers (as many bytes as
+// both hold: a record of another size is refused by the table's checks after the copy).
+template <class Record> void CopyRecord(Record& copy, const SettingsRecord& Config) {
+    copy.Clear();
+    std::memcpy(copy.data(), Config.data(), std::min(copy.size(), Config.size()));
+}
 
 } // namespace kit
