@@ -3,11 +3,13 @@
 #include "latest/DunmirRules.h"
 #include "latest/SelvikRules.h"
 #include "latest/TavrinRules.h"
+#include "second/JorrelRules.h"
 
 namespace {
 
 // clang-format off
 constexpr BoardLogicRow kBoardLogics[] = {
+    {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_DUNMIR, &DunmirLogic},

@@ -3,10 +3,12 @@
 #include "boards/latest/UI_Dunmir.h"
 #include "boards/latest/UI_Selvik.h"
 #include "boards/latest/UI_Tavrin.h"
+#include "boards/second/UI_Jorrel.h"
 #include "model/MainBoardId.h"
 
 // clang-format off
 constexpr BoardFormRow kBoardForms[] = {
+    {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
     {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
