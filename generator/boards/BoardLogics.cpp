@@ -3,12 +3,14 @@
 #include "latest/DunmirRules.h"
 #include "latest/SelvikRules.h"
 #include "latest/TavrinRules.h"
+#include "second/ElbrinRules.h"
 #include "second/JorrelRules.h"
 
 namespace {
 
 // clang-format off
 constexpr BoardLogicRow kBoardLogics[] = {
+    {MAINBOARD_ELBRIN, &ElbrinLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},

@@ -3,11 +3,13 @@
 #include "boards/latest/UI_Dunmir.h"
 #include "boards/latest/UI_Selvik.h"
 #include "boards/latest/UI_Tavrin.h"
+#include "boards/second/UI_Elbrin.h"
 #include "boards/second/UI_Jorrel.h"
 #include "model/MainBoardId.h"
 
 // clang-format off
 constexpr BoardFormRow kBoardForms[] = {
+    {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},

@@ -1,5 +1,7 @@
 // The pictures of the second group of catalogue boards, drawn from their forms' layouts.
 #include "FormBoardPicture.h"
+#include "boards/second/UI_ElbrinLayout.h"
 #include "boards/second/UI_JorrelLayout.h"
 
+PW_FORM_BOARD_PICTURE(elbrin::kLayout, "Elbrin");
 PW_FORM_BOARD_PICTURE(jorrel::kLayout, "Jorrel");
