@@ -4,16 +4,20 @@
 #include "boards/latest/UI_Selvik.h"
 #include "boards/latest/UI_Tavrin.h"
 #include "boards/second/UI_Elbrin.h"
+#include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Jorrel.h"
+#include "boards/second/UI_Quenor.h"
 #include "model/MainBoardId.h"
 
 // clang-format off
 constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
+    {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
     {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
+    {MAINBOARD_IRVANE, true, &MakeBoardForm<TFormIrvane>},
 };
 // clang-format on
 
