@@ -213,6 +213,29 @@ TEST_F(Jorrel, SettingsRoundTripAndALoadThatShowsNothingWhenCancelled) {
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "Mine");
 }
 
+TEST_F(Jorrel, AFileOfAnotherBoardWithTheSameSizeLoadsAndSavesAsThisBoards) {
+    std::string foreign(404, '\0');
+    foreign[0] = 11;
+    foreign[4] = static_cast<char>(404 & 0xFF);
+    foreign[5] = static_cast<char>(404 >> 8);
+    foreign.replace(8, 6, "KESTIN");
+    foreign[C::bLED] = 1;
+    testsupport::WriteFile(dir.File("kestin.cfg"), foreign);
+    Start();
+    seam.AnswerFile(dir.File("kestin.cfg"));
+    Click("ButtonLoad");
+    EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "KESTIN");
+    EXPECT_TRUE(Get<QCheckBox>("CheckBoxLED")->isChecked());
+    EXPECT_FALSE(Get<QCheckBox>("CheckBoxOSC")->isChecked());
+    const std::string folder = Generate();
+    EXPECT_TRUE(seam.Boxes().empty());
+    EXPECT_NE(ReadFile(folder + "KESTIN.qsf").find("-to LED[7]\r\n"), std::string::npos);
+    const std::string file = dir.File("saved.cfg");
+    seam.AnswerFile(file);
+    Click("ButtonSave");
+    EXPECT_EQ(ReadFile(file)[0], 10);
+}
+
 TEST_F(Jorrel, ScreenshotShowsTheOutlinesWhereTheLayoutPlacesThem) {
     Start();
     Choose("ComboBoxGpio1", 1);
