@@ -82,10 +82,7 @@ public:
     Logic() : BoardLogic(kSpec) {}
 
     void Normalise(SettingsRecord& r) const override {
-        if (!IsVoltage(r.I32(C::nGpioVoltage)))
-            r.SetI32(C::nGpioVoltage, kElbrinDefaultGpioVoltage);
-        if (!IsVoltage(r.I32(C::nHSMCVoltage)))
-            r.SetI32(C::nHSMCVoltage, kElbrinDefaultHsmcVoltage);
+        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
         BoardLogic::Normalise(r);
     }
     // Away from 3.3 V the GPIO header carries the generic card of its bank's voltage;
@@ -146,8 +143,8 @@ public:
 
 protected:
     void SetBoardDefaults(SettingsRecord& r) const override {
-        r.SetI32(C::nGpioVoltage, kElbrinDefaultGpioVoltage);
-        r.SetI32(C::nHSMCVoltage, kElbrinDefaultHsmcVoltage);
+        for (const ChoiceField& f : C::kChoiceFields)
+            r.SetI32(f.offset, f.fallback);
     }
 };
 

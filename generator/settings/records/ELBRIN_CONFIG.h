@@ -1,6 +1,7 @@
 #pragma once
 // The settings record of board 5, Elbrin (the .cfg file's bytes).
 
+#include "settings/ChoiceField.h"
 #include "settings/ConfigRecord.h"
 
 class ELBRIN_CONFIG : public ConfigRecord<432> {
@@ -37,6 +38,14 @@ public:
     // 429: 3 reserved bytes
 
     static constexpr std::size_t Ethernet(int port) { return bEthernet + port; }
+
+    // The bank voltages: GPIO default 0 (3.3 V), HSMC default 1 (2.5 V).
+    // clang-format off
+    static constexpr ChoiceField kChoiceFields[] = {
+        {nGpioVoltage, 4, 4, 0},
+        {nHSMCVoltage, 4, 4, 1},
+    };
+    // clang-format on
 };
 static_assert(ELBRIN_CONFIG::szGpioPrefixName + 128 + 3 == ELBRIN_CONFIG::nHSMCVoltage);
 static_assert(ELBRIN_CONFIG::szHSMCPrefixName + 128 + 3 == ELBRIN_CONFIG::kSize);
