@@ -7,11 +7,15 @@
 #include "latest/VardisRules.h"
 #include "latest/WendroRules.h"
 #include "latest/XylmarRules.h"
+#include "second/ElbrinRules.h"
+#include "second/JorrelRules.h"
 
 namespace {
 
 // clang-format off
 constexpr BoardLogicRow kBoardLogics[] = {
+    {MAINBOARD_ELBRIN, &ElbrinLogic},
+    {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},

@@ -7,10 +7,17 @@
 #include "boards/latest/UI_Vardis.h"
 #include "boards/latest/UI_Wendro.h"
 #include "boards/latest/UI_Xylmar.h"
+#include "boards/second/UI_Elbrin.h"
+#include "boards/second/UI_Irvane.h"
+#include "boards/second/UI_Jorrel.h"
+#include "boards/second/UI_Quenor.h"
 #include "model/MainBoardId.h"
 
 // clang-format off
 constexpr BoardFormRow kBoardForms[] = {
+    {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
+    {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
+    {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
     {MAINBOARD_ULMARO, false, &MakeBoardForm<TFormUlmaro>},
@@ -18,6 +25,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_WENDRO, false, &MakeBoardForm<TFormWendro>},
     {MAINBOARD_XYLMAR, false, &MakeBoardForm<TFormXylmar>},
     {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
+    {MAINBOARD_IRVANE, true, &MakeBoardForm<TFormIrvane>},
 };
 // clang-format on
 

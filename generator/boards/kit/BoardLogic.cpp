@@ -25,6 +25,19 @@ void BoardLogic::SetHead(SettingsRecord& r) const {
     r.SetI32(spec_.head.size, static_cast<int32_t>(spec_.recordSize));
 }
 
+void BoardLogic::SetSavedHead(SettingsRecord& r) const {
+    switch (spec_.headOnSave) {
+    case HeadOnSave::IdAndSize:
+        SetHead(r);
+        break;
+    case HeadOnSave::SizeOnly:
+        r.SetI32(spec_.head.size, static_cast<int32_t>(spec_.recordSize));
+        break;
+    case HeadOnSave::Keep:
+        break;
+    }
+}
+
 void BoardLogic::SetDefaultConfig(SettingsRecord& r) const {
     r.Clear();
     SetHead(r);
@@ -83,20 +96,46 @@ int BoardLogic::ListOf(int connector, const SettingsRecord& /*r*/) const {
 
 AttachStep BoardLogic::StepOf(int connector, const SettingsRecord& r) const {
     const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(connector)];
-    return {c.kind, r.U8(c.idOffset), c.masterId, r.Text(c.prefixOffset), c.pinOverride, c.ioStandard};
+    return {c.kind,        r.U8(c.idOffset), c.masterId,   r.Text(c.prefixOffset),
+            c.pinOverride, c.ioStandard,     c.hsmcVariant};
 }
 
 namespace {
 
 bool IsGpioDefaultPair(const BoardLogic& logic, const SettingsRecord& r, const GpioPair& pair) {
-    return logic.CardId(r, pair.header0) == DAUGHTER_GPIO_DEFAULT &&
+    return pair.defaultPair == DefaultPairRule::HeaderNames &&
+           logic.CardId(r, pair.header0) == DAUGHTER_GPIO_DEFAULT &&
            logic.CardId(r, pair.header1) == DAUGHTER_GPIO_DEFAULT && logic.Prefix(r, pair.header0).empty() &&
            logic.Prefix(r, pair.header1).empty();
+}
+
+// The first broken rule's message, or "".
+std::string CheckPrefixRules(const BoardLogic& logic, const SettingsRecord& r,
+                             std::span<const PrefixRule> rules) {
+    for (const PrefixRule& rule : rules) {
+        std::vector<uint8_t> ids;
+        std::vector<std::string> prefixes;
+        for (int connector : rule.connectors) {
+            ids.push_back(logic.CardId(r, connector));
+            prefixes.push_back(logic.Prefix(r, connector));
+        }
+        const int count = static_cast<int>(ids.size());
+        std::string message;
+        const bool ok =
+            rule.kind == PrefixRuleKind::Gpio   ? CheckGpioPrefix(count, ids.data(), prefixes.data(), message)
+            : rule.kind == PrefixRuleKind::Hsmc ? CheckHsmcPrefix(count, ids.data(), prefixes.data(), message)
+                                                : CheckFmcPrefix(count, ids.data(), prefixes.data(), message);
+        if (!ok)
+            return message;
+    }
+    return std::string();
 }
 
 } // namespace
 
 std::string BoardLogic::CheckPrefixes(const SettingsRecord& r) const {
+    if (!spec_.prefixRules.empty())
+        return CheckPrefixRules(*this, r, spec_.prefixRules);
     const GpioPair* pair = spec_.gpioPair;
     if (pair == nullptr || IsGpioDefaultPair(*this, r, *pair))
         return std::string();
@@ -154,6 +193,9 @@ std::vector<AttachStep> BoardLogic::AttachPlan(const SettingsRecord& r) const {
         if (static_cast<int8_t>(CardId(r, i)) > 0)
             steps.push_back(StepOf(i, r));
     }
+    for (const ModuleBinding& m : spec_.modules)
+        if (r.U8(m.flagOffset) != 0)
+            steps.push_back({m.kind, 0, m.masterId, m.prefix});
     return steps;
 }
 

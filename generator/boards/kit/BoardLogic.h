@@ -38,6 +38,8 @@ public:
     void SetDefaultConfig(SettingsRecord& r) const;
     // The record that Generate and the saves build always carries this board's id and size.
     void SetHead(SettingsRecord& r) const;
+    // What the form's UiToConfig writes into the head (the board's HeadOnSave).
+    void SetSavedHead(SettingsRecord& r) const;
     std::string ProjectName(const SettingsRecord& r) const;
     uint8_t CardId(const SettingsRecord& r, int connector) const;
     std::string Prefix(const SettingsRecord& r, int connector) const;
