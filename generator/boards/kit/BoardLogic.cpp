@@ -70,7 +70,7 @@ AttachStep BoardLogic::StepOf(int connector, const SettingsRecord& r) const {
 namespace {
 
 bool IsGpioDefaultPair(const BoardLogic& logic, const SettingsRecord& r, const GpioPair& pair) {
-    return logic.CardId(r, pair.header0) == DAUGHTER_GPIO_DEFAULT &&
+    return pair.namedDefaultPair && logic.CardId(r, pair.header0) == DAUGHTER_GPIO_DEFAULT &&
            logic.CardId(r, pair.header1) == DAUGHTER_GPIO_DEFAULT && logic.Prefix(r, pair.header0).empty() &&
            logic.Prefix(r, pair.header1).empty();
 }

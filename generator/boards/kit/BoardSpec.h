@@ -62,6 +62,9 @@ struct GpioPair {
     int header0;
     int header1;
     int bothMasterId = MASTER_GPIO_BOTH;
+    // GPIO Default on both headers with empty prefixes names its pins after the
+    // headers and passes the prefix rule; false: such a pair is like any other.
+    bool namedDefaultPair = true;
 };
 
 // One pass of the left-Ctrl batch over a connector's card list.

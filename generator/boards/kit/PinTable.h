@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace kit {
 
@@ -27,6 +28,8 @@ struct PinRow {
     uint8_t standard;
     int count = 0; // 0: a single pin named `name`
     int first = 0;
+    // The line of the table's own count check "nNum == <count>"; 0: the kit's check.
+    int checkLine = 0;
 };
 
 // A clock input: marked as a clock with a whole-nanosecond period or a frequency text.
@@ -68,6 +71,17 @@ struct SlotOverride {
     uint8_t standard;
 };
 
+// The two 2x20 GPIO headers of the older boards: 40 positions each (a location or
+// EMPTY_SLOT), and the lines of the checks that build their master connectors.
+struct GpioHeaderPair {
+    const char* header0;
+    const char* header1;
+    int id0Line;  // "Config.nGpioDaughterId[GPIO_0]"
+    int id1Line;  // "Config.nGpioDaughterId[GPIO_1]"
+    int bothLine; // "nNum == GPIO_PIN_NUM*2"
+    int oneLine;  // "nNum == GPIO_PIN_NUM"
+};
+
 // Where a pin table stops on a broken rule: the source name and line of each check.
 struct TableChecks {
     const char* source; // "CONFIG_TAVRIN"
@@ -75,6 +89,8 @@ struct TableChecks {
     int idLine;
     const char* sizeRule; // "Config.Size == sizeof(TAVRIN_CONFIG)"
     int sizeLine;
+    // The model takes the board's own id before the checks; false: the record's id.
+    bool ownId = false;
 };
 
 class PinTable {
@@ -95,10 +111,18 @@ public:
 
     // The master connector for the card on one expansion connector.
     TConnector* Master(const MasterRow& row, uint8_t cardId, std::span<const SlotOverride> overrides = {});
+    // The masters of a GPIO header pair: "GPIO_0_1" (80 positions, master 18) when
+    // header 0's card spans both headers, else "GPIO_0" (16) and "GPIO_1" (17) for the
+    // headers with a card. Nothing unless a card id, as a signed byte, is above 0.
+    void GpioPairMasters(const GpioHeaderPair& pair, uint8_t id0, uint8_t id1);
 
     TMainBoard* Board() const { return board_; }
 
 private:
+    TConnector* AddMaster(const std::string& name, const std::string& caption, uint8_t type, int masterId,
+                          const std::vector<std::string>& positions, uint8_t direction, uint8_t standard,
+                          std::span<const SlotOverride> overrides);
+
     TMainBoard* board_;
     TableChecks checks_;
 };
