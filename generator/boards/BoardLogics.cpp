@@ -1,5 +1,9 @@
 #include "BoardLogics.h"
 
+#include "first/ArvelRules.h"
+#include "first/BelmicRules.h"
+#include "first/CardixRules.h"
+#include "first/DorvelRules.h"
 #include "latest/DunmirRules.h"
 #include "latest/SelvikRules.h"
 #include "latest/TavrinRules.h"
@@ -8,6 +12,10 @@ namespace {
 
 // clang-format off
 constexpr BoardLogicRow kBoardLogics[] = {
+    {MAINBOARD_ARVEL, &ArvelLogic},
+    {MAINBOARD_BELMIC, &BelmicLogic},
+    {MAINBOARD_CARDIX, &CardixLogic},
+    {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_DUNMIR, &DunmirLogic},
