@@ -6,6 +6,7 @@
 #include "boards/first/ArvelRules.h"
 #include "boards/first/UI_Arvel.h"
 #include "boards/kit/Attach.h"
+#include "boards/kit/PinTable.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
@@ -194,4 +195,27 @@ TEST(OlderShapeAttach, BrokenRulesStopAtTheLinesOfTheOlderShape) {
         const kit::AttachStep step{c.kind, c.card, MASTER_GPIO_0, ""};
         EXPECT_EQ(AssertionOf([&] { kit::RunAttach(board, step, kit::AttachShape::OlderForm); }), c.text);
     }
+}
+
+TEST(OlderShapeTables, ABrokenTableStopsAtItsOwnCountCheck) {
+    platform::testing::ScriptedPlatform seam;
+    const kit::TableChecks checks{"CONFIG_TEST", "id", 20, "size", 21, true};
+    TMainBoard board;
+    kit::PinTable t(&board, checks);
+    const kit::PinRow bus{"LED", "A1 A2", DIRECTION_OUTPUT, IOSTD_3V3_LVTTL, 3, 0, 77};
+    EXPECT_EQ(AssertionOf([&] { t.Group("LED", std::span<const kit::PinRow>(&bus, 1)); }),
+              "Assertion failed: nNum == 3, file CONFIG_TEST, line 77");
+
+    // 39 positions on the first header, 40 on the second.
+    std::string header0;
+    for (int i = 0; i < 39; ++i)
+        header0 += "A1 ";
+    std::string header1 = header0 + "A1";
+    const kit::GpioHeaderPair pair{header0.c_str(), header1.c_str(), 307, 308, 313, 333};
+    EXPECT_EQ(AssertionOf([&] { t.GpioPairMasters(pair, DAUGHTER_GPIO_DEFAULT, 0); }),
+              "Assertion failed: nNum == GPIO_PIN_NUM, file CONFIG_TEST, line 333");
+    EXPECT_EQ(AssertionOf([&] { t.GpioPairMasters(pair, DAUGHTER_TURVIN_GPIO, DAUGHTER_TURVIN_GPIO); }),
+              "Assertion failed: nNum == GPIO_PIN_NUM*2, file CONFIG_TEST, line 313");
+    EXPECT_EQ(AssertionOf([&] { t.GpioPairMasters(pair, 0, 0); }), "");
+    EXPECT_EQ(board.GetConnectorCount(), 1); // the LED group alone
 }
