@@ -1,5 +1,9 @@
 #include "BoardLogics.h"
 
+#include "first/ArvelRules.h"
+#include "first/BelmicRules.h"
+#include "first/CardixRules.h"
+#include "first/DorvelRules.h"
 #include "latest/DunmirRules.h"
 #include "latest/SelvikRules.h"
 #include "latest/TavrinRules.h"
@@ -16,6 +20,10 @@ namespace {
 constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_ELBRIN, &ElbrinLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
+    {MAINBOARD_ARVEL, &ArvelLogic},
+    {MAINBOARD_BELMIC, &BelmicLogic},
+    {MAINBOARD_CARDIX, &CardixLogic},
+    {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},

@@ -1,5 +1,9 @@
 #include "BoardForms.h"
 
+#include "boards/first/UI_Arvel.h"
+#include "boards/first/UI_Belmic.h"
+#include "boards/first/UI_Cardix.h"
+#include "boards/first/UI_Dorvel.h"
 #include "boards/latest/UI_Dunmir.h"
 #include "boards/latest/UI_Selvik.h"
 #include "boards/latest/UI_Tavrin.h"
@@ -18,6 +22,10 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
+    {MAINBOARD_ARVEL, true, &MakeBoardForm<TFormArvel>},
+    {MAINBOARD_BELMIC, true, &MakeBoardForm<TFormBelmic>},
+    {MAINBOARD_CARDIX, true, &MakeBoardForm<TFormCardix>},
+    {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
     {MAINBOARD_ULMARO, false, &MakeBoardForm<TFormUlmaro>},

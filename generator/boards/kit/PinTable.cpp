@@ -242,4 +242,36 @@ TConnector* PinTable::Master(const MaskedMasterRow& row, uint8_t cardId) {
     return c;
 }
 
+void PinTable::GpioPairMasters(const GpioHeaderPair& pair, uint8_t id0, uint8_t id1) {
+    constexpr int GPIO_PIN_NUM = 40;
+    if (static_cast<int8_t>(id0) <= 0 && static_cast<int8_t>(id1) <= 0)
+        return;
+    const MasterRow headers[] = {{"GPIO_0", "GPIO_0 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_0, pair.header0},
+                                 {"GPIO_1", "GPIO_1 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_1, pair.header1}};
+    const std::vector<Slot> slots[] = {SlotsOf(headers[0], Words(pair.header0), {}),
+                                       SlotsOf(headers[1], Words(pair.header1), {})};
+    if (BoardConnectorType(static_cast<int8_t>(id0)) == CONNECTOR_GPIO80) {
+        PW_ASSERT(id0 != 0, "Config.nGpioDaughterId[GPIO_0]", checks_.source, pair.id0Line);
+        PW_ASSERT(id1 != 0, "Config.nGpioDaughterId[GPIO_1]", checks_.source, pair.id1Line);
+        std::vector<Slot> both = slots[0];
+        both.insert(both.end(), slots[1].begin(), slots[1].end());
+        PW_ASSERT(static_cast<int>(both.size()) == GPIO_PIN_NUM * 2, "nNum == GPIO_PIN_NUM*2", checks_.source,
+                  pair.bothLine);
+        AddMaster("GPIO_0_1",
+                  platform::Format("GPIO_0_1 connect to %s", BoardName(static_cast<int8_t>(id0)).c_str()),
+                  CONNECTOR_GPIO80, MASTER_GPIO_BOTH, both);
+        return;
+    }
+    const uint8_t ids[] = {id0, id1};
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (ids[k] == 0)
+            continue;
+        PW_ASSERT(static_cast<int>(slots[k].size()) == GPIO_PIN_NUM, "nNum == GPIO_PIN_NUM", checks_.source,
+                  pair.oneLine);
+        AddMaster(headers[k].name,
+                  platform::Format(headers[k].captionFormat, BoardName(static_cast<int8_t>(ids[k])).c_str()),
+                  CONNECTOR_GPIO40, headers[k].masterId, slots[k]);
+    }
+}
+
 } // namespace kit

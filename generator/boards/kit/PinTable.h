@@ -190,6 +190,17 @@ struct MaskedMasterRow {
     CountCheck activeCheck = {};
 };
 
+// The two 2x20 GPIO headers of the older boards: 40 positions each (a location or
+// EMPTY_SLOT), and the lines of the checks that build their master connectors.
+struct GpioHeaderPair {
+    const char* header0;
+    const char* header1;
+    int id0Line;  // "Config.nGpioDaughterId[GPIO_0]"
+    int id1Line;  // "Config.nGpioDaughterId[GPIO_1]"
+    int bothLine; // "nNum == GPIO_PIN_NUM*2"
+    int oneLine;  // "nNum == GPIO_PIN_NUM"
+};
+
 // Where a pin table stops on a broken rule: the source name and line of each check.
 // Where the board model's id comes from: the record's id byte, or the board's own id.
 enum class BoardIdFrom { Record, Constant };
@@ -236,6 +247,10 @@ public:
     // caption, type and master id; the slots are first's positions, then second's.
     TConnector* MasterPair(const MasterRow& row, const MasterRow& first, const MasterRow& second,
                            uint8_t cardId);
+    // The masters of a GPIO header pair: "GPIO_0_1" (80 positions, master 18) when
+    // header 0's card spans both headers, else "GPIO_0" (16) and "GPIO_1" (17) for the
+    // headers with a card. Nothing unless a card id, as a signed byte, is above 0.
+    void GpioPairMasters(const GpioHeaderPair& pair, uint8_t id0, uint8_t id1);
 
     TMainBoard* Board() const { return board_; }
 
