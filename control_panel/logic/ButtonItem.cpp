@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+#include <algorithm>
+
 CButtonItem::CButtonItem(CButtonOwner& owner, int id, const std::string& caption, int bitmapId, int x, int y)
     : m_nId(id), m_x(x), m_y(y), m_sCaption(caption) {
     if (bitmapId == 0)
@@ -57,10 +59,13 @@ void CButtonItem::DrawFrame(CButtonCanvas& canvas, int frame) const {
     int left = m_x;
     int top = m_y;
     if (HasBitmap()) {
+        // A caption wider than its button is narrowed to the button: the font's widths
+        // differ from system to system, and a caption spilling over the page is cut off.
+        textWidth = std::min(textWidth, m_nBitmapWidth);
         left = m_x + (m_nBitmapWidth - textWidth) / 2;
         top = m_y + (FrameHeight() - textHeight) / 2;
     }
-    canvas.DrawCaption(m_sCaption, left, top, color);
+    canvas.DrawCaption(m_sCaption, left, top, textWidth, color);
 }
 
 void CButtonItem::Invalidate(CButtonOwner& owner) const {

@@ -31,6 +31,7 @@ public:
     virtual void DrawBitmap(int resourceId, int srcTop, int width, int height, int x, int y) = 0;
     // Size of a text in the captions' font (14 pixels high, "Arial").
     virtual void CaptionSize(const std::string& text, int& width, int& height) = 0;
-    // Draws a text in the captions' font, top-left at (x, y), on a transparent background.
-    virtual void DrawCaption(const std::string& text, int x, int y, uint32_t colorRef) = 0;
+    // Draws a text in the captions' font, top-left at (x, y), on a transparent background,
+    // narrowed to width pixels when it is wider.
+    virtual void DrawCaption(const std::string& text, int x, int y, int width, uint32_t colorRef) = 0;
 };

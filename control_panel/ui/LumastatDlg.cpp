@@ -39,8 +39,8 @@ public:
     void CaptionSize(const std::string& text, int& width, int& height) override {
         m_buttons.CaptionSize(text, width, height);
     }
-    void DrawCaption(const std::string& text, int x, int y, uint32_t colorRef) override {
-        m_buttons.DrawCaption(text, x, y, colorRef);
+    void DrawCaption(const std::string& text, int x, int y, int width, uint32_t colorRef) override {
+        m_buttons.DrawCaption(text, x, y, width, colorRef);
     }
     void FillRect(const PanelRect& rect, uint32_t colorRef) override {
         m_painter.fillRect(QtRect(rect), FromColorRef(colorRef));

@@ -69,11 +69,16 @@ void CQtButtonCanvas::CaptionSize(const std::string& text, int& width, int& heig
     height = metrics.height();
 }
 
-void CQtButtonCanvas::DrawCaption(const std::string& text, int x, int y, uint32_t colorRef) {
-    QFont previous = m_painter.font();
+void CQtButtonCanvas::DrawCaption(const std::string& text, int x, int y, int width, uint32_t colorRef) {
+    const QString caption = platform::ToQt(text);
     QFontMetrics metrics(CaptionFont());
+    const int natural = metrics.horizontalAdvance(caption);
+    m_painter.save();
     m_painter.setFont(CaptionFont());
     m_painter.setPen(FromColorRef(colorRef));
-    m_painter.drawText(QPoint(x, y + metrics.ascent()), platform::ToQt(text));
-    m_painter.setFont(previous);
+    m_painter.translate(x, y + metrics.ascent());
+    if (natural > width && width > 0)
+        m_painter.scale(static_cast<qreal>(width) / natural, 1.0);
+    m_painter.drawText(QPoint(0, 0), caption);
+    m_painter.restore();
 }

@@ -47,7 +47,7 @@ public:
 
     void DrawBitmap(int resourceId, int srcTop, int width, int height, int x, int y) override;
     void CaptionSize(const std::string& text, int& width, int& height) override;
-    void DrawCaption(const std::string& text, int x, int y, uint32_t colorRef) override;
+    void DrawCaption(const std::string& text, int x, int y, int width, uint32_t colorRef) override;
 
 protected:
     QPainter& m_painter;

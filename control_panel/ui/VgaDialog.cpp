@@ -57,7 +57,11 @@ CVgaDialog::CVgaDialog(CMainDialogServices& services, QWidget* parent)
     for (const VgaPattern& pattern : kVgaPatterns)
         m_pPatterns->addItem(platform::ToQt(pattern.name));
     m_pPatterns->setCurrentIndex(0);
-    connect(m_pPatterns, &QComboBox::activated, this, [this] { OnSelchangePattern(); });
+    // Picking the item that is already shown is no change of the selection.
+    connect(m_pPatterns, &QComboBox::activated, this, [this](int index) {
+        if (index != m_nShownPattern)
+            OnSelchangePattern();
+    });
     m_pPreview = platform::Component<QWidget>(this, "PreviewFrame");
     // The status line keeps its template text until the page is first attached.
     m_status = std::make_unique<CPageStatusLine>(platform::Component<QWidget>(this, "StatusIcon"),
@@ -108,6 +112,7 @@ bool CVgaDialog::SetVgaPattern(int pattern) {
 void CVgaDialog::OnSelchangePattern() {
     repaint();
     const int pattern = m_pPatterns->currentIndex();
+    m_nShownPattern = pattern;
     if (m_pLink != nullptr && m_pLink->IsOpen())
         ApplyPattern(pattern);
 }

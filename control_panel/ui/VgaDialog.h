@@ -36,6 +36,7 @@ private:
     CMainDialogServices& m_services;
     QComboBox* m_pPatterns;
     QWidget* m_pPreview;
+    int m_nShownPattern = 0; // the list's selection when it last changed
     CBoardLink* m_pLink = nullptr;
     std::unique_ptr<CPageStatusLine> m_status;
 };

@@ -1,18 +1,38 @@
 #include "BoardLogics.h"
 
+#include "first/ArvelRules.h"
+#include "first/BelmicRules.h"
+#include "first/CardixRules.h"
+#include "first/DorvelRules.h"
 #include "latest/AbrenzRules.h"
 #include "latest/CalvexRules.h"
 #include "latest/DunmirRules.h"
 #include "latest/EmbrelRules.h"
 #include "latest/SelvikRules.h"
 #include "latest/TavrinRules.h"
+#include "latest/UlmaroRules.h"
+#include "latest/VardisRules.h"
+#include "latest/WendroRules.h"
+#include "latest/XylmarRules.h"
+#include "second/ElbrinRules.h"
+#include "second/JorrelRules.h"
 
 namespace {
 
 // clang-format off
 constexpr BoardLogicRow kBoardLogics[] = {
+    {MAINBOARD_ELBRIN, &ElbrinLogic},
+    {MAINBOARD_JORREL, &JorrelLogic},
+    {MAINBOARD_ARVEL, &ArvelLogic},
+    {MAINBOARD_BELMIC, &BelmicLogic},
+    {MAINBOARD_CARDIX, &CardixLogic},
+    {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
+    {MAINBOARD_ULMARO, &UlmaroLogic},
+    {MAINBOARD_VARDIS, &VardisLogic},
+    {MAINBOARD_WENDRO, &WendroLogic},
+    {MAINBOARD_XYLMAR, &XylmarLogic},
     {MAINBOARD_ABRENZ, &AbrenzLogic},
     {MAINBOARD_CALVEX, &CalvexLogic},
     {MAINBOARD_DUNMIR, &DunmirLogic},

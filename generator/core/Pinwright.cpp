@@ -373,7 +373,7 @@ std::string TPinwright::GetSdcBoardClocks(TMainBoard* board) {
 }
 
 std::string TPinwright::GetSdcInputDelays(TMainBoard* board) {
-    if (board->GetBoardIdAsByte() != 21)
+    if (board->GetBoardIdAsByte() != MAINBOARD_ULMARO)
         return std::string();
     const SdcFlags f = FlagsOf(board);
     std::string text;
@@ -395,7 +395,7 @@ std::string TPinwright::GetSdcInputDelays(TMainBoard* board) {
 }
 
 std::string TPinwright::GetSdcOutputDelays(TMainBoard* board) {
-    if (board->GetBoardIdAsByte() != 21)
+    if (board->GetBoardIdAsByte() != MAINBOARD_ULMARO)
         return std::string();
     const SdcFlags f = FlagsOf(board);
     std::string text;

@@ -37,8 +37,8 @@ TPin::TPin(const char* name, const char* location, uint8_t direction, uint8_t io
     }
 }
 
-TPin::TPin(const char* name, uint8_t direction, uint8_t ioStandard, int index, uint8_t flag)
-    : direction_(direction), ioStandard_(ioStandard), flag_(flag), index_(index) {
+TPin::TPin(const char* name, uint8_t direction, uint8_t ioStandard, int index, uint8_t /*flag*/)
+    : direction_(direction), ioStandard_(ioStandard), index_(index) {
     SetName(name);
 }
 

@@ -24,7 +24,8 @@ public:
     TPin();
     // Board pin of a board pin table; a frequency above 0 makes it a clock.
     TPin(const char* name, const char* location, uint8_t direction, uint8_t ioStandard, float frequencyMHz);
-    // Daughter pin of a card table.
+    // Daughter pin of a card table. The tables' flag column is read by no writer, so the
+    // pin does not keep it.
     TPin(const char* name, uint8_t direction, uint8_t ioStandard, int index, uint8_t flag);
 
     TPin(const TPin&) = default;
@@ -60,7 +61,6 @@ private:
     char location_[kTextField] = {};
     uint8_t direction_ = DIRECTION_NONE;
     uint8_t ioStandard_ = IOSTD_3V3_LVTTL;
-    uint8_t flag_ = 0; // carried with the pin, read by nothing
     int index_ = 0;
     int isClock_ = 0;
     int period_ = 0;

@@ -28,6 +28,9 @@ struct SizeFirstRecordHead {
     static constexpr std::size_t BoardFields = 133;
 };
 
+// The two GPIO headers of a record's per-header fields (nGpioDaughterId[GPIO_0], ...).
+enum GpioHeader : std::size_t { GPIO_0 = 0, GPIO_1 = 1 };
+
 // A settings record of N bytes: the .cfg file's image. The head's offsets are
 // members of the record type (Config.Size, Config.ProjectName, ...).
 template <std::size_t N, class Head = CommonRecordHead>

@@ -7,7 +7,6 @@
 #include "platform/Assert.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -54,7 +53,7 @@ QWidget* Create(const LayoutRow& row, QWidget* parent) {
     case Kind::CheckBox:
         return new QCheckBox(caption, parent);
     case Kind::ComboBox:
-        return new QComboBox(parent);
+        return new ComboBox(parent);
     case Kind::Button:
         return new QPushButton(caption, parent);
     case Kind::Picture: {

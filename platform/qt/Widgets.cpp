@@ -1,6 +1,8 @@
 #include "Widgets.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace platform {
 
@@ -45,6 +47,18 @@ void PictureBox::paintEvent(QPaintEvent*) {
         return;
     QPainter p(this);
     p.drawImage(0, 0, image_);
+}
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {}
+
+void ComboBox::showPopup() {
+    // Items are added after the box is built, so the width is taken when the list opens.
+    QAbstractItemView* list = view();
+    int width = list->sizeHintForColumn(0) + 2 * list->frameWidth();
+    if (count() > maxVisibleItems())
+        width += list->verticalScrollBar()->sizeHint().width();
+    list->setMinimumWidth(width);
+    QComboBox::showPopup();
 }
 
 PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {}

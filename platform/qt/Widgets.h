@@ -2,6 +2,7 @@
 // Small widgets standing in for the toolkit's outline shapes, pictures and paint boxes.
 
 #include <QColor>
+#include <QComboBox>
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -40,6 +41,14 @@ protected:
 private:
     QImage image_;
     bool autoSize_ = false;
+};
+
+// A drop-down list whose open list is as wide as its longest item, also when the closed
+// box is narrower (long card names in a short box).
+class ComboBox : public QComboBox {
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+    void showPopup() override;
 };
 
 // A paint box: the owner paints it through a callback.

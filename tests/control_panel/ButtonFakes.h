@@ -55,7 +55,7 @@ public:
     };
     struct Text {
         std::string text;
-        int x, y;
+        int x, y, width;
         uint32_t color;
         bool operator==(const Text&) const = default;
     };
@@ -69,7 +69,7 @@ public:
         width = 6 * static_cast<int>(text.size());
         height = 14;
     }
-    void DrawCaption(const std::string& text, int x, int y, uint32_t color) override {
-        captions.push_back({text, x, y, color});
+    void DrawCaption(const std::string& text, int x, int y, int width, uint32_t color) override {
+        captions.push_back({text, x, y, width, color});
     }
 };

@@ -28,7 +28,8 @@ protected:
     void Connect() { ASSERT_TRUE(link.Open()); }
     // A press and a release of the left button at the point.
     static void Click(CBarPageDialog& page, int x, int y);
-    // Saves the page as the build folder's screenshots/<name>.png.
+    // Saves the page as the build folder's screenshots/<name>.png and checks the pictures
+    // and outlines it shows.
     static void SaveScreenshot(QWidget& page, const char* name);
     static bool SamePicture(const QImage& a, const QImage& b) {
         return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);

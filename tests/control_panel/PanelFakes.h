@@ -112,8 +112,8 @@ public:
     void CaptionSize(const std::string& text, int& width, int& height) override {
         buttons.CaptionSize(text, width, height);
     }
-    void DrawCaption(const std::string& text, int x, int y, uint32_t color) override {
-        buttons.DrawCaption(text, x, y, color);
+    void DrawCaption(const std::string& text, int x, int y, int width, uint32_t color) override {
+        buttons.DrawCaption(text, x, y, width, color);
     }
     void FillRect(const PanelRect& rect, uint32_t color) override { fills.push_back({rect, color}); }
     void TextSize(const std::string& text, int& width, int& height) override {

@@ -1,12 +1,12 @@
 #pragma once
 // Mouse events sent straight to a widget, and screenshots of widgets rendered offscreen.
 
-#include "support/TempDir.h"
+#include "support/FormPixels.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWidget>
-#include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton,
@@ -22,9 +22,7 @@ inline void ClickAt(QWidget* widget, QPoint at) {
     SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
 }
 
-// Saves the widget as <build>/screenshots/<name>.png; true when written.
-inline bool SaveScreenshot(QWidget* widget, const std::string& name) {
-    std::string folder = testsupport::BuildDir() + "/screenshots";
-    std::filesystem::create_directories(folder);
-    return widget->grab().save(QString::fromStdString(folder + "/" + name + ".png"));
+// Saves the widget as <build>/screenshots/<name>.png and checks its outlines and pictures.
+inline ::testing::AssertionResult SaveScreenshot(QWidget* widget, const std::string& name) {
+    return testsupport::DrawnAsLaidOut(testsupport::GrabScreenshot(*widget, name), *widget, 0);
 }

@@ -7,12 +7,17 @@
 #include "support/RerunInFolder.h"
 #include "support/TempDir.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -148,4 +153,36 @@ TEST(QtPlatform, TheProgramFolderAsTheFileSystemNamesIt) {
     EXPECT_EQ(folder.substr(folder.size() - folderName.size() - 2), "/" + folderName + "/");
     EXPECT_EQ(qt.ProgramPath(), folder + "program");
     EXPECT_TRUE(std::filesystem::exists(qt.ProgramPath()));
+}
+
+TEST(FormBuilder, ADropDownListOpensWideEnoughForItsLongestItem) {
+    constexpr LayoutRow kCombo[] = {
+        {"FormSample", Kind::Form, nullptr, 0, 0, 300, 200, nullptr},
+        {"ComboBoxGpio", Kind::ComboBox, nullptr, 16, 16, 60, 28, nullptr},
+    };
+    // Both the styles Qt brings: with either, a short box cut the card names in its list.
+    for (const char* styleName : {"Fusion", "Windows"}) {
+        SCOPED_TRACE(styleName);
+        std::unique_ptr<QStyle> style(QStyleFactory::create(QString::fromLatin1(styleName)));
+        ASSERT_NE(style, nullptr);
+        QWidget form;
+        BuildForm(&form, kCombo);
+        auto* combo = Component<QComboBox>(&form, "ComboBoxGpio");
+        combo->setStyle(style.get());
+        combo->view()->setStyle(style.get());
+        combo->addItem(QStringLiteral("None"));
+        for (int i = 0; i < 12; ++i)
+            combo->addItem(QStringLiteral("Card %1").arg(i));
+        combo->addItem(QStringLiteral("Kappel to HSMC loopback card with a long name"));
+        form.show();
+        combo->showPopup();
+        QAbstractItemView* list = combo->view();
+        int widest = 0;
+        for (int i = 0; i < combo->count(); ++i)
+            widest = std::max(widest, list->sizeHintForIndex(combo->model()->index(i, 0)).width());
+        EXPECT_GE(list->viewport()->width(), widest);
+        combo->hidePopup();
+        // The closed box keeps the width of its layout.
+        EXPECT_EQ(combo->width(), 60);
+    }
 }

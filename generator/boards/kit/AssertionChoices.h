@@ -16,15 +16,36 @@ struct ChosenLine {
 inline constexpr int kHeadIdLine = 24;
 inline constexpr int kHeadSizeLine = 25;
 inline constexpr int kRowCountLine = 60;
+// The Ulmaro table's checks that an 80-pin card on header 0 sits on both headers.
+inline constexpr int kUlmaroPairLine0 = 128;
+inline constexpr int kUlmaroPairLine1 = 129;
+// A row that names a bank whose standard the table has not set.
+inline constexpr int kBankLine = 61;
 
 // clang-format off
 inline constexpr ChosenLine kChosenLines[] = {
     {"CONFIG_<BOARD>", "Config.BoardId == MAINBOARD_<BOARD>", kHeadIdLine},
     {"CONFIG_<BOARD>", "Config.Size == sizeof(<BOARD>_CONFIG)", kHeadSizeLine},
     {"CONFIG_<BOARD>", "nNum == count", kRowCountLine},
+    {"CONFIG_ULMARO", "Config.nGpioDaughterId[GPIO_0]", kUlmaroPairLine0},
+    {"CONFIG_ULMARO", "Config.nGpioDaughterId[GPIO_1]", kUlmaroPairLine1},
+    {"CONFIG_<BOARD>", "0", kBankLine},
     {"ConfigBase", "Type == CONNECTOR_HSMC || Type == CONNECTOR_KAPPEL", 212},
     {"ConfigBase", "Type == CONNECTOR_MOXEN_2x6", 268},
     {"MainBoard", "Type == CONNECTOR_MOXEN_2x6", 1360},
+};
+// clang-format on
+
+// Source names the documentation spells two ways: the name the assertions carry.
+struct ChosenSource {
+    const char* given;
+    const char* chosen;
+};
+
+// clang-format off
+inline constexpr ChosenSource kChosenSources[] = {
+    // The attach routines of the older board forms: sources are named without extension.
+    {"ConfigBase.h", "ConfigBase"},
 };
 // clang-format on
 

@@ -84,6 +84,10 @@ constexpr AttachRule kAttachRules[] = {
     {AttachShape::BoardModel, CardKind::Moxen, {"MainBoard", 1360, 1363, 1369}},
     {AttachShape::BoardModel, CardKind::Ddr3Sodimm, {"MainBoard", 0, 1305, 1312}},
     {AttachShape::BoardModel, CardKind::Ddr3SodimmSstl15, {"MainBoard", 0, 1394, 1401}},
+    {AttachShape::OlderForm, CardKind::Gpio, {"ConfigBase", 268, 271, 277}},
+    {AttachShape::OlderForm, CardKind::Hsmc, {"ConfigBase", 212, 216, 221}},
+    {AttachShape::OlderForm, CardKind::HsmcOrKappel, {"ConfigBase", 250, 254, 259}},
+    {AttachShape::OlderForm, CardKind::Ddr2Sodimm, {"ConfigBase", 0, 145, 152}},
 };
 // clang-format on
 

@@ -26,8 +26,9 @@ enum class CardKind {
 
 // Which code runs the attach steps of a board, which names the source and lines of
 // its assertions: the settings header's routines that the forms run, or the board
-// model's own attach operations (the boards whose writers read a settings object).
-enum class AttachShape { FormRoutine, BoardModel };
+// model's own attach operations (the boards whose writers read a settings object),
+// or the settings header's routines as the older board forms knew them.
+enum class AttachShape { FormRoutine, BoardModel, OlderForm };
 
 // Where a failed check of an attach step stops the program.
 struct AttachLines {

@@ -151,31 +151,28 @@ void BoardForm::ConfigToUi(const SettingsRecord& record) {
         CardControls& c = m_Cards[i];
         const FormSettings& holder = m_Holders[static_cast<std::size_t>(c.list)];
         const uint8_t id = record.U8(spec.connectors[i].idOffset);
-        for (int k = 0; k < holder.DaughterCount; ++k)
+        bool found = false;
+        for (int k = 0; k < holder.DaughterCount && !found; ++k)
             if (holder.DaughterIds[static_cast<std::size_t>(k)] == id) {
                 c.combo->setCurrentIndex(k);
-                break;
+                found = true;
             }
+        if (!found && spec.prefixOnShow == kit::PrefixOnShow::OnlyWhenFound)
+            continue;
         if (c.combo->currentIndex() > 0)
             c.prefix->setText(ToQt(record.Text(spec.connectors[i].prefixOffset)));
         else
             c.prefix->clear();
     }
-    if (spec.gpioPair != nullptr)
+    if (spec.gpioPair != nullptr && spec.gpioPair->syncOnShow)
         SyncGpioCombos(spec.gpioPair->header0);
     UpdateDaughterImages();
     UpdateShapes();
 }
 
-SettingsRecord BoardForm::Shown() {
-    SettingsRecord record = Record();
-    UiToConfig(record);
-    return record;
-}
-
 bool BoardForm::UiToConfig(SettingsRecord& record) {
     const kit::BoardSpec& spec = m_Logic.Spec();
-    m_Logic.SetHead(record);
+    m_Logic.SetSavedHead(record);
     record.SetText(spec.head.projectName, FromQt(m_EditProjectName->text()));
     for (std::size_t i = 0; i < spec.flags.size(); ++i)
         record.SetU8(spec.flags[i].offset, m_Boxes[i]->isChecked() ? 1 : 0);
@@ -200,6 +197,8 @@ void BoardForm::UpdateShapes() {
         for (const char* shape : {f.shape, f.shape2})
             if (shape != nullptr)
                 SetShapeVisible(shape, m_Boxes[i]->isChecked());
+        for (const char* shape : f.moreShapes)
+            SetShapeVisible(shape, m_Boxes[i]->isChecked());
     }
     for (std::size_t i = 0; i < m_Cards.size(); ++i)
         if (spec.connectors[i].shape != nullptr)
@@ -207,10 +206,17 @@ void BoardForm::UpdateShapes() {
     UpdateExtras();
 }
 
-bool BoardForm::ValidateUi() {
-    SettingsRecord record = Shown();
+SettingsRecord BoardForm::WorkingRecord() {
+    SettingsRecord record =
+        m_Logic.Spec().generateFrom == kit::WorkingRecord::FromSettings ? Record() : m_Logic.NewRecord();
     UiToConfig(record);
+    m_Logic.SetHead(record);
     m_Logic.ApplyDefaultPrefixes(record);
+    return record;
+}
+
+bool BoardForm::ValidateUi() {
+    const SettingsRecord record = WorkingRecord();
     const std::string message = m_Logic.Validate(record);
     if (!message.empty()) {
         platform::ShowMessage(message, "Error", platform::Icon::Error);
@@ -221,9 +227,7 @@ bool BoardForm::ValidateUi() {
 
 bool BoardForm::GenerateProject(const std::string& qpfPath) {
     // A working record: the settings object's record is not touched.
-    SettingsRecord record = Shown();
-    m_Logic.ApplyDefaultPrefixes(record);
-    return kit::GenerateProject(m_Logic, record, qpfPath);
+    return kit::GenerateProject(m_Logic, WorkingRecord(), qpfPath);
 }
 
 void BoardForm::SyncGpioCombos(int senderConnector) {
@@ -260,15 +264,12 @@ void BoardForm::ButtonGenClick() {
         BatchGenerate();
         return;
     }
-    SettingsRecord record = Shown();
-    if (!m_Logic.ConfirmGenerate(record))
+    if (!m_Logic.ConfirmGenerate(WorkingRecord()))
         return;
     const std::string path = ChooseProjectFile(spec.folder, FromQt(m_EditProjectName->text()));
     if (path.empty())
         return;
-    SettingsRecord working = Shown();
-    m_Logic.ApplyDefaultPrefixes(working);
-    kit::GenerateAndReport(m_Logic, working, path);
+    kit::GenerateAndReport(m_Logic, WorkingRecord(), path);
 }
 
 void BoardForm::BatchGenerate() {

@@ -40,9 +40,6 @@ public:
     void FillComboBoxes();
     void ConfigToUi(const SettingsRecord& record);
     bool UiToConfig(SettingsRecord& record);
-    // The settings record as the controls show it; what no control shows (reserved bytes,
-    // flags without a box) keeps what the settings object's record holds.
-    SettingsRecord Shown();
     void UpdateDaughterImages();
     void UpdateShapes();
     bool ValidateUi();
@@ -80,8 +77,14 @@ protected:
     // Fills a connector's combo box from card list `list`, at index 0.
     void FillCardCombo(int connector, int list);
     int ShownList(int connector) const { return m_Cards[static_cast<std::size_t>(connector)].list; }
+    // The settings holder of card list `list` (its DaughterIds).
+    const FormSettings& Holder(int list) const { return m_Holders[static_cast<std::size_t>(list)]; }
     void SetShapeVisible(const char* name, bool visible);
     QWidget* Widget(const char* name) const;
+
+    // The record of one Generate: the controls copied in, this board's head and its
+    // default prefixes.
+    SettingsRecord WorkingRecord();
 
     // Hooks for the board's own controls.
     virtual void FillChoiceLists() {}

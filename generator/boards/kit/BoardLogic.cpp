@@ -6,6 +6,9 @@
 #include "platform/Platform.h"
 #include "platform/Text.h"
 #include "settings/ConfigBoard.h"
+#include "settings/DaughterList.h"
+
+#include <algorithm>
 
 namespace kit {
 
@@ -20,6 +23,19 @@ bool Spans(uint8_t card) {
 void BoardLogic::SetHead(SettingsRecord& r) const {
     r.SetU8(spec_.head.boardId, spec_.id);
     r.SetI32(spec_.head.size, static_cast<int32_t>(spec_.recordSize));
+}
+
+void BoardLogic::SetSavedHead(SettingsRecord& r) const {
+    switch (spec_.headOnSave) {
+    case HeadOnSave::IdAndSize:
+        SetHead(r);
+        break;
+    case HeadOnSave::SizeOnly:
+        r.SetI32(spec_.head.size, static_cast<int32_t>(spec_.recordSize));
+        break;
+    case HeadOnSave::Keep:
+        break;
+    }
 }
 
 void BoardLogic::SetDefaultConfig(SettingsRecord& r) const {
@@ -58,26 +74,68 @@ void BoardLogic::Normalise(SettingsRecord& r) const {
     }
 }
 
+void BoardLogic::DropUnlistedCards(SettingsRecord& r) const {
+    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
+        const auto list = static_cast<std::size_t>(ListOf(k, r));
+        if (list >= spec_.lists.size())
+            continue;
+        const CardListSpec& l = spec_.lists[list];
+        DaughterIdList ids{};
+        const auto end = ids.begin() + BuildDaughterList(l.connectorType, l.transceivers, l.voltage, ids);
+        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
+        if (std::find(ids.begin(), end, r.U8(c.idOffset)) == end) {
+            r.SetU8(c.idOffset, 0);
+            r.SetText(c.prefixOffset, "");
+        }
+    }
+}
+
 int BoardLogic::ListOf(int connector, const SettingsRecord& /*r*/) const {
     return spec_.connectors[static_cast<std::size_t>(connector)].list;
 }
 
 AttachStep BoardLogic::StepOf(int connector, const SettingsRecord& r) const {
     const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(connector)];
-    return {c.kind, r.U8(c.idOffset), c.masterId, r.Text(c.prefixOffset), c.pinOverride, c.ioStandard};
+    return {c.kind,        r.U8(c.idOffset), c.masterId,   r.Text(c.prefixOffset),
+            c.pinOverride, c.ioStandard,     c.hsmcVariant};
 }
 
 namespace {
 
 bool IsGpioDefaultPair(const BoardLogic& logic, const SettingsRecord& r, const GpioPair& pair) {
-    return logic.CardId(r, pair.header0) == DAUGHTER_GPIO_DEFAULT &&
+    return pair.defaultPair == DefaultPairRule::HeaderNames &&
+           logic.CardId(r, pair.header0) == DAUGHTER_GPIO_DEFAULT &&
            logic.CardId(r, pair.header1) == DAUGHTER_GPIO_DEFAULT && logic.Prefix(r, pair.header0).empty() &&
            logic.Prefix(r, pair.header1).empty();
+}
+
+// The first broken rule's message, or "".
+std::string CheckPrefixRules(const BoardLogic& logic, const SettingsRecord& r,
+                             std::span<const PrefixRule> rules) {
+    for (const PrefixRule& rule : rules) {
+        std::vector<uint8_t> ids;
+        std::vector<std::string> prefixes;
+        for (int connector : rule.connectors) {
+            ids.push_back(logic.CardId(r, connector));
+            prefixes.push_back(logic.Prefix(r, connector));
+        }
+        const int count = static_cast<int>(ids.size());
+        std::string message;
+        const bool ok =
+            rule.kind == PrefixRuleKind::Gpio   ? CheckGpioPrefix(count, ids.data(), prefixes.data(), message)
+            : rule.kind == PrefixRuleKind::Hsmc ? CheckHsmcPrefix(count, ids.data(), prefixes.data(), message)
+                                                : CheckFmcPrefix(count, ids.data(), prefixes.data(), message);
+        if (!ok)
+            return message;
+    }
+    return std::string();
 }
 
 } // namespace
 
 std::string BoardLogic::CheckPrefixes(const SettingsRecord& r) const {
+    if (!spec_.prefixRules.empty())
+        return CheckPrefixRules(*this, r, spec_.prefixRules);
     const GpioPair* pair = spec_.gpioPair;
     if (pair == nullptr || IsGpioDefaultPair(*this, r, *pair))
         return std::string();
@@ -135,13 +193,20 @@ std::vector<AttachStep> BoardLogic::AttachPlan(const SettingsRecord& r) const {
         if (static_cast<int8_t>(CardId(r, i)) > 0)
             steps.push_back(StepOf(i, r));
     }
+    for (const ModuleBinding& m : spec_.modules)
+        if (r.U8(m.flagOffset) != 0)
+            steps.push_back({m.kind, 0, m.masterId, m.prefix});
     return steps;
 }
 
-std::vector<Notice> BoardLogic::AfterGenerate(const SettingsRecord& /*r*/, const std::string& folder) const {
-    if (!spec_.successBox)
-        return {};
-    return {SuccessNotice(folder)};
+std::vector<Notice> BoardLogic::AfterGenerate(const SettingsRecord& r, const std::string& folder) const {
+    std::vector<Notice> notices;
+    if (spec_.successBox)
+        notices.push_back(SuccessNotice(folder));
+    for (const FlagNote& note : spec_.notes)
+        if (r.U8(note.flag) != 0)
+            notices.push_back({note.text, "Information", static_cast<int>(platform::Icon::Information)});
+    return notices;
 }
 
 Notice SuccessNotice(const std::string& folder) {
@@ -188,6 +253,7 @@ bool GenerateAndReport(const BoardLogic& logic, const SettingsRecord& r, const s
 
 bool GenerateRecord(const BoardLogic& logic, SettingsRecord r, const std::string& qpfPath) {
     logic.SetHead(r);
+    logic.DropUnlistedCards(r);
     logic.ApplyDefaultPrefixes(r);
     const std::string message = logic.Validate(r);
     if (!message.empty()) {

@@ -38,6 +38,8 @@ public:
     void SetDefaultConfig(SettingsRecord& r) const;
     // The record that Generate and the saves build always carries this board's id and size.
     void SetHead(SettingsRecord& r) const;
+    // What the form's UiToConfig writes into the head (the board's HeadOnSave).
+    void SetSavedHead(SettingsRecord& r) const;
     std::string ProjectName(const SettingsRecord& r) const;
     uint8_t CardId(const SettingsRecord& r, int connector) const;
     std::string Prefix(const SettingsRecord& r, int connector) const;
@@ -45,6 +47,9 @@ public:
     // A loaded record may hold anything of the right size: bring every stored choice
     // outside its list back to the default, and an inconsistent GPIO pair into line.
     virtual void Normalise(SettingsRecord& r) const;
+    // Generate reads each card from its combo box, which shows only its list: a stored
+    // id that the connector's list does not hold is no card, with no prefix.
+    void DropUnlistedCards(SettingsRecord& r) const;
     // Prefixes a board gives an empty prefix of some cards ("HSMC_"), before validation.
     virtual void ApplyDefaultPrefixes(SettingsRecord& /*r*/) const {}
     // "" when the record may be saved or generated, else the message to show.

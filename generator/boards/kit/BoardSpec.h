@@ -19,6 +19,7 @@ struct FlagBinding {
     uint8_t defaultValue;
     const char* shape = nullptr;
     const char* shape2 = nullptr;
+    std::span<const char* const> moreShapes = {}; // a box that shows a whole group of outlines
 };
 
 // The arguments of one card list (all boards build their lists from the catalogue).
@@ -41,6 +42,7 @@ struct ConnectorBinding {
     int masterId;
     uint8_t ioStandard;
     const char* pinOverride = nullptr;
+    int hsmcVariant = 0; // the HSMC Default tables' extra value (a port index on some boards)
 };
 
 // Where the record keeps its head.
@@ -57,11 +59,47 @@ inline constexpr HeadOffsets kSizeFirstHead{SizeFirstRecordHead::BoardId, SizeFi
 // When a form stores its settings in default.cfg at the end of its life.
 enum class SaveAtEnd { OnClose, InDestructor, Never };
 
+// GPIO Default on both headers with both prefixes empty: the newest forms name the
+// pins after their header ("GPIO_0", "GPIO_1") and skip the prefix rule; the older
+// forms keep the prefix rule, which refuses the pair.
+enum class DefaultPairRule { HeaderNames, PrefixRule };
+
 // Two GPIO headers coupled for cards that span both (connector indexes).
 struct GpioPair {
     int header0;
     int header1;
     int bothMasterId = MASTER_GPIO_BOTH;
+    DefaultPairRule defaultPair = DefaultPairRule::HeaderNames;
+    bool syncOnShow = true; // the record shown runs the coupling from header 0
+};
+
+// What UiToConfig writes into the record's head: the board id and size, the size
+// only, or nothing (the head then stays as the defaults or the loaded file left it).
+enum class HeadOnSave { IdAndSize, SizeOnly, Keep };
+
+// The record a Generate starts from before the controls are copied in: zeroed, or
+// the settings object's record (whose bytes no control covers then come along).
+enum class WorkingRecord { Zeroed, FromSettings };
+
+// When a loaded card id is not in its combo box's list, the combo box keeps its
+// choice; its prefix edit then shows the stored prefix when the kept choice is not
+// "None", or keeps its own text.
+enum class PrefixOnShow { ByChoice, OnlyWhenFound };
+
+// A prefix rule over connectors of one kind ("GPIO-0 and GPIO-1 cannot have ...").
+enum class PrefixRuleKind { Gpio, Hsmc, Fmc };
+struct PrefixRule {
+    PrefixRuleKind kind;
+    std::span<const int> connectors; // connector indexes, in header order
+};
+
+// A fixed module the record asks for with a flag (a memory module in a socket),
+// attached after the connectors' cards with the board's fixed prefix.
+struct ModuleBinding {
+    std::size_t flagOffset;
+    CardKind kind;
+    int masterId;
+    const char* prefix;
 };
 
 // One pass of the left-Ctrl batch over a connector's card list.
@@ -70,6 +108,13 @@ struct BatchPass {
     int from;                     // first list index
     const char* nameFormat;       // "TAVRIN_GPIO_%s" with the card's short name
     const char* prefix = nullptr; // set on the connector for each project; nullptr: the user's
+};
+
+// An information box after the success box of a plain Generate, while a check box
+// (its record byte) is ticked.
+struct FlagNote {
+    std::size_t flag;
+    const char* text;
 };
 
 struct BoardSpec {
@@ -87,8 +132,15 @@ struct BoardSpec {
     SaveAtEnd save = SaveAtEnd::OnClose;
     bool successBox = true;
     bool loadFailureMessage = false; // "Failed to load setting"
-    bool boardSelector = true;       // false: "Change Main Board" is shown and does nothing
-    bool boxClickOnLoad = false;     // record to controls runs the box handler for each box it changes
+    std::span<const FlagNote> notes = {};
+    // Policies of the older form shapes; the defaults are the newest forms'.
+    HeadOnSave headOnSave = HeadOnSave::IdAndSize;
+    WorkingRecord generateFrom = WorkingRecord::Zeroed;
+    PrefixOnShow prefixOnShow = PrefixOnShow::ByChoice;
+    std::span<const PrefixRule> prefixRules = {}; // empty: the GPIO pair's rule, if any
+    std::span<const ModuleBinding> modules = {};
+    bool boardSelector = true;   // false: "Change Main Board" is shown and does nothing
+    bool boxClickOnLoad = false; // record to controls runs the box handler for each box it changes
 };
 
 } // namespace kit

@@ -6,6 +6,7 @@
 #include "platform/Assert.h"
 #include "platform/Text.h"
 
+#include <cstring>
 #include <sstream>
 
 namespace kit {
@@ -20,6 +21,8 @@ TPin* BoardPin(const std::string& name, const std::string& location, uint8_t dir
     return new TPin(name.c_str(), location.c_str(), direction, standard, 0.0f);
 }
 
+constexpr uint8_t kUnsetBank = 0xFF;
+
 } // namespace
 
 std::vector<std::string> Words(const char* text) {
@@ -32,7 +35,7 @@ std::vector<std::string> Words(const char* text) {
 
 void PinTable::Begin(uint8_t boardId, uint8_t recordId, int32_t recordSize, int32_t size,
                      const DeviceRow& device) {
-    board_->m_BoardId = recordId;
+    board_->m_BoardId = checks_.idFrom == BoardIdFrom::Constant ? boardId : recordId;
     PW_ASSERT(recordId == boardId, checks_.idRule, checks_.source, checks_.idLine);
     PW_ASSERT(recordSize == size, checks_.sizeRule, checks_.source, checks_.sizeLine);
     board_->ClearConnectors();
@@ -42,6 +45,24 @@ void PinTable::Begin(uint8_t boardId, uint8_t recordId, int32_t recordSize, int3
     board_->m_Package = device.package != nullptr ? device.package : "";
     board_->m_SpeedGradeText = device.speedGradeText != nullptr ? device.speedGradeText : "";
     board_->m_SpeedGrade = device.speedGrade;
+}
+
+void PinTable::CheckRecordSize(std::size_t size, std::size_t recordSize) const {
+    PW_ASSERT(size == recordSize, checks_.sizeRule, checks_.source, checks_.sizeLine);
+}
+
+void PinTable::SetBank(int bank, uint8_t standard) {
+    PW_ASSERT(bank >= 0 && bank < kBanks, "0", checks_.source, kBankLine);
+    banks_[bank] = standard;
+}
+
+uint8_t PinTable::Standard(uint8_t standard) const {
+    if (standard < BankStandard(0) || standard >= BankStandard(kBanks))
+        return standard;
+    const uint8_t bank = banks_[standard - BankStandard(0)];
+    // A row that names a bank the table has not set is a table error.
+    PW_ASSERT(bank != kUnsetBank, "0", checks_.source, kBankLine);
+    return bank;
 }
 
 TConnector* PinTable::Group(const std::string& name) {
@@ -67,13 +88,44 @@ void PinTable::Add(TConnector* c, std::span<const PinRow> rows) {
         Add(c, row);
 }
 
+void PinTable::CheckCount(const PinRow& row, std::size_t words) const {
+    // A table typo is a programming error: one location per index.
+    if (row.check.rule != nullptr)
+        PW_ASSERT(static_cast<int>(words) == row.count, row.check.rule, checks_.source, row.check.line);
+    else
+        PW_ASSERT(static_cast<int>(words) == row.count, "nNum == count", checks_.source, kRowCountLine);
+}
+
 void PinTable::Add(TConnector* c, const PinRow& row) {
-    AddRow(c, row, nullptr);
+    std::vector<std::string> locations = Words(row.locations);
+    if (row.count > 0 && locations.size() == 1 && locations[0] == UNPLACED)
+        locations.assign(static_cast<std::size_t>(row.count), UNPLACED); // the whole bus unplaced
+    if (row.count == 0) {
+        PW_ASSERT(locations.size() == 1, "nNum == count", checks_.source, kRowCountLine);
+        c->AddPin(BoardPin(row.name, LocationOf(locations[0]), row.direction, Standard(row.standard)));
+        return;
+    }
+    CheckCount(row, locations.size());
+    for (int i = 0; i < row.count; ++i) {
+        const std::string& word = locations[static_cast<std::size_t>(i)];
+        if (word == EMPTY_SLOT)
+            continue; // the index has no pin
+        c->AddPin(BoardPin(platform::Format("%s[%d]", row.name, row.first + i), LocationOf(word),
+                           row.direction, Standard(row.standard)));
+    }
 }
 
 void PinTable::Add(TConnector* c, std::span<const PinRow> rows, double refClockMhz) {
-    for (const PinRow& row : rows)
-        AddRow(c, row, &refClockMhz);
+    for (const PinRow& row : rows) {
+        // A reference clock is one pin; a bus marked so is a table typo.
+        PW_ASSERT(!row.refClock || row.count == 0, "nNum == count", checks_.source, kRowCountLine);
+        Add(c, row);
+        if (row.refClock) {
+            TPin* p = c->GetPin(c->PinCount() - 1);
+            p->SetIsClock(1);
+            p->SetFrequencyText(platform::Format("%f MHz", refClockMhz));
+        }
+    }
 }
 
 TConnector* PinTable::Group(const std::string& name, std::span<const PinRow> rows, double refClockMhz) {
@@ -82,26 +134,21 @@ TConnector* PinTable::Group(const std::string& name, std::span<const PinRow> row
     return c;
 }
 
-void PinTable::AddRow(TConnector* c, const PinRow& row, const double* refClockMhz) {
-    const std::vector<std::string> locations = Words(row.locations);
-    if (row.count == 0) {
-        // A table typo is a programming error: one pin, one location.
-        PW_ASSERT(locations.size() == 1, "nNum == count", checks_.source, kRowCountLine);
-        TPin* p = BoardPin(row.name, LocationOf(locations[0]), row.direction, row.standard);
-        if (row.refClock) {
-            // A reference clock without its frequency is a table typo.
-            PW_ASSERT(refClockMhz != nullptr, "nNum == count", checks_.source, kRowCountLine);
-            p->SetIsClock(1);
-            p->SetFrequencyText(platform::Format("%f MHz", *refClockMhz));
-        }
-        c->AddPin(p);
-        return;
+void PinTable::AddInterleaved(TConnector* c, std::span<const PinRow> rows) {
+    std::vector<std::vector<std::string>> locations;
+    for (const PinRow& row : rows) {
+        locations.push_back(Words(row.locations));
+        CheckCount(row, locations.back().size());
+        PW_ASSERT(row.count == rows.front().count, "nNum == count", checks_.source, kRowCountLine);
     }
-    PW_ASSERT(static_cast<int>(locations.size()) == row.count, "nNum == count", checks_.source,
-              kRowCountLine);
-    for (int i = 0; i < row.count; ++i)
-        c->AddPin(BoardPin(platform::Format("%s[%d]", row.name, row.first + i),
-                           LocationOf(locations[static_cast<std::size_t>(i)]), row.direction, row.standard));
+    for (int i = 0; i < (rows.empty() ? 0 : rows.front().count); ++i)
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const PinRow& row = rows[r];
+            const std::string& word = locations[r][static_cast<std::size_t>(i)];
+            if (word != EMPTY_SLOT)
+                c->AddPin(BoardPin(platform::Format("%s[%d]", row.name, row.first + i), LocationOf(word),
+                                   row.direction, Standard(row.standard)));
+        }
 }
 
 void PinTable::Add(TConnector* c, std::span<const ClockRow> clocks) {
@@ -110,75 +157,141 @@ void PinTable::Add(TConnector* c, std::span<const ClockRow> clocks) {
 }
 
 void PinTable::Add(TConnector* c, const ClockRow& clock) {
-    TPin* p = BoardPin(clock.name, LocationOf(clock.location), clock.direction, clock.standard);
+    TPin* p = BoardPin(clock.name, LocationOf(clock.location), clock.direction, Standard(clock.standard));
     if (clock.periodNs > 0 || clock.frequency != nullptr)
         p->SetIsClock(1);
     if (clock.periodNs > 0)
         p->SetPeriod(clock.periodNs);
     if (clock.frequency != nullptr)
         p->SetFrequencyText(clock.frequency);
+    if (clock.note != nullptr)
+        p->SetNote(clock.note);
     c->AddPin(p);
 }
 
-TConnector* PinTable::Master(const MasterRow& row, uint8_t cardId, std::span<const SlotOverride> overrides) {
-    return MasterOf(row, cardId, Words(row.positions), overrides);
-}
-
-TConnector* PinTable::SparseMaster(const MasterRow& row, uint8_t cardId, int slots,
-                                   std::span<const int> pinned, std::span<const KnownLocation> known) {
-    std::vector<std::string> words(static_cast<std::size_t>(slots), EMPTY_SLOT);
-    for (int p : pinned) {
-        PW_ASSERT(p >= 1 && p <= slots, "nNum == count", checks_.source, kRowCountLine);
-        words[static_cast<std::size_t>(p - 1)] = UNPLACED;
-    }
-    for (const KnownLocation& k : known) {
-        // A known location of a position that carries no pin is a table typo.
-        const bool pinnedHere = k.position >= 1 && k.position <= slots &&
-                                words[static_cast<std::size_t>(k.position - 1)] == UNPLACED;
-        PW_ASSERT(pinnedHere, "nNum == count", checks_.source, kRowCountLine);
-        words[static_cast<std::size_t>(k.position - 1)] = k.location;
-    }
-    return MasterOf(row, cardId, words, {});
-}
-
-TConnector* PinTable::MasterOf(const MasterRow& row, uint8_t cardId,
-                               const std::vector<std::string>& positions,
-                               std::span<const SlotOverride> overrides) {
-    const std::string caption =
-        platform::Format(row.captionFormat, BoardName(static_cast<int8_t>(cardId)).c_str());
-    auto* c = new TConnector(row.name, caption, row.type, row.cardIsDaughter ? static_cast<int>(cardId) : -1);
-    int slot = 0;
-    for (const std::string& word : positions) {
-        if (word == EMPTY_SLOT) {
-            c->AddPin(nullptr);
-        } else {
-            uint8_t direction = row.direction;
-            uint8_t standard = row.standard;
-            for (const SlotOverride& o : overrides)
-                if (o.slot == slot) {
-                    direction = o.direction;
-                    standard = o.standard;
-                }
-            c->AddPin(BoardPin("", LocationOf(word), direction, standard));
-        }
-        ++slot;
-    }
+TConnector* PinTable::AddMaster(const std::string& name, const std::string& caption, uint8_t type,
+                                int masterId, const std::vector<Slot>& slots, int daughterId) {
+    auto* c = new TConnector(name, caption, type, daughterId);
+    for (const Slot& slot : slots)
+        c->AddPin(slot.pin ? BoardPin("", slot.location, slot.direction, slot.standard) : nullptr);
     c->SetMaster(1);
-    c->SetMasterId(row.masterId);
+    c->SetMasterId(masterId);
     board_->AddConnector(c);
     return c;
 }
 
-std::vector<int> Positions(const char* runs) {
-    std::vector<int> positions;
-    for (const std::string& run : Words(runs)) {
-        const std::size_t dash = run.find('-');
-        const int first = std::stoi(run.substr(0, dash));
-        const int last = dash == std::string::npos ? first : std::stoi(run.substr(dash + 1));
-        for (int p = first; p <= last; ++p)
-            positions.push_back(p);
+std::vector<PinTable::Slot> PinTable::SlotsOf(const MasterRow& row, const std::vector<std::string>& positions,
+                                              std::span<const SlotOverride> overrides) const {
+    std::vector<Slot> slots;
+    for (const std::string& word : positions) {
+        Slot slot{word != EMPTY_SLOT, LocationOf(word), row.direction, Standard(row.standard)};
+        for (const SlotOverride& o : overrides)
+            if (o.slot == static_cast<int>(slots.size())) {
+                slot.direction = o.direction;
+                slot.standard = Standard(o.standard);
+            }
+        slots.push_back(slot);
     }
-    return positions;
+    return slots;
+}
+
+TConnector* PinTable::Master(const MasterRow& row, uint8_t cardId, std::span<const SlotOverride> overrides) {
+    return AddMaster(row.name,
+                     platform::Format(row.captionFormat, BoardName(static_cast<int8_t>(cardId)).c_str()),
+                     row.type, row.masterId, SlotsOf(row, Words(row.positions), overrides));
+}
+
+TConnector* PinTable::MasterPair(const MasterRow& row, const MasterRow& first, const MasterRow& second,
+                                 uint8_t cardId) {
+    std::vector<Slot> slots = SlotsOf(first, Words(first.positions), {});
+    const std::vector<Slot> more = SlotsOf(second, Words(second.positions), {});
+    slots.insert(slots.end(), more.begin(), more.end());
+    return AddMaster(row.name,
+                     platform::Format(row.captionFormat, BoardName(static_cast<int8_t>(cardId)).c_str()),
+                     row.type, row.masterId, slots);
+}
+
+TConnector* PinTable::Master(const MaskedMasterRow& row, uint8_t cardId) {
+    const PositionMask& mask = *row.mask;
+    const char* rule = row.check.rule != nullptr ? row.check.rule : "nNum == count";
+    const int line = row.check.rule != nullptr ? row.check.line : kRowCountLine;
+    std::vector<Slot> slots;
+    for (int position = 1; position <= mask.count; ++position) {
+        const int holds = MaskHolds(mask, position);
+        PW_ASSERT(holds >= 0, rule, checks_.source, line);
+        slots.push_back({holds == 1, std::string(), DIRECTION_BY_DAUGHTER, IOSTD_BY_DAUGHTER});
+    }
+    // Every pin position takes exactly one entry of the location table.
+    std::vector<int> taken(slots.size(), 0);
+    auto take = [&](int position, const std::string& location) {
+        const bool fits =
+            position >= 1 && position <= mask.count && slots[static_cast<std::size_t>(position - 1)].pin;
+        PW_ASSERT(fits, rule, checks_.source, line);
+        slots[static_cast<std::size_t>(position - 1)].location = LocationOf(location);
+        ++taken[static_cast<std::size_t>(position - 1)];
+    };
+    for (const LocationRun& run : row.locations) {
+        if (run.last > 0) {
+            PW_ASSERT(std::strcmp(run.locations, UNPLACED) == 0, rule, checks_.source, line);
+            for (int position = run.first; position <= run.last; ++position)
+                if (position >= 1 && position <= mask.count &&
+                    slots[static_cast<std::size_t>(position - 1)].pin)
+                    take(position, UNPLACED);
+            continue;
+        }
+        int position = run.first;
+        for (const std::string& word : Words(run.locations))
+            take(position++, word);
+    }
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        PW_ASSERT(!slots[i].pin || taken[i] == 1, rule, checks_.source, line);
+    for (const PositionOverride& o : row.overrides) {
+        const bool fits = o.position >= 1 && o.position <= mask.count &&
+                          slots[static_cast<std::size_t>(o.position - 1)].pin;
+        PW_ASSERT(fits, rule, checks_.source, line);
+        slots[static_cast<std::size_t>(o.position - 1)].direction = o.direction;
+        slots[static_cast<std::size_t>(o.position - 1)].standard = Standard(o.standard);
+    }
+    TConnector* c = AddMaster(
+        row.name, platform::Format(row.captionFormat, BoardName(static_cast<int8_t>(cardId)).c_str()),
+        row.type, row.masterId, slots, row.cardIsDaughter ? static_cast<int>(cardId) : -1);
+    if (row.activeCheck.rule != nullptr)
+        PW_ASSERT(c->ActivePinCount() == row.activePins, row.activeCheck.rule, checks_.source,
+                  row.activeCheck.line);
+    return c;
+}
+
+void PinTable::GpioPairMasters(const GpioHeaderPair& pair, uint8_t id0, uint8_t id1) {
+    constexpr int GPIO_PIN_NUM = 40;
+    if (static_cast<int8_t>(id0) <= 0 && static_cast<int8_t>(id1) <= 0)
+        return;
+    const MasterRow headers[] = {
+        {"GPIO_0", "GPIO_0 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_0, pair.header0},
+        {"GPIO_1", "GPIO_1 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_1, pair.header1}};
+    const std::vector<Slot> slots[] = {SlotsOf(headers[0], Words(pair.header0), {}),
+                                       SlotsOf(headers[1], Words(pair.header1), {})};
+    if (BoardConnectorType(static_cast<int8_t>(id0)) == CONNECTOR_GPIO80) {
+        PW_ASSERT(id0 != 0, "Config.nGpioDaughterId[GPIO_0]", checks_.source, pair.id0Line);
+        PW_ASSERT(id1 != 0, "Config.nGpioDaughterId[GPIO_1]", checks_.source, pair.id1Line);
+        std::vector<Slot> both = slots[0];
+        both.insert(both.end(), slots[1].begin(), slots[1].end());
+        PW_ASSERT(static_cast<int>(both.size()) == GPIO_PIN_NUM * 2, "nNum == GPIO_PIN_NUM*2", checks_.source,
+                  pair.bothLine);
+        AddMaster("GPIO_0_1",
+                  platform::Format("GPIO_0_1 connect to %s", BoardName(static_cast<int8_t>(id0)).c_str()),
+                  CONNECTOR_GPIO80, MASTER_GPIO_BOTH, both);
+        return;
+    }
+    const uint8_t ids[] = {id0, id1};
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (ids[k] == 0)
+            continue;
+        PW_ASSERT(static_cast<int>(slots[k].size()) == GPIO_PIN_NUM, "nNum == GPIO_PIN_NUM", checks_.source,
+                  pair.oneLine);
+        AddMaster(headers[k].name,
+                  platform::Format(headers[k].captionFormat, BoardName(static_cast<int8_t>(ids[k])).c_str()),
+                  CONNECTOR_GPIO40, headers[k].masterId, slots[k]);
+    }
 }
 
 } // namespace kit

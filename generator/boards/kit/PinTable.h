@@ -5,8 +5,11 @@
 // board model's connectors and pins.
 
 #include "core/MainBoard.h"
+#include "settings/SettingsRecord.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,8 +22,24 @@ inline constexpr const char* UNPLACED = "?";
 // In a master connector's position list: a position that holds no pin.
 inline constexpr const char* EMPTY_SLOT = "-";
 
+// The I/O standard of a bank whose voltage the record chooses: a pin row names the
+// bank, and the table sets the bank's standard before it builds the groups.
+inline constexpr int kBanks = 4;
+constexpr uint8_t BankStandard(int bank) {
+    return static_cast<uint8_t>(0xF0 + bank);
+}
+
+// A check that the board's documentation gives with its own text and line
+// ("nNum == 8", line 49); without a rule the kit's own check serves.
+struct CountCheck {
+    const char* rule = nullptr;
+    int line = 0;
+};
+
 // One pin, or a bus NAME[first] ... NAME[first + count - 1] whose locations follow
-// blank-separated in index order (UNPLACED stands for a location not given).
+// blank-separated in index order (UNPLACED stands for a location not given,
+// EMPTY_SLOT for an index that has no pin; a bus whose locations are the one word
+// UNPLACED leaves every pin unplaced).
 struct PinRow {
     const char* name;
     const char* locations;
@@ -28,12 +47,13 @@ struct PinRow {
     uint8_t standard;
     int count = 0; // 0: a single pin named `name`
     int first = 0;
+    CountCheck check = {};
     bool refClock = false; // a clock at the frequency the record chooses (Add with a frequency)
 };
 
-// A reference clock fed by a clock chip: its frequency follows the chip's setting.
+// A reference clock fed by a clock chip: one pin whose frequency follows the chip's setting.
 constexpr PinRow RefClock(const char* name, const char* location, uint8_t standard) {
-    return {name, location, DIRECTION_INPUT, standard, 0, 0, true};
+    return {name, location, DIRECTION_INPUT, standard, 0, 0, {}, true};
 }
 
 // A clock input: marked as a clock with a whole-nanosecond period or a frequency text.
@@ -44,6 +64,7 @@ struct ClockRow {
     int periodNs = 0;
     const char* frequency = nullptr; // "50.0 MHz"
     uint8_t direction = DIRECTION_INPUT;
+    const char* note = nullptr; // "BANK 3B"
 };
 
 struct DeviceRow {
@@ -66,13 +87,6 @@ struct MasterRow {
     const char* positions;
     uint8_t standard = IOSTD_BY_DAUGHTER;
     uint8_t direction = DIRECTION_BY_DAUGHTER;
-    bool cardIsDaughter = false; // the connector carries the card's id (else -1)
-};
-
-// A position of a master connector whose location the board data gives (1-based).
-struct KnownLocation {
-    int position;
-    const char* location;
 };
 
 // A slot that keeps a direction and standard of its own (a clock input of the header).
@@ -82,13 +96,129 @@ struct SlotOverride {
     uint8_t standard;
 };
 
+// Which positions of an expansion connector hold a pin (positions counted from 1):
+// all but the `empty` ones, or only the `pins` ones; and from runFrom to runTo, in
+// each run of runLength positions, the first runEmpty hold none (the HSMC rows).
+struct PositionMask {
+    int count;
+    const char* empty = "";     // "11-12 29-30"
+    const char* pins = nullptr; // set instead of `empty`
+    int runFrom = 0;
+    int runTo = 0;
+    int runLength = 6;
+    int runEmpty = 2;
+};
+
+// Whether `position` is among the blank-separated positions and ranges of `text`
+// ("1-3 8-9 12"): 1 or 0; -1 when a word is neither a position nor a range of 1..count.
+constexpr int InPositions(const char* text, int position, int count) {
+    int found = 0;
+    const char* p = text;
+    while (*p != '\0') {
+        if (*p == ' ') {
+            ++p;
+            continue;
+        }
+        int first = 0;
+        int digits = 0;
+        for (; *p >= '0' && *p <= '9'; ++p, ++digits)
+            first = first * 10 + (*p - '0');
+        int last = first;
+        if (*p == '-') {
+            ++p;
+            last = 0;
+            int more = 0;
+            for (; *p >= '0' && *p <= '9'; ++p, ++more)
+                last = last * 10 + (*p - '0');
+            if (more == 0)
+                return -1;
+        }
+        if (digits == 0 || first < 1 || last < first || last > count || (*p != '\0' && *p != ' '))
+            return -1;
+        if (position >= first && position <= last)
+            found = 1;
+    }
+    return found;
+}
+
+// Whether a position of the mask holds a pin: 1 or 0; -1 for a malformed mask.
+constexpr int MaskHolds(const PositionMask& mask, int position) {
+    const int listed = InPositions(mask.pins != nullptr ? mask.pins : mask.empty, position, mask.count);
+    if (listed < 0 || (mask.pins != nullptr && mask.empty != nullptr && mask.empty[0] != '\0'))
+        return -1;
+    bool holds = mask.pins != nullptr ? listed == 1 : listed == 0;
+    if (mask.runTo > 0 && position >= mask.runFrom && position <= mask.runTo &&
+        (position - mask.runFrom) % mask.runLength < mask.runEmpty)
+        holds = false;
+    return holds ? 1 : 0;
+}
+
+// The number of positions that hold a pin; -1 for a malformed mask.
+constexpr int MaskPinCount(const PositionMask& mask) {
+    int pins = 0;
+    for (int position = 1; position <= mask.count; ++position) {
+        const int holds = MaskHolds(mask, position);
+        if (holds < 0)
+            return -1;
+        pins += holds;
+    }
+    return pins;
+}
+
+// Locations of consecutive positions from `first` on, blank-separated; or, with
+// `locations` UNPLACED and `last` set, every pin position first..last without one.
+struct LocationRun {
+    int first;
+    const char* locations;
+    int last = 0;
+};
+
+// A position that keeps a direction and standard of its own (counted from 1; the
+// standard may name a bank).
+struct PositionOverride {
+    int position;
+    uint8_t direction;
+    uint8_t standard;
+};
+
+// An expansion connector laid out by a position mask, its location table and its
+// own positions.
+struct MaskedMasterRow {
+    const char* name;
+    const char* captionFormat; // "GPIO connect to %s"
+    uint8_t type;
+    int masterId;
+    const PositionMask* mask;
+    std::span<const LocationRun> locations;
+    CountCheck check; // the location table fits the mask
+    std::span<const PositionOverride> overrides = {};
+    int activePins = 0; // with activeCheck: the pins the connector must hold
+    CountCheck activeCheck = {};
+    bool cardIsDaughter = false; // the connector carries the card's id (else -1)
+};
+
+// The two 2x20 GPIO headers of the older boards: 40 positions each (a location or
+// EMPTY_SLOT), and the lines of the checks that build their master connectors.
+struct GpioHeaderPair {
+    const char* header0;
+    const char* header1;
+    int id0Line;  // "Config.nGpioDaughterId[GPIO_0]"
+    int id1Line;  // "Config.nGpioDaughterId[GPIO_1]"
+    int bothLine; // "nNum == GPIO_PIN_NUM*2"
+    int oneLine;  // "nNum == GPIO_PIN_NUM"
+};
+
 // Where a pin table stops on a broken rule: the source name and line of each check.
+// Where the board model's id comes from: the record's id byte, or the board's own id.
+enum class BoardIdFrom { Record, Constant };
+
 struct TableChecks {
     const char* source; // "CONFIG_TAVRIN"
     const char* idRule; // "Config.BoardId == MAINBOARD_TAVRIN"
     int idLine;
     const char* sizeRule; // "Config.Size == sizeof(TAVRIN_CONFIG)"
     int sizeLine;
+    BoardIdFrom idFrom = BoardIdFrom::Record;
 };
 
 class PinTable {
@@ -97,6 +227,14 @@ public:
 
     // Sets the board id, checks the record's head, clears the connectors and sets the device.
     void Begin(uint8_t boardId, uint8_t recordId, int32_t recordSize, int32_t size, const DeviceRow& device);
+    // The board model's copy of the whole record, which the board's writers read
+    // (before Begin).
+    template <class Record> void CopyRecord(const SettingsRecord& r, Record& copy) {
+        CheckRecordSize(r.size(), copy.size());
+        std::copy(r.data(), r.data() + std::min(r.size(), copy.size()), copy.data());
+    }
+    // The standard of a bank that rows name with BankStandard(bank).
+    void SetBank(int bank, uint8_t standard);
 
     // A connector of on-board pins (type none, no caption, no card).
     TConnector* Group(const std::string& name);
@@ -109,31 +247,51 @@ public:
     // As Add, the RefClock rows made clocks of refClockMhz ("%f MHz", also for 0).
     void Add(TConnector* c, std::span<const PinRow> rows, double refClockMhz);
     TConnector* Group(const std::string& name, std::span<const PinRow> rows, double refClockMhz);
+    // Buses of one count taken in turn: pin 0 of each row, then pin 1 of each, ...
+    void AddInterleaved(TConnector* c, std::span<const PinRow> rows);
 
     // The master connector for the card on one expansion connector.
     TConnector* Master(const MasterRow& row, uint8_t cardId, std::span<const SlotOverride> overrides = {});
-    // A master connector of `slots` positions whose board data gives which positions
-    // carry a pin and the locations of only some of them: a pinned position without a
-    // known location holds an UNPLACED pin, every other position is an empty slot.
-    // The row's own positions are not read.
-    TConnector* SparseMaster(const MasterRow& row, uint8_t cardId, int slots, std::span<const int> pinned,
-                             std::span<const KnownLocation> known);
+    TConnector* Master(const MaskedMasterRow& row, uint8_t cardId);
+    // Two headers used as one connector by a card that spans both: row gives the name,
+    // caption, type and master id; the slots are first's positions, then second's.
+    TConnector* MasterPair(const MasterRow& row, const MasterRow& first, const MasterRow& second,
+                           uint8_t cardId);
+    // The masters of a GPIO header pair: "GPIO_0_1" (80 positions, master 18) when
+    // header 0's card spans both headers, else "GPIO_0" (16) and "GPIO_1" (17) for the
+    // headers with a card. Nothing unless a card id, as a signed byte, is above 0.
+    void GpioPairMasters(const GpioHeaderPair& pair, uint8_t id0, uint8_t id1);
 
     TMainBoard* Board() const { return board_; }
 
 private:
-    TConnector* MasterOf(const MasterRow& row, uint8_t cardId, const std::vector<std::string>& positions,
-                         std::span<const SlotOverride> overrides);
-    void AddRow(TConnector* c, const PinRow& row, const double* refClockMhz);
+    struct Slot {
+        bool pin;
+        std::string location;
+        uint8_t direction;
+        uint8_t standard;
+    };
+    uint8_t Standard(uint8_t standard) const;
+    void CheckCount(const PinRow& row, std::size_t words) const;
+    void CheckRecordSize(std::size_t size, std::size_t recordSize) const;
+    TConnector* AddMaster(const std::string& name, const std::string& caption, uint8_t type, int masterId,
+                          const std::vector<Slot>& slots, int daughterId = -1);
+    std::vector<Slot> SlotsOf(const MasterRow& row, const std::vector<std::string>& positions,
+                              std::span<const SlotOverride> overrides) const;
 
     TMainBoard* board_;
     TableChecks checks_;
+    uint8_t banks_[kBanks] = {0xFF, 0xFF, 0xFF, 0xFF};
 };
 
 // The words of a blank-separated list.
 std::vector<std::string> Words(const char* text);
 
-// The positions of a list of runs, "4-7 10-12 198" (1-based, ascending).
-std::vector<int> Positions(const char* runs);
+// The copy of the record that a board model keeps for the writers (as many bytes as
+// both hold: a record of another size is refused by the table's checks after the copy).
+template <class Record> void CopyRecord(Record& copy, const SettingsRecord& Config) {
+    copy.Clear();
+    std::memcpy(copy.data(), Config.data(), std::min(copy.size(), Config.size()));
+}
 
 } // namespace kit

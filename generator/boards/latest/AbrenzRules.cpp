@@ -55,6 +55,11 @@ constexpr Si5340ClockList kClockLists[] = {
     {"ComboBoxDi5340B_QDRII", C::nSi5340BQdrii, &TConfigAbrenz::Si5340bQdriiFrequency, 5, kQdriiUsers, "QDRII", Si5340Chip::B},
     {"ComboBoxDi5340B_PCIE", C::nSi5340BPcie, &TConfigAbrenz::Si5340bPcieFrequency, 2, kPcieUsers, "On-Board PCIe ref clock", Si5340Chip::B},
 };
+// The sockets always carry the DDR3 SO-DIMM module.
+constexpr kit::ModuleBinding kModules[] = {
+    {C::bDdr3A, kit::CardKind::Ddr3SodimmSstl15, MASTER_DDR3_SODIMM_A, "DDR3A_"},
+    {C::bDdr3B, kit::CardKind::Ddr3SodimmSstl15, MASTER_DDR3_SODIMM_B, "DDR3B_"},
+};
 // clang-format on
 
 constexpr kit::BoardSpec kSpec{
@@ -68,6 +73,8 @@ constexpr kit::BoardSpec kSpec{
     .connectors = {},
     .attachShape = kit::AttachShape::BoardModel,
     .loadFailureMessage = true,
+    .generateFrom = kit::WorkingRecord::FromSettings,
+    .modules = kModules,
     .boardSelector = false,
 };
 
@@ -89,17 +96,6 @@ public:
     }
     void FillBoard(TMainBoard& board, const SettingsRecord&, TConfigBoard* settings) const override {
         ConfigAbrenzPins(&board, static_cast<TConfigAbrenz*>(settings));
-    }
-    // The sockets always carry the DDR3 SO-DIMM module.
-    std::vector<kit::AttachStep> AttachPlan(const SettingsRecord& r) const override {
-        std::vector<kit::AttachStep> steps;
-        if (r.U8(C::bDdr3A))
-            steps.push_back(
-                {kit::CardKind::Ddr3SodimmSstl15, DAUGHTER_DDR3_SODIMM, MASTER_DDR3_SODIMM_A, "DDR3A_"});
-        if (r.U8(C::bDdr3B))
-            steps.push_back(
-                {kit::CardKind::Ddr3SodimmSstl15, DAUGHTER_DDR3_SODIMM, MASTER_DDR3_SODIMM_B, "DDR3B_"});
-        return steps;
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return AskOscillators(r, kClockLists); }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,

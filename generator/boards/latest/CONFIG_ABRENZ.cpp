@@ -1,16 +1,17 @@
 #include "CONFIG_ABRENZ.h"
 
-#include "Ddr3SodimmSocket.h"
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
+#include "boards/kit/PositionMasks.h"
 
 namespace {
 
 using C = TConfigAbrenz::ABRENZ_CONFIG;
 using kit::ClockRow;
-using kit::KnownLocation;
-using kit::MasterRow;
+using kit::LocationRun;
+using kit::MaskedMasterRow;
 using kit::PinRow;
+using kit::UNPLACED;
 
 constexpr kit::TableChecks kChecks{"CONFIG_ABRENZ", "Config.BoardId == MAINBOARD_ABRENZ", kit::kHeadIdLine,
                                    "Config.Size == sizeof(TConfigAbrenz::ABRENZ_CONFIG)", kit::kHeadSizeLine};
@@ -65,23 +66,29 @@ constexpr PinRow kSeg7[] = {
     {"HEX1_DP", "AK31", OUT, IOSTD_1V5},
 };
 // Of the socket positions only these rows give their locations; the others stay unplaced.
-constexpr MasterRow kDdr3A{"DDR3 SODIMM", "DDR3 SODIMM_A", CONNECTOR_DDR3_SODIMM, MASTER_DDR3_SODIMM_A, nullptr};
-constexpr KnownLocation kDdr3AKnown[] = {
+constexpr LocationRun kDdr3ALocations[] = {
     {4, "AH35"},
+    {5, UNPLACED, 29},
     {30, "BD35"},
+    {31, UNPLACED, 197},
     {198, "AR34"},
+    {200, UNPLACED, 200},
     {202, "AT35"},
 };
+constexpr MaskedMasterRow kDdr3A{"DDR3 SODIMM", "DDR3 SODIMM_A", CONNECTOR_DDR3_SODIMM, MASTER_DDR3_SODIMM_A, &kit::kDdr3SodimmMask, kDdr3ALocations, {}};
 constexpr PinRow kDdr3ARefClock[] = {
     kit::RefClock("DDR3A_REFCLK_p", "AV33", IOSTD_LVDS),
 };
-constexpr MasterRow kDdr3B{"DDR3 SODIMM", "DDR3 SODIMM_B", CONNECTOR_DDR3_SODIMM, MASTER_DDR3_SODIMM_B, nullptr};
-constexpr KnownLocation kDdr3BKnown[] = {
+constexpr LocationRun kDdr3BLocations[] = {
     {4, "AM20"},
+    {5, UNPLACED, 29},
     {30, "BB13"},
+    {31, UNPLACED, 197},
     {198, "AP18"},
+    {200, UNPLACED, 200},
     {202, "AP16"},
 };
+constexpr MaskedMasterRow kDdr3B{"DDR3 SODIMM", "DDR3 SODIMM_B", CONNECTOR_DDR3_SODIMM, MASTER_DDR3_SODIMM_B, &kit::kDdr3SodimmMask, kDdr3BLocations, {}};
 constexpr PinRow kDdr3BRefClock[] = {
     kit::RefClock("DDR3B_REFCLK_p", "AP14", IOSTD_LVDS),
 };
@@ -297,9 +304,8 @@ uint8_t Choice(const C& Config, std::size_t offset) {
     return static_cast<uint8_t>(Config.I32(offset));
 }
 
-void Ddr3Socket(kit::PinTable& t, const MasterRow& row, std::span<const KnownLocation> known,
-                std::span<const PinRow> refClock, double mhz) {
-    TConnector* c = t.SparseMaster(row, 0, kDdr3SodimmSlots, kit::Positions(kDdr3SodimmPinned), known);
+void Ddr3Socket(kit::PinTable& t, const MaskedMasterRow& row, std::span<const PinRow> refClock, double mhz) {
+    TConnector* c = t.Master(row, 0);
     // Beyond the module's positions: it keeps its own name, direction and clock.
     t.Add(c, refClock, mhz);
 }
@@ -338,9 +344,9 @@ void ConfigAbrenzPins(TMainBoard* board, TConfigAbrenz* config) {
         t.Group("SEG7", kSeg7);
     const double ddr3 = TConfigAbrenz::Si5340bDdr3Frequency(Choice(Config, C::nSi5340BDdr3));
     if (on(C::bDdr3A))
-        Ddr3Socket(t, kDdr3A, kDdr3AKnown, kDdr3ARefClock, ddr3);
+        Ddr3Socket(t, kDdr3A, kDdr3ARefClock, ddr3);
     if (on(C::bDdr3B))
-        Ddr3Socket(t, kDdr3B, kDdr3BKnown, kDdr3BRefClock, ddr3);
+        Ddr3Socket(t, kDdr3B, kDdr3BRefClock, ddr3);
     if (on(C::bFan))
         t.Group("FAN", kFan);
     if (on(C::bFlash))

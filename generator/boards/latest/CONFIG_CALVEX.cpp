@@ -1,18 +1,18 @@
 #include "CONFIG_CALVEX.h"
 
-#include "Ddr3SodimmSocket.h"
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
-
-#include <vector>
+#include "boards/kit/PositionMasks.h"
 
 namespace {
 
 using C = TConfigCalvex::CALVEX_CONFIG;
 using kit::ClockRow;
-using kit::KnownLocation;
+using kit::LocationRun;
+using kit::MaskedMasterRow;
 using kit::MasterRow;
 using kit::PinRow;
+using kit::UNPLACED;
 
 // The lines the board's documentation gives for its head checks.
 constexpr kit::TableChecks kChecks{"CONFIG_CALVEX", "Config.BoardId == MAINBOARD_CALVEX", 33,
@@ -86,15 +86,16 @@ constexpr PinRow kSdCard[] = {
     {"SD_CMD", "BA36", IO, IOSTD_2V5},
 };
 // Of the socket positions only these rows give their locations; the others stay unplaced.
-constexpr MasterRow kDdr3{"DDR3 SODIMM", "DDR3 SODIMM", CONNECTOR_DDR3_SODIMM, MASTER_DDR3_SODIMM_A, nullptr};
-constexpr KnownLocation kDdr3Known[] = {
-    {4, "AH30"},
-    {5, "AH31"},
+constexpr LocationRun kDdr3Locations[] = {
+    {4, "AH30 AH31"},
+    {6, UNPLACED, 10},
     {11, "AU32"},
+    {12, UNPLACED, 197},
     {198, "AU35"},
     {200, "AJ29"},
     {202, "AT29"},
 };
+constexpr MaskedMasterRow kDdr3{"DDR3 SODIMM", "DDR3 SODIMM", CONNECTOR_DDR3_SODIMM, MASTER_DDR3_SODIMM_A, &kit::kDdr3SodimmMask, kDdr3Locations, {}};
 constexpr PinRow kRzqDdr3[] = {
     {"RZQ_DDR3", "AR8", IN, IOSTD_1V5},
 };
@@ -175,114 +176,89 @@ constexpr ChipClock kCdcmClocks[] = {
 };
 // clang-format on
 
-// FMC positions count row by row: 40 × row + column, rows A to K without I.
+// FMC positions count row by row: 40 × row + column, rows A to K without I (A2 is 2,
+// C2 is 82, K40 is 400). Of each transceiver lane and reference clock only the
+// positive leg is wired.
 constexpr int FmcPosition(char row, int column) {
     const int index = row < 'I' ? row - 'A' : row - 'A' - 1;
     return 40 * index + column;
 }
-constexpr int kFmcSlots = 400;
-
-// The columns of an FMC row that carry a pin.
-struct FmcColumns {
-    char row;
-    const char* columns;
-};
 // clang-format off
-constexpr const char* kColumnsA = "2 6 10 14 18 22 26 30 34 38";
-constexpr const char* kColumnsB = "4 8 12 16 20 24 28 32 36";
-constexpr const char* kColumnsC = "2 6 10 11 14 15 18 19 22 23 26 27 30 31 34";
-constexpr const char* kColumnsD = "4 8 9 11 12 14 15 17 18 20 21 23 24 26 27 35";
-constexpr const char* kColumnsEGJ = "2 3 6 7 9 10 12 13 15 16 18 19 21 22 24 25 27 28 30 31 33 34 36 37";
-constexpr const char* kColumnsFHK = "4 5 7 8 10 11 13 14 16 17 19 20 22 23 25 26 28 29 31 32 34 35 37 38";
-constexpr FmcColumns kHpcPinned[] = {
-    {'A', kColumnsA},
-    {'B', kColumnsB},
-    {'C', kColumnsC},
-    {'D', kColumnsD},
-    {'E', kColumnsEGJ},
-    {'F', kColumnsFHK},
-    {'G', kColumnsEGJ},
-    {'H', kColumnsFHK},
-    {'J', kColumnsEGJ},
-    {'K', kColumnsFHK},
-};
-constexpr FmcColumns kLpcPinned[] = {
-    {'C', kColumnsC},
-    {'D', kColumnsD},
-    {'G', kColumnsEGJ},
-    {'H', kColumnsFHK},
-};
+constexpr kit::PositionMask kFmcHpcPort{.count = 400, .empty = nullptr, .pins =
+    "2 6 10 14 18 22 26 30 34 38 "                                                                     // A
+    "44 48 52 56 60 64 68 72 76 "                                                                      // B
+    "82 86 90 91 94 95 98 99 102 103 106 107 110 111 114 "                                             // C
+    "124 128 129 131 132 134 135 137 138 140 141 143 144 146 147 155 "                                 // D
+    "162 163 166 167 169 170 172 173 175 176 178 179 181 182 184 185 187 188 190 191 193 194 196 197 " // E
+    "204 205 207 208 210 211 213 214 216 217 219 220 222 223 225 226 228 229 231 232 234 235 237 238 " // F
+    "242 243 246 247 249 250 252 253 255 256 258 259 261 262 264 265 267 268 270 271 273 274 276 277 " // G
+    "284 285 287 288 290 291 293 294 296 297 299 300 302 303 305 306 308 309 311 312 314 315 317 318 " // H
+    "322 323 326 327 329 330 332 333 335 336 338 339 341 342 344 345 347 348 350 351 353 354 356 357 " // J
+    "364 365 367 368 370 371 373 374 376 377 379 380 382 383 385 386 388 389 391 392 394 395 397 398"}; // K
+static_assert(kit::MaskPinCount(kFmcHpcPort) == 194);
+// The low pin count ports wire rows C, D, G and H as the high pin count ones.
+constexpr kit::PositionMask kFmcLpcPort{.count = 400, .empty = nullptr, .pins =
+    "82 86 90 91 94 95 98 99 102 103 106 107 110 111 114 "                                             // C
+    "124 128 129 131 132 134 135 137 138 140 141 143 144 146 147 155 "                                 // D
+    "242 243 246 247 249 250 252 253 255 256 258 259 261 262 264 265 267 268 270 271 273 274 276 277 " // G
+    "284 285 287 288 290 291 293 294 296 297 299 300 302 303 305 306 308 309 311 312 314 315 317 318"}; // H
+static_assert(kit::MaskPinCount(kFmcLpcPort) == 79);
+
 // Of each port only these rows give their locations; the others stay unplaced.
-constexpr KnownLocation kFmcAKnown[] = {
+constexpr LocationRun kFmcALocations[] = {
     {FmcPosition('A', 2), "Y43"},
+    {FmcPosition('A', 3), UNPLACED, FmcPosition('C', 1)},
     {FmcPosition('C', 2), "W41"},
+    {FmcPosition('C', 3), UNPLACED, FmcPosition('C', 29)},
+    {FmcPosition('C', 30), "F29 F28"},
+    {FmcPosition('C', 32), UNPLACED, FmcPosition('D', 3)},
     {FmcPosition('D', 4), "AB39"},
-    {FmcPosition('C', 30), "F29"},
-    {FmcPosition('C', 31), "F28"},
-    {FmcPosition('H', 4), "G23"},
-    {FmcPosition('H', 5), "F23"},
+    {FmcPosition('D', 5), UNPLACED, FmcPosition('H', 3)},
+    {FmcPosition('H', 4), "G23 F23"},
+    {FmcPosition('H', 6), UNPLACED, FmcPosition('K', 37)},
     {FmcPosition('K', 38), "A17"},
 };
-constexpr KnownLocation kFmcBKnown[] = {
+constexpr LocationRun kFmcBLocations[] = {
     {FmcPosition('C', 2), "AL41"},
+    {FmcPosition('C', 3), UNPLACED, FmcPosition('C', 29)},
+    {FmcPosition('C', 30), "E36 D37"},
+    {FmcPosition('C', 32), UNPLACED, FmcPosition('D', 3)},
     {FmcPosition('D', 4), "AF38"},
-    {FmcPosition('C', 30), "E36"},
-    {FmcPosition('C', 31), "D37"},
-    {FmcPosition('H', 4), "B39"},
-    {FmcPosition('H', 5), "A38"},
+    {FmcPosition('D', 5), UNPLACED, FmcPosition('H', 3)},
+    {FmcPosition('H', 4), "B39 A38"},
+    {FmcPosition('H', 6), UNPLACED, FmcPosition('K', 40)},
 };
-constexpr KnownLocation kFmcCKnown[] = {
+constexpr LocationRun kFmcCLocations[] = {
     {FmcPosition('C', 2), "AL4"},
+    {FmcPosition('C', 3), UNPLACED, FmcPosition('C', 29)},
+    {FmcPosition('C', 30), "AH18 AH19"},
+    {FmcPosition('C', 32), UNPLACED, FmcPosition('D', 3)},
     {FmcPosition('D', 4), "AF7"},
-    {FmcPosition('C', 30), "AH18"},
-    {FmcPosition('C', 31), "AH19"},
-    {FmcPosition('H', 4), "BC19"},
-    {FmcPosition('H', 5), "BD19"},
+    {FmcPosition('D', 5), UNPLACED, FmcPosition('H', 3)},
+    {FmcPosition('H', 4), "BC19 BD19"},
+    {FmcPosition('H', 6), UNPLACED, FmcPosition('K', 40)},
 };
-constexpr KnownLocation kFmcDKnown[] = {
+constexpr LocationRun kFmcDLocations[] = {
     {FmcPosition('A', 2), "Y2"},
+    {FmcPosition('A', 3), UNPLACED, FmcPosition('C', 1)},
     {FmcPosition('C', 2), "W4"},
+    {FmcPosition('C', 3), UNPLACED, FmcPosition('C', 29)},
+    {FmcPosition('C', 30), "A20 B20"},
+    {FmcPosition('C', 32), UNPLACED, FmcPosition('D', 3)},
     {FmcPosition('D', 4), "AB6"},
-    {FmcPosition('C', 30), "A20"},
-    {FmcPosition('C', 31), "B20"},
-    {FmcPosition('H', 4), "Y16"},
-    {FmcPosition('H', 5), "W16"},
+    {FmcPosition('D', 5), UNPLACED, FmcPosition('H', 3)},
+    {FmcPosition('H', 4), "Y16 W16"},
+    {FmcPosition('H', 6), UNPLACED, FmcPosition('K', 37)},
     {FmcPosition('K', 38), "BB15"},
 };
+// The connectors carry their card's id.
+constexpr MaskedMasterRow kFmcPorts[] = {
+    {"FMCA", "FMCA connect to %s", CONNECTOR_FMC_HPC, MASTER_FMC_A, &kFmcHpcPort, kFmcALocations, {}, {}, 0, {}, true},
+    {"FMCB", "FMCB connect to %s", CONNECTOR_FMC_LPC, MASTER_FMC_B, &kFmcLpcPort, kFmcBLocations, {}, {}, 0, {}, true},
+    {"FMCC", "FMCC connect to %s", CONNECTOR_FMC_LPC, MASTER_FMC_C, &kFmcLpcPort, kFmcCLocations, {}, {}, 0, {}, true},
+    {"FMCD", "FMCD connect to %s", CONNECTOR_FMC_HPC, MASTER_FMC_D, &kFmcHpcPort, kFmcDLocations, {}, {}, 0, {}, true},
+};
 // clang-format on
-
-struct FmcPort {
-    MasterRow row;
-    std::span<const FmcColumns> pinned;
-    std::span<const KnownLocation> known;
-};
-// The connector carries the card's id.
-constexpr FmcPort kFmcPorts[] = {
-    {{"FMCA", "FMCA connect to %s", CONNECTOR_FMC_HPC, MASTER_FMC_A, nullptr, IOSTD_BY_DAUGHTER,
-      DIRECTION_BY_DAUGHTER, true},
-     kHpcPinned,
-     kFmcAKnown},
-    {{"FMCB", "FMCB connect to %s", CONNECTOR_FMC_LPC, MASTER_FMC_B, nullptr, IOSTD_BY_DAUGHTER,
-      DIRECTION_BY_DAUGHTER, true},
-     kLpcPinned,
-     kFmcBKnown},
-    {{"FMCC", "FMCC connect to %s", CONNECTOR_FMC_LPC, MASTER_FMC_C, nullptr, IOSTD_BY_DAUGHTER,
-      DIRECTION_BY_DAUGHTER, true},
-     kLpcPinned,
-     kFmcCKnown},
-    {{"FMCD", "FMCD connect to %s", CONNECTOR_FMC_HPC, MASTER_FMC_D, nullptr, IOSTD_BY_DAUGHTER,
-      DIRECTION_BY_DAUGHTER, true},
-     kHpcPinned,
-     kFmcDKnown},
-};
-
-std::vector<int> FmcPinned(std::span<const FmcColumns> rows) {
-    std::vector<int> positions;
-    for (const FmcColumns& r : rows)
-        for (int column : kit::Positions(r.columns))
-            positions.push_back(FmcPosition(r.row, column));
-    return positions;
-}
 
 } // namespace
 
@@ -328,7 +304,7 @@ void ConfigCalvexPins(TMainBoard* board, TConfigCalvex* config) {
     if (on(C::bSdCard))
         t.Group("SD Card", kSdCard);
     if (on(C::bDDR3))
-        t.SparseMaster(kDdr3, 0, kDdr3SodimmSlots, kit::Positions(kDdr3SodimmPinned), kDdr3Known);
+        t.Master(kDdr3, 0);
     bool fmc = false;
     for (int port = 0; port < 4; ++port)
         fmc = fmc || fmcCard(port) > 0;
@@ -371,10 +347,7 @@ void ConfigCalvexPins(TMainBoard* board, TConfigCalvex* config) {
         t.Group("SMA", kSma);
     if (const uint8_t gpio = Config.U8(C::nGpioDaughterId); gpio != 0)
         t.Master(kGpioMaster, gpio);
-    for (int port = 0; port < 4; ++port) {
-        const FmcPort& p = kFmcPorts[port];
+    for (int port = 0; port < 4; ++port)
         if (fmcCard(port) > 0)
-            t.SparseMaster(p.row, static_cast<uint8_t>(fmcCard(port)), kFmcSlots, FmcPinned(p.pinned),
-                           p.known);
-    }
+            t.Master(kFmcPorts[port], static_cast<uint8_t>(fmcCard(port)));
 }

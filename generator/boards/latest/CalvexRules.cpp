@@ -70,6 +70,14 @@ constexpr CalvexClockList kLmkLists[] = {
     {"ComboBoxPLL_FMCC_PLUS", C::nLmk04906 + 2, kLmkItems},
     {"ComboBoxPLL_FMCD_PLUS", C::nLmk04906 + 3, kLmkItems},
 };
+constexpr int kFmcPorts[] = {0, 1, 2, 3};
+constexpr kit::PrefixRule kPrefixRules[] = {
+    {kit::PrefixRuleKind::Fmc, kFmcPorts},
+};
+// After the cards: the module in the DDR3 socket.
+constexpr kit::ModuleBinding kModules[] = {
+    {C::bDDR3, kit::CardKind::Ddr3Sodimm, MASTER_DDR3_SODIMM_A, "DDR3_"},
+};
 constexpr uint8_t kCdcmDefaults[] = {2, 2, 1, 1, 0, 1};
 constexpr uint8_t kLmkDefaults[] = {2, 2, 2, 2};
 // clang-format on
@@ -85,6 +93,12 @@ constexpr kit::BoardSpec kSpec{
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::BoardModel,
     .loadFailureMessage = true,
+    // The head keeps what the record held; a port whose stored card its list lacks keeps its choice.
+    .headOnSave = kit::HeadOnSave::Keep,
+    .generateFrom = kit::WorkingRecord::FromSettings,
+    .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
+    .prefixRules = kPrefixRules,
+    .modules = kModules,
 };
 
 bool Offers(int list, uint8_t card) {
@@ -92,15 +106,6 @@ bool Offers(int list, uint8_t card) {
     DaughterIdList ids{};
     const int count = BuildDaughterList(l.connectorType, l.transceivers, l.voltage, ids);
     return std::find(ids.begin(), ids.begin() + count, card) != ids.begin() + count;
-}
-
-// A card a connector's list does not offer (only a hand-made file holds one) is no card:
-// the form shows such a port as it was, which after a start is "None".
-SettingsRecord OfferedCards(SettingsRecord r) {
-    for (const kit::ConnectorBinding& c : kConnectors)
-        if (!Offers(c.list, r.U8(c.idOffset)))
-            r.SetU8(c.idOffset, 0);
-    return r;
 }
 
 class Logic final : public kit::BoardLogic {
@@ -112,17 +117,6 @@ public:
         // The GPIO list shows a card it does not hold as "None".
         if (!Offers(kGpioList, r.U8(C::nGpioDaughterId)))
             r.SetU8(C::nGpioDaughterId, 0);
-    }
-    std::string CheckPrefixes(const SettingsRecord& r) const override {
-        uint8_t ids[4];
-        std::string prefixes[4];
-        for (int port = 0; port < 4; ++port) {
-            ids[port] = CardId(r, port);
-            prefixes[port] = Prefix(r, port);
-        }
-        std::string message;
-        CheckFmcPrefix(4, ids, prefixes, message);
-        return message;
     }
     bool ConfirmSettings(const SettingsRecord& r) const override {
         const bool cdcm = r.U8(C::bCdcmPll) != 0;
@@ -147,20 +141,12 @@ public:
         return true;
     }
     std::unique_ptr<TConfigBoard> MakeSettings(const SettingsRecord& r) const override {
-        const SettingsRecord offered = OfferedCards(r);
         auto settings = std::make_unique<TConfigCalvex>();
-        std::copy(offered.data(), offered.data() + offered.size(), settings->Config.data());
+        std::copy(r.data(), r.data() + r.size(), settings->Config.data());
         return settings;
     }
     void FillBoard(TMainBoard& board, const SettingsRecord&, TConfigBoard* settings) const override {
         ConfigCalvexPins(&board, static_cast<TConfigCalvex*>(settings));
-    }
-    // The FMC ports, the GPIO header, then the module in the DDR3 socket.
-    std::vector<kit::AttachStep> AttachPlan(const SettingsRecord& r) const override {
-        std::vector<kit::AttachStep> steps = BoardLogic::AttachPlan(OfferedCards(r));
-        if (r.U8(C::bDDR3))
-            steps.push_back({kit::CardKind::Ddr3Sodimm, DAUGHTER_DDR3_SODIMM, MASTER_DDR3_SODIMM_A, "DDR3_"});
-        return steps;
     }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {

@@ -61,6 +61,7 @@ constexpr kit::BoardSpec kSpec{
     .connectors = {},
     .attachShape = kit::AttachShape::BoardModel,
     .loadFailureMessage = true,
+    .generateFrom = kit::WorkingRecord::FromSettings,
     .boardSelector = false,
     .boxClickOnLoad = true,
 };

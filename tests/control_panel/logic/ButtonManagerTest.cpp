@@ -52,7 +52,8 @@ TEST_F(ButtonBar, APictureThatCannotBeLoadedBeepsAndLeavesAnInvisibleButton) {
     RecordingCanvas canvas;
     bar.Paint(canvas);
     EXPECT_TRUE(canvas.blits.empty());
-    EXPECT_EQ(canvas.captions, (std::vector<RecordingCanvas::Text>{{"Close", 20, 30, BTN_CAPTION_NORMAL}}));
+    EXPECT_EQ(canvas.captions,
+              (std::vector<RecordingCanvas::Text>{{"Close", 20, 30, 30, BTN_CAPTION_NORMAL}}));
 }
 
 TEST_F(ButtonBar, ANewPictureThatCannotBeLoadedKeepsTheOldOne) {
@@ -176,8 +177,17 @@ TEST_F(ButtonBar, TheStateChoosesTheFrameAndTheCaptionColour) {
         EXPECT_EQ(canvas.blits,
                   (std::vector<RecordingCanvas::Blit>{{TAB_BITMAP, c.frame * 38, 93, 38, 106, 309}}));
         // "Memory" measures 36 x 14: centred at 106 + (93 - 36) / 2, 309 + (38 - 14) / 2.
-        EXPECT_EQ(canvas.captions, (std::vector<RecordingCanvas::Text>{{"Memory", 134, 321, c.color}}));
+        EXPECT_EQ(canvas.captions, (std::vector<RecordingCanvas::Text>{{"Memory", 134, 321, 36, c.color}}));
     }
+}
+
+TEST_F(ButtonBar, ACaptionWiderThanItsButtonIsNarrowedToIt) {
+    // 19 characters measure 114 pixels; the frame is 93 wide.
+    CButtonItem tab(owner, 3, "Dump memory content", TAB_BITMAP, 106, 309);
+    RecordingCanvas canvas;
+    tab.Draw(canvas);
+    EXPECT_EQ(canvas.captions, (std::vector<RecordingCanvas::Text>{
+                                   {"Dump memory content", 106, 321, 93, BTN_CAPTION_NORMAL}}));
 }
 
 TEST_F(ButtonBar, UnknownIdsChangeNothing) {

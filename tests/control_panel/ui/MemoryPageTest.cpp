@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
@@ -65,6 +66,27 @@ TEST_F(MemoryPage, OffersTheSdramAndItsButtonsOnlyWithAnOpenLink) {
     Press(kOverRead);
     EXPECT_TRUE(Requests().empty());
     ExpectStatus("", STATUS_GREEN);
+}
+
+TEST_F(MemoryPage, EveryCaptionIsWhole) {
+    for (QCheckBox* box : page.findChildren<QCheckBox*>())
+        EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+    for (QLabel* label : page.findChildren<QLabel*>())
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->text().toStdString();
+    // The bar's captions stay on their buttons: beside each button the page shows its
+    // background picture untouched.
+    const QImage shot = page.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage background = PanelBitmap(181).convertToFormat(QImage::Format_RGB32);
+    for (int id = 0; id < 4; ++id) {
+        const PanelRect r = page.Bar().Find(id)->Rect();
+        int spilt = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int dx = 1; dx <= 8; ++dx)
+                for (int x : {r.left - dx, r.right - 1 + dx})
+                    spilt += shot.pixel(x, y) != background.pixel(x, y);
+        EXPECT_EQ(spilt, 0) << page.Bar().Find(id)->m_sCaption;
+    }
 }
 
 TEST_F(MemoryPage, RandomAccessAtTheLastAddress) {

@@ -48,6 +48,25 @@ TEST_F(VgaPage, AttachProbesAndAppliesThePatternThenEachChoiceIsSent) {
     EXPECT_EQ(page.Status().Text(), "Set VGA-OUT Success");
 }
 
+TEST_F(VgaPage, PickingThePatternAlreadyShownSendsNothing) {
+    Connect();
+    CVgaDialog page(services);
+    page.AttachLink(&link);
+    Choose(page, 0);
+    Choose(page, 5);
+    Choose(page, 5);
+    EXPECT_EQ(Requests(), (std::vector<std::string>{
+                              "AA 15 03 00 04 01 00 1D 55",
+                              "AA 15 03 00 04 02 00 1E 55",
+                              "AA 15 03 00 04 02 05 23 55",
+                          }));
+    // Picked again after another one, it is a change again.
+    Choose(page, 0);
+    Choose(page, 5);
+    EXPECT_EQ(Requests().size(), 5u);
+    EXPECT_EQ(Requests().back(), "AA 15 03 00 04 02 05 23 55");
+}
+
 TEST_F(VgaPage, AttachingSendsTheSelectedPatternNotAlwaysTheFirst) {
     Connect();
     CVgaDialog page(services);

@@ -1,10 +1,12 @@
+// The Dunmir form as the program shows it: its outlines and pictures drawn where its
+// layout places them, for the defaults and with a peripheral unticked.
 #include "platform/testing/ScriptedPlatform.h"
+#include "support/FormPixels.h"
 #include "support/TempDir.h"
 #include "ui/BoardForms.h"
 #include "ui/UnitMain.h"
 
-#include <QComboBox>
-#include <filesystem>
+#include <QCheckBox>
 #include <gtest/gtest.h>
 
 TEST(DunmirScreenshot, TheFormAsTheProgramShowsIt) {
@@ -14,9 +16,17 @@ TEST(DunmirScreenshot, TheFormAsTheProgramShowsIt) {
     seam.SetProgramPath(dir.File("pinwright"));
     TFormMain main(nullptr, BoardFormTable());
     main.show();
-    const std::string folder = testsupport::BuildDir() + "/screenshots";
-    std::filesystem::create_directories(folder);
-    QImage shot = main.grab().toImage();
+
+    const QImage shot = testsupport::GrabScreenshot(main, "pinwright-dunmir");
     EXPECT_EQ(shot.size(), QSize(793, 497));
-    EXPECT_TRUE(shot.save(QString::fromStdString(folder + "/pinwright-dunmir.png")));
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, main));
+    // Every peripheral is ticked: ten outlines and the dotted line; the board picture and two logos.
+    const testsupport::FormPixels pixels = testsupport::CheckFormPixels(shot, main);
+    EXPECT_EQ(pixels.outlines, 11);
+    EXPECT_EQ(pixels.pictures, 3);
+
+    main.findChild<QCheckBox*>("CheckBoxLED")->click();
+    const QImage unticked = testsupport::GrabScreenshot(main, "pinwright-dunmir-no-led");
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(unticked, main));
+    EXPECT_EQ(testsupport::CheckFormPixels(unticked, main).hiddenOutlines, pixels.hiddenOutlines + 1);
 }

@@ -1,7 +1,9 @@
-// Pictures of the windows for a person to look at; nothing is compared.
+// Pictures of the windows for a person to look at, each checked against the window's
+// outlines and pictures.
 #include "model/DaughterBitmaps.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
+#include "support/FormPixels.h"
 #include "support/TempDir.h"
 #include "ui/BoardForms.h"
 #include "ui/UI_Selector.h"
@@ -9,18 +11,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <filesystem>
 #include <gtest/gtest.h>
-
-namespace {
-
-std::string ScreenshotPath(const char* name) {
-    const std::filesystem::path dir = std::filesystem::path(testsupport::BuildDir()) / "screenshots";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
-
-} // namespace
 
 TEST(Screenshots, MainWindowSelectorAndCards) {
     testsupport::TempDir dir;
@@ -30,27 +21,31 @@ TEST(Screenshots, MainWindowSelectorAndCards) {
     TFormMain main(nullptr, BoardFormTable());
     main.show();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(main.grab().save(QString::fromStdString(ScreenshotPath("pinwright-main.png"))));
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(testsupport::GrabScreenshot(main, "pinwright-main"), main));
 
     TFormBoardSelector selector(&main);
     selector.show();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(selector.grab().save(QString::fromStdString(ScreenshotPath("pinwright-selector.png"))));
+    const QImage shot = testsupport::GrabScreenshot(selector, "pinwright-selector");
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, selector));
+    EXPECT_EQ(testsupport::CheckFormPixels(shot, selector).pictures, 1);
     selector.hide();
 
     // All daughter-board pictures on one sheet, ten to a row.
     const int columns = 10, cellW = 88, cellH = 68;
     const int rows = static_cast<int>((std::size(kDaughterBitmaps) + columns - 1) / columns);
-    QImage sheet(columns * cellW, rows * cellH, QImage::Format_ARGB32);
-    sheet.fill(QColor(235, 233, 237));
+    QImage pictures(columns * cellW, rows * cellH, QImage::Format_ARGB32);
+    pictures.fill(QColor(235, 233, 237));
     {
-        QPainter p(&sheet);
+        QPainter p(&pictures);
         int i = 0;
         for (const DaughterBitmapRow& row : kDaughterBitmaps) {
-            p.drawImage((i % columns) * cellW + 4, (i / columns) * cellH + 4,
-                        platform::LoadPicture(row.name));
+            const QImage picture = platform::LoadPicture(row.name);
+            EXPECT_FALSE(picture.isNull()) << row.name;
+            p.drawImage((i % columns) * cellW + 4, (i / columns) * cellH + 4, picture);
             ++i;
         }
     }
-    EXPECT_TRUE(sheet.save(QString::fromStdString(ScreenshotPath("pinwright-daughter-pictures.png"))));
+    const std::string path = testsupport::BuildDir() + "/screenshots/pinwright-daughter-pictures.png";
+    EXPECT_TRUE(pictures.save(QString::fromStdString(path)));
 }

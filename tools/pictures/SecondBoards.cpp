@@ -1,0 +1,9 @@
+// The pictures of the second group of catalogue boards, drawn from their forms' layouts.
+#include "FormBoardPicture.h"
+#include "boards/second/UI_ElbrinLayout.h"
+#include "boards/second/UI_IrvaneLayout.h"
+#include "boards/second/UI_JorrelLayout.h"
+
+PW_FORM_BOARD_PICTURE(elbrin::kLayout, "Elbrin");
+PW_FORM_BOARD_PICTURE(jorrel::kLayout, "Jorrel");
+PW_FORM_BOARD_PICTURE(irvane::kLayout, "Irvane");
