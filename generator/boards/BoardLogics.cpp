@@ -1,8 +1,12 @@
 #include "BoardLogics.h"
 
+#include "latest/BostelRules.h"
 #include "latest/DunmirRules.h"
+#include "latest/ForvikRules.h"
 #include "latest/SelvikRules.h"
 #include "latest/TavrinRules.h"
+#include "latest/YarrinRules.h"
+#include "latest/ZephalRules.h"
 
 namespace {
 
@@ -10,7 +14,11 @@ namespace {
 constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
+    {MAINBOARD_YARRIN, &YarrinLogic},
+    {MAINBOARD_ZEPHAL, &ZephalLogic},
+    {MAINBOARD_BOSTEL, &BostelLogic},
     {MAINBOARD_DUNMIR, &DunmirLogic},
+    {MAINBOARD_FORVIK, &ForvikLogic},
 };
 // clang-format on
 

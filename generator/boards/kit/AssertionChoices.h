@@ -16,12 +16,18 @@ struct ChosenLine {
 inline constexpr int kHeadIdLine = 24;
 inline constexpr int kHeadSizeLine = 25;
 inline constexpr int kRowCountLine = 60;
+// The Yarrin table's checks that an 80-pin card sits on both headers.
+inline constexpr int kYarrinGpio0Line = 170;
+inline constexpr int kYarrinGpio1Line = 171;
 
 // clang-format off
 inline constexpr ChosenLine kChosenLines[] = {
     {"CONFIG_<BOARD>", "Config.BoardId == MAINBOARD_<BOARD>", kHeadIdLine},
     {"CONFIG_<BOARD>", "Config.Size == sizeof(<BOARD>_CONFIG)", kHeadSizeLine},
     {"CONFIG_<BOARD>", "nNum == count", kRowCountLine},
+    {"CONFIG_ZEPHAL", "nNum == nPinNum", kRowCountLine},
+    {"CONFIG_YARRIN", "Config.nGpioDaughterId[GPIO_0]", kYarrinGpio0Line},
+    {"CONFIG_YARRIN", "Config.nGpioDaughterId[GPIO_1]", kYarrinGpio1Line},
     {"ConfigBase", "Type == CONNECTOR_HSMC || Type == CONNECTOR_KAPPEL", 212},
     {"ConfigBase", "Type == CONNECTOR_MOXEN_2x6", 268},
     {"MainBoard", "Type == CONNECTOR_MOXEN_2x6", 1360},

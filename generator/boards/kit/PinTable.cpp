@@ -75,11 +75,14 @@ void PinTable::Add(TConnector* c, const PinRow& row) {
         c->AddPin(BoardPin(row.name, LocationOf(locations[0]), row.direction, row.standard));
         return;
     }
-    PW_ASSERT(static_cast<int>(locations.size()) == row.count, "nNum == count", checks_.source,
+    // UNPLACED alone: the board data gives none of the bus's locations.
+    const bool noneGiven = locations.size() == 1 && locations[0] == UNPLACED;
+    PW_ASSERT(noneGiven || static_cast<int>(locations.size()) == row.count, "nNum == count", checks_.source,
               kRowCountLine);
     for (int i = 0; i < row.count; ++i)
         c->AddPin(BoardPin(platform::Format("%s[%d]", row.name, row.first + i),
-                           LocationOf(locations[static_cast<std::size_t>(i)]), row.direction, row.standard));
+                           noneGiven ? std::string() : LocationOf(locations[static_cast<std::size_t>(i)]),
+                           row.direction, row.standard));
 }
 
 void PinTable::Add(TConnector* c, std::span<const ClockRow> clocks) {
@@ -122,6 +125,11 @@ TConnector* PinTable::Master(const MasterRow& row, uint8_t cardId, std::span<con
     c->SetMasterId(row.masterId);
     board_->AddConnector(c);
     return c;
+}
+
+void PinTable::AddSlots(TConnector* c, const char* positions, uint8_t standard, uint8_t direction) {
+    for (const std::string& word : Words(positions))
+        c->AddPin(word == EMPTY_SLOT ? nullptr : BoardPin("", LocationOf(word), direction, standard));
 }
 
 } // namespace kit

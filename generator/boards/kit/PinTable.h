@@ -19,7 +19,8 @@ inline constexpr const char* UNPLACED = "?";
 inline constexpr const char* EMPTY_SLOT = "-";
 
 // One pin, or a bus NAME[first] ... NAME[first + count - 1] whose locations follow
-// blank-separated in index order (UNPLACED stands for a location not given).
+// blank-separated in index order (UNPLACED stands for a location not given; alone,
+// for all of the bus's).
 struct PinRow {
     const char* name;
     const char* locations;
@@ -95,6 +96,10 @@ public:
 
     // The master connector for the card on one expansion connector.
     TConnector* Master(const MasterRow& row, uint8_t cardId, std::span<const SlotOverride> overrides = {});
+    // Appends more slots to a master (a connector that spans two headers takes the
+    // second header's positions after the first's).
+    void AddSlots(TConnector* c, const char* positions, uint8_t standard = IOSTD_BY_DAUGHTER,
+                  uint8_t direction = DIRECTION_BY_DAUGHTER);
 
     TMainBoard* Board() const { return board_; }
 
