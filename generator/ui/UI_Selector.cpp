@@ -67,7 +67,7 @@ TFormBoardSelector::TFormBoardSelector(QWidget* owner)
 void TFormBoardSelector::FillBoardList() {
     const QSignalBlocker quiet(ListBoxMainBoard);
     ListBoxMainBoard->clear();
-    entries_.clear();
+    m_Entries.clear();
     for (int id = 0; id <= kLastBoardId; ++id) {
         if (!IsMainBoardSupported(static_cast<uint8_t>(id)))
             continue;
@@ -75,24 +75,24 @@ void TFormBoardSelector::FillBoardList() {
         PW_ASSERT(row != nullptr, "0", "UI_Selector", 259);
         auto* item = new QListWidgetItem(platform::ToQt(row->title), ListBoxMainBoard);
         item->setSizeHint(QSize(ListBoxMainBoard->viewport()->width(), kItemHeight));
-        entries_.push_back(row);
+        m_Entries.push_back(row);
     }
     ListBoxMainBoard->setCurrentRow(0);
 }
 
 void TFormBoardSelector::ShowBoardImage() {
     const int index = ListBoxMainBoard->currentRow();
-    if (index < 0 || index >= static_cast<int>(entries_.size()))
+    if (index < 0 || index >= static_cast<int>(m_Entries.size()))
         return;
-    const QImage picture = platform::LoadBitmapResource(entries_[static_cast<std::size_t>(index)]->picture);
+    const QImage picture = platform::LoadBitmapResource(m_Entries[static_cast<std::size_t>(index)]->picture);
     ImageBoard->SetImage(picture);
     ImageBoard->move((PanelImage->width() - picture.width()) / 2,
                      (PanelImage->height() - picture.height()) / 2);
 }
 
 void TFormBoardSelector::SelectBoardId(uint8_t id) {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i]->id == id) {
+    for (std::size_t i = 0; i < m_Entries.size(); ++i) {
+        if (m_Entries[i]->id == id) {
             const QSignalBlocker quiet(ListBoxMainBoard);
             ListBoxMainBoard->setCurrentRow(static_cast<int>(i));
             ShowBoardImage();
@@ -103,9 +103,9 @@ void TFormBoardSelector::SelectBoardId(uint8_t id) {
 
 uint8_t TFormBoardSelector::GetSelectedBoardId() const {
     const int index = ListBoxMainBoard->currentRow();
-    if (index < 0 || index >= static_cast<int>(entries_.size()))
+    if (index < 0 || index >= static_cast<int>(m_Entries.size()))
         return 0;
-    return entries_[static_cast<std::size_t>(index)]->id;
+    return m_Entries[static_cast<std::size_t>(index)]->id;
 }
 
 void TFormBoardSelector::ListBoxMainBoardClick() {

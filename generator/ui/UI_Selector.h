@@ -43,5 +43,5 @@ private:
     QPushButton* ButtonCancel;
     QFrame* PanelImage;
     platform::PictureBox* ImageBoard;
-    std::vector<const SelectorBoardRow*> entries_; // one per list entry
+    std::vector<const SelectorBoardRow*> m_Entries; // one per list entry
 };

@@ -56,8 +56,8 @@ WindowPlace CentreOnScreen(int screenWidth, int screenHeight, int width, int hei
 TFormMain::TFormMain(QWidget* owner, std::span<const BoardFormRow> boardForms)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
-      boardForms_(boardForms), forms_(boardForms.size()),
-      runSelector_([](TFormBoardSelector& selector) { return selector.exec(); }) {
+      m_BoardForms(boardForms), m_Forms(boardForms.size()),
+      m_RunSelector([](TFormBoardSelector& selector) { return selector.exec(); }) {
     FormMain = this;
     MainHost = this;
     try {
@@ -94,23 +94,23 @@ TFormMain::~TFormMain() {
 }
 
 std::size_t TFormMain::RowOf(uint8_t id) const {
-    for (std::size_t i = 0; i < boardForms_.size(); ++i)
-        if (boardForms_[i].id == id)
+    for (std::size_t i = 0; i < m_BoardForms.size(); ++i)
+        if (m_BoardForms[i].id == id)
             return i;
-    return boardForms_.size();
+    return m_BoardForms.size();
 }
 
 QWidget* TFormMain::BoardForm(uint8_t id) const {
     std::size_t row = RowOf(id);
-    return row < forms_.size() ? forms_[row].data() : nullptr;
+    return row < m_Forms.size() ? m_Forms[row].data() : nullptr;
 }
 
 void TFormMain::CreateBoardForm(uint8_t id) {
     FreeBoardForms();
     const std::size_t row = RowOf(id);
-    PW_ASSERT(row < boardForms_.size(), "0", "UnitMain", 700);
-    QWidget* form = boardForms_[row].create ? boardForms_[row].create(this) : nullptr;
-    forms_[row] = form;
+    PW_ASSERT(row < m_BoardForms.size(), "0", "UnitMain", 700);
+    QWidget* form = m_BoardForms[row].create ? m_BoardForms[row].create(this) : nullptr;
+    m_Forms[row] = form;
     m_MainBoardId = id;
     if (form == nullptr)
         return; // the board's form is not built yet: the bare main window stays
@@ -128,10 +128,10 @@ void TFormMain::CreateBoardForm(uint8_t id) {
 }
 
 void TFormMain::FreeBoardForms() {
-    for (std::size_t i = 0; i < boardForms_.size(); ++i) {
-        if (boardForms_[i].freedByMain && forms_[i]) {
-            delete forms_[i].data();
-            forms_[i] = nullptr;
+    for (std::size_t i = 0; i < m_BoardForms.size(); ++i) {
+        if (m_BoardForms[i].freedByMain && m_Forms[i]) {
+            delete m_Forms[i].data();
+            m_Forms[i] = nullptr;
         }
     }
 }
@@ -143,7 +143,7 @@ void TFormMain::SelectMainBoard(bool disableCancel) {
     selector->SelectBoardId(m_MainBoardId);
     if (disableCancel)
         platform::Component<QPushButton>(selector.get(), "ButtonCancel")->setEnabled(false);
-    const bool ok = runSelector_(*selector) == TFormBoardSelector::kResultOk;
+    const bool ok = m_RunSelector(*selector) == TFormBoardSelector::kResultOk;
     const uint8_t chosen = ok ? selector->GetSelectedBoardId() : 0;
     selector.reset();
     if (ok)

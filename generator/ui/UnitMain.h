@@ -57,16 +57,16 @@ public:
     uint8_t MainBoardId() const { return m_MainBoardId; }
     // The newest form created for the board id, or null.
     QWidget* BoardForm(uint8_t id) const;
-    void SetSelectorRunner(SelectorRunner run) { runSelector_ = std::move(run); }
+    void SetSelectorRunner(SelectorRunner run) { m_RunSelector = std::move(run); }
 
 private:
     void StartUp();
     std::size_t RowOf(uint8_t id) const;
 
-    std::span<const BoardFormRow> boardForms_;
-    std::vector<QPointer<QWidget>> forms_; // one per row of the board-form table
+    std::span<const BoardFormRow> m_BoardForms;
+    std::vector<QPointer<QWidget>> m_Forms; // one per row of the board-form table
     uint8_t m_MainBoardId = 0;
-    SelectorRunner runSelector_;
+    SelectorRunner m_RunSelector;
 };
 
 // The single main window, as the board forms reach it.

@@ -11,8 +11,8 @@ BoardFormFixture::BoardFormFixture() {
 }
 
 void BoardFormFixture::CloseForm() {
-    form_->close();
-    form_.reset();
+    opened->close();
+    opened.reset();
 }
 
 void BoardFormFixture::Choose(const char* combo, int index) {
@@ -54,7 +54,7 @@ std::vector<std::string> BoardFormFixture::Items(const char* combo) {
 std::string BoardFormFixture::Generate() {
     const std::string name = platform::FromQt(Get<QLineEdit>("EditProjectName")->text());
     const std::string folder =
-        dir.Folder() + "CodeGenerated/" + form_->Logic().Spec().folder + "/" + name + "/";
+        dir.Folder() + "CodeGenerated/" + opened->Logic().Spec().folder + "/" + name + "/";
     seam.AnswerFile(folder + name + ".qpf");
     Click("ButtonGen");
     return folder;

@@ -20,15 +20,15 @@ protected:
 
     template <class Form> Form* Open() {
         auto* form = new Form(nullptr);
-        form_.reset(form);
+        opened.reset(form);
         return form;
     }
-    BoardForm& Form() { return *form_; }
+    BoardForm& Form() { return *opened; }
     // Destroys the form as closing the program does (a close event first).
     void CloseForm();
 
     template <class T> T* Get(const char* name) {
-        T* w = form_->findChild<T*>(QString::fromLatin1(name));
+        T* w = opened->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
@@ -50,5 +50,5 @@ protected:
     platform::testing::ScriptedPlatform seam;
 
 private:
-    std::unique_ptr<BoardForm> form_;
+    std::unique_ptr<BoardForm> opened;
 };
