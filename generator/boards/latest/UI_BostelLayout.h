@@ -21,7 +21,7 @@ constexpr Style kHand{.handCursor = true};
 constexpr LayoutRow kLayout[] = {
     {"FormBostel", Kind::Form, nullptr, 0, 0, 793, 559, "MAX 10 Bostel V1.0.0", {.font = "MS Sans Serif", .fontPx = 16, .color = kFormColour}},
     {"ImageVeltrax", Kind::Picture, nullptr, 120, 11, 93, 46, nullptr, {.picture = "MAKER_LOGO"}},
-    {"ImageAltera", Kind::Picture, nullptr, 10, 23, 103, 30, nullptr, {.picture = "VENDOR_LOGO"}},
+    {"ImageAltera", Kind::Picture, nullptr, 10, 23, 103, 41, nullptr, {.picture = "VENDOR_LOGO"}},
     {"Panel1", Kind::Panel, nullptr, 8, 64, 417, 345, nullptr},
     {"LabelBoardName", Kind::Label, "Panel1", 8, 8, 401, 29, "MAX 10 Bostel FPGA Board", {.fontPx = 24, .bold = true}},
     {"ImageBoard", Kind::Picture, "Panel1", 8, 48, 400, 281, nullptr, {.transparent = true, .picture = "BOSTEL_BOARD"}},
