@@ -3,6 +3,8 @@
 #include "CONFIG_BOSTEL.h"
 #include "model/DaughterId.h"
 
+#include <cstdint>
+
 namespace {
 
 using C = BOSTEL_CONFIG;

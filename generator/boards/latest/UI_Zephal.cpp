@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <iterator>
 
 using C = ZEPHAL_CONFIG;
 
@@ -69,7 +70,9 @@ void TFormZephal::UpdateExtras() {
 }
 
 void TFormZephal::UpdateExtraImages() {
-    ShowCardPicture(m_ImageBBB, kZephalBbbModes[m_ComboBoxBBB->currentIndex()].pictureId);
+    const int mode = m_ComboBoxBBB->currentIndex();
+    const bool listed = mode >= 0 && mode < static_cast<int>(std::size(kZephalBbbModes));
+    ShowCardPicture(m_ImageBBB, listed ? kZephalBbbModes[mode].pictureId : 0);
 }
 
 void TFormZephal::ComboBoxBBBChange() {
