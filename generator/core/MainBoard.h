@@ -65,6 +65,13 @@ public:
     std::string GetStructuralCode() const;
     std::string GetQsfAssignmentsNorrik() const;
     std::string GetStructuralCodeNorrik() const;
+    // The external-PLL controllers of boards 8 and 12 and the oscillators of boards
+    // 15, 16 and 18, from the board's record copy; each asserts its board id.
+    std::string GetStructuralCodeHarlin() const;
+    std::string GetStructuralCodeLomar() const;
+    std::string GetStructuralCodeOstrel() const;
+    std::string GetStructuralCodePallex() const;
+    std::string GetStructuralCodeRasmel() const;
     // The pin at 1-based PinIndex of the n-th (0-based) HSMC connector, or nullptr.
     TPin* GetHsmcPinName(int n, int PinIndex) const;
     // The port lines of the top-level module.

@@ -118,8 +118,13 @@ std::string ClockChipVerilog(const TMainBoard& b) {
 
 // Extra structural Verilog per board; a board without a row has none.
 constexpr BoardTextRow kStructuralTexts[] = {
+    {MAINBOARD_HARLIN, [](const TMainBoard& b) { return b.GetStructuralCodeHarlin(); }},
+    {MAINBOARD_LOMAR, [](const TMainBoard& b) { return b.GetStructuralCodeLomar(); }},
     {MAINBOARD_NORRIK, [](const TMainBoard& b) { return b.GetStructuralCodeNorrik(); }},
+    {MAINBOARD_OSTREL, [](const TMainBoard& b) { return b.GetStructuralCodeOstrel(); }},
+    {MAINBOARD_PALLEX, [](const TMainBoard& b) { return b.GetStructuralCodePallex(); }},
     {MAINBOARD_QUENOR, [](const TMainBoard&) -> std::string { platform::AssertFailed("0", "MainBoard", 707); }},
+    {MAINBOARD_RASMEL, [](const TMainBoard& b) { return b.GetStructuralCodeRasmel(); }},
     {MAINBOARD_ABRENZ, ClockChipVerilog},
     {MAINBOARD_CALVEX, ClockChipVerilog},
     {MAINBOARD_EMBREL, ClockChipVerilog},

@@ -67,6 +67,13 @@ bool IverilogAccepts(const std::string& path, std::string& output) {
     return RunIverilog("'" + path + "'", output);
 }
 
+bool IverilogAcceptsAll(const std::vector<std::string>& paths, std::string& output) {
+    std::string files;
+    for (const std::string& path : paths)
+        files += " '" + path + "'";
+    return RunIverilog(files, output);
+}
+
 bool IverilogAcceptsFolder(const std::string& folder, std::string& output) {
     std::string files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))

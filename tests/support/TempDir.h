@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -33,6 +34,8 @@ namespace testsupport {
 
 // Runs iverilog on a Verilog file; true when it accepts it. Its messages go to output.
 bool IverilogAccepts(const std::string& path, std::string& output);
+// The same for a design made of several files.
+bool IverilogAcceptsAll(const std::vector<std::string>& paths, std::string& output);
 // The same for a project: every .v file of the folder compiled together.
 bool IverilogAcceptsFolder(const std::string& folder, std::string& output);
 

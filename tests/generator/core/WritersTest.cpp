@@ -5,6 +5,9 @@
 #include "platform/FileWrite.h"
 #include "platform/Text.h"
 #include "platform/testing/ScriptedPlatform.h"
+#include "settings/ConfigAbrenz.h"
+#include "settings/ConfigCalvex.h"
+#include "settings/ConfigEmbrel.h"
 #include "settings/ConfigForvik.h"
 #include "support/TempDir.h"
 
@@ -569,6 +572,30 @@ TEST(ExportVerilogModules, WhichModulesEachBoardWrites) {
         EXPECT_FALSE(w.ExportVerilogModules(&b, dir.Folder()));
         EXPECT_EQ(files(dir), (V{"CDCM6100x_Config.v", "si570_controller.v"}));
         EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
+    }
+}
+
+TEST(ExportVerilogModules, AClockChipBoardsFailedExportStopsGenerate) {
+    // No module resource can be found.
+    ScriptedPlatform seam;
+    TConfigAbrenz abrenz;
+    abrenz.Config.SetI32(TConfigAbrenz::ABRENZ_CONFIG::nSi5340A, 1);
+    TConfigCalvex calvex;
+    calvex.Config.SetU8(TConfigCalvex::CALVEX_CONFIG::bLmkPll, 1);
+    TConfigEmbrel embrel;
+    embrel.Config.SetI32(TConfigEmbrel::EMBREL_CONFIG::nSi5340B, 1);
+    for (auto [id, settings] :
+         {std::pair<uint8_t, TConfigBoard*>{27, &abrenz}, {29, &calvex}, {31, &embrel}}) {
+        TempDir dir;
+        TMainBoard b;
+        Dunmir(b);
+        b.m_BoardId = id;
+        b.m_pConfigBoard = settings;
+        TPinwright w;
+        EXPECT_FALSE(w.Generate(&b, dir.File("clocks.qpf"))) << int(id);
+        EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
+        EXPECT_TRUE(std::filesystem::exists(dir.File("clocks.v")));
+        EXPECT_FALSE(std::filesystem::exists(dir.File("clocks.sdc")));
     }
 }
 
