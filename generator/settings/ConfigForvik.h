@@ -1,6 +1,7 @@
 #pragma once
 // Settings of board 32, Forvik.
 
+#include "ChoiceField.h"
 #include "ConfigBoard.h"
 #include "ConfigRecord.h"
 
@@ -29,6 +30,9 @@ public:
         static constexpr std::size_t nHsmcDaughterId = 284;
         static constexpr std::size_t szHSMCPrefixName = 285;
         static constexpr std::size_t reserved2 = 413; // 3 bytes, carried along unchanged
+
+        // The HSMC voltage: 3.3 V, 2.5 V (the default), 1.8 V, 1.5 V.
+        static constexpr ChoiceField kChoiceFields[] = {{nHsmcVoltage, 4, 4, 1}};
     };
     static_assert(FORVIK_CONFIG::kSize == 416);
     static_assert(FORVIK_CONFIG::szHSMCPrefixName + 128 + 3 == FORVIK_CONFIG::kSize);

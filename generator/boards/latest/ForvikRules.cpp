@@ -57,6 +57,9 @@ constexpr kit::BoardSpec kSpec{
     .attachShape = kit::AttachShape::BoardModel,
 };
 
+static_assert(C::kChoiceFields[0].count == std::size(kForvikVoltages));
+static_assert(C::kChoiceFields[0].fallback == kForvikDefaultVoltage);
+
 bool IsVoltage(int32_t v) {
     return v >= 0 && v < 4;
 }
@@ -65,10 +68,7 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        if (!IsVoltage(r.I32(C::nHsmcVoltage)))
-            r.SetI32(C::nHsmcVoltage, kForvikDefaultVoltage);
-    }
+    void Normalise(SettingsRecord& r) const override { BringChoicesIntoRange(r, C::kChoiceFields); }
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         const uint8_t hsmc = r.U8(C::nHsmcDaughterId);
         if ((hsmc == DAUGHTER_HSMC_DEFAULT || hsmc == DAUGHTER_HSMC_DEFAULT_WITH_TRANSCEIVER) &&

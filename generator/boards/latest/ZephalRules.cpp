@@ -48,6 +48,8 @@ constexpr kit::BoardSpec kSpec{
 
 constexpr int kModes = static_cast<int>(std::size(kZephalBbbModes));
 constexpr int32_t kRevisions = static_cast<int32_t>(std::size(kZephalRevisions));
+static_assert(C::kChoiceFields[0].count == kModes && C::kChoiceFields[1].count == kRevisions);
+static_assert(C::kChoiceFields[1].fallback == kZephalRevisionC);
 
 class Logic final : public kit::BoardLogic {
 public:
@@ -55,13 +57,7 @@ public:
 
     // Only a file written elsewhere holds a mode or revision outside the lists. The pin
     // table itself still reads any other non-zero mode as BBB Mode 7.
-    void Normalise(SettingsRecord& r) const override {
-        if (r.U8(C::nBbbMode) >= kModes)
-            r.SetU8(C::nBbbMode, 0);
-        const int32_t revision = r.I32(C::nBoardRevision);
-        if (revision < 0 || revision >= kRevisions)
-            r.SetI32(C::nBoardRevision, kZephalRevisionC);
-    }
+    void Normalise(SettingsRecord& r) const override { BringChoicesIntoRange(r, C::kChoiceFields); }
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigZephalPins(&board, r);
     }

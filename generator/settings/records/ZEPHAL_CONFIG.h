@@ -1,6 +1,7 @@
 #pragma once
 // The settings record of board 26, Zephal (the .cfg file's bytes).
 
+#include "settings/ChoiceField.h"
 #include "settings/ConfigRecord.h"
 
 class ZEPHAL_CONFIG : public ConfigRecord<292> {
@@ -29,5 +30,13 @@ public:
     static constexpr std::size_t nBbbMode = 160;       // the header mode's index
     static constexpr std::size_t szBbbPrefixName = 161;
     static constexpr std::size_t reserved2 = 289; // 3 bytes, zero
+
+    // The header mode (None, Default, WIFI-BLE, BBB Mode 7) and the revision (A, B, C).
+    // clang-format off
+    static constexpr ChoiceField kChoiceFields[] = {
+        {nBbbMode, 1, 4, 0},
+        {nBoardRevision, 4, 3, 2},
+    };
+    // clang-format on
 };
 static_assert(ZEPHAL_CONFIG::szBbbPrefixName + 128 + 3 == ZEPHAL_CONFIG::kSize);
