@@ -4,7 +4,9 @@
 #include "first/BelmicRules.h"
 #include "first/CardixRules.h"
 #include "first/DorvelRules.h"
+#include "latest/BostelRules.h"
 #include "latest/DunmirRules.h"
+#include "latest/ForvikRules.h"
 #include "latest/SelvikRules.h"
 #include "latest/TavrinRules.h"
 #include "latest/UlmaroRules.h"
@@ -13,6 +15,8 @@
 #include "latest/XylmarRules.h"
 #include "second/ElbrinRules.h"
 #include "second/JorrelRules.h"
+#include "latest/YarrinRules.h"
+#include "latest/ZephalRules.h"
 
 namespace {
 
@@ -30,7 +34,11 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_VARDIS, &VardisLogic},
     {MAINBOARD_WENDRO, &WendroLogic},
     {MAINBOARD_XYLMAR, &XylmarLogic},
+    {MAINBOARD_YARRIN, &YarrinLogic},
+    {MAINBOARD_ZEPHAL, &ZephalLogic},
+    {MAINBOARD_BOSTEL, &BostelLogic},
     {MAINBOARD_DUNMIR, &DunmirLogic},
+    {MAINBOARD_FORVIK, &ForvikLogic},
 };
 // clang-format on
 

@@ -4,7 +4,9 @@
 #include "boards/first/UI_Belmic.h"
 #include "boards/first/UI_Cardix.h"
 #include "boards/first/UI_Dorvel.h"
+#include "boards/latest/UI_Bostel.h"
 #include "boards/latest/UI_Dunmir.h"
+#include "boards/latest/UI_Forvik.h"
 #include "boards/latest/UI_Selvik.h"
 #include "boards/latest/UI_Tavrin.h"
 #include "boards/latest/UI_Ulmaro.h"
@@ -15,6 +17,8 @@
 #include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Jorrel.h"
 #include "boards/second/UI_Quenor.h"
+#include "boards/latest/UI_Yarrin.h"
+#include "boards/latest/UI_Zephal.h"
 #include "model/MainBoardId.h"
 
 // clang-format off
@@ -34,6 +38,11 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_XYLMAR, false, &MakeBoardForm<TFormXylmar>},
     {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
     {MAINBOARD_IRVANE, true, &MakeBoardForm<TFormIrvane>},
+    {MAINBOARD_YARRIN, false, &MakeBoardForm<TFormYarrin>},
+    {MAINBOARD_ZEPHAL, false, &MakeBoardForm<TFormZephal>},
+    {MAINBOARD_BOSTEL, false, &MakeBoardForm<TFormBostel>},
+    {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
+    {MAINBOARD_FORVIK, false, &MakeBoardForm<TFormForvik>},
 };
 // clang-format on
 

@@ -58,6 +58,8 @@ TEST_P(GenerateMatrix, DefaultsAndEveryCardOnEveryConnector) {
         SettingsRecord bare = base;
         for (const kit::ConnectorBinding& c : spec.connectors)
             bare.SetU8(c.idOffset, 0);
+        // The choice itself, without cards (a board without connectors has only these).
+        Check(logic, bare, "variant " + std::to_string(variant));
         for (int k = 0; k < static_cast<int>(spec.connectors.size()); ++k) {
             const kit::CardListSpec& list = spec.lists[static_cast<std::size_t>(logic.ListOf(k, bare))];
             DaughterIdList ids{};
