@@ -13,21 +13,21 @@
 #include "latest/VardisRules.h"
 #include "latest/WendroRules.h"
 #include "latest/XylmarRules.h"
-#include "second/ElbrinRules.h"
-#include "second/JorrelRules.h"
 #include "latest/YarrinRules.h"
 #include "latest/ZephalRules.h"
+#include "second/ElbrinRules.h"
+#include "second/JorrelRules.h"
 
 namespace {
 
 // clang-format off
 constexpr BoardLogicRow kBoardLogics[] = {
-    {MAINBOARD_ELBRIN, &ElbrinLogic},
-    {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_ARVEL, &ArvelLogic},
     {MAINBOARD_BELMIC, &BelmicLogic},
     {MAINBOARD_CARDIX, &CardixLogic},
     {MAINBOARD_DORVEL, &DorvelLogic},
+    {MAINBOARD_ELBRIN, &ElbrinLogic},
+    {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},

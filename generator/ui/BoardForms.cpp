@@ -13,36 +13,35 @@
 #include "boards/latest/UI_Vardis.h"
 #include "boards/latest/UI_Wendro.h"
 #include "boards/latest/UI_Xylmar.h"
+#include "boards/latest/UI_Yarrin.h"
+#include "boards/latest/UI_Zephal.h"
 #include "boards/second/UI_Elbrin.h"
 #include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Jorrel.h"
 #include "boards/second/UI_Quenor.h"
-#include "boards/latest/UI_Yarrin.h"
-#include "boards/latest/UI_Zephal.h"
 #include "model/MainBoardId.h"
 
 // clang-format off
 constexpr BoardFormRow kBoardForms[] = {
-    {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
-    {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
-    {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_ARVEL, true, &MakeBoardForm<TFormArvel>},
     {MAINBOARD_BELMIC, true, &MakeBoardForm<TFormBelmic>},
     {MAINBOARD_CARDIX, true, &MakeBoardForm<TFormCardix>},
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
+    {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
+    {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
+    {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
     {MAINBOARD_ULMARO, false, &MakeBoardForm<TFormUlmaro>},
     {MAINBOARD_VARDIS, false, &MakeBoardForm<TFormVardis>},
     {MAINBOARD_WENDRO, false, &MakeBoardForm<TFormWendro>},
     {MAINBOARD_XYLMAR, false, &MakeBoardForm<TFormXylmar>},
-    {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
-    {MAINBOARD_IRVANE, true, &MakeBoardForm<TFormIrvane>},
     {MAINBOARD_YARRIN, false, &MakeBoardForm<TFormYarrin>},
     {MAINBOARD_ZEPHAL, false, &MakeBoardForm<TFormZephal>},
     {MAINBOARD_BOSTEL, false, &MakeBoardForm<TFormBostel>},
     {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
     {MAINBOARD_FORVIK, false, &MakeBoardForm<TFormForvik>},
+    {MAINBOARD_IRVANE, true, &MakeBoardForm<TFormIrvane>},
 };
 // clang-format on
 

@@ -1,5 +1,7 @@
 #include "FormShots.h"
 
+#include "support/FormOverlaps.h"
+
 #include "platform/qt/Widgets.h"
 #include "support/TempDir.h"
 
@@ -72,26 +74,7 @@ bool Drawn(const QImage& shot, QWidget& form, const char* name) {
 }
 
 std::vector<std::string> Overlaps(QWidget& form) {
-    std::vector<std::string> found;
-    std::vector<QWidget*> parents{&form};
-    for (QWidget* w : form.findChildren<QWidget*>())
-        parents.push_back(w);
-    for (QWidget* parent : parents) {
-        std::vector<QWidget*> controls;
-        for (QWidget* c : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (!c->objectName().isEmpty() && c->isVisibleTo(&form) &&
-                dynamic_cast<platform::OutlineShape*>(c) == nullptr)
-                controls.push_back(c);
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            const std::string a = controls[i]->objectName().toStdString();
-            if (parent != &form && !parent->rect().contains(controls[i]->geometry()))
-                found.push_back(a + "/" + parent->objectName().toStdString());
-            for (std::size_t j = i + 1; j < controls.size(); ++j)
-                if (controls[i]->geometry().intersects(controls[j]->geometry()))
-                    found.push_back(a + "/" + controls[j]->objectName().toStdString());
-        }
-    }
-    return found;
+    return testsupport::OverlappingControls(form);
 }
 
 } // namespace formshots
