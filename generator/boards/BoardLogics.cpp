@@ -5,15 +5,19 @@
 #include "first/CardixRules.h"
 #include "first/DorvelRules.h"
 #include "latest/AbrenzRules.h"
+#include "latest/BostelRules.h"
 #include "latest/CalvexRules.h"
 #include "latest/DunmirRules.h"
 #include "latest/EmbrelRules.h"
+#include "latest/ForvikRules.h"
 #include "latest/SelvikRules.h"
 #include "latest/TavrinRules.h"
 #include "latest/UlmaroRules.h"
 #include "latest/VardisRules.h"
 #include "latest/WendroRules.h"
 #include "latest/XylmarRules.h"
+#include "latest/YarrinRules.h"
+#include "latest/ZephalRules.h"
 #include "second/ElbrinRules.h"
 #include "second/JorrelRules.h"
 
@@ -21,22 +25,26 @@ namespace {
 
 // clang-format off
 constexpr BoardLogicRow kBoardLogics[] = {
-    {MAINBOARD_ELBRIN, &ElbrinLogic},
-    {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_ARVEL, &ArvelLogic},
     {MAINBOARD_BELMIC, &BelmicLogic},
     {MAINBOARD_CARDIX, &CardixLogic},
     {MAINBOARD_DORVEL, &DorvelLogic},
+    {MAINBOARD_ELBRIN, &ElbrinLogic},
+    {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},
     {MAINBOARD_VARDIS, &VardisLogic},
     {MAINBOARD_WENDRO, &WendroLogic},
     {MAINBOARD_XYLMAR, &XylmarLogic},
+    {MAINBOARD_YARRIN, &YarrinLogic},
+    {MAINBOARD_ZEPHAL, &ZephalLogic},
     {MAINBOARD_ABRENZ, &AbrenzLogic},
+    {MAINBOARD_BOSTEL, &BostelLogic},
     {MAINBOARD_CALVEX, &CalvexLogic},
     {MAINBOARD_DUNMIR, &DunmirLogic},
     {MAINBOARD_EMBREL, &EmbrelLogic},
+    {MAINBOARD_FORVIK, &ForvikLogic},
 };
 // clang-format on
 

@@ -5,15 +5,19 @@
 #include "boards/first/UI_Cardix.h"
 #include "boards/first/UI_Dorvel.h"
 #include "boards/latest/UI_Abrenz.h"
+#include "boards/latest/UI_Bostel.h"
 #include "boards/latest/UI_Calvex.h"
 #include "boards/latest/UI_Dunmir.h"
 #include "boards/latest/UI_Embrel.h"
+#include "boards/latest/UI_Forvik.h"
 #include "boards/latest/UI_Selvik.h"
 #include "boards/latest/UI_Tavrin.h"
 #include "boards/latest/UI_Ulmaro.h"
 #include "boards/latest/UI_Vardis.h"
 #include "boards/latest/UI_Wendro.h"
 #include "boards/latest/UI_Xylmar.h"
+#include "boards/latest/UI_Yarrin.h"
+#include "boards/latest/UI_Zephal.h"
 #include "boards/second/UI_Elbrin.h"
 #include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Jorrel.h"
@@ -22,23 +26,27 @@
 
 // clang-format off
 constexpr BoardFormRow kBoardForms[] = {
-    {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
-    {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
-    {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_ARVEL, true, &MakeBoardForm<TFormArvel>},
     {MAINBOARD_BELMIC, true, &MakeBoardForm<TFormBelmic>},
     {MAINBOARD_CARDIX, true, &MakeBoardForm<TFormCardix>},
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
+    {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
+    {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
+    {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
     {MAINBOARD_ULMARO, false, &MakeBoardForm<TFormUlmaro>},
     {MAINBOARD_VARDIS, false, &MakeBoardForm<TFormVardis>},
     {MAINBOARD_WENDRO, false, &MakeBoardForm<TFormWendro>},
     {MAINBOARD_XYLMAR, false, &MakeBoardForm<TFormXylmar>},
+    {MAINBOARD_YARRIN, false, &MakeBoardForm<TFormYarrin>},
+    {MAINBOARD_ZEPHAL, false, &MakeBoardForm<TFormZephal>},
     {MAINBOARD_ABRENZ, false, &MakeBoardForm<TFormAbrenz>},
+    {MAINBOARD_BOSTEL, false, &MakeBoardForm<TFormBostel>},
     {MAINBOARD_CALVEX, false, &MakeBoardForm<TFormCalvex>},
     {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
     {MAINBOARD_EMBREL, false, &MakeBoardForm<TFormEmbrel>},
+    {MAINBOARD_FORVIK, false, &MakeBoardForm<TFormForvik>},
     {MAINBOARD_IRVANE, true, &MakeBoardForm<TFormIrvane>},
 };
 // clang-format on

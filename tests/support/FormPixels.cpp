@@ -202,13 +202,21 @@ FormPixels CheckFormPixels(const QImage& grabbed, QWidget& form) {
                                 std::to_string(shot.height()) + ", the form " + std::to_string(form.width()) +
                                 " x " + std::to_string(form.height()));
     const std::vector<QWidget*> order = PaintOrder(form);
+    // A hidden outline may share an edge with a shown one: that pen is not the hidden one's.
+    QRegion shownPens;
+    for (QWidget* w : order)
+        if (auto* s = dynamic_cast<OutlineShape*>(w); s != nullptr && s->isVisibleTo(&form))
+            for (const QRect& band : PenBands(s, form, shot))
+                shownPens += band;
     for (std::size_t i = 0; i < order.size(); ++i) {
         QWidget* w = order[i];
         // Only what the form can show: a widget inside a hidden parent is judged by no one.
         if (w->parentWidget() != &form && !w->parentWidget()->isVisibleTo(&form))
             continue;
         if (auto* s = dynamic_cast<OutlineShape*>(w))
-            CheckOutline(result, shot, form, s, CoveredAbove(order, i, form, shot));
+            CheckOutline(result, shot, form, s,
+                         s->isVisibleTo(&form) ? CoveredAbove(order, i, form, shot)
+                                               : CoveredAbove(order, i, form, shot) + shownPens);
         else if (auto* p = dynamic_cast<PictureBox*>(w); p != nullptr && p->isVisibleTo(&form))
             CheckPicture(result, shot, form, p, CoveredAbove(order, i, form, shot));
     }

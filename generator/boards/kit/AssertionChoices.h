@@ -21,6 +21,9 @@ inline constexpr int kUlmaroPairLine0 = 128;
 inline constexpr int kUlmaroPairLine1 = 129;
 // A row that names a bank whose standard the table has not set.
 inline constexpr int kBankLine = 61;
+// The Yarrin table's checks that an 80-pin card sits on both headers.
+inline constexpr int kYarrinGpio0Line = 170;
+inline constexpr int kYarrinGpio1Line = 171;
 
 // clang-format off
 inline constexpr ChosenLine kChosenLines[] = {
@@ -30,6 +33,9 @@ inline constexpr ChosenLine kChosenLines[] = {
     {"CONFIG_ULMARO", "Config.nGpioDaughterId[GPIO_0]", kUlmaroPairLine0},
     {"CONFIG_ULMARO", "Config.nGpioDaughterId[GPIO_1]", kUlmaroPairLine1},
     {"CONFIG_<BOARD>", "0", kBankLine},
+    {"CONFIG_ZEPHAL", "nNum == nPinNum", kRowCountLine},
+    {"CONFIG_YARRIN", "Config.nGpioDaughterId[GPIO_0]", kYarrinGpio0Line},
+    {"CONFIG_YARRIN", "Config.nGpioDaughterId[GPIO_1]", kYarrinGpio1Line},
     {"ConfigBase", "Type == CONNECTOR_HSMC || Type == CONNECTOR_KAPPEL", 212},
     {"ConfigBase", "Type == CONNECTOR_MOXEN_2x6", 268},
     {"MainBoard", "Type == CONNECTOR_MOXEN_2x6", 1360},

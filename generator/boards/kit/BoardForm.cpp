@@ -72,6 +72,7 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
     if (spec.boardSelector)
         bind("ButtonMainBoardSelect", &BoardForm::ButtonMainBoardSelectClick);
     bind("ButtonDefaultSetting", &BoardForm::ButtonDefaultSettingClick);
+    bind("ButtonDefault", &BoardForm::ButtonDefaultSettingClick); // the name on some layouts
 }
 
 BoardForm::~BoardForm() = default;
@@ -83,6 +84,7 @@ void BoardForm::Start() {
         m_Logic.Normalise(Record());
     else
         SetDefaultConfig(Record());
+    PrepareStartRecord(Record());
     ConfigToUi(Record());
     TrailingSteps();
 }
@@ -260,7 +262,7 @@ void BoardForm::ButtonGenClick() {
     if (!ValidateUi())
         return;
     const kit::BoardSpec& spec = m_Logic.Spec();
-    if (!spec.batch.empty() && platform::Current().IsCtrlHeld()) {
+    if ((!spec.batch.empty() || spec.batchWithoutPasses) && platform::Current().IsCtrlHeld()) {
         BatchGenerate();
         return;
     }
@@ -295,6 +297,14 @@ void BoardForm::BatchGenerate() {
                     m_Cards[static_cast<std::size_t>(spec.gpioPair->header1)].combo->setCurrentIndex(i);
                 if (pass.prefix != nullptr)
                     c.prefix->setText(QString::fromLatin1(pass.prefix));
+                if (pass.pairPrefix != nullptr && spec.gpioPair != nullptr &&
+                    pass.connector == spec.gpioPair->header0) {
+                    const bool spans = BoardConnectorType(static_cast<int8_t>(ChosenCard(pass.connector))) ==
+                                       CONNECTOR_GPIO80;
+                    c.prefix->setText(spans ? QString() : QString::fromLatin1(pass.prefix));
+                    m_Cards[static_cast<std::size_t>(spec.gpioPair->header1)].prefix->setText(
+                        spans ? QString() : QString::fromLatin1(pass.pairPrefix));
+                }
                 const std::string name = kit::BatchProjectName(pass.nameFormat, ChosenCard(pass.connector));
                 m_EditProjectName->setText(ToQt(name));
                 const std::string projectFolder = folder + name;

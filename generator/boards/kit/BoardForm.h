@@ -88,6 +88,9 @@ protected:
 
     // Hooks for the board's own controls.
     virtual void FillChoiceLists() {}
+    // What a board changes in the record it starts with (default.cfg or the defaults)
+    // before it is shown.
+    virtual void PrepareStartRecord(SettingsRecord& /*record*/) {}
     virtual void ChoicesToUi(const SettingsRecord& /*record*/) {}
     virtual void UiToChoices(SettingsRecord& /*record*/) {}
     virtual void UpdateExtras() {}

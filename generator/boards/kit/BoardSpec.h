@@ -108,6 +108,9 @@ struct BatchPass {
     int from;                     // first list index
     const char* nameFormat;       // "TAVRIN_GPIO_%s" with the card's short name
     const char* prefix = nullptr; // set on the connector for each project; nullptr: the user's
+    // With a GpioPair batched from header 0: set on header 1 for each project. A card
+    // that spans both headers takes no prefix on either.
+    const char* pairPrefix = nullptr;
 };
 
 // An information box after the success box of a plain Generate, while a check box
@@ -128,6 +131,8 @@ struct BoardSpec {
     std::span<const ConnectorBinding> connectors;
     AttachShape attachShape;
     std::span<const BatchPass> batch = {};
+    // Ctrl+Generate beeps and asks for the folder even without a pass, then generates nothing.
+    bool batchWithoutPasses = false;
     const GpioPair* gpioPair = nullptr;
     SaveAtEnd save = SaveAtEnd::OnClose;
     bool successBox = true;

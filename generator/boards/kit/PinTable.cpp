@@ -294,4 +294,9 @@ void PinTable::GpioPairMasters(const GpioHeaderPair& pair, uint8_t id0, uint8_t 
     }
 }
 
+void PinTable::AddSlots(TConnector* c, const char* positions, uint8_t standard, uint8_t direction) {
+    for (const std::string& word : Words(positions))
+        c->AddPin(word == EMPTY_SLOT ? nullptr : BoardPin("", LocationOf(word), direction, standard));
+}
+
 } // namespace kit

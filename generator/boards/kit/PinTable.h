@@ -261,6 +261,10 @@ public:
     // header 0's card spans both headers, else "GPIO_0" (16) and "GPIO_1" (17) for the
     // headers with a card. Nothing unless a card id, as a signed byte, is above 0.
     void GpioPairMasters(const GpioHeaderPair& pair, uint8_t id0, uint8_t id1);
+    // Appends more slots to a master (a connector that spans two headers takes the
+    // second header's positions after the first's).
+    void AddSlots(TConnector* c, const char* positions, uint8_t standard = IOSTD_BY_DAUGHTER,
+                  uint8_t direction = DIRECTION_BY_DAUGHTER);
 
     TMainBoard* Board() const { return board_; }
 

@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
 
 using C = TConfigCalvex::CALVEX_CONFIG;
 
@@ -30,9 +29,6 @@ TFormCalvex::TFormCalvex(QWidget* owner) : BoardForm(owner, CalvexLogic(), calve
     for (const CalvexClockList& list : CalvexLmkLists())
         m_Lmk.push_back(platform::Component<QComboBox>(this, list.combo));
     Widget("CheckBoxDDR3")->setToolTip(QStringLiteral("Up to 4GB, 1066 data rate"));
-    // This board names its defaults button apart from the other forms.
-    connect(platform::Component<QPushButton>(this, "ButtonDefault"), &QPushButton::clicked, this,
-            [this] { ButtonDefaultSettingClick(); });
     Start();
 }
 

@@ -1,0 +1,88 @@
+#include "ZephalRules.h"
+
+#include "CONFIG_ZEPHAL.h"
+
+#include <iterator>
+
+namespace {
+
+using C = ZEPHAL_CONFIG;
+
+// clang-format off
+constexpr kit::FlagBinding kFlags[] = {
+    {"CheckBoxOSC", C::bOSC, 1, "ShapeOSC"},
+    {"CheckBoxLED", C::bLED, 1, "ShapeLED"},
+    {"CheckBoxSwitch", C::bSwitch, 1, "ShapeSwitch"},
+    {"CheckBoxLightSensor", C::bLightSensor, 1, "ShapeLightSensor"},
+    {"CheckBoxPowerMonitor", C::bPowerMonitor, 1, "ShapePowerMonitor"},
+    {"CheckBoxHdmiTx", C::bHdmiTx, 1, "ShapeHdmiTx"},
+    {"CheckBoxFlash", C::bFlash, 1, "ShapeFlash"},
+    {"CheckBoxEthernet", C::bEthernet, 1, "ShapeEthernet"},
+    {"CheckBoxDDR3", C::bDDR3, 0, "ShapeDDR3"},
+    {"CheckBoxButton", C::bButton, 1, "ShapeButton"},
+    {"CheckBoxCapButton", C::bCapButton, 1, "ShapeCapButton"},
+    {"CheckBoxHumiditySensor", C::bHumiditySensor, 1, "ShapeHumiditySensor"},
+    {"CheckBoxTempSensor", C::bTempSensor, 1, "ShapeTempSensor"},
+    {"CheckBoxUsb", C::bUSB, 1, "ShapeUsb"},
+    {"CheckBoxAudio", C::bAudio, 1, "ShapeAudio"},
+    {"CheckBoxSdCard", C::bSdCard, 1, "ShapeSdCard"},
+    {"CheckBoxGSensor", C::bGSensor, 1, "ShapeGsensor"},
+    {"CheckBoxMIPI", C::bMIPI, 0, "ShapeMIPI"},
+    {"CheckBoxSmaADC", C::bSmaADC, 0, "ShapeSMA_ADC"}, // hidden
+};
+// clang-format on
+
+// The board has no card connector: the header's pins come from its mode.
+constexpr kit::BoardSpec kSpec{
+    .id = MAINBOARD_ZEPHAL,
+    .recordSize = C::kSize,
+    .head = kit::kCommonHead,
+    .defaultName = "ZEPHAL",
+    .folder = "ZEPHAL",
+    .flags = kFlags,
+    .lists = {},
+    .connectors = {},
+    .attachShape = kit::AttachShape::FormRoutine,
+    .batchWithoutPasses = true,
+};
+
+constexpr int kModes = static_cast<int>(std::size(kZephalBbbModes));
+constexpr int32_t kRevisions = static_cast<int32_t>(std::size(kZephalRevisions));
+static_assert(C::kChoiceFields[0].count == kModes && C::kChoiceFields[1].count == kRevisions);
+static_assert(C::kChoiceFields[1].fallback == kZephalRevisionC);
+
+class Logic final : public kit::BoardLogic {
+public:
+    Logic() : BoardLogic(kSpec) {}
+
+    // Only a file written elsewhere holds a mode or revision outside the lists. The pin
+    // table itself still reads any other non-zero mode as BBB Mode 7.
+    void Normalise(SettingsRecord& r) const override { BringChoicesIntoRange(r, C::kChoiceFields); }
+    void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
+        ConfigZephalPins(&board, r);
+    }
+    // Every mode on every revision, with every peripheral ticked.
+    std::vector<SettingsRecord> ChoiceVariants(const SettingsRecord& defaults) const override {
+        std::vector<SettingsRecord> variants;
+        for (int32_t revision = 0; revision < kRevisions; ++revision)
+            for (int mode = 0; mode < kModes; ++mode) {
+                SettingsRecord r = defaults;
+                for (const kit::FlagBinding& f : kFlags)
+                    r.SetU8(f.offset, 1);
+                r.SetI32(C::nBoardRevision, revision);
+                r.SetU8(C::nBbbMode, static_cast<uint8_t>(mode));
+                variants.push_back(r);
+            }
+        return variants;
+    }
+
+protected:
+    void SetBoardDefaults(SettingsRecord& r) const override { r.SetI32(C::nBoardRevision, kZephalRevisionC); }
+};
+
+} // namespace
+
+const kit::BoardLogic& ZephalLogic() {
+    static const Logic logic;
+    return logic;
+}
