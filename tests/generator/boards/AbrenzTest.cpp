@@ -24,7 +24,7 @@ protected:
 
 // The record with every box unticked.
 SettingsRecord Bare() {
-    SettingsRecord r = Defaults(AbrenzLogic());
+    SettingsRecord r = DefaultsOf(AbrenzLogic());
     for (const kit::FlagBinding& f : AbrenzLogic().Spec().flags)
         r.SetU8(f.offset, 0);
     return r;
@@ -66,17 +66,17 @@ TEST_F(Abrenz, Defaults) {
     }
 
     // The record's bytes as the board's documentation lays them out.
-    std::vector<uint8_t> expected = RecordBytes(188, 27, "ABRENZ");
+    std::vector<uint8_t> expected = RecordHead(27, 188, "ABRENZ");
     for (std::size_t offset : {136, 137, 138, 139, 140, 142, 143, 155, 156})
         expected[offset] = 1;
-    EXPECT_EQ(Bytes(Defaults(AbrenzLogic())), expected);
+    EXPECT_EQ(Bytes(DefaultsOf(AbrenzLogic())), expected);
 }
 
 TEST(AbrenzPins, TheFourVariantsGiveTheirDevices) {
     const char* const devices[] = {"10AX115N3F45I2SG", "10AX115N3F45E2SG", "10AX115N2F45E1SG",
                                    "10AX090N3F45I2SG"};
     for (uint8_t variant = 0; variant < 4; ++variant) {
-        SettingsRecord r = Defaults(AbrenzLogic());
+        SettingsRecord r = DefaultsOf(AbrenzLogic());
         r.SetU8(C::nBoardType, variant);
         auto built = Build(AbrenzLogic(), r);
         EXPECT_EQ(built->board.GetDevice(), devices[variant]);
@@ -90,7 +90,7 @@ TEST(AbrenzPins, TheFourVariantsGiveTheirDevices) {
 }
 
 TEST(AbrenzPins, StoredChoicesOutsideTheirListsComeBackToTheDefaults) {
-    SettingsRecord r = Defaults(AbrenzLogic());
+    SettingsRecord r = DefaultsOf(AbrenzLogic());
     r.SetU8(C::nBoardType, 9);
     r.SetI32(C::nSi5340A + 4, 8);
     r.SetI32(C::nSi5340BQdrii, -1);
@@ -103,7 +103,7 @@ TEST(AbrenzPins, StoredChoicesOutsideTheirListsComeBackToTheDefaults) {
 }
 
 TEST(AbrenzPins, TheDefaultsGiveThePeripheralsInOrder) {
-    auto built = Build(AbrenzLogic(), Defaults(AbrenzLogic()));
+    auto built = Build(AbrenzLogic(), DefaultsOf(AbrenzLogic()));
     EXPECT_EQ(ConnectorNames(built->board),
               (std::vector<std::string>{"KEY", "CLOCK", "SW", "LED", "LED_BRACKET", "SEG7", "FAN", "FLASH",
                                         "POWER Monitor", "Temperature"}));

@@ -91,9 +91,10 @@ TEST_F(Arvel, GenerateWithTheDefaults) {
     EXPECT_TRUE(testsupport::IverilogAccepts(folder + "Arvel.v", output)) << output;
 
     const auto board = PinsOf(ArvelLogic(), DefaultsOf(ArvelLogic()));
-    EXPECT_EQ(NamesOf(*board), (std::vector<std::string>{"CLOCK", "LED", "BUTTON", "SW", "SEG7", "RS232",
-                                                         "PS2", "SDCARD", "LCD", "VGA", "SDRAM", "Flash"}));
-    EXPECT_EQ(PinCountOf(*board), 180);
+    EXPECT_EQ(ConnectorNames(*board),
+              (std::vector<std::string>{"CLOCK", "LED", "BUTTON", "SW", "SEG7", "RS232", "PS2", "SDCARD",
+                                        "LCD", "VGA", "SDRAM", "Flash"}));
+    EXPECT_EQ(ActivePins(*board), 180);
     EXPECT_EQ(board->GetDevicePinCount(), 484);
     EXPECT_EQ(board->GetSpeedGrade(), 6);
 }
@@ -104,14 +105,14 @@ TEST(ArvelPins, TheGpioMastersFollowTheCardsOfBothHeaders) {
     bare.SetU8(C::BoardId, 1);
     bare.SetI32(C::Size, 408);
     auto empty = PinsOf(ArvelLogic(), bare);
-    EXPECT_TRUE(NamesOf(*empty).empty());
+    EXPECT_TRUE(ConnectorNames(*empty).empty());
     EXPECT_EQ(empty->GetDevice(), "EP3C16F484C6");
     EXPECT_EQ(empty->GetFamily(), "Cyclone III");
     EXPECT_EQ(empty->GetDevicePackage(), "FBGA");
 
     bare.SetU8(C::nGpioDaughterId[C::GPIO_1], DAUGHTER_GPIO_DEFAULT);
     auto one = PinsOf(ArvelLogic(), bare);
-    ASSERT_EQ(NamesOf(*one), (std::vector<std::string>{"GPIO_1"}));
+    ASSERT_EQ(ConnectorNames(*one), (std::vector<std::string>{"GPIO_1"}));
     EXPECT_EQ(one->GetConnector(0)->GetCaption(), "GPIO_1 connect to GPIO Default");
     EXPECT_EQ(one->GetConnector(0)->GetMasterId(), 17);
 
@@ -121,31 +122,31 @@ TEST(ArvelPins, TheGpioMastersFollowTheCardsOfBothHeaders) {
     TMainBoard model;
     std::unique_ptr<TConfigBoard> settings;
     ASSERT_TRUE(kit::BuildBoard(ArvelLogic(), both, model, settings));
-    const TConnector* spanning = Find(model, "GPIO_0_1");
+    const TConnector* spanning = FindConnector(model, "GPIO_0_1");
     ASSERT_NE(spanning, nullptr);
-    EXPECT_EQ(NamesOf(model).back(), "GPIO_0_1");
-    EXPECT_EQ(Find(model, "GPIO_0"), nullptr);
+    EXPECT_EQ(ConnectorNames(model).back(), "GPIO_0_1");
+    EXPECT_EQ(FindConnector(model, "GPIO_0"), nullptr);
     EXPECT_EQ(spanning->GetMasterId(), 18);
     EXPECT_EQ(spanning->GetType(), CONNECTOR_GPIO80);
     EXPECT_EQ(spanning->GetCaption(), "GPIO_0_1 connect to Turvin - High Speed ADC/DAC");
     EXPECT_EQ(spanning->PinCount(), 80);
-    EXPECT_EQ(EmptySlotsOf(*spanning), (std::vector<int>{10, 11, 28, 29, 50, 51, 68, 69}));
+    EXPECT_EQ(EmptySlots(*spanning), (std::vector<int>{10, 11, 28, 29, 50, 51, 68, 69}));
     EXPECT_EQ(spanning->GetPin(0)->GetLocation(), "AB12");
     EXPECT_EQ(spanning->GetPin(40)->GetLocation(), "AB11");
     EXPECT_EQ(spanning->GetPin(0)->GetName().rfind("AD_", 0), 0u);
 
     // Two 40-pin cards: a master per header, first header first.
     auto two = PinsOf(ArvelLogic(), WithCards(DAUGHTER_KAMREL, DAUGHTER_SPINDO));
-    const std::vector<std::string> names = NamesOf(*two);
+    const std::vector<std::string> names = ConnectorNames(*two);
     ASSERT_GE(names.size(), 2u);
     EXPECT_EQ(std::vector<std::string>(names.end() - 2, names.end()),
               (std::vector<std::string>{"GPIO_0", "GPIO_1"}));
     for (const char* header : {"GPIO_0", "GPIO_1"}) {
-        EXPECT_EQ(Find(*two, header)->PinCount(), 40);
-        EXPECT_EQ(Find(*two, header)->ActivePinCount(), 36);
+        EXPECT_EQ(FindConnector(*two, header)->PinCount(), 40);
+        EXPECT_EQ(FindConnector(*two, header)->ActivePinCount(), 36);
     }
-    EXPECT_EQ(Find(*two, "GPIO_0")->GetMasterId(), 16);
-    EXPECT_EQ(Find(*two, "GPIO_1")->GetCaption(), "GPIO_1 connect to Spindo - 4.3\" LCD and Touch");
+    EXPECT_EQ(FindConnector(*two, "GPIO_0")->GetMasterId(), 16);
+    EXPECT_EQ(FindConnector(*two, "GPIO_1")->GetCaption(), "GPIO_1 connect to Spindo - 4.3\" LCD and Touch");
 }
 
 TEST(ArvelPins, RecordsTheFormNeverHandsOverStopAtTheTablesChecks) {

@@ -47,10 +47,10 @@ TEST_F(Belmic, EverythingTickedGivesFourteenConnectorsAndItsClocks) {
               std::string::npos);
 
     const auto board = PinsOf(BelmicLogic(), DefaultsOf(BelmicLogic()));
-    EXPECT_EQ(NamesOf(*board),
+    EXPECT_EQ(ConnectorNames(*board),
               (std::vector<std::string>{"CLOCK", "Sma", "LED", "KEY", "SW", "SEG7", "RS232", "PS2", "VGA",
                                         "Audio", "SDCARD", "SDRAM", "SRAM", "Flash"}));
-    EXPECT_EQ(PinCountOf(*board), 207);
+    EXPECT_EQ(ActivePins(*board), 207);
     EXPECT_EQ(FindPin(*board, "EXT_CLOCK")->GetIsClock(), 0);
 }
 
@@ -58,7 +58,7 @@ TEST(BelmicPins, OnlyTheLedsGiveRedBeforeGreen) {
     SettingsRecord r = Bare();
     r.SetU8(C::bLED, 1);
     const auto board = PinsOf(BelmicLogic(), r);
-    ASSERT_EQ(NamesOf(*board), (std::vector<std::string>{"LED"}));
+    ASSERT_EQ(ConnectorNames(*board), (std::vector<std::string>{"LED"}));
     const TConnector* led = board->GetConnector(0);
     ASSERT_EQ(led->PinCount(), 18);
     EXPECT_EQ(led->GetPin(0)->GetName(), "LEDR[0]");

@@ -1,6 +1,5 @@
 // Board 28, Bostel: its form, record, Moxen header and pin table.
 #include "BoardFormFixture.h"
-#include "FormShots.h"
 #include "boards/latest/BostelRules.h"
 #include "boards/latest/CONFIG_BOSTEL.h"
 #include "boards/latest/UI_Bostel.h"
@@ -8,6 +7,8 @@
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
 #include "settings/ConfigFile.h"
+#include "support/FormOverlaps.h"
+#include "support/FormPixels.h"
 
 #include <filesystem>
 
@@ -190,12 +191,10 @@ TEST_F(Bostel, Screenshot) {
     Start();
     ChooseText("ComboBoxMoxen", "Moxen Bluetooth SPP");
     Tick("CheckBoxDDR3", true);
-    const QImage shot = formshots::Save(Form(), "bostel");
+    const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-bostel");
     EXPECT_EQ(shot.size(), QSize(793, 559));
-    EXPECT_EQ(formshots::OutlinesNotDrawn(shot, Form()), std::vector<std::string>{});
-    for (const char* picture : {"ImageBoard", "ImageGpio0", "ImageAltera", "ImageVeltrax"})
-        EXPECT_TRUE(formshots::Drawn(shot, Form(), picture)) << picture;
-    EXPECT_EQ(formshots::Overlaps(Form()), std::vector<std::string>{});
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
+    EXPECT_EQ(testsupport::OverlappingControls(Form()), std::vector<std::string>{});
 }
 
 TEST(BostelPins, TheMoxenCaptionNamesTheCard) {

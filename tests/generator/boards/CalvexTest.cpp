@@ -31,7 +31,7 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = Defaults(CalvexLogic());
+    SettingsRecord r = DefaultsOf(CalvexLogic());
     for (const kit::FlagBinding& f : CalvexLogic().Spec().flags)
         r.SetU8(f.offset, 0);
     return r;
@@ -73,13 +73,13 @@ TEST_F(Calvex, Defaults) {
             EXPECT_FALSE(List(l.combo)->isEnabled()) << l.combo;
         }
 
-    std::vector<uint8_t> expected = RecordBytes(812, 29, "CALVEX");
+    std::vector<uint8_t> expected = RecordHead(29, 812, "CALVEX");
     for (std::size_t offset : {136, 137, 138, 139, 140, 141, 142, 147, 148, 149, 150, 151})
         expected[offset] = 1;
     const uint8_t settings[] = {2, 2, 1, 1, 0, 1, 2, 2, 2, 2}; // offsets 155 to 164
     for (std::size_t i = 0; i < std::size(settings); ++i)
         expected[155 + i] = settings[i];
-    EXPECT_EQ(Bytes(Defaults(CalvexLogic())), expected);
+    EXPECT_EQ(Bytes(DefaultsOf(CalvexLogic())), expected);
 }
 
 TEST_F(Calvex, TheClockListsFollowTheirBoxAndTheStoredSettings) {
@@ -262,7 +262,7 @@ TEST(CalvexPins, TheControllersBringTheirOscillatorAndResetWithoutTheirBoxes) {
 }
 
 TEST(CalvexPins, TheDevicesAndTheOnBoardGroups) {
-    SettingsRecord r = Defaults(CalvexLogic());
+    SettingsRecord r = DefaultsOf(CalvexLogic());
     auto built = Build(CalvexLogic(), r);
     EXPECT_EQ(built->board.GetDevice(), "5SGXEA7N2F45C2");
     EXPECT_EQ(built->board.GetSpeedGradeText(), "C2");
@@ -406,7 +406,7 @@ TEST_F(Calvex, SettingsRoundTrip) {
 TEST_F(Calvex, ACardThePortDoesNotOfferLeavesThePortAsItWasAndIsNeverAttached) {
     Start();
     Choose("ComboBoxFmc_B", 1);
-    SettingsRecord r = Defaults(CalvexLogic());
+    SettingsRecord r = DefaultsOf(CalvexLogic());
     SetCards(r, {0, DAUGHTER_FMC_HPC_VITA, DAUGHTER_HSMC_DEFAULT, 0}); // an HPC card on an LPC port
     r.SetU8(C::nGpioDaughterId, DAUGHTER_FMC_HPC_VITA);
     const std::string cfg = dir.File("foreign.cfg");

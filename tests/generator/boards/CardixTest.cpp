@@ -45,27 +45,27 @@ TEST_F(Cardix, EverythingTickedGivesTwentyConnectors) {
         EXPECT_EQ(sdc.find(unmarked), std::string::npos) << unmarked;
 
     const auto board = PinsOf(CardixLogic(), DefaultsOf(CardixLogic()));
-    EXPECT_EQ(NamesOf(*board), (std::vector<std::string>{"CLOCK",
-                                                         "Sma",
-                                                         "LED",
-                                                         "KEY",
-                                                         "SW",
-                                                         "SEG7",
-                                                         "LCD",
-                                                         "RS232",
-                                                         "PS2",
-                                                         "SDCARD",
-                                                         "VGA",
-                                                         "Audio",
-                                                         "I2C for Audio and Tv-Decode",
-                                                         "Ethernet",
-                                                         "TV Decoder",
-                                                         "USB OTG",
-                                                         "IR",
-                                                         "SDRAM",
-                                                         "SRAM",
-                                                         "Flash"}));
-    EXPECT_EQ(PinCountOf(*board), 350);
+    EXPECT_EQ(ConnectorNames(*board), (std::vector<std::string>{"CLOCK",
+                                                                "Sma",
+                                                                "LED",
+                                                                "KEY",
+                                                                "SW",
+                                                                "SEG7",
+                                                                "LCD",
+                                                                "RS232",
+                                                                "PS2",
+                                                                "SDCARD",
+                                                                "VGA",
+                                                                "Audio",
+                                                                "I2C for Audio and Tv-Decode",
+                                                                "Ethernet",
+                                                                "TV Decoder",
+                                                                "USB OTG",
+                                                                "IR",
+                                                                "SDRAM",
+                                                                "SRAM",
+                                                                "Flash"}));
+    EXPECT_EQ(ActivePins(*board), 350);
     for (const char* unmarked : {"EXT_CLOCK", "TD_CLK27"})
         EXPECT_EQ(FindPin(*board, unmarked)->GetIsClock(), 0) << unmarked;
     EXPECT_EQ(FindPin(*board, "LCD_ON")->GetLocation(), "l4");
@@ -86,7 +86,7 @@ TEST(CardixPins, TheI2cConnectorIsNamedAfterWhatUsesIt) {
         SettingsRecord r = Bare();
         r.SetU8(C::bAudio, c.audio);
         r.SetU8(C::bTvDecode, c.tv);
-        EXPECT_EQ(NamesOf(*PinsOf(CardixLogic(), r)), c.names);
+        EXPECT_EQ(ConnectorNames(*PinsOf(CardixLogic(), r)), c.names);
     }
 }
 
@@ -95,7 +95,7 @@ TEST(CardixPins, OnlyTheFirstHeadersCardDecidesOnTheSpanningMaster) {
     SettingsRecord r = Bare();
     r.SetU8(C::nGpioDaughterId[C::GPIO_1], DAUGHTER_TURVIN_GPIO);
     const auto board = PinsOf(CardixLogic(), r);
-    ASSERT_EQ(NamesOf(*board), (std::vector<std::string>{"GPIO_1"}));
+    ASSERT_EQ(ConnectorNames(*board), (std::vector<std::string>{"GPIO_1"}));
     EXPECT_EQ(board->GetConnector(0)->PinCount(), 40);
     EXPECT_EQ(board->GetConnector(0)->GetType(), CONNECTOR_GPIO40);
 

@@ -45,29 +45,29 @@ TEST_F(Dorvel, EverythingTickedGivesTwentyTwoConnectors) {
     EXPECT_TRUE(testsupport::IverilogAccepts(folder + "Dorvel.v", output)) << output;
 
     const auto board = PinsOf(DorvelLogic(), DefaultsOf(DorvelLogic()));
-    EXPECT_EQ(NamesOf(*board), (std::vector<std::string>{"CLOCK",
-                                                         "Sma",
-                                                         "LED",
-                                                         "BUTTON",
-                                                         "SW",
-                                                         "SEG7",
-                                                         "LCD",
-                                                         "RS232",
-                                                         "PS2",
-                                                         "SDCARD",
-                                                         "VGA",
-                                                         "Audio",
-                                                         "I2C for Audio and Tv-Decode 1 and 2",
-                                                         "Ethernet",
-                                                         "TV Decoder 1",
-                                                         "TV Decoder 2",
-                                                         "USB OTG",
-                                                         "IR",
-                                                         "SDRAM0",
-                                                         "SDRAM1",
-                                                         "SSRAM",
-                                                         "Flash"}));
-    EXPECT_EQ(PinCountOf(*board), 458);
+    EXPECT_EQ(ConnectorNames(*board), (std::vector<std::string>{"CLOCK",
+                                                                "Sma",
+                                                                "LED",
+                                                                "BUTTON",
+                                                                "SW",
+                                                                "SEG7",
+                                                                "LCD",
+                                                                "RS232",
+                                                                "PS2",
+                                                                "SDCARD",
+                                                                "VGA",
+                                                                "Audio",
+                                                                "I2C for Audio and Tv-Decode 1 and 2",
+                                                                "Ethernet",
+                                                                "TV Decoder 1",
+                                                                "TV Decoder 2",
+                                                                "USB OTG",
+                                                                "IR",
+                                                                "SDRAM0",
+                                                                "SDRAM1",
+                                                                "SSRAM",
+                                                                "Flash"}));
+    EXPECT_EQ(ActivePins(*board), 458);
     EXPECT_EQ(FindPin(*board, "TD_DATA[0]")->GetDirection(), DIRECTION_INPUT);
     EXPECT_EQ(FindPin(*board, "TD2_DATA[0]")->GetDirection(), DIRECTION_INOUT);
     EXPECT_EQ(FindPin(*board, "FLASH_RY")->GetDirection(), DIRECTION_OUTPUT);
@@ -94,11 +94,11 @@ TEST(DorvelPins, TheI2cConnectorIsNamedAfterItsSevenPossibleUsers) {
         r.SetU8(C::bTvDecode1, c.tv1);
         r.SetU8(C::bTvDecode2, c.tv2);
         const auto board = PinsOf(DorvelLogic(), r);
-        const TConnector* i2c = Find(*board, c.name);
+        const TConnector* i2c = FindConnector(*board, c.name);
         ASSERT_NE(i2c, nullptr) << c.name;
         EXPECT_EQ(i2c->PinCount(), 2);
         // After the audio codec and before the decoders.
-        EXPECT_EQ(NamesOf(*board)[c.audio ? 1 : 0], c.name);
+        EXPECT_EQ(ConnectorNames(*board)[c.audio ? 1 : 0], c.name);
     }
 }
 

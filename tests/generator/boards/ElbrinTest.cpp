@@ -1,6 +1,5 @@
 // Board 5, Elbrin: its form, record, bank voltages and pin table.
 #include "BoardFormFixture.h"
-#include "OutlinePixels.h"
 #include "boards/second/CONFIG_ELBRIN.h"
 #include "boards/second/ElbrinRules.h"
 #include "boards/second/UI_Elbrin.h"
@@ -9,6 +8,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
 #include "settings/ConfigFile.h"
+#include "support/FormPixels.h"
 
 using platform::testing::AssertionOf;
 using testsupport::ReadFile;
@@ -263,10 +263,9 @@ TEST_F(Elbrin, ScreenshotShowsTheOutlinesWhereTheLayoutPlacesThem) {
     Start();
     ChooseText("ComboBoxHSMC", "HSMC Default");
     Form().show();
-    const QImage shot = Form().grab().toImage();
+    const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-elbrin");
     EXPECT_EQ(shot.size(), QSize(794, 645));
-    EXPECT_TRUE(SaveScreenshot(shot, "pinwright-elbrin"));
-    EXPECT_EQ(OutlinesNotDrawn(Form(), shot), std::vector<std::string>{});
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
     EXPECT_TRUE(Shown("ShapeHSMC"));
 }
 

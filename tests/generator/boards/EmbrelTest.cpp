@@ -23,7 +23,7 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = Defaults(EmbrelLogic());
+    SettingsRecord r = DefaultsOf(EmbrelLogic());
     for (const kit::FlagBinding& f : EmbrelLogic().Spec().flags)
         r.SetU8(f.offset, 0);
     return r;
@@ -58,10 +58,10 @@ TEST_F(Embrel, Defaults) {
     EXPECT_TRUE(List("ComboBoxSi5340A_C")->isEnabled());
     EXPECT_EQ(List("ComboBoxSi5340A_C")->currentText(), "Not Use");
 
-    std::vector<uint8_t> expected = RecordBytes(180, 31, "Embrel");
+    std::vector<uint8_t> expected = RecordHead(31, 180, "Embrel");
     for (std::size_t offset : {136, 137, 138, 139, 140, 141, 153, 154})
         expected[offset] = 1;
-    EXPECT_EQ(Bytes(Defaults(EmbrelLogic())), expected);
+    EXPECT_EQ(Bytes(DefaultsOf(EmbrelLogic())), expected);
 }
 
 TEST(EmbrelPins, SelectAllGivesTwentyFourConnectorsAndTheirPins) {
@@ -94,7 +94,7 @@ TEST(EmbrelPins, TheLtm4677FlagThatNoBoxShowsAddsItsPins) {
 }
 
 TEST(EmbrelPins, TheDefaultsAndTheClockChips) {
-    EXPECT_EQ(ConnectorNames(Build(EmbrelLogic(), Defaults(EmbrelLogic()))->board),
+    EXPECT_EQ(ConnectorNames(Build(EmbrelLogic(), DefaultsOf(EmbrelLogic()))->board),
               (std::vector<std::string>{"CLOCK", "KEY", "SW", "LED", "FAN", "FLASH", "Temperature",
                                         "POWER Monitor"}));
     // The chips bring the whole CLOCK and KEY groups.
@@ -195,7 +195,7 @@ TEST_F(Embrel, TheQuestionNamesTheCagesWithoutAFrequency) {
 }
 
 TEST_F(Embrel, TheLtm4677FlagTravelsThroughTheFormUnseen) {
-    SettingsRecord r = Defaults(EmbrelLogic());
+    SettingsRecord r = DefaultsOf(EmbrelLogic());
     r.SetU8(C::bLtm4677, 1);
     r.SetU8(C::bQsfpB, 1);
     r.SetI32(C::nSi5340A + 4, 3);

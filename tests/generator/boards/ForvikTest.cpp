@@ -1,6 +1,5 @@
 // Board 32, Forvik: its form, record, HSMC voltage choice, notes and pin table.
 #include "BoardFormFixture.h"
-#include "FormShots.h"
 #include "boards/latest/CONFIG_FORVIK.h"
 #include "boards/latest/ForvikRules.h"
 #include "boards/latest/UI_Forvik.h"
@@ -9,6 +8,8 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
 #include "settings/ConfigFile.h"
+#include "support/FormOverlaps.h"
+#include "support/FormPixels.h"
 
 using testsupport::ReadFile;
 
@@ -225,13 +226,10 @@ TEST_F(Forvik, Screenshot) {
     Choose("ComboBoxGpio", 1);
     ChooseText("ComboBoxHsmc", "HSMC Default");
     Tick("CheckBoxHPS", true);
-    const QImage shot = formshots::Save(Form(), "forvik");
+    const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-forvik");
     EXPECT_EQ(shot.size(), QSize(789, 536));
-    EXPECT_EQ(formshots::OutlinesNotDrawn(shot, Form()), std::vector<std::string>{});
-    for (const char* picture :
-         {"ImageBoard", "ImageVol", "ImageGpio", "ImageHSMC", "ImageAltera", "ImageVeltrax"})
-        EXPECT_TRUE(formshots::Drawn(shot, Form(), picture)) << picture;
-    EXPECT_EQ(formshots::Overlaps(Form()), std::vector<std::string>{});
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
+    EXPECT_EQ(testsupport::OverlappingControls(Form()), std::vector<std::string>{});
     // The buttons keep their documented places on the form.
     EXPECT_EQ(Get<QWidget>("ButtonGen")->mapTo(&Form(), QPoint(0, 0)), QPoint(160, 430));
     EXPECT_EQ(Get<QWidget>("ButtonSave")->mapTo(&Form(), QPoint(0, 0)), QPoint(16, 480));

@@ -1,6 +1,5 @@
 // Board 10, Jorrel: its form, record, GPIO headers and pin table.
 #include "BoardFormFixture.h"
-#include "OutlinePixels.h"
 #include "boards/second/CONFIG_JORREL.h"
 #include "boards/second/JorrelRules.h"
 #include "boards/second/UI_Jorrel.h"
@@ -9,6 +8,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
 #include "settings/ConfigFile.h"
+#include "support/FormPixels.h"
 
 #include <filesystem>
 
@@ -240,10 +240,9 @@ TEST_F(Jorrel, ScreenshotShowsTheOutlinesWhereTheLayoutPlacesThem) {
     Start();
     Choose("ComboBoxGpio1", 1);
     Form().show();
-    const QImage shot = Form().grab().toImage();
+    const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-jorrel");
     EXPECT_EQ(shot.size(), QSize(793, 469));
-    EXPECT_TRUE(SaveScreenshot(shot, "pinwright-jorrel"));
-    EXPECT_TRUE(OutlinesNotDrawn(Form(), shot).empty());
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
     EXPECT_FALSE(Get<platform::OutlineShape>("ShapeGpio1")->isHidden());
     EXPECT_TRUE(Get<platform::OutlineShape>("ShapeGpio0")->isHidden());
 }

@@ -128,7 +128,7 @@ TEST_F(OlderShape, LoadsAreSilentAndKeepACardTheListDoesNotHold) {
     EXPECT_EQ(Shown("ComboBoxGpio0"), "Kamrel - 5M Pixel Camera");
 
     // An HSMC card is no entry of this list: the header keeps its card and shows the stored prefix.
-    SettingsRecord r = firstboards::DefaultsOf(ArvelLogic());
+    SettingsRecord r = DefaultsOf(ArvelLogic());
     r.SetU8(C::nGpioDaughterId[C::GPIO_0], DAUGHTER_HSMC_DEFAULT);
     r.SetText(C::szGpioPrefixName[C::GPIO_0], "P_");
     r.SetText(C::szGpioPrefixName[C::GPIO_1], "Q_");

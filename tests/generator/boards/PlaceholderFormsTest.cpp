@@ -1,9 +1,9 @@
 // Boards 17 and 101: forms that show their layout and do nothing else.
-#include "OutlinePixels.h"
 #include "boards/BoardLogics.h"
 #include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Quenor.h"
 #include "platform/testing/ScriptedPlatform.h"
+#include "support/FormPixels.h"
 #include "support/TempDir.h"
 #include "ui/BoardForms.h"
 #include "ui/UnitMain.h"
@@ -46,9 +46,8 @@ TEST_F(Placeholders, IrvaneShowsItsLayoutAndItsButtonsDoNothing) {
     {
         TFormIrvane form(nullptr);
         form.show();
-        const QImage shot = form.grab().toImage();
-        EXPECT_TRUE(SaveScreenshot(shot, "pinwright-irvane"));
-        EXPECT_TRUE(OutlinesNotDrawn(form, shot).empty());
+        const QImage shot = testsupport::GrabScreenshot(form, "pinwright-irvane");
+        EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, form));
         EXPECT_NE(form.findChild<QWidget*>("ComboBoxBoard"), nullptr);
         EXPECT_NE(form.findChild<QWidget*>("ComboBoxHSMC"), nullptr);
         const auto buttons = form.findChildren<QPushButton*>();

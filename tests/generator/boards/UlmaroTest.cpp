@@ -8,6 +8,8 @@
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/Widgets.h"
+#include "support/FormPixels.h"
 
 #include <filesystem>
 
@@ -52,13 +54,13 @@ TEST_F(Ulmaro, DefaultsGenerateThirteenConnectorsAndNoHpsWarning) {
     EXPECT_TRUE(Get<QLineEdit>("EditPrefixGpio0")->text().isEmpty());
 
     // The record as the board's documentation lays it out.
-    std::vector<uint8_t> expected = soc::DefaultHead(21, 408, "Ulmaro");
+    std::vector<uint8_t> expected = RecordHead(21, 408, "Ulmaro");
     for (std::size_t offset = 136; offset <= 147; ++offset)
         expected[offset] = 1;
     SettingsRecord r = UlmaroLogic().NewRecord();
     Form().SetDefaultConfig(r);
-    EXPECT_EQ(soc::Bytes(r), expected);
-    EXPECT_EQ(soc::ConnectorNames(*Model(r)),
+    EXPECT_EQ(Bytes(r), expected);
+    EXPECT_EQ(ConnectorNames(*Model(r)),
               (std::vector<std::string>{"ADC", "Audio", "CLOCK", "SDRAM", "I2C for Audio and Video-In",
                                         "SEG7", "IR", "KEY", "LED", "PS2", "SW", "Video-In", "VGA"}));
 
@@ -103,7 +105,7 @@ TEST_F(Ulmaro, TheEightyPinCardOnEitherHeaderTakesBothAndOneMaster) {
         EXPECT_EQ(both->GetType(), CONNECTOR_GPIO80);
         EXPECT_EQ(both->PinCount(), 80);
         EXPECT_EQ(both->ActivePinCount(), 72);
-        EXPECT_EQ(soc::EmptySlots(*both), (std::vector<int>{10, 11, 28, 29, 50, 51, 68, 69}));
+        EXPECT_EQ(EmptySlots(*both), (std::vector<int>{10, 11, 28, 29, 50, 51, 68, 69}));
         EXPECT_EQ(both->GetPin(40)->GetLocation(), "AB17");
 
         const std::string folder = Generate();
@@ -247,7 +249,7 @@ TEST(UlmaroPins, GroupsFollowTheirFlags) {
         r.SetU8(C::bSeg7, 1);
         r.SetU8(C::bAudio, static_cast<uint8_t>(audio));
         r.SetU8(C::bVideoIn, static_cast<uint8_t>(video));
-        std::vector<std::string> names = soc::ConnectorNames(*Model(r));
+        std::vector<std::string> names = ConnectorNames(*Model(r));
         std::vector<std::string> expected;
         if (audio)
             expected.push_back("Audio");
@@ -258,7 +260,7 @@ TEST(UlmaroPins, GroupsFollowTheirFlags) {
     }
     // The record copy the timing constraints read.
     r.SetU8(C::Reserved407, 9);
-    EXPECT_EQ(soc::Bytes(Model(r)->m_UlmaroConfig), soc::Bytes(r));
+    EXPECT_EQ(Bytes(Model(r)->m_UlmaroConfig), Bytes(r));
 }
 
 TEST(UlmaroPins, ClocksHpsPinsAndSinglePins) {
@@ -267,7 +269,7 @@ TEST(UlmaroPins, ClocksHpsPinsAndSinglePins) {
     r.SetU8(C::bHPS, 1);
     r.SetU8(C::bSDRAM, 1);
     auto board = Model(r);
-    const TConnector* clock = soc::Find(*board, "CLOCK");
+    const TConnector* clock = FindConnector(*board, "CLOCK");
     ASSERT_NE(clock, nullptr);
     const char* notes[] = {"BANK 3B", "BANK 4A", "BANK 5B", "BANK 8A"};
     for (int i = 0; i < 4; ++i) {
@@ -277,7 +279,7 @@ TEST(UlmaroPins, ClocksHpsPinsAndSinglePins) {
         EXPECT_EQ(p->GetFrequencyText(), "");
         EXPECT_EQ(p->GetNote(), notes[i]);
     }
-    const TConnector* hps = soc::Find(*board, "HPS");
+    const TConnector* hps = FindConnector(*board, "HPS");
     ASSERT_NE(hps, nullptr);
     ASSERT_EQ(hps->PinCount(), 128);
     for (int i = 0; i < hps->PinCount(); ++i) {
@@ -291,7 +293,7 @@ TEST(UlmaroPins, ClocksHpsPinsAndSinglePins) {
     EXPECT_EQ(hps->GetPin(71)->GetIoStandard(), IOSTD_DIFF_1V5_SSTL_I);
     EXPECT_EQ(hps->GetPin(127)->GetName(), "HPS_CONV_USB_N");
     EXPECT_EQ(hps->GetPin(127)->GetIoStandard(), IOSTD_3V3_LVTTL);
-    const TConnector* sdram = soc::Find(*board, "SDRAM");
+    const TConnector* sdram = FindConnector(*board, "SDRAM");
     ASSERT_EQ(sdram->PinCount(), 39);
     EXPECT_EQ(sdram->GetPin(13)->GetName(), "DRAM_BA[0]");
     EXPECT_EQ(sdram->GetPin(14)->GetLocation(), "AJ12");
@@ -301,18 +303,18 @@ TEST(UlmaroPins, HeadersWithFortyPinCards) {
     SettingsRecord r = Bare();
     r.SetU8(C::nGpioDaughterId[GPIO_1], DAUGHTER_KAMREL);
     auto one = Model(r);
-    ASSERT_EQ(soc::ConnectorNames(*one), std::vector<std::string>{"GPIO_1"});
+    ASSERT_EQ(ConnectorNames(*one), std::vector<std::string>{"GPIO_1"});
     EXPECT_EQ(one->GetConnector(0)->GetMasterId(), MASTER_GPIO_1);
     EXPECT_EQ(one->GetConnector(0)->GetCaption(), "GPIO_1 connect to " + BoardName(DAUGHTER_KAMREL));
     r.SetU8(C::nGpioDaughterId[GPIO_0], DAUGHTER_GPIO_DEFAULT);
     auto two = Model(r);
-    ASSERT_EQ(soc::ConnectorNames(*two), (std::vector<std::string>{"GPIO_0", "GPIO_1"}));
+    ASSERT_EQ(ConnectorNames(*two), (std::vector<std::string>{"GPIO_0", "GPIO_1"}));
     for (int i = 0; i < 2; ++i) {
         const TConnector* c = two->GetConnector(i);
         EXPECT_EQ(c->GetMasterId(), MASTER_GPIO_0 + i);
         EXPECT_EQ(c->GetType(), CONNECTOR_GPIO40);
         EXPECT_EQ(c->ActivePinCount(), 36);
-        EXPECT_EQ(soc::EmptySlots(*c), (std::vector<int>{10, 11, 28, 29}));
+        EXPECT_EQ(EmptySlots(*c), (std::vector<int>{10, 11, 28, 29}));
         EXPECT_EQ(c->GetPin(0)->GetIoStandard(), IOSTD_BY_DAUGHTER);
         EXPECT_EQ(c->GetPin(0)->GetDirection(), DIRECTION_BY_DAUGHTER);
     }
@@ -467,5 +469,6 @@ TEST(UlmaroSdc, OnlyVgaTicked) {
 TEST_F(Ulmaro, Screenshot) {
     Start();
     Choose("ComboBoxGpio0", 1);
-    soc::CheckScreenshot(Form(), "pinwright-ulmaro.png", "ULMARO_BOARD", "ImageGpio0", DAUGHTER_GPIO_DEFAULT);
+    const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-ulmaro");
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
 }

@@ -8,7 +8,9 @@
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/Widgets.h"
 #include "settings/ConfigFile.h"
+#include "support/FormPixels.h"
 
 #include <filesystem>
 
@@ -50,12 +52,12 @@ TEST_F(Vardis, DefaultsAndTheCardList) {
     EXPECT_EQ(Items("ComboBoxGpio"), items);
     EXPECT_FALSE(Shown("ShapeGpio"));
 
-    std::vector<uint8_t> expected = soc::DefaultHead(22, 408, "VARDIS");
+    std::vector<uint8_t> expected = RecordHead(22, 408, "VARDIS");
     for (std::size_t offset = 136; offset <= 148; ++offset)
         expected[offset] = 1;
     SettingsRecord r = VardisLogic().NewRecord();
     Form().SetDefaultConfig(r);
-    EXPECT_EQ(soc::Bytes(r), expected);
+    EXPECT_EQ(Bytes(r), expected);
 
     const std::string folder = Generate();
     EXPECT_EQ(seam.FileDialogs().at(0).request.initialDir, dir.Folder() + "CodeGenerated/VARDIS/VARDIS/");
@@ -139,7 +141,7 @@ TEST_F(Vardis, SettingsRoundTripKeepsTheReservedBytes) {
     r.SetU8(C::bDDR3, 0);
     r.SetU8(C::nGpioDaughterId[GPIO_0], DAUGHTER_GPIO_DEFAULT);
     r.SetText(C::szGpioPrefixName[GPIO_0], "G_");
-    EXPECT_EQ(soc::Bytes(saved), soc::Bytes(r));
+    EXPECT_EQ(Bytes(saved), Bytes(r));
 
     Tick("CheckBoxDDR3", true);
     Choose("ComboBoxGpio", 0);
@@ -170,14 +172,14 @@ TEST(VardisPins, ConnectorOrderAndTheSharedI2c) {
     EXPECT_EQ(Model(r)->GetConnectorCount(), 0);
     r.SetU8(C::bVideoIn, 1);
     r.SetU8(C::bHDMI, 1);
-    EXPECT_EQ(soc::ConnectorNames(*Model(r)),
+    EXPECT_EQ(ConnectorNames(*Model(r)),
               (std::vector<std::string>{"I2C for Audio and Video-In", "HDMI", "Video-In"}));
     SettingsRecord all = VardisLogic().NewRecord();
     VardisLogic().SetDefaultConfig(all);
     all.SetU8(C::bHPS, 1);
     all.SetU8(C::nGpioDaughterId[GPIO_0], DAUGHTER_KAMREL);
     auto board = Model(all);
-    EXPECT_EQ(soc::ConnectorNames(*board),
+    EXPECT_EQ(ConnectorNames(*board),
               (std::vector<std::string>{"CLOCK", "ADC", "Audio", "I2C for Audio and Video-In", "HDMI", "SEG7",
                                         "DDR3", "HPS", "IR", "KEY", "LED", "PS2", "SW", "Video-In", "VGA",
                                         "GPIO"}));
@@ -189,8 +191,8 @@ TEST(VardisPins, ConnectorOrderAndTheSharedI2c) {
     EXPECT_EQ(gpio->GetMasterId(), MASTER_GPIO_0);
     EXPECT_EQ(gpio->PinCount(), 40);
     EXPECT_EQ(gpio->ActivePinCount(), 36);
-    EXPECT_EQ(soc::EmptySlots(*gpio), (std::vector<int>{10, 11, 28, 29}));
-    EXPECT_EQ(soc::Bytes(board->m_VardisConfig), soc::Bytes(all));
+    EXPECT_EQ(EmptySlots(*gpio), (std::vector<int>{10, 11, 28, 29}));
+    EXPECT_EQ(Bytes(board->m_VardisConfig), Bytes(all));
 }
 
 TEST(VardisPins, StandardsClocksAndUnplacedHpsPins) {
@@ -199,12 +201,12 @@ TEST(VardisPins, StandardsClocksAndUnplacedHpsPins) {
     r.SetU8(C::bOSC, 1);
     r.SetU8(C::bHPS, 1);
     auto board = Model(r);
-    const TConnector* seg7 = soc::Find(*board, "SEG7");
+    const TConnector* seg7 = FindConnector(*board, "SEG7");
     EXPECT_EQ(seg7->GetPin(0)->GetName(), "HEX0[0]");
     EXPECT_EQ(seg7->GetPin(0)->GetIoStandard(), IOSTD_1V5);
     for (int i = 1; i < 7; ++i)
         EXPECT_EQ(seg7->GetPin(i)->GetIoStandard(), IOSTD_3V3_LVTTL) << i;
-    const TConnector* clock = soc::Find(*board, "CLOCK");
+    const TConnector* clock = FindConnector(*board, "CLOCK");
     const char* notes[] = {"BANK 3B", "BANK 4A", "BANK 5B", "BANK 8A"};
     const uint8_t standards[] = {IOSTD_1V5, IOSTD_1V5, IOSTD_3V3_LVTTL, IOSTD_3V3_LVTTL};
     for (int i = 0; i < 4; ++i) {
@@ -214,7 +216,7 @@ TEST(VardisPins, StandardsClocksAndUnplacedHpsPins) {
         EXPECT_EQ(clock->GetPin(i)->GetNote(), notes[i]);
         EXPECT_EQ(clock->GetPin(i)->GetIoStandard(), standards[i]);
     }
-    const TConnector* hps = soc::Find(*board, "HPS");
+    const TConnector* hps = FindConnector(*board, "HPS");
     for (int i = 0; i < hps->PinCount(); ++i)
         EXPECT_EQ(hps->GetPin(i)->GetLocation(), "") << hps->GetPin(i)->GetName();
     EXPECT_EQ(hps->GetPin(0)->GetName(), "HPS_CONV_USB_N");
@@ -253,5 +255,6 @@ TEST_F(Vardis, Screenshot) {
     Tick("CheckBoxHPS", true);
     Tick("CheckBoxPS2", false);
     Choose("ComboBoxGpio", 2);
-    soc::CheckScreenshot(Form(), "pinwright-vardis.png", "VARDIS_BOARD", "ImageGpio0", DAUGHTER_KAMREL);
+    const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-vardis");
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
 }

@@ -7,6 +7,8 @@
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/Widgets.h"
+#include "support/FormPixels.h"
 
 #include <filesystem>
 
@@ -49,12 +51,12 @@ TEST_F(Wendro, DefaultsAndTheTwoByTwentyLists) {
     EXPECT_EQ(Items("ComboBoxGpio0"), items);
     EXPECT_EQ(Items("ComboBoxGpio1"), items);
 
-    std::vector<uint8_t> expected = soc::DefaultHead(23, 404, "WENDRO");
+    std::vector<uint8_t> expected = RecordHead(23, 404, "WENDRO");
     for (std::size_t offset : {136, 137, 138, 139, 140, 142})
         expected[offset] = 1;
     SettingsRecord r = WendroLogic().NewRecord();
     Form().SetDefaultConfig(r);
-    EXPECT_EQ(soc::Bytes(r), expected);
+    EXPECT_EQ(Bytes(r), expected);
 }
 
 TEST_F(Wendro, CtrlGenerateRunsAnOrdinaryGenerate) {
@@ -149,23 +151,23 @@ TEST(WendroPins, NeverHdmiNeverOneConnectorOverBothHeaders) {
     all.SetU8(C::nGpioDaughterId[GPIO_0], DAUGHTER_GPIO_DEFAULT);
     all.SetU8(C::nGpioDaughterId[GPIO_1], DAUGHTER_KAMREL);
     auto board = Model(all);
-    EXPECT_EQ(soc::ConnectorNames(*board), (std::vector<std::string>{"ADC", "ARDUINO", "CLOCK", "HPS", "KEY",
-                                                                     "LED", "SW", "GPIO_0", "GPIO_1"}));
-    EXPECT_EQ(soc::Find(*board, "HPS")->PinCount(), 120);
-    EXPECT_EQ(soc::Find(*board, "SW")->GetPin(3)->GetLocation(), "H5");
+    EXPECT_EQ(ConnectorNames(*board), (std::vector<std::string>{"ADC", "ARDUINO", "CLOCK", "HPS", "KEY",
+                                                                "LED", "SW", "GPIO_0", "GPIO_1"}));
+    EXPECT_EQ(FindConnector(*board, "HPS")->PinCount(), 120);
+    EXPECT_EQ(FindConnector(*board, "SW")->GetPin(3)->GetLocation(), "H5");
     for (int i : {7, 8}) {
         const TConnector* c = board->GetConnector(i);
         EXPECT_EQ(c->GetMasterId(), MASTER_GPIO_0 + i - 7);
         EXPECT_EQ(c->GetCaption(), "GPIO connect to " + BoardName(static_cast<int8_t>(i == 7 ? 1 : 12)));
         EXPECT_EQ(c->ActivePinCount(), 36);
-        EXPECT_EQ(soc::EmptySlots(*c), (std::vector<int>{10, 11, 28, 29}));
+        EXPECT_EQ(EmptySlots(*c), (std::vector<int>{10, 11, 28, 29}));
     }
     EXPECT_EQ(board->GetConnector(7)->GetPin(12)->GetLocation(), "T8");
     EXPECT_EQ(board->GetConnector(8)->GetPin(39)->GetLocation(), "AC22");
     // Board 24 reads byte 143 as its HDMI flag; here it is the GPIO-0 card.
     SettingsRecord one = Bare();
     one.SetU8(C::nGpioDaughterId[GPIO_1], DAUGHTER_SPINDO);
-    EXPECT_EQ(soc::ConnectorNames(*Model(one)), std::vector<std::string>{"GPIO_1"});
+    EXPECT_EQ(ConnectorNames(*Model(one)), std::vector<std::string>{"GPIO_1"});
 }
 
 TEST(WendroPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
@@ -208,5 +210,6 @@ TEST_F(Wendro, Screenshot) {
     Start();
     Tick("CheckBoxHPS", true);
     Choose("ComboBoxGpio1", 3);
-    soc::CheckScreenshot(Form(), "pinwright-wendro.png", "WENDRO_BOARD", "ImageGpio1", DAUGHTER_SPINDO);
+    const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-wendro");
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
 }

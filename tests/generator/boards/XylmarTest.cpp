@@ -8,6 +8,8 @@
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/Widgets.h"
+#include "support/FormPixels.h"
 
 #include <filesystem>
 
@@ -47,12 +49,12 @@ TEST_F(Xylmar, DefaultsAndBothLists) {
     EXPECT_EQ(Items("ComboBoxGpio1"), items);
     EXPECT_EQ(Get<QComboBox>("ComboBoxGpio0")->maxVisibleItems(), 10);
 
-    std::vector<uint8_t> expected = soc::DefaultHead(24, 404, "XYLMAR");
+    std::vector<uint8_t> expected = RecordHead(24, 404, "XYLMAR");
     for (std::size_t offset : {136, 137, 138, 139, 140, 142, 143})
         expected[offset] = 1;
     SettingsRecord r = XylmarLogic().NewRecord();
     Form().SetDefaultConfig(r);
-    EXPECT_EQ(soc::Bytes(r), expected);
+    EXPECT_EQ(Bytes(r), expected);
 
     const std::string folder = Generate();
     EXPECT_EQ(seam.FileDialogs().at(0).request.initialDir, dir.Folder() + "CodeGenerated/XYLMAR/XYLMAR/");
@@ -119,8 +121,8 @@ TEST_F(Xylmar, TheEightyPinCardPairsTheHeaders) {
     EXPECT_EQ(both->GetName(), "GPIO_0_1");
     EXPECT_EQ(both->GetMasterId(), MASTER_GPIO_BOTH);
     EXPECT_EQ(both->PinCount(), 80);
-    EXPECT_EQ(soc::EmptySlots(*both), (std::vector<int>{10, 11, 28, 29, 50, 51, 68, 69}));
-    EXPECT_EQ(soc::Find(*board, "GPIO_0"), nullptr);
+    EXPECT_EQ(EmptySlots(*both), (std::vector<int>{10, 11, 28, 29, 50, 51, 68, 69}));
+    EXPECT_EQ(FindConnector(*board, "GPIO_0"), nullptr);
     const std::string folder = Generate();
     EXPECT_EQ(BoxTexts().size(), 1u);
     EXPECT_NE(ReadFile(folder + "XYLMAR.qsf").find("-to HS_"), std::string::npos);
@@ -149,7 +151,7 @@ TEST_F(Xylmar, SettingsRoundTripAndAFileOfAnotherBoard) {
     EXPECT_EQ(Get<QLineEdit>("EditPrefixGpio1")->text(), "LCD_");
 
     // A board-23 file of the same size: its bytes read with this board's offsets.
-    std::vector<uint8_t> wendro = soc::DefaultHead(23, 404, "WENDRO");
+    std::vector<uint8_t> wendro = RecordHead(23, 404, "WENDRO");
     wendro[143] = DAUGHTER_GPIO_DEFAULT; // Wendro's GPIO-0 card, this board's HDMI flag
     wendro[144] = DAUGHTER_KAMREL;
     testsupport::WriteFile(dir.File("w.cfg"), std::string(wendro.begin(), wendro.end()));
@@ -171,21 +173,21 @@ TEST(XylmarPins, OrderHpsAndClocks) {
     all.SetU8(C::bHPS, 1);
     all.SetU8(C::nGpioDaughterId[GPIO_1], DAUGHTER_DROVIK);
     auto board = Model(all);
-    EXPECT_EQ(soc::ConnectorNames(*board), (std::vector<std::string>{"ADC", "ARDUINO", "CLOCK", "HDMI", "HPS",
-                                                                     "KEY", "LED", "SW", "GPIO_1"}));
+    EXPECT_EQ(ConnectorNames(*board), (std::vector<std::string>{"ADC", "ARDUINO", "CLOCK", "HDMI", "HPS",
+                                                                "KEY", "LED", "SW", "GPIO_1"}));
     EXPECT_EQ(board->GetConnector(8)->GetMasterId(), MASTER_GPIO_1);
     EXPECT_EQ(board->GetConnector(8)->GetCaption(), "GPIO connect to " + BoardName(DAUGHTER_DROVIK));
     const int counts[] = {4, 17, 3, 35, 120, 2, 8, 4};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(board->GetConnector(i)->PinCount(), counts[i]) << board->GetConnector(i)->GetName();
-    const TConnector* hps = soc::Find(*board, "HPS");
+    const TConnector* hps = FindConnector(*board, "HPS");
     for (int i = 0; i < hps->PinCount(); ++i)
         EXPECT_EQ(hps->GetPin(i)->GetLocation(), "") << hps->GetPin(i)->GetName();
     const TPin* rzq = hps->GetPin(1 + 15 + 5 + 2 + 5 + 32 + 8 + 3);
     EXPECT_EQ(rzq->GetName(), "HPS_DDR3_RZQ");
     EXPECT_EQ(rzq->GetIoStandard(), IOSTD_1V5);
     EXPECT_EQ(rzq->GetDirection(), DIRECTION_INPUT);
-    const TConnector* clock = soc::Find(*board, "CLOCK");
+    const TConnector* clock = FindConnector(*board, "CLOCK");
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(clock->GetPin(i)->GetIsClock(), 1);
         EXPECT_EQ(clock->GetPin(i)->GetFrequencyText(), "50.0 MHz");
@@ -214,5 +216,6 @@ TEST_F(Xylmar, Screenshot) {
     Start();
     Tick("CheckBoxHPS", true);
     ChooseText("ComboBoxGpio0", BoardName(DAUGHTER_TURVIN_GPIO).c_str());
-    soc::CheckScreenshot(Form(), "pinwright-xylmar.png", "XYLMAR_BOARD", "ImageGpio1", DAUGHTER_TURVIN_GPIO);
+    const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-xylmar");
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
 }

@@ -1,6 +1,5 @@
 // Board 25, Yarrin: its form, record, two coupled GPIO headers, batch and pin table.
 #include "BoardFormFixture.h"
-#include "FormShots.h"
 #include "boards/latest/CONFIG_YARRIN.h"
 #include "boards/latest/UI_Yarrin.h"
 #include "boards/latest/YarrinRules.h"
@@ -9,6 +8,8 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
 #include "settings/ConfigFile.h"
+#include "support/FormOverlaps.h"
+#include "support/FormPixels.h"
 
 #include <filesystem>
 
@@ -225,12 +226,10 @@ TEST_F(Yarrin, SettingsRoundTripThroughTheDialogs) {
 TEST_F(Yarrin, Screenshot) {
     Start();
     ChooseText("ComboBoxGpio0", BoardName(kSpanningCard).c_str());
-    const QImage shot = formshots::Save(Form(), "yarrin");
+    const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-yarrin");
     EXPECT_EQ(shot.size(), QSize(793, 536));
-    EXPECT_EQ(formshots::OutlinesNotDrawn(shot, Form()), std::vector<std::string>{});
-    for (const char* picture : {"ImageBoard", "ImageGpio0", "ImageGpio1", "ImageAltera", "ImageVeltrax"})
-        EXPECT_TRUE(formshots::Drawn(shot, Form(), picture)) << picture;
-    EXPECT_EQ(formshots::Overlaps(Form()), std::vector<std::string>{});
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
+    EXPECT_EQ(testsupport::OverlappingControls(Form()), std::vector<std::string>{});
 }
 
 TEST(YarrinPins, TheHeadersAsMasters) {

@@ -1,6 +1,5 @@
 // Board 26, Zephal: its form, record, BBB header modes, hidden revision and pin table.
 #include "BoardFormFixture.h"
-#include "FormShots.h"
 #include "boards/latest/CONFIG_ZEPHAL.h"
 #include "boards/latest/UI_Zephal.h"
 #include "boards/latest/ZephalRules.h"
@@ -8,6 +7,8 @@
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
 #include "settings/ConfigFile.h"
+#include "support/FormOverlaps.h"
+#include "support/FormPixels.h"
 
 #include <filesystem>
 #include <map>
@@ -251,12 +252,10 @@ TEST_F(Zephal, SettingsRoundTripThroughTheDialogs) {
 TEST_F(Zephal, Screenshot) {
     Start();
     ChooseText("ComboBoxBBB", "BBB Mode 7");
-    const QImage shot = formshots::Save(Form(), "zephal");
+    const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-zephal");
     EXPECT_EQ(shot.size(), QSize(794, 517));
-    EXPECT_EQ(formshots::OutlinesNotDrawn(shot, Form()), std::vector<std::string>{});
-    for (const char* picture : {"ImageBoard", "ImageBBB", "ImageAltera", "ImageVeltrax"})
-        EXPECT_TRUE(formshots::Drawn(shot, Form(), picture)) << picture;
-    EXPECT_EQ(formshots::Overlaps(Form()), std::vector<std::string>{});
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
+    EXPECT_EQ(testsupport::OverlappingControls(Form()), std::vector<std::string>{});
 }
 
 TEST(ZephalPins, TheHeaderModes) {
