@@ -1,5 +1,6 @@
 // Board 28, Bostel: its form, record, Moxen header and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/latest/BostelRules.h"
 #include "boards/latest/CONFIG_BOSTEL.h"
 #include "boards/latest/UI_Bostel.h"
@@ -37,13 +38,6 @@ std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
     return board;
 }
 
-int PinCount(const TMainBoard& b) {
-    int pins = 0;
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        pins += b.GetConnector(i)->ActivePinCount();
-    return pins;
-}
-
 } // namespace
 
 TEST_F(Bostel, DefaultsGiveSixteenConnectorsOfOnBoardPins) {
@@ -68,7 +62,7 @@ TEST_F(Bostel, DefaultsGiveSixteenConnectorsOfOnBoardPins) {
               (std::vector<std::string>{"CLOCK", "KEY", "SW", "LEDR", "HEX", "Audio", "DAC", "QSPI Flash",
                                         "G-Sensor", "HDMI-RX", "Light Sensor", "Power Monitor", "PS2",
                                         "Humidity and Temperature Sensor", "MicroSD Card", "Uart to USB"}));
-    EXPECT_EQ(PinCount(*board), 129);
+    EXPECT_EQ(ActivePins(*board), 129);
 
     EXPECT_EQ(Items("ComboBoxMoxen"),
               (std::vector<std::string>{"None", "Moxen Default", "Moxen Bluetooth SPP"}));
@@ -106,7 +100,7 @@ TEST_F(Bostel, EverythingTickedWithACardGivesTheMoxenMasterLast) {
     EXPECT_EQ(moxen->GetName(), "Moxen 2x6 GPIO Header");
     EXPECT_EQ(moxen->GetCaption(), "Moxen connect to Moxen Default");
     EXPECT_EQ(moxen->GetMasterId(), MASTER_MOXEN);
-    EXPECT_EQ(PinCount(*board), 285);
+    EXPECT_EQ(ActivePins(*board), 285);
 
     // The card's names, in front of them the prefix; the header keeps 3.3-V LVTTL.
     Type("EditPrefixMoxen", "P_");

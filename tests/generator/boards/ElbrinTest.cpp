@@ -1,5 +1,6 @@
 // Board 5, Elbrin: its form, record, bank voltages and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/second/CONFIG_ELBRIN.h"
 #include "boards/second/ElbrinRules.h"
 #include "boards/second/UI_Elbrin.h"
@@ -35,21 +36,6 @@ std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
     auto board = std::make_unique<TMainBoard>();
     ConfigElbrinPins(board.get(), r);
     return board;
-}
-
-const TPin* PinNamed(const TMainBoard& b, const std::string& name) {
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        for (int k = 0; k < b.GetConnector(i)->PinCount(); ++k)
-            if (const TPin* p = b.GetConnector(i)->GetPin(k); p != nullptr && p->GetName() == name)
-                return p;
-    return nullptr;
-}
-
-const TConnector* Named(const TMainBoard& b, const std::string& name) {
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        if (b.GetConnector(i)->GetName() == name)
-            return b.GetConnector(i);
-    return nullptr;
 }
 
 const std::string kDamage =
@@ -327,7 +313,7 @@ TEST(ElbrinPins, PinsOnTheBanksTakeTheirVoltage) {
         r.SetI32(C::nHSMCVoltage, c.hsmcVoltage);
         r.SetU8(C::nHSMCDaughterId, c.hsmcCard);
         const auto b = Model(r);
-        const TPin* p = PinNamed(*b, c.pin);
+        const TPin* p = FindPin(*b, c.pin);
         ASSERT_NE(p, nullptr) << c.pin;
         EXPECT_EQ(p->GetIoStandard(), c.standard) << c.pin << " " << c.gpioVoltage << c.hsmcVoltage;
     }
@@ -350,14 +336,14 @@ TEST(ElbrinPins, TheSharedClockAndBusFollowWhatIsTicked) {
 
     r.SetU8(C::Ethernet(0), 1);
     b = Model(r);
-    EXPECT_EQ(Named(*b, "Ethernet 0")->PinCount(), 23);
-    EXPECT_EQ(Named(*b, "Ethernet 1")->PinCount(), 22);
+    EXPECT_EQ(FindConnector(*b, "Ethernet 0")->PinCount(), 23);
+    EXPECT_EQ(FindConnector(*b, "Ethernet 1")->PinCount(), 22);
 
     r = Bare();
     r.SetU8(C::bAudio, 1);
     r.SetU8(C::nHSMCDaughterId, DAUGHTER_HSMC_DEFAULT);
     b = Model(r);
-    EXPECT_NE(Named(*b, "I2C for Audio HSMC "), nullptr);
+    EXPECT_NE(FindConnector(*b, "I2C for Audio HSMC "), nullptr);
 }
 
 TEST(ElbrinPins, TheMastersAndTheHsmcClockInput) {

@@ -1,5 +1,6 @@
 // Board 32, Forvik: its form, record, HSMC voltage choice, notes and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/latest/CONFIG_FORVIK.h"
 #include "boards/latest/ForvikRules.h"
 #include "boards/latest/UI_Forvik.h"
@@ -49,20 +50,6 @@ std::unique_ptr<TMainBoard> Model(TConfigForvik& settings) {
     return board;
 }
 
-std::vector<std::string> Names(const TMainBoard& b) {
-    std::vector<std::string> names;
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        names.push_back(b.GetConnector(i)->GetName());
-    return names;
-}
-
-int PinCount(const TMainBoard& b) {
-    int pins = 0;
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        pins += b.GetConnector(i)->ActivePinCount();
-    return pins;
-}
-
 } // namespace
 
 TEST_F(Forvik, FirstStartWithAnotherBoardsDefaultCfgShowsTheDefaults) {
@@ -94,10 +81,10 @@ TEST_F(Forvik, FirstStartWithAnotherBoardsDefaultCfgShowsTheDefaults) {
     TConfigForvik settings;
     std::copy(r.data(), r.data() + r.size(), settings.Config.data());
     auto board = Model(settings);
-    EXPECT_EQ(Names(*board),
+    EXPECT_EQ(ConnectorNames(*board),
               (std::vector<std::string>{"CLOCK", "KEY", "SW", "LED", "Seg7", "SDRAM", "Video-In", "VGA",
                                         "Audio", "PS2", "ADC", "I2C for Audio and Video-In", "IR"}));
-    EXPECT_EQ(PinCount(*board), 168);
+    EXPECT_EQ(ActivePins(*board), 168);
     EXPECT_EQ(board->m_pConfigBoard, &settings);
 
     const std::string folder = Generate();
@@ -239,15 +226,16 @@ TEST(ForvikPins, TheOrderOfTheSharedAndTheHpsConnectors) {
     TConfigForvik settings;
     settings.Config.SetU8(C::BoardId, 32);
     settings.Config.SetI32(C::Size, 416);
-    EXPECT_TRUE(Names(*Model(settings)).empty());
+    EXPECT_TRUE(ConnectorNames(*Model(settings)).empty());
     settings.Config.SetU8(C::bVideoIn, 1);
     settings.Config.SetU8(C::bADC, 1);
     settings.Config.SetU8(C::bHPS, 1);
     settings.Config.SetU8(C::bIR, 1);
     settings.Config.SetU8(C::nGpioDaughterId, DAUGHTER_GPIO_DEFAULT);
     auto board = Model(settings);
-    EXPECT_EQ(Names(*board), (std::vector<std::string>{"Video-In", "ADC", "I2C for Audio and Video-In", "HPS",
-                                                       "IR", "GPIO"}));
+    EXPECT_EQ(
+        ConnectorNames(*board),
+        (std::vector<std::string>{"Video-In", "ADC", "I2C for Audio and Video-In", "HPS", "IR", "GPIO"}));
     const TConnector* hps = board->GetConnector(3);
     EXPECT_EQ(hps->ActivePinCount(), 135);
     for (int i = 0; i < hps->PinCount(); ++i)

@@ -1,5 +1,6 @@
 // Board 20, Tavrin: its form, record, pin table and batch.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/latest/CONFIG_TAVRIN.h"
 #include "boards/latest/TavrinRules.h"
 #include "boards/latest/UI_Tavrin.h"
@@ -28,20 +29,6 @@ std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
     auto board = std::make_unique<TMainBoard>();
     ConfigTavrinPins(board.get(), r);
     return board;
-}
-
-std::vector<std::string> ConnectorNames(const TMainBoard& b) {
-    std::vector<std::string> names;
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        names.push_back(b.GetConnector(i)->GetName());
-    return names;
-}
-
-const TConnector* Find(const TMainBoard& b, const std::string& name) {
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        if (b.GetConnector(i)->GetName() == name)
-            return b.GetConnector(i);
-    return nullptr;
 }
 
 } // namespace
@@ -85,9 +72,9 @@ TEST_F(Tavrin, AGpioCardTakesTwoDigits) {
 
     SettingsRecord r = Form().Logic().NewRecord();
     Form().UiToConfig(r);
-    EXPECT_EQ(Find(*Model(r), "SEG7")->ActivePinCount(), 14);
+    EXPECT_EQ(FindConnector(*Model(r), "SEG7")->ActivePinCount(), 14);
     r.SetU8(TAVRIN_CONFIG::nGpioDaughterId, 0);
-    EXPECT_EQ(Find(*Model(r), "SEG7")->ActivePinCount(), 28);
+    EXPECT_EQ(FindConnector(*Model(r), "SEG7")->ActivePinCount(), 28);
 }
 
 TEST_F(Tavrin, GenerateWithAGpioCardShowsTheNoteAfterTheSuccessBox) {

@@ -1,5 +1,6 @@
 // Board 25, Yarrin: its form, record, two coupled GPIO headers, batch and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/latest/CONFIG_YARRIN.h"
 #include "boards/latest/UI_Yarrin.h"
 #include "boards/latest/YarrinRules.h"
@@ -48,13 +49,6 @@ std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
     return board;
 }
 
-int PinCount(const TMainBoard& b) {
-    int pins = 0;
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        pins += b.GetConnector(i)->ActivePinCount();
-    return pins;
-}
-
 } // namespace
 
 TEST_F(Yarrin, DefaultsGiveNineConnectorsAndTheFiftyMegahertzClock) {
@@ -78,7 +72,7 @@ TEST_F(Yarrin, DefaultsGiveNineConnectorsAndTheFiftyMegahertzClock) {
         names.push_back(board->GetConnector(i)->GetName());
     EXPECT_EQ(names, (std::vector<std::string>{"CLOCK", "SDRAM", "SEG7", "KEY", "LED", "PS2", "microSD Card",
                                                "SW", "VGA"}));
-    EXPECT_EQ(PinCount(*board), 134);
+    EXPECT_EQ(ActivePins(*board), 134);
 
     // Both headers offer the 80-pin card and the selectable 40-pin cards.
     std::vector<std::string> cards;

@@ -1,5 +1,6 @@
 // Board 26, Zephal: its form, record, BBB header modes, hidden revision and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/latest/CONFIG_ZEPHAL.h"
 #include "boards/latest/UI_Zephal.h"
 #include "boards/latest/ZephalRules.h"
@@ -44,13 +45,6 @@ std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
     auto board = std::make_unique<TMainBoard>();
     ConfigZephalPins(board.get(), r);
     return board;
-}
-
-const TConnector* Find(const TMainBoard& b, const std::string& name) {
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        if (b.GetConnector(i)->GetName() == name)
-            return b.GetConnector(i);
-    return nullptr;
 }
 
 // Every pin of the model by name: "location|standard".
@@ -109,7 +103,7 @@ TEST_F(Zephal, DefaultsShowNoHeaderAndGiveTheDocumentedConnectors) {
                                                "G-Sensor", "HDMI-TX", "Light Sensor", "Ethernet",
                                                "Power Monitor", "Humidity and Temperature Sensor",
                                                "MicroSD Card", "SW", "Board Temperature Sensor", "USB"}));
-    EXPECT_EQ(Find(*board, "G-Sensor")->ActivePinCount(), 6);
+    EXPECT_EQ(FindConnector(*board, "G-Sensor")->ActivePinCount(), 6);
 
     // The G-sensor's pins in bank 8 free its configuration pins: the block comes once.
     const std::string folder = Generate();
@@ -260,7 +254,7 @@ TEST_F(Zephal, Screenshot) {
 
 TEST(ZephalPins, TheHeaderModes) {
     SettingsRecord r = Defaults();
-    EXPECT_EQ(Find(*Model(r), "BBB Conector"), nullptr);
+    EXPECT_EQ(FindConnector(*Model(r), "BBB Conector"), nullptr);
     const struct {
         uint8_t mode;
         int pins;
@@ -284,7 +278,7 @@ TEST(ZephalPins, TheHeaderModes) {
     }
     // Positions without an FPGA pin never become pins: P8's third position is the first.
     r.SetU8(C::nBbbMode, 1);
-    EXPECT_EQ(Find(*Model(r), "BBB Conector")->GetPin(0)->GetLocation(), "W18");
+    EXPECT_EQ(FindConnector(*Model(r), "BBB Conector")->GetPin(0)->GetLocation(), "W18");
 }
 
 TEST(ZephalPins, TheRevisionsDifferWhereTheirTableSays) {
@@ -301,7 +295,7 @@ TEST(ZephalPins, TheRevisionsDifferWhereTheirTableSays) {
                                         "GSENSOR_ST", "G_SENSOR_CS_n", "G_SENSOR_INT1", "G_SENSOR_INT2",
                                         "G_SENSOR_SCLK", "G_SENSOR_SDI", "G_SENSOR_SDO"}));
     EXPECT_EQ(Pins(*rev[2]).at("DDR3_A[3]"), "C20|" + std::to_string(IOSTD_SSTL_15_I));
-    EXPECT_EQ(Find(*rev[1], "G-Sensor")->ActivePinCount(), 2);
+    EXPECT_EQ(FindConnector(*rev[1], "G-Sensor")->ActivePinCount(), 2);
     // Any value beyond 1 counts as revision C.
     r.SetI32(C::nBoardRevision, 9);
     EXPECT_TRUE(Differences(*rev[2], *Model(r)).empty());
