@@ -2,6 +2,8 @@
 
 #include "CONFIG_ABRENZ.h"
 #include "ClockBoardTexts.h"
+#include "boards/kit/AnyTicked.h"
+#include "boards/kit/SettingsBoardLogic.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"
 
@@ -78,24 +80,12 @@ constexpr kit::BoardSpec kSpec{
     .boardSelector = false,
 };
 
-bool Any(const SettingsRecord& r, std::initializer_list<std::size_t> flags) {
-    return std::any_of(flags.begin(), flags.end(), [&r](std::size_t f) { return r.U8(f) != 0; });
-}
-
-class Logic final : public kit::BoardLogic {
+class Logic final : public kit::SettingsBoardLogic<TConfigAbrenz, ConfigAbrenzPins> {
 public:
-    Logic() : BoardLogic(kSpec) {}
+    Logic() : SettingsBoardLogic(kSpec) {}
 
     void Normalise(SettingsRecord& r) const override {
         BringChoicesIntoRange(r, std::span(C::kChoiceFields));
-    }
-    std::unique_ptr<TConfigBoard> MakeSettings(const SettingsRecord& r) const override {
-        auto settings = std::make_unique<TConfigAbrenz>();
-        std::copy(r.data(), r.data() + r.size(), settings->Config.data());
-        return settings;
-    }
-    void FillBoard(TMainBoard& board, const SettingsRecord&, TConfigBoard* settings) const override {
-        ConfigAbrenzPins(&board, static_cast<TConfigAbrenz*>(settings));
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return AskOscillators(r, kClockLists); }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
@@ -155,16 +145,16 @@ void AbrenzSelectAll(SettingsRecord& r) {
 std::string AbrenzNotes(const SettingsRecord& r) {
     std::string notes;
     std::string memory;
-    if (Any(r, {C::bDdr3A, C::bDdr3B}))
+    if (kit::AnyTicked(r, {C::bDdr3A, C::bDdr3B}))
         JoinName(memory, "DDR3-SDRAM");
-    if (Any(r, {C::bQdriiA, C::bQdriiB, C::bQdriiC, C::bQdriiD}))
+    if (kit::AnyTicked(r, {C::bQdriiA, C::bQdriiB, C::bQdriiC, C::bQdriiD}))
         JoinName(memory, "QDRII+ SRAM");
     if (!memory.empty())
         notes += MemoryNote(memory);
     std::string transceivers;
     if (r.U8(C::bPcie))
         JoinName(transceivers, "PCIe");
-    if (Any(r, {C::bQsfpA, C::bQsfpB, C::bQsfpC, C::bQsfpD}))
+    if (kit::AnyTicked(r, {C::bQsfpA, C::bQsfpB, C::bQsfpC, C::bQsfpD}))
         JoinName(transceivers, "QSFP+");
     if (!transceivers.empty())
         notes += TransceiverNote(transceivers, false);

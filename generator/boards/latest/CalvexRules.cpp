@@ -2,6 +2,7 @@
 
 #include "CONFIG_CALVEX.h"
 #include "ClockBoardTexts.h"
+#include "boards/kit/SettingsBoardLogic.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"
 #include "settings/DaughterList.h"
@@ -108,9 +109,9 @@ bool Offers(int list, uint8_t card) {
     return std::find(ids.begin(), ids.begin() + count, card) != ids.begin() + count;
 }
 
-class Logic final : public kit::BoardLogic {
+class Logic final : public kit::SettingsBoardLogic<TConfigCalvex, ConfigCalvexPins> {
 public:
-    Logic() : BoardLogic(kSpec) {}
+    Logic() : SettingsBoardLogic(kSpec) {}
 
     void Normalise(SettingsRecord& r) const override {
         BringChoicesIntoRange(r, std::span(C::kChoiceFields));
@@ -139,14 +140,6 @@ public:
             return false;
         }
         return true;
-    }
-    std::unique_ptr<TConfigBoard> MakeSettings(const SettingsRecord& r) const override {
-        auto settings = std::make_unique<TConfigCalvex>();
-        std::copy(r.data(), r.data() + r.size(), settings->Config.data());
-        return settings;
-    }
-    void FillBoard(TMainBoard& board, const SettingsRecord&, TConfigBoard* settings) const override {
-        ConfigCalvexPins(&board, static_cast<TConfigCalvex*>(settings));
     }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {

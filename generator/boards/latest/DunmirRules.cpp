@@ -1,6 +1,7 @@
 #include "DunmirRules.h"
 
 #include "CONFIG_DUNMIR.h"
+#include "boards/kit/SettingsBoardLogic.h"
 #include "model/DaughterId.h"
 #include "settings/ConfigDunmir.h"
 
@@ -45,18 +46,9 @@ constexpr kit::BoardSpec kSpec{
     .batch = kBatch,
 };
 
-class Logic final : public kit::BoardLogic {
+class Logic final : public kit::SettingsBoardLogic<TConfigDunmir, ConfigDunmirPins> {
 public:
-    Logic() : BoardLogic(kSpec) {}
-
-    std::unique_ptr<TConfigBoard> MakeSettings(const SettingsRecord& r) const override {
-        auto settings = std::make_unique<TConfigDunmir>();
-        std::copy(r.data(), r.data() + r.size(), settings->Config.data());
-        return settings;
-    }
-    void FillBoard(TMainBoard& board, const SettingsRecord&, TConfigBoard* settings) const override {
-        ConfigDunmirPins(&board, static_cast<TConfigDunmir*>(settings));
-    }
+    Logic() : SettingsBoardLogic(kSpec) {}
 };
 
 } // namespace

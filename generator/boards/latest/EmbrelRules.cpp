@@ -2,6 +2,8 @@
 
 #include "CONFIG_EMBREL.h"
 #include "ClockBoardTexts.h"
+#include "boards/kit/AnyTicked.h"
+#include "boards/kit/SettingsBoardLogic.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -66,24 +68,12 @@ constexpr kit::BoardSpec kSpec{
     .boxClickOnLoad = true,
 };
 
-bool Any(const SettingsRecord& r, std::initializer_list<std::size_t> flags) {
-    return std::any_of(flags.begin(), flags.end(), [&r](std::size_t f) { return r.U8(f) != 0; });
-}
-
-class Logic final : public kit::BoardLogic {
+class Logic final : public kit::SettingsBoardLogic<TConfigEmbrel, ConfigEmbrelPins> {
 public:
-    Logic() : BoardLogic(kSpec) {}
+    Logic() : SettingsBoardLogic(kSpec) {}
 
     void Normalise(SettingsRecord& r) const override {
         BringChoicesIntoRange(r, std::span(C::kChoiceFields));
-    }
-    std::unique_ptr<TConfigBoard> MakeSettings(const SettingsRecord& r) const override {
-        auto settings = std::make_unique<TConfigEmbrel>();
-        std::copy(r.data(), r.data() + r.size(), settings->Config.data());
-        return settings;
-    }
-    void FillBoard(TMainBoard& board, const SettingsRecord&, TConfigBoard* settings) const override {
-        ConfigEmbrelPins(&board, static_cast<TConfigEmbrel*>(settings));
     }
     // No expansion connector: nothing is ever attached.
     std::vector<kit::AttachStep> AttachPlan(const SettingsRecord&) const override { return {}; }
@@ -141,12 +131,12 @@ void EmbrelSelectAll(SettingsRecord& r) {
 
 std::string EmbrelNotes(const SettingsRecord& r) {
     std::string notes;
-    if (Any(r, {C::bQdriiA, C::bQdriiB, C::bQdriiC, C::bQdriiD, C::bQdriiE, C::bQdriiF}))
+    if (kit::AnyTicked(r, {C::bQdriiA, C::bQdriiB, C::bQdriiC, C::bQdriiD, C::bQdriiE, C::bQdriiF}))
         notes += MemoryNote("QDRII+ SRAM");
     std::string transceivers;
     if (r.U8(C::bPcie))
         JoinName(transceivers, "PCIe");
-    if (Any(r, {C::bQsfpA, C::bQsfpB, C::bQsfpC, C::bQsfpD}))
+    if (kit::AnyTicked(r, {C::bQsfpA, C::bQsfpB, C::bQsfpC, C::bQsfpD}))
         JoinName(transceivers, "QSFP+");
     if (!transceivers.empty())
         notes += TransceiverNote(transceivers, false);

@@ -1,6 +1,7 @@
 #include "ForvikRules.h"
 
 #include "CONFIG_FORVIK.h"
+#include "boards/kit/SettingsBoardLogic.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"
 
@@ -64,9 +65,9 @@ bool IsVoltage(int32_t v) {
     return v >= 0 && v < 4;
 }
 
-class Logic final : public kit::BoardLogic {
+class Logic final : public kit::SettingsBoardLogic<TConfigForvik, ConfigForvikPins> {
 public:
-    Logic() : BoardLogic(kSpec) {}
+    Logic() : SettingsBoardLogic(kSpec) {}
 
     void Normalise(SettingsRecord& r) const override { BringChoicesIntoRange(r, C::kChoiceFields); }
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
@@ -78,14 +79,6 @@ public:
     int ListOf(int connector, const SettingsRecord& r) const override {
         return connector == FORVIK_HSMC ? ForvikHsmcList(r.I32(C::nHsmcVoltage))
                                         : BoardLogic::ListOf(connector, r);
-    }
-    std::unique_ptr<TConfigBoard> MakeSettings(const SettingsRecord& r) const override {
-        auto settings = std::make_unique<TConfigForvik>();
-        std::copy(r.data(), r.data() + r.size(), settings->Config.data());
-        return settings;
-    }
-    void FillBoard(TMainBoard& board, const SettingsRecord&, TConfigBoard* settings) const override {
-        ConfigForvikPins(&board, static_cast<TConfigForvik*>(settings));
     }
     // The success box, the JP3 warning away from 2.5 V, then the HPS note.
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
