@@ -188,6 +188,24 @@ TEST_F(Norrik, ALoadedFileKeepsTheBytesNoControlCoversAndRestoresItsCards) {
     EXPECT_EQ(ReadFile(saved), std::string(reinterpret_cast<const char*>(r.data()), r.size()));
 }
 
+TEST_F(Norrik, AnUnlistedCardGoesBackToTheRememberedPosition) {
+    Start();
+    ChooseText("ComboBoxGpio", "GPIO Default");
+    ChooseText("ComboBoxHSMC", "HSMC Default");
+    // Ids neither list offers: the GPIO combo keeps the user's choice, which it remembers;
+    // the HSMC combo goes back to the position remembered at the last load.
+    SettingsRecord r = NorrikLogic().NewRecord();
+    NorrikLogic().SetDefaultConfig(r);
+    r.SetU8(C::nGpioDaughterId, DAUGHTER_HSMC_DEFAULT);
+    r.SetU8(C::nHSMCDaughterId, DAUGHTER_GPIO_DEFAULT);
+    const std::string file = dir.File("unlisted.cfg");
+    testsupport::WriteFile(file, std::string(reinterpret_cast<const char*>(r.data()), r.size()));
+    seam.AnswerFile(file);
+    Click("ButtonLoad");
+    EXPECT_EQ(Get<QComboBox>("ComboBoxGpio")->currentText(), "GPIO Default");
+    EXPECT_EQ(Get<QComboBox>("ComboBoxHSMC")->currentText(), "None");
+}
+
 TEST_F(Norrik, ScreenshotWithBothPcieBoxesAndACard) {
     Start();
     Tick("CheckBoxPCIeHardIP", true);
