@@ -20,6 +20,8 @@
 #include "latest/ZephalRules.h"
 #include "second/ElbrinRules.h"
 #include "second/JorrelRules.h"
+#include "second/MirvoRules.h"
+#include "second/NorrikRules.h"
 
 namespace {
 
@@ -31,6 +33,8 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_ELBRIN, &ElbrinLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
+    {MAINBOARD_MIRVO, &MirvoLogic},
+    {MAINBOARD_NORRIK, &NorrikLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},

@@ -21,6 +21,8 @@
 #include "boards/second/UI_Elbrin.h"
 #include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Jorrel.h"
+#include "boards/second/UI_Mirvo.h"
+#include "boards/second/UI_Norrik.h"
 #include "boards/second/UI_Quenor.h"
 #include "model/MainBoardId.h"
 
@@ -32,6 +34,8 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
+    {MAINBOARD_MIRVO, false, &MakeBoardForm<TFormMirvo>},
+    {MAINBOARD_NORRIK, false, &MakeBoardForm<TFormNorrik>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},

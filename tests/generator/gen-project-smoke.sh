@@ -1,6 +1,7 @@
 #!/bin/sh
 # Every catalogue board through tools/gen-project with its defaults: a board with a
-# pin table writes a project iverilog accepts; a board without one says so.
+# pin table writes a project iverilog accepts; a board without one says so. Board 13's
+# data places HEX0_DP and FL_DQ[7] both at AF12, so its defaults are refused with that message.
 set -u
 tool=$1
 status=0
@@ -14,6 +15,9 @@ for id in $(seq 1 32) 50 100 101; do
             echo "board $id: iverilog refuses the project"; cat "$work/iverilog"; status=1
         fi
     elif [ $rc -eq 2 ] && grep -q "has no pin table" "$work/log"; then
+        :
+    elif [ $rc -eq 1 ] && [ "$id" -eq 13 ] &&
+        grep -qF "Location PIN_AF12 is used by both HEX0_DP and FL_DQ[7]." "$work/log"; then
         :
     else
         echo "board $id: gen-project ended with $rc"; cat "$work/log"; status=1

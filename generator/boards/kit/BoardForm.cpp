@@ -1,6 +1,7 @@
 #include "BoardForm.h"
 
 #include "BoardHost.h"
+#include "HeaderCoupling.h"
 #include "NameRules.h"
 #include "model/DaughterBitmaps.h"
 #include "model/DaughterCatalogue.h"
@@ -34,6 +35,21 @@ void ShowCardPicture(platform::PictureBox* image, int cardId) {
     image->SetImage(platform::LoadBitmapResource(name));
 }
 
+void SyncHeaderPair(QComboBox* changed, QLineEdit* changedPrefix, QComboBox* other, QLineEdit* otherPrefix,
+                    uint8_t changedCard, uint8_t otherCard) {
+    const kit::Coupling coupling = kit::CoupleHeaders(changedCard, otherCard);
+    if (coupling == kit::Coupling::Follow) {
+        other->setCurrentIndex(changed->currentIndex());
+        otherPrefix->setText(changedPrefix->text());
+    }
+    other->setEnabled(coupling != kit::Coupling::Follow);
+    otherPrefix->setEnabled(coupling != kit::Coupling::Follow);
+    if (coupling == kit::Coupling::FreeAndClear) {
+        other->setCurrentIndex(0);
+        otherPrefix->clear();
+    }
+}
+
 BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
                      std::span<const platform::LayoutRow> layout)
     : QWidget(owner), m_Logic(logic) {
@@ -53,6 +69,10 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
     }
     for (std::size_t i = 0; i < spec.connectors.size(); ++i) {
         const kit::ConnectorBinding& c = spec.connectors[i];
+        if (c.combo == nullptr) { // the board binds its own controls
+            m_Cards.push_back({nullptr, nullptr, nullptr, c.list});
+            continue;
+        }
         CardControls controls{Component<QComboBox>(this, c.combo), Component<QLineEdit>(this, c.prefixEdit),
                               Component<platform::PictureBox>(this, c.image), c.list};
         platform::LimitBytes(controls.prefix, 127); // the record's field holds 127 bytes
@@ -110,6 +130,8 @@ void BoardForm::FillCardCombo(int connector, int list) {
     CardControls& c = m_Cards[static_cast<std::size_t>(connector)];
     const FormSettings& holder = m_Holders[static_cast<std::size_t>(list)];
     c.list = list;
+    if (c.combo == nullptr)
+        return;
     c.combo->clear();
     for (int i = 0; i < holder.DaughterCount; ++i)
         c.combo->addItem(
@@ -120,10 +142,8 @@ void BoardForm::FillCardCombo(int connector, int list) {
 
 void BoardForm::FillComboBoxes() {
     const kit::BoardSpec& spec = m_Logic.Spec();
-    for (std::size_t i = 0; i < spec.lists.size(); ++i) {
-        const kit::CardListSpec& l = spec.lists[i];
-        m_Holders[i].BuildDaughterList(l.connectorType, l.transceivers, l.voltage);
-    }
+    for (std::size_t i = 0; i < spec.lists.size(); ++i)
+        m_Holders[i].DaughterCount = kit::CardList(spec.lists[i], m_Holders[i].DaughterIds);
     for (std::size_t i = 0; i < m_Cards.size(); ++i)
         FillCardCombo(static_cast<int>(i), spec.connectors[i].list);
     FillChoiceLists();
@@ -131,7 +151,7 @@ void BoardForm::FillComboBoxes() {
 
 uint8_t BoardForm::ChosenCard(int connector) const {
     const CardControls& c = m_Cards[static_cast<std::size_t>(connector)];
-    const int index = c.combo->currentIndex();
+    const int index = c.combo != nullptr ? c.combo->currentIndex() : -1;
     if (index < 0)
         return 0;
     return m_Holders[static_cast<std::size_t>(c.list)].DaughterIds[static_cast<std::size_t>(index)];
@@ -151,6 +171,8 @@ void BoardForm::ConfigToUi(const SettingsRecord& record) {
     ChoicesToUi(record);
     for (std::size_t i = 0; i < m_Cards.size(); ++i) {
         CardControls& c = m_Cards[i];
+        if (c.combo == nullptr)
+            continue;
         const FormSettings& holder = m_Holders[static_cast<std::size_t>(c.list)];
         const uint8_t id = record.U8(spec.connectors[i].idOffset);
         bool found = false;
@@ -179,6 +201,8 @@ bool BoardForm::UiToConfig(SettingsRecord& record) {
     for (std::size_t i = 0; i < spec.flags.size(); ++i)
         record.SetU8(spec.flags[i].offset, m_Boxes[i]->isChecked() ? 1 : 0);
     for (std::size_t i = 0; i < m_Cards.size(); ++i) {
+        if (m_Cards[i].combo == nullptr)
+            continue;
         record.SetU8(spec.connectors[i].idOffset, ChosenCard(static_cast<int>(i)));
         record.SetText(spec.connectors[i].prefixOffset, FromQt(m_Cards[i].prefix->text()));
     }
@@ -188,7 +212,8 @@ bool BoardForm::UiToConfig(SettingsRecord& record) {
 
 void BoardForm::UpdateDaughterImages() {
     for (std::size_t i = 0; i < m_Cards.size(); ++i)
-        ShowCardPicture(m_Cards[i].image, ChosenCard(static_cast<int>(i)));
+        if (m_Cards[i].image != nullptr)
+            ShowCardPicture(m_Cards[i].image, ChosenCard(static_cast<int>(i)));
     UpdateExtraImages();
 }
 
@@ -203,14 +228,14 @@ void BoardForm::UpdateShapes() {
             SetShapeVisible(shape, m_Boxes[i]->isChecked());
     }
     for (std::size_t i = 0; i < m_Cards.size(); ++i)
-        if (spec.connectors[i].shape != nullptr)
+        if (spec.connectors[i].shape != nullptr && m_Cards[i].combo != nullptr)
             SetShapeVisible(spec.connectors[i].shape, m_Cards[i].combo->currentIndex() > 0);
     UpdateExtras();
 }
 
 SettingsRecord BoardForm::WorkingRecord() {
-    SettingsRecord record =
-        m_Logic.Spec().generateFrom == kit::WorkingRecord::FromSettings ? Record() : m_Logic.NewRecord();
+    SettingsRecord record = m_Logic.Spec().generateFrom == kit::WorkingRecord::Zeroed ? m_Logic.NewRecord()
+                                                                                        : Record();
     UiToConfig(record);
     m_Logic.SetHead(record);
     m_Logic.ApplyDefaultPrefixes(record);
@@ -227,9 +252,15 @@ bool BoardForm::ValidateUi() {
     return m_Logic.ConfirmSettings(record);
 }
 
+SettingsRecord BoardForm::GenerateRecord() {
+    if (m_Logic.Spec().generateFrom == kit::WorkingRecord::IntoSettings)
+        UiToConfig(Record());
+    return WorkingRecord();
+}
+
 bool BoardForm::GenerateProject(const std::string& qpfPath) {
-    // A working record: the settings object's record is not touched.
-    return kit::GenerateProject(m_Logic, WorkingRecord(), qpfPath);
+    // A working record: the default prefixes never reach the settings object's record.
+    return kit::GenerateProject(m_Logic, GenerateRecord(), qpfPath);
 }
 
 void BoardForm::SyncGpioCombos(int senderConnector) {
@@ -240,22 +271,9 @@ void BoardForm::SyncGpioCombos(int senderConnector) {
     const int other = self == pair->header0 ? pair->header1 : pair->header0;
     CardControls& mine = m_Cards[static_cast<std::size_t>(self)];
     CardControls& theirs = m_Cards[static_cast<std::size_t>(other)];
-    auto spans = [](uint8_t card) {
-        return BoardConnectorType(static_cast<int8_t>(card)) == CONNECTOR_GPIO80;
-    };
-    if (spans(ChosenCard(self))) {
-        theirs.combo->setCurrentIndex(mine.combo->currentIndex());
-        theirs.prefix->setText(mine.prefix->text());
-        theirs.combo->setEnabled(false);
-        theirs.prefix->setEnabled(false);
-    } else {
-        theirs.combo->setEnabled(true);
-        theirs.prefix->setEnabled(true);
-        if (spans(ChosenCard(other))) {
-            theirs.combo->setCurrentIndex(0);
-            theirs.prefix->clear();
-        }
-    }
+    if (mine.combo == nullptr || theirs.combo == nullptr)
+        return; // a pair the board couples itself
+    SyncHeaderPair(mine.combo, mine.prefix, theirs.combo, theirs.prefix, ChosenCard(self), ChosenCard(other));
 }
 
 void BoardForm::ButtonGenClick() {
@@ -271,7 +289,7 @@ void BoardForm::ButtonGenClick() {
     const std::string path = ChooseProjectFile(spec.folder, FromQt(m_EditProjectName->text()));
     if (path.empty())
         return;
-    kit::GenerateAndReport(m_Logic, WorkingRecord(), path);
+    kit::GenerateAndReport(m_Logic, GenerateRecord(), path);
 }
 
 void BoardForm::BatchGenerate() {
@@ -281,8 +299,8 @@ void BoardForm::BatchGenerate() {
     std::vector<int> indexes;
     std::vector<QString> prefixes;
     for (const CardControls& c : m_Cards) {
-        indexes.push_back(c.combo->currentIndex());
-        prefixes.push_back(c.prefix->text());
+        indexes.push_back(c.combo != nullptr ? c.combo->currentIndex() : 0);
+        prefixes.push_back(c.prefix != nullptr ? c.prefix->text() : QString());
     }
     const std::string path = ChooseProjectFile(spec.folder, FromQt(projectName));
     if (!path.empty()) {
@@ -319,6 +337,8 @@ void BoardForm::BatchGenerate() {
     }
     m_EditProjectName->setText(projectName);
     for (std::size_t i = 0; i < m_Cards.size(); ++i) {
+        if (m_Cards[i].combo == nullptr)
+            continue;
         m_Cards[i].combo->setCurrentIndex(indexes[i]);
         m_Cards[i].prefix->setText(prefixes[i]);
     }

@@ -85,6 +85,9 @@ protected:
     // The record of one Generate: the controls copied in, this board's head and its
     // default prefixes.
     SettingsRecord WorkingRecord();
+    // The same for a project about to be written: a board whose Generate works in the
+    // settings record first copies the controls into it.
+    SettingsRecord GenerateRecord();
 
     // Hooks for the board's own controls.
     virtual void FillChoiceLists() {}
@@ -119,3 +122,8 @@ private:
 
 // Shows a card's 80-pixel picture on image, or hides it for no card.
 void ShowCardPicture(platform::PictureBox* image, int cardId);
+
+// Couples two GPIO headers' controls after the changed header's card changed
+// (kit::CoupleHeaders): the other header follows and is locked, or is unlocked.
+void SyncHeaderPair(QComboBox* changed, QLineEdit* changedPrefix, QComboBox* other, QLineEdit* otherPrefix,
+                    uint8_t changedCard, uint8_t otherCard);

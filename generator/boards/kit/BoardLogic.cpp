@@ -1,5 +1,6 @@
 #include "BoardLogic.h"
 
+#include "HeaderCoupling.h"
 #include "NameRules.h"
 #include "core/Pinwright.h"
 #include "model/DaughterCatalogue.h"
@@ -12,13 +13,13 @@
 
 namespace kit {
 
-namespace {
-
-bool Spans(uint8_t card) {
-    return card != 0 && BoardConnectorType(static_cast<int8_t>(card)) == CONNECTOR_GPIO80;
+int32_t CardList(const CardListSpec& list, DaughterIdList& ids) {
+    int32_t count = BuildDaughterList(list.connectorType, list.transceivers, list.voltage, ids);
+    for (uint8_t card : list.appended)
+        if (count < static_cast<int32_t>(ids.size()))
+            ids[static_cast<std::size_t>(count++)] = card;
+    return count;
 }
-
-} // namespace
 
 void BoardLogic::SetHead(SettingsRecord& r) const {
     r.SetU8(spec_.head.boardId, spec_.id);
@@ -65,12 +66,17 @@ void BoardLogic::Normalise(SettingsRecord& r) const {
     // As the header coupling does it from GPIO-0.
     const ConnectorBinding& h0 = spec_.connectors[static_cast<std::size_t>(spec_.gpioPair->header0)];
     const ConnectorBinding& h1 = spec_.connectors[static_cast<std::size_t>(spec_.gpioPair->header1)];
-    if (Spans(r.U8(h0.idOffset))) {
+    switch (CoupleHeaders(r.U8(h0.idOffset), r.U8(h1.idOffset))) {
+    case Coupling::Follow:
         r.SetU8(h1.idOffset, r.U8(h0.idOffset));
         r.SetText(h1.prefixOffset, r.Text(h0.prefixOffset));
-    } else if (Spans(r.U8(h1.idOffset))) {
+        break;
+    case Coupling::FreeAndClear:
         r.SetU8(h1.idOffset, 0);
         r.SetText(h1.prefixOffset, "");
+        break;
+    case Coupling::Free:
+        break;
     }
 }
 
@@ -79,9 +85,8 @@ void BoardLogic::DropUnlistedCards(SettingsRecord& r) const {
         const auto list = static_cast<std::size_t>(ListOf(k, r));
         if (list >= spec_.lists.size())
             continue;
-        const CardListSpec& l = spec_.lists[list];
         DaughterIdList ids{};
-        const auto end = ids.begin() + BuildDaughterList(l.connectorType, l.transceivers, l.voltage, ids);
+        const auto end = ids.begin() + CardList(spec_.lists[list], ids);
         const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
         if (std::find(ids.begin(), end, r.U8(c.idOffset)) == end) {
             r.SetU8(c.idOffset, 0);
@@ -171,7 +176,7 @@ std::vector<AttachStep> BoardLogic::AttachPlan(const SettingsRecord& r) const {
         if (pair != nullptr && i == pair->header0) {
             const uint8_t id0 = CardId(r, pair->header0);
             const uint8_t id1 = CardId(r, pair->header1);
-            if (id0 == id1 && Spans(id0)) {
+            if (id0 == id1 && SpansBothHeaders(id0)) {
                 AttachStep both = StepOf(pair->header0, r);
                 both.masterId = pair->bothMasterId;
                 steps.push_back(both);
@@ -220,9 +225,12 @@ bool BuildBoard(const BoardLogic& logic, const SettingsRecord& r, TMainBoard& bo
                 std::unique_ptr<TConfigBoard>& settings) {
     settings = logic.MakeSettings(r);
     logic.FillBoard(board, r, settings.get());
-    for (const AttachStep& step : logic.AttachPlan(r))
-        if (!RunAttach(board, step, logic.Spec().attachShape))
+    const std::vector<AttachStep> plan = logic.AttachPlan(r);
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        if (!RunAttach(board, plan[i], logic.Spec().attachShape))
             return false;
+        logic.AfterAttach(board, plan, i);
+    }
     return true;
 }
 

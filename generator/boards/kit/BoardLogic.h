@@ -6,6 +6,7 @@
 
 #include "Attach.h"
 #include "BoardSpec.h"
+#include "settings/DaughterList.h"
 #include "settings/SettingsRecord.h"
 
 #include <memory>
@@ -66,6 +67,9 @@ public:
     virtual void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard* settings) const = 0;
     // The attach steps of Generate, in the board's order.
     virtual std::vector<AttachStep> AttachPlan(const SettingsRecord& r) const;
+    // What a board does to the model right after step `done` of the plan was attached.
+    virtual void AfterAttach(TMainBoard& /*board*/, const std::vector<AttachStep>& /*plan*/,
+                             std::size_t /*done*/) const {}
     // Yes/No questions before the folder dialog; false ends the Generate.
     virtual bool ConfirmGenerate(const SettingsRecord& /*r*/) const { return true; }
     // The boxes after a successful Generate (the success box included, in the board's order).
@@ -90,6 +94,10 @@ private:
 
 // The success box of the newer forms.
 Notice SuccessNotice(const std::string& folder);
+
+// Fills ids with a card list (the catalogue's cards, then the board's appended ones);
+// returns the number of entries.
+int32_t CardList(const CardListSpec& list, DaughterIdList& ids);
 
 // The board model and project of one Generate: default prefixes are already in r.
 // Shows only the writers' own boxes; true when the project was written.

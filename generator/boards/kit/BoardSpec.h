@@ -22,16 +22,20 @@ struct FlagBinding {
     std::span<const char* const> moreShapes = {}; // a box that shows a whole group of outlines
 };
 
-// The arguments of one card list (all boards build their lists from the catalogue).
+// The arguments of one card list (all boards build their lists from the catalogue),
+// and the cards a board offers after the catalogue's, in its order.
 struct CardListSpec {
     uint8_t connectorType;
     bool transceivers;
     uint8_t voltage;
+    std::span<const uint8_t> appended = {};
 };
 
-// An expansion connector with its card choice and how its card is attached.
+// An expansion connector with its card choice and how its card is attached. A
+// connector whose card a board chooses with controls of its own (a dialog) has no
+// combo, prefix edit or picture here: the form kit binds none, the board does.
 struct ConnectorBinding {
-    const char* combo;
+    const char* combo; // nullptr: bound by the board
     const char* prefixEdit;
     const char* image;
     const char* shape; // outline shown while a card is chosen; nullptr: none
@@ -78,8 +82,10 @@ struct GpioPair {
 enum class HeadOnSave { IdAndSize, SizeOnly, Keep };
 
 // The record a Generate starts from before the controls are copied in: zeroed, or
-// the settings object's record (whose bytes no control covers then come along).
-enum class WorkingRecord { Zeroed, FromSettings };
+// the settings object's record (whose bytes no control covers then come along), or
+// the settings object's record once Generate has copied the controls into it (the
+// record then keeps them, as a Save would).
+enum class WorkingRecord { Zeroed, FromSettings, IntoSettings };
 
 // When a loaded card id is not in its combo box's list, the combo box keeps its
 // choice; its prefix edit then shows the stored prefix when the kept choice is not

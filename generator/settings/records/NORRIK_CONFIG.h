@@ -26,9 +26,13 @@ public:
     static constexpr std::size_t bPCIeHardIP = 154;
     static constexpr std::size_t bPCIeSoftIP = 155;
     static constexpr std::size_t nGpioDaughterId = 156;
-    static constexpr std::size_t szGpioPrefixName = 157;
+    static constexpr std::size_t szGpioPrefixName = 157; // 128 bytes
+    // 285: 3 reserved bytes
     static constexpr std::size_t nHSMCOption = 288; // 32-bit; no control sets it
     static constexpr std::size_t nHSMCDaughterId = 292;
-    static constexpr std::size_t szHSMCPrefixName = 293;
+    static constexpr std::size_t szHSMCPrefixName = 293; // 128 bytes
+    // 421: 3 reserved bytes
 };
+static_assert(NORRIK_CONFIG::szGpioPrefixName + 128 + 3 == NORRIK_CONFIG::nHSMCOption);
+static_assert(NORRIK_CONFIG::szHSMCPrefixName + 128 + 3 == NORRIK_CONFIG::kSize);
 static_assert(NORRIK_CONFIG::kSize == 424);

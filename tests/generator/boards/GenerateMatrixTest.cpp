@@ -63,7 +63,7 @@ TEST_P(GenerateMatrix, DefaultsAndEveryCardOnEveryConnector) {
         for (int k = 0; k < static_cast<int>(spec.connectors.size()); ++k) {
             const kit::CardListSpec& list = spec.lists[static_cast<std::size_t>(logic.ListOf(k, bare))];
             DaughterIdList ids{};
-            const int count = BuildDaughterList(list.connectorType, list.transceivers, list.voltage, ids);
+            const int count = kit::CardList(list, ids);
             for (int i = 1; i < count; ++i) {
                 const uint8_t card = ids[static_cast<std::size_t>(i)];
                 const std::string what = "variant " + std::to_string(variant) + ", connector " +
