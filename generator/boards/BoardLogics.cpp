@@ -17,6 +17,7 @@
 #include "latest/ZephalRules.h"
 #include "second/ElbrinRules.h"
 #include "second/JorrelRules.h"
+#include "second/LomarRules.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_ELBRIN, &ElbrinLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
+    {MAINBOARD_LOMAR, &LomarLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},

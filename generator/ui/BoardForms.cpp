@@ -18,6 +18,7 @@
 #include "boards/second/UI_Elbrin.h"
 #include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Jorrel.h"
+#include "boards/second/UI_Lomar.h"
 #include "boards/second/UI_Quenor.h"
 #include "model/MainBoardId.h"
 
@@ -29,6 +30,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
+    {MAINBOARD_LOMAR, false, &MakeBoardForm<TFormLomar>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
