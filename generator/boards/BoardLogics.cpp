@@ -20,6 +20,7 @@
 #include "latest/ZephalRules.h"
 #include "second/ElbrinRules.h"
 #include "second/JorrelRules.h"
+#include "second/LomarRules.h"
 #include "second/MirvoRules.h"
 #include "second/NorrikRules.h"
 
@@ -33,6 +34,7 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_ELBRIN, &ElbrinLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
+    {MAINBOARD_LOMAR, &LomarLogic},
     {MAINBOARD_MIRVO, &MirvoLogic},
     {MAINBOARD_NORRIK, &NorrikLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},

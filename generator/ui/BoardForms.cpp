@@ -21,6 +21,7 @@
 #include "boards/second/UI_Elbrin.h"
 #include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Jorrel.h"
+#include "boards/second/UI_Lomar.h"
 #include "boards/second/UI_Mirvo.h"
 #include "boards/second/UI_Norrik.h"
 #include "boards/second/UI_Quenor.h"
@@ -34,6 +35,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
+    {MAINBOARD_LOMAR, false, &MakeBoardForm<TFormLomar>},
     {MAINBOARD_MIRVO, false, &MakeBoardForm<TFormMirvo>},
     {MAINBOARD_NORRIK, false, &MakeBoardForm<TFormNorrik>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},

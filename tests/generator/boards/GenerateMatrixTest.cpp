@@ -66,8 +66,9 @@ TEST_P(GenerateMatrix, DefaultsAndEveryCardOnEveryConnector) {
             const int count = kit::CardList(list, ids);
             for (int i = 1; i < count; ++i) {
                 const uint8_t card = ids[static_cast<std::size_t>(i)];
+                const char* combo = spec.connectors[static_cast<std::size_t>(k)].combo;
                 const std::string what = "variant " + std::to_string(variant) + ", connector " +
-                                         spec.connectors[static_cast<std::size_t>(k)].combo + ", card " +
+                                         (combo != nullptr ? combo : std::to_string(k)) + ", card " +
                                          std::to_string(card);
                 SettingsRecord r = bare;
                 r.SetU8(spec.connectors[static_cast<std::size_t>(k)].idOffset, card);

@@ -1,0 +1,68 @@
+#include "GpioExpansion.h"
+
+#include "boards/kit/HeaderCoupling.h"
+
+void GpioExpansion::SetDaughterList(const DaughterIdList* ids, int count) {
+    ids_ = ids;
+    count_ = count;
+}
+
+uint8_t GpioExpansion::CardAt(int index) const {
+    if (ids_ == nullptr || index < 0 || index >= count_)
+        return 0;
+    return (*ids_)[static_cast<std::size_t>(index)];
+}
+
+void GpioExpansion::SetIndex(int header, int index) {
+    if (confirmed_[Slot(header)].index != index)
+        confirmed_[Slot(header)].index = index;
+}
+
+void GpioExpansion::SetPrefix(int header, const std::string& prefix) {
+    if (confirmed_[Slot(header)].prefix != prefix)
+        confirmed_[Slot(header)].prefix = prefix;
+}
+
+void GpioExpansion::Show() {
+    for (std::size_t h = 0; h < 2; ++h) {
+        shown_[h].index = confirmed_[h].index;
+        shown_[h].prefix = confirmed_[h].prefix;
+    }
+    Couple(1);
+}
+
+void GpioExpansion::ChooseCard(int header, int index) {
+    shown_[Slot(header)].index = index;
+    Couple(header);
+}
+
+void GpioExpansion::TypePrefix(int header, const std::string& prefix) {
+    shown_[Slot(header)].prefix = prefix;
+}
+
+void GpioExpansion::Ok() {
+    for (int h = 0; h < 2; ++h) {
+        SetIndex(h, shown_[Slot(h)].index);
+        SetPrefix(h, shown_[Slot(h)].prefix);
+    }
+}
+
+void GpioExpansion::Couple(int changed) {
+    Header& mine = shown_[Slot(changed)];
+    Header& other = shown_[Slot(changed == 0 ? 1 : 0)];
+    switch (kit::CoupleHeaders(CardAt(mine.index), CardAt(other.index))) {
+    case kit::Coupling::Follow:
+        other.index = mine.index;
+        other.prefix = mine.prefix;
+        other.enabled = false;
+        break;
+    case kit::Coupling::FreeAndClear:
+        other.enabled = true;
+        other.index = 0;
+        other.prefix.clear();
+        break;
+    case kit::Coupling::Free:
+        other.enabled = true;
+        break;
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The GPIO expansion dialog without widgets: the card and prefix of each of the two
+// GPIO headers as confirmed by OK, and as shown while the dialog is open. A card that
+// spans both headers couples them (kit::CoupleHeaders). The dialog's controls mirror
+// the shown state; Cancel leaves the confirmed one as it was.
+
+#include "settings/DaughterList.h"
+
+#include <array>
+#include <string>
+
+class GpioExpansion {
+public:
+    struct Header {
+        int index = 0; // into the card list; 0 is "None"
+        std::string prefix;
+        bool enabled = true;
+    };
+
+    // The card list both headers offer (not owned).
+    void SetDaughterList(const DaughterIdList* ids, int count);
+    int Count() const { return count_; }
+    uint8_t CardAt(int index) const;
+
+    // The confirmed choice; a setter writes only a changed value.
+    int GetIndex(int header) const { return confirmed_[Slot(header)].index; }
+    void SetIndex(int header, int index);
+    const std::string& GetPrefix(int header) const { return confirmed_[Slot(header)].prefix; }
+    void SetPrefix(int header, const std::string& prefix);
+    uint8_t ConfirmedCard(int header) const { return CardAt(GetIndex(header)); }
+
+    // Showing the dialog: the confirmed choice, coupled as a change on GPIO-1.
+    void Show();
+    // The user picks a card on a header (the prefixes typed so far already set).
+    void ChooseCard(int header, int index);
+    void TypePrefix(int header, const std::string& prefix);
+    // OK confirms what is shown.
+    void Ok();
+
+    const Header& Shown(int header) const { return shown_[Slot(header)]; }
+    uint8_t ShownCard(int header) const { return CardAt(Shown(header).index); }
+
+private:
+    static std::size_t Slot(int header) { return header == 0 ? 0 : 1; }
+    void Couple(int changed);
+
+    const DaughterIdList* ids_ = nullptr;
+    int count_ = 0;
+    std::array<Header, 2> confirmed_;
+    std::array<Header, 2> shown_;
+};

@@ -1,0 +1,118 @@
+#pragma once
+// The stored layout of the Lomar board form (board 12).
+
+#include "platform/qt/FormLayout.h"
+
+namespace lomar {
+
+using platform::Kind;
+using platform::LayoutRow;
+using platform::Style;
+
+constexpr int64_t kFormColour = 15591915;
+constexpr int64_t kYellow = 0x00FFFF;
+constexpr Style kOutline{.penColor = kYellow, .penWidth = 2};
+constexpr Style kHand{.handCursor = true};
+
+// clang-format off
+constexpr LayoutRow kLayout[] = {
+    {"FormLomar", Kind::Form, nullptr, 0, 0, 833, 750, "Lomar FPGA Board", {.font = "MS Sans Serif", .fontPx = 13, .color = kFormColour}},
+    {"ButtonMainBoardSelect", Kind::Button, nullptr, 8, 10, 185, 35, "Change Main Board", kHand},
+    {"PanelBoard", Kind::Panel, nullptr, 8, 52, 412, 300, nullptr},
+    {"ImageBoard", Kind::Picture, "PanelBoard", 4, 4, 404, 292, nullptr, {.transparent = true, .picture = "LOMAR_BOARD"}},
+    {"ShapeHSMC_F", Kind::Shape, "PanelBoard", 20, 36, 100, 18, nullptr, kOutline},
+    {"ShapeHSMC_E", Kind::Shape, "PanelBoard", 150, 36, 100, 18, nullptr, kOutline},
+    {"ShapeHSMC_D", Kind::Shape, "PanelBoard", 280, 36, 100, 18, nullptr, kOutline},
+    {"ShapeOSC", Kind::Shape, "PanelBoard", 46, 70, 30, 20, nullptr, kOutline},
+    {"ShapeExtPll_0", Kind::Shape, "PanelBoard", 90, 62, 22, 16, nullptr, kOutline},
+    {"ShapeExtPll_1", Kind::Shape, "PanelBoard", 90, 84, 22, 16, nullptr, kOutline},
+    {"ShapeExtPll_2", Kind::Shape, "PanelBoard", 90, 106, 22, 16, nullptr, kOutline},
+    {"ShapeDDR3", Kind::Shape, "PanelBoard", 150, 62, 110, 28, nullptr, kOutline},
+    {"ShapeSSRAM", Kind::Shape, "PanelBoard", 280, 62, 48, 28, nullptr, kOutline},
+    {"ShapeFlash", Kind::Shape, "PanelBoard", 334, 62, 48, 28, nullptr, kOutline},
+    {"ShapePCIe_0", Kind::Shape, "PanelBoard", 12, 96, 24, 56, nullptr, kOutline},
+    {"ShapePCIe_1", Kind::Shape, "PanelBoard", 12, 160, 24, 56, nullptr, kOutline},
+    {"ShapeTemp", Kind::Shape, "PanelBoard", 118, 130, 36, 28, nullptr, kOutline},
+    {"ShapeFan", Kind::Shape, "PanelBoard", 262, 110, 50, 50, nullptr, kOutline},
+    {"ShapeSma", Kind::Shape, "PanelBoard", 330, 110, 40, 30, nullptr, kOutline},
+    {"ShapeLED", Kind::Shape, "PanelBoard", 60, 212, 80, 16, nullptr, kOutline},
+    {"ShapeButton", Kind::Shape, "PanelBoard", 150, 212, 70, 24, nullptr, kOutline},
+    {"ShapeSwitch", Kind::Shape, "PanelBoard", 230, 212, 70, 24, nullptr, kOutline},
+    {"ShapeGpio0", Kind::Shape, "PanelBoard", 20, 244, 46, 14, nullptr, kOutline},
+    {"ShapeGpio1", Kind::Shape, "PanelBoard", 74, 244, 46, 14, nullptr, kOutline},
+    {"ShapeHSMC_C", Kind::Shape, "PanelBoard", 20, 268, 100, 18, nullptr, kOutline},
+    {"ShapeHSMC_B", Kind::Shape, "PanelBoard", 150, 268, 100, 18, nullptr, kOutline},
+    {"ShapeHSMC_A", Kind::Shape, "PanelBoard", 280, 268, 100, 18, nullptr, kOutline},
+    {"PaintBoxHint", Kind::PaintBox, nullptr, 274, 363, 24, 108, nullptr},
+    {"ImageVol", Kind::Picture, nullptr, 298, 362, 120, 111, nullptr, {.picture = "LOMAR_VOL"}},
+    {"GroupBox1", Kind::GroupBox, nullptr, 8, 358, 264, 238, "System Configuration"},
+    {"Label1", Kind::Label, "GroupBox1", 6, 22, 88, 20, "Board Type:"},
+    {"ComboBoxBoard", Kind::ComboBox, "GroupBox1", 96, 18, 160, 24, nullptr, kHand},
+    {"Label2", Kind::Label, "GroupBox1", 6, 50, 88, 20, "Project Name:"},
+    {"EditProjectName", Kind::Edit, "GroupBox1", 96, 46, 160, 24, nullptr},
+    {"CheckBoxOSC", Kind::CheckBox, "GroupBox1", 8, 78, 112, 20, "CLOCK ", kHand},
+    {"CheckBoxLED", Kind::CheckBox, "GroupBox1", 8, 100, 112, 20, "LED x  4", kHand},
+    {"CheckBoxButton", Kind::CheckBox, "GroupBox1", 8, 122, 112, 20, "Button x 4", kHand},
+    {"CheckBoxSwitch", Kind::CheckBox, "GroupBox1", 8, 144, 112, 20, "Switch x 4", kHand},
+    {"CheckBoxSma", Kind::CheckBox, "GroupBox1", 8, 166, 112, 20, "SMA", kHand},
+    {"CheckBoxTemp", Kind::CheckBox, "GroupBox1", 8, 188, 112, 20, "Temperature", kHand},
+    {"CheckBoxDDR3", Kind::CheckBox, "GroupBox1", 8, 210, 112, 20, "DDR3 SODIMM", kHand},
+    {"CheckBoxPCIe0", Kind::CheckBox, "GroupBox1", 122, 78, 138, 20, "PCIe 0", kHand},
+    {"CheckBoxPCIe1", Kind::CheckBox, "GroupBox1", 122, 100, 138, 20, "PCIe 1", kHand},
+    {"CheckBoxFan", Kind::CheckBox, "GroupBox1", 122, 122, 138, 20, "Fan Control", kHand},
+    {"CheckBoxSSRAM", Kind::CheckBox, "GroupBox1", 122, 144, 138, 20, "SSRAM (2MB)", kHand},
+    {"CheckBoxFlash", Kind::CheckBox, "GroupBox1", 122, 166, 138, 20, "Flash (64MB)", kHand},
+    {"CheckBoxExtPLL", Kind::CheckBox, "GroupBox1", 122, 188, 138, 20, "Programmable PLL", kHand},
+    {"GroupBox2", Kind::GroupBox, nullptr, 8, 600, 410, 106, "Programmable PLL"},
+    {"LabelPLL0", Kind::Label, "GroupBox2", 8, 24, 104, 20, "HSMA_REFCLK:"},
+    {"ComboBoxPLL_HSMA", Kind::ComboBox, "GroupBox2", 114, 20, 96, 24, nullptr, kHand},
+    {"LabelMHZ0", Kind::Label, "GroupBox2", 214, 24, 40, 20, "MHZ"},
+    {"LabelPLL1", Kind::Label, "GroupBox2", 8, 52, 104, 20, "HSME_REFCLK:"},
+    {"ComboBoxPLL_HSME", Kind::ComboBox, "GroupBox2", 114, 48, 96, 24, nullptr, kHand},
+    {"LabelMHZ1", Kind::Label, "GroupBox2", 214, 52, 40, 20, "MHZ"},
+    {"LabelPLL2", Kind::Label, "GroupBox2", 8, 80, 104, 20, "PGM_GXBCLK:"},
+    {"ComboBoxPLL_GXB", Kind::ComboBox, "GroupBox2", 114, 76, 96, 24, nullptr, kHand},
+    {"LabelMHZ2", Kind::Label, "GroupBox2", 214, 80, 40, 20, "MHZ"},
+    {"GroupBox3", Kind::GroupBox, nullptr, 428, 8, 397, 690, "HSMC Expansion"},
+    {"LabelHSMC_A", Kind::Label, "GroupBox3", 8, 20, 200, 20, "HSMC-A (Transceiver x 8)", {.bold = true}},
+    {"ComboBoxHSMC_A", Kind::ComboBox, "GroupBox3", 8, 44, 290, 24, nullptr, kHand},
+    {"LabelPrefix_A", Kind::Label, "GroupBox3", 8, 78, 84, 20, "Prefix Name:"},
+    {"EditHSMC_A", Kind::Edit, "GroupBox3", 94, 74, 204, 24, nullptr},
+    {"ImageHSMC_A", Kind::Picture, "GroupBox3", 306, 24, 80, 80, nullptr, {.transparent = true}},
+    {"LabelHSMC_B", Kind::Label, "GroupBox3", 8, 132, 200, 20, "HSMC-B", {.bold = true}},
+    {"ComboBoxHSMC_B", Kind::ComboBox, "GroupBox3", 8, 156, 290, 24, nullptr, kHand},
+    {"LabelPrefix_B", Kind::Label, "GroupBox3", 8, 190, 84, 20, "Prefix Name:"},
+    {"EditHSMC_B", Kind::Edit, "GroupBox3", 94, 186, 204, 24, nullptr},
+    {"ImageHSMC_B", Kind::Picture, "GroupBox3", 306, 136, 80, 80, nullptr, {.transparent = true}},
+    {"LabelHSMC_C", Kind::Label, "GroupBox3", 8, 244, 100, 20, "HSMC-C/GPIO", {.bold = true}},
+    {"ComboBoxHsmcGpio", Kind::ComboBox, "GroupBox3", 110, 241, 80, 24, nullptr, kHand},
+    {"ButtonGpio", Kind::Button, "GroupBox3", 196, 241, 102, 24, "GPIO Edit", {.hidden = true, .handCursor = true}},
+    {"ComboBoxHSMC_C", Kind::ComboBox, "GroupBox3", 8, 268, 290, 24, nullptr, kHand},
+    {"LabelHSMCPrefix", Kind::Label, "GroupBox3", 8, 302, 84, 20, "Prefix Name:"},
+    {"EditHSMC_C", Kind::Edit, "GroupBox3", 94, 298, 204, 24, nullptr},
+    {"ImageHSMC_C", Kind::Picture, "GroupBox3", 306, 248, 80, 80, nullptr, {.transparent = true}},
+    {"LabelGPIO", Kind::Label, "GroupBox3", 8, 268, 290, 48, nullptr, {.hidden = true}},
+    {"LabelHSMC_D", Kind::Label, "GroupBox3", 8, 356, 200, 20, "HSMC-D", {.bold = true}},
+    {"ComboBoxHSMC_D", Kind::ComboBox, "GroupBox3", 8, 380, 290, 24, nullptr, kHand},
+    {"LabelPrefix_D", Kind::Label, "GroupBox3", 8, 414, 84, 20, "Prefix Name:"},
+    {"EditHSMC_D", Kind::Edit, "GroupBox3", 94, 410, 204, 24, nullptr},
+    {"ImageHSMC_D", Kind::Picture, "GroupBox3", 306, 360, 80, 80, nullptr, {.transparent = true}},
+    {"LabelHSMC_E", Kind::Label, "GroupBox3", 8, 468, 200, 20, "HSMC-E (Transceiver x 8)", {.bold = true}},
+    {"ComboBoxHSMC_E", Kind::ComboBox, "GroupBox3", 8, 492, 290, 24, nullptr, kHand},
+    {"LabelPrefix_E", Kind::Label, "GroupBox3", 8, 526, 84, 20, "Prefix Name:"},
+    {"EditHSMC_E", Kind::Edit, "GroupBox3", 94, 522, 204, 24, nullptr},
+    {"ImageHSMC_E", Kind::Picture, "GroupBox3", 306, 472, 80, 80, nullptr, {.transparent = true}},
+    {"LabelHSMC_F", Kind::Label, "GroupBox3", 8, 580, 200, 20, "HSMC-F", {.bold = true}},
+    {"ComboBoxHSMC_F", Kind::ComboBox, "GroupBox3", 8, 604, 290, 24, nullptr, kHand},
+    {"LabelPrefix_F", Kind::Label, "GroupBox3", 8, 638, 84, 20, "Prefix Name:"},
+    {"EditHSMC_F", Kind::Edit, "GroupBox3", 94, 634, 204, 24, nullptr},
+    {"ImageHSMC_F", Kind::Picture, "GroupBox3", 306, 584, 80, 80, nullptr, {.transparent = true}},
+    {"ButtonLoad", Kind::Button, nullptr, 8, 712, 130, 30, "Load Setting...", kHand},
+    {"ButtonSave", Kind::Button, nullptr, 146, 712, 130, 30, "Save Setting...", kHand},
+    {"ButtonDefaultSetting", Kind::Button, nullptr, 284, 712, 134, 30, "Default Setting", kHand},
+    {"ButtonGen", Kind::Button, nullptr, 496, 712, 160, 30, "Generate...", kHand},
+    {"ButtonExit", Kind::Button, nullptr, 664, 712, 161, 30, "Exit", kHand},
+};
+// clang-format on
+
+} // namespace lomar
