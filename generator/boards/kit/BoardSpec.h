@@ -144,6 +144,8 @@ struct BoardSpec {
     PrefixOnShow prefixOnShow = PrefixOnShow::ByChoice;
     std::span<const PrefixRule> prefixRules = {}; // empty: the GPIO pair's rule, if any
     std::span<const ModuleBinding> modules = {};
+    // A broken prefix rule is the one message shown, whatever else fails.
+    bool prefixRulesFirst = false;
 };
 
 } // namespace kit
