@@ -4,6 +4,8 @@
 #include "first/BelmicRules.h"
 #include "first/CardixRules.h"
 #include "first/DorvelRules.h"
+#include "first/GlavinRules.h"
+#include "first/HestorRules.h"
 #include "latest/BostelRules.h"
 #include "latest/DunmirRules.h"
 #include "latest/ForvikRules.h"
@@ -39,6 +41,8 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_BOSTEL, &BostelLogic},
     {MAINBOARD_DUNMIR, &DunmirLogic},
     {MAINBOARD_FORVIK, &ForvikLogic},
+    {MAINBOARD_GLAVIN, &GlavinLogic},
+    {MAINBOARD_HESTOR, &HestorLogic},
 };
 // clang-format on
 

@@ -4,6 +4,8 @@
 #include "boards/first/UI_Belmic.h"
 #include "boards/first/UI_Cardix.h"
 #include "boards/first/UI_Dorvel.h"
+#include "boards/first/UI_Glavin.h"
+#include "boards/first/UI_Hestor.h"
 #include "boards/latest/UI_Bostel.h"
 #include "boards/latest/UI_Dunmir.h"
 #include "boards/latest/UI_Forvik.h"
@@ -41,6 +43,8 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_BOSTEL, false, &MakeBoardForm<TFormBostel>},
     {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
     {MAINBOARD_FORVIK, false, &MakeBoardForm<TFormForvik>},
+    {MAINBOARD_GLAVIN, true, &MakeBoardForm<TFormGlavin>},
+    {MAINBOARD_HESTOR, true, &MakeBoardForm<TFormHestor>},
     {MAINBOARD_IRVANE, true, &MakeBoardForm<TFormIrvane>},
 };
 // clang-format on
