@@ -45,8 +45,8 @@ constexpr LayoutRow kLayout[] = {
     {"CheckBoxFlashSSRAM", Kind::CheckBox, "GroupBox1", 16, 194, 330, 20, "Flash and SSRAM", kHand},
     {"LabelHSMC", Kind::Label, "GroupBox1", 16, 236, 200, 20, "HSMC Connector", {.bold = true}},
     {"ComboBoxHSMC", Kind::ComboBox, "GroupBox1", 16, 262, 240, 24, nullptr, kHand},
-    {"Label2", Kind::Label, "GroupBox1", 16, 300, 94, 20, "Prefix Name:"},
-    {"EditPrefixHSMC", Kind::Edit, "GroupBox1", 112, 296, 144, 24, nullptr},
+    {"Label2", Kind::Label, "GroupBox1", 16, 300, 100, 20, "Prefix Name:"},
+    {"EditPrefixHSMC", Kind::Edit, "GroupBox1", 120, 296, 136, 24, nullptr},
     {"ImageHSMC", Kind::Picture, "GroupBox1", 266, 236, 80, 80, nullptr, {.transparent = true}},
 };
 // clang-format on

@@ -43,13 +43,13 @@ constexpr LayoutRow kLayout[] = {
     {"CheckBox6", Kind::CheckBox, "GroupBox1", 186, 194, 164, 20, "PCIe(!)", kHand},
     {"LabelPortA", Kind::Label, "GroupBox1", 16, 230, 200, 20, "HSMC - Port A", {.bold = true}},
     {"ComboBoxPortA", Kind::ComboBox, "GroupBox1", 16, 254, 250, 24, nullptr, kHand},
-    {"Label2", Kind::Label, "GroupBox1", 16, 290, 94, 20, "Prefix Name:"},
-    {"EditPrefixPortA", Kind::Edit, "GroupBox1", 112, 286, 154, 24, nullptr},
+    {"Label2", Kind::Label, "GroupBox1", 16, 290, 100, 20, "Prefix Name:"},
+    {"EditPrefixPortA", Kind::Edit, "GroupBox1", 120, 286, 146, 24, nullptr},
     {"ImagePortA", Kind::Picture, "GroupBox1", 274, 230, 80, 80, nullptr, {.transparent = true}},
     {"LabelPortB", Kind::Label, "GroupBox1", 16, 340, 200, 20, "HSMC - Port B", {.bold = true}},
     {"ComboBoxPortB", Kind::ComboBox, "GroupBox1", 16, 364, 250, 24, nullptr, kHand},
-    {"Label3", Kind::Label, "GroupBox1", 16, 400, 94, 20, "Prefix Name:"},
-    {"EditPrefixPortB", Kind::Edit, "GroupBox1", 112, 396, 154, 24, nullptr},
+    {"Label3", Kind::Label, "GroupBox1", 16, 400, 100, 20, "Prefix Name:"},
+    {"EditPrefixPortB", Kind::Edit, "GroupBox1", 120, 396, 146, 24, nullptr},
     {"ImagePortB", Kind::Picture, "GroupBox1", 274, 340, 80, 80, nullptr, {.transparent = true}},
 };
 // clang-format on

@@ -5,6 +5,7 @@
 #include "boards/first/CONFIG_HESTOR.h"
 #include "boards/first/HestorRules.h"
 #include "boards/first/UI_Hestor.h"
+#include "boards/kit/BoardHost.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -109,6 +110,20 @@ TEST_F(Hestor, LoadThatLoadsNothingSaysSo) {
               (std::vector<std::string>{"Error|Failed to load setting", "Error|Failed to load setting"}));
     EXPECT_EQ(seam.Boxes().front().icon, platform::Icon::Error);
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "Hestor");
+}
+
+TEST_F(Hestor, ItsChangeMainBoardButtonAsksForTheSelector) {
+    struct Host final : BoardHost {
+        void SetHostCaption(const QString&) override {}
+        void CloseHost() override {}
+        void PostSelectMainBoard() override { ++asked; }
+        int asked = 0;
+    } host;
+    Start();
+    MainHost = &host;
+    Click("Button1");
+    MainHost = nullptr;
+    EXPECT_EQ(host.asked, 1);
 }
 
 TEST(HestorRules, ThePortPrefixRuleReplacesEveryOtherMessage) {
