@@ -4,6 +4,8 @@
 #include "first/BelmicRules.h"
 #include "first/CardixRules.h"
 #include "first/DorvelRules.h"
+#include "first/GlavinRules.h"
+#include "first/HestorRules.h"
 #include "latest/AbrenzRules.h"
 #include "latest/BostelRules.h"
 #include "latest/CalvexRules.h"
@@ -51,6 +53,8 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_DUNMIR, &DunmirLogic},
     {MAINBOARD_EMBREL, &EmbrelLogic},
     {MAINBOARD_FORVIK, &ForvikLogic},
+    {MAINBOARD_GLAVIN, &GlavinLogic},
+    {MAINBOARD_HESTOR, &HestorLogic},
 };
 // clang-format on
 

@@ -4,6 +4,8 @@
 #include "boards/first/UI_Belmic.h"
 #include "boards/first/UI_Cardix.h"
 #include "boards/first/UI_Dorvel.h"
+#include "boards/first/UI_Glavin.h"
+#include "boards/first/UI_Hestor.h"
 #include "boards/latest/UI_Abrenz.h"
 #include "boards/latest/UI_Bostel.h"
 #include "boards/latest/UI_Calvex.h"
@@ -53,6 +55,8 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_DUNMIR, false, &MakeBoardForm<TFormDunmir>},
     {MAINBOARD_EMBREL, false, &MakeBoardForm<TFormEmbrel>},
     {MAINBOARD_FORVIK, false, &MakeBoardForm<TFormForvik>},
+    {MAINBOARD_GLAVIN, true, &MakeBoardForm<TFormGlavin>},
+    {MAINBOARD_HESTOR, true, &MakeBoardForm<TFormHestor>},
     {MAINBOARD_IRVANE, true, &MakeBoardForm<TFormIrvane>},
 };
 // clang-format on

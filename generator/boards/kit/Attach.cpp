@@ -88,6 +88,7 @@ constexpr AttachRule kAttachRules[] = {
     {AttachShape::OlderForm, CardKind::Hsmc, {"ConfigBase", 212, 216, 221}},
     {AttachShape::OlderForm, CardKind::HsmcOrKappel, {"ConfigBase", 250, 254, 259}},
     {AttachShape::OlderForm, CardKind::Ddr2Sodimm, {"ConfigBase", 0, 145, 152}},
+    {AttachShape::GlavinForm, CardKind::Hsmc, {"UI_GLAVIN", 304, 308, 313, "pDaughter->UpdateMasterConnector(pMasterConn, Config.szHSMCPrefixName)"}},
 };
 // clang-format on
 
@@ -131,7 +132,9 @@ bool RunAttach(TMainBoard& board, const AttachStep& step, AttachShape shape) {
     if (!Fill(daughter, step, static_cast<uint8_t>(board.GetBoardId())))
         return false;
     PW_ASSERT(daughter.UpdateMasterConnector(pMasterConn, step.prefix.c_str()),
-              "pDaughter->UpdateMasterConnector(pMasterConn, pPrefixName)", lines.source, lines.updateLine);
+              lines.updateRule != nullptr ? lines.updateRule
+                                          : "pDaughter->UpdateMasterConnector(pMasterConn, pPrefixName)",
+              lines.source, lines.updateLine);
     return true;
 }
 

@@ -27,8 +27,9 @@ enum class CardKind {
 // Which code runs the attach steps of a board, which names the source and lines of
 // its assertions: the settings header's routines that the forms run, or the board
 // model's own attach operations (the boards whose writers read a settings object),
-// or the settings header's routines as the older board forms knew them.
-enum class AttachShape { FormRoutine, BoardModel, OlderForm };
+// or the settings header's routines as the older board forms knew them, or the
+// Glavin form's own copy of the HSMC routine.
+enum class AttachShape { FormRoutine, BoardModel, OlderForm, GlavinForm };
 
 // Where a failed check of an attach step stops the program.
 struct AttachLines {
@@ -36,6 +37,7 @@ struct AttachLines {
     int typeLine;
     int masterLine;
     int updateLine;
+    const char* updateRule = nullptr; // the copy check's own text; nullptr: the routines' text
 };
 
 // The lines of one kind of attach step in one shape.

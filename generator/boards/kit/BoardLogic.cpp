@@ -152,6 +152,11 @@ std::string BoardLogic::CheckPrefixes(const SettingsRecord& r) const {
 }
 
 std::string BoardLogic::Validate(const SettingsRecord& r) const {
+    if (spec_.prefixRulesFirst) {
+        std::string clash = CheckPrefixes(r);
+        if (!clash.empty())
+            return clash;
+    }
     std::string message = CheckProjectName(ProjectName(r));
     if (!message.empty())
         return message;

@@ -152,6 +152,8 @@ struct BoardSpec {
     std::span<const ModuleBinding> modules = {};
     bool boardSelector = true;   // false: "Change Main Board" is shown and does nothing
     bool boxClickOnLoad = false; // record to controls runs the box handler for each box it changes
+    // A broken prefix rule is the one message shown, whatever else fails.
+    bool prefixRulesFirst = false;
 };
 
 } // namespace kit
