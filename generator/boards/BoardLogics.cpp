@@ -25,6 +25,7 @@
 #include "second/LomarRules.h"
 #include "second/MirvoRules.h"
 #include "second/NorrikRules.h"
+#include "second/PallexRules.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_LOMAR, &LomarLogic},
     {MAINBOARD_MIRVO, &MirvoLogic},
     {MAINBOARD_NORRIK, &NorrikLogic},
+    {MAINBOARD_PALLEX, &PallexLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},

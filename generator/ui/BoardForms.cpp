@@ -26,6 +26,7 @@
 #include "boards/second/UI_Lomar.h"
 #include "boards/second/UI_Mirvo.h"
 #include "boards/second/UI_Norrik.h"
+#include "boards/second/UI_Pallex.h"
 #include "boards/second/UI_Quenor.h"
 #include "model/MainBoardId.h"
 
@@ -40,6 +41,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_LOMAR, false, &MakeBoardForm<TFormLomar>},
     {MAINBOARD_MIRVO, false, &MakeBoardForm<TFormMirvo>},
     {MAINBOARD_NORRIK, false, &MakeBoardForm<TFormNorrik>},
+    {MAINBOARD_PALLEX, false, &MakeBoardForm<TFormPallex>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
