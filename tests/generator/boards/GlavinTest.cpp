@@ -109,19 +109,19 @@ TEST(GlavinPins, GroupsFollowTheFlags) {
     bare.SetU8(C::BoardId, 50);
     bare.SetI32(C::Size, 272);
     auto none = PinsOf(GlavinLogic(), bare);
-    EXPECT_TRUE(NamesOf(*none).empty());
+    EXPECT_TRUE(ConnectorNames(*none).empty());
     EXPECT_EQ(none->GetDevice(), "EP3C25F324C6");
     EXPECT_EQ(none->GetDevicePinCount(), 324);
     EXPECT_EQ(none->GetSpeedGrade(), 6);
 
     auto board = PinsOf(GlavinLogic(), DefaultsOf(GlavinLogic()));
-    EXPECT_EQ(NamesOf(*board),
+    EXPECT_EQ(ConnectorNames(*board),
               (std::vector<std::string>{"CLOCK", "LED", "KEY", "DDR SDRAM", "FLASH and SSRAM"}));
-    const TConnector* key = Find(*board, "KEY");
+    const TConnector* key = FindConnector(*board, "KEY");
     ASSERT_EQ(key->PinCount(), 5);
     EXPECT_EQ(key->GetPin(0)->GetName(), "CPU_RESET_N");
-    EXPECT_EQ(Find(*board, "DDR SDRAM")->PinCount(), 42);
-    EXPECT_EQ(Find(*board, "FLASH and SSRAM")->PinCount(), 66);
+    EXPECT_EQ(FindConnector(*board, "DDR SDRAM")->PinCount(), 42);
+    EXPECT_EQ(FindConnector(*board, "FLASH and SSRAM")->PinCount(), 66);
     EXPECT_EQ(FindPin(*board, "FLASH_SRAM_A[0]"), nullptr);
     EXPECT_TRUE(FindPin(*board, "FLASH_SRAM_DQ[3]")->GetLocation().empty());
     EXPECT_EQ(FindPin(*board, "FLASH_SRAM_DQ[31]")->GetLocation(), "C7");
@@ -139,14 +139,14 @@ TEST(GlavinPins, GroupsFollowTheFlags) {
 TEST(GlavinPins, TheHsmcMasterHoldsEightyEightPositions) {
     platform::testing::ScriptedPlatform seam;
     auto board = PinsOf(GlavinLogic(), WithCard(DAUGHTER_HSMC_DEFAULT));
-    const TConnector* hsmc = Find(*board, "HSMC");
+    const TConnector* hsmc = FindConnector(*board, "HSMC");
     ASSERT_NE(hsmc, nullptr);
     EXPECT_EQ(hsmc->GetCaption(), "HSMC connect to HSMC Default");
     EXPECT_EQ(hsmc->GetType(), CONNECTOR_HSMC);
     EXPECT_EQ(hsmc->GetMasterId(), 8);
     EXPECT_EQ(hsmc->PinCount(), 160);
     EXPECT_EQ(hsmc->ActivePinCount(), 88);
-    const std::vector<int> empty = EmptySlotsOf(*hsmc);
+    const std::vector<int> empty = EmptySlots(*hsmc);
     ASSERT_EQ(empty.size(), 72u);
     std::vector<int> head(32);
     std::iota(head.begin(), head.end(), 0);    // positions 1-32
@@ -158,7 +158,7 @@ TEST(GlavinPins, TheHsmcMasterHoldsEightyEightPositions) {
     EXPECT_EQ(hsmc->GetPin(157)->GetLocation(), "N18");
     EXPECT_TRUE(hsmc->GetPin(38)->GetLocation().empty());
     // An id above 127 is no card.
-    EXPECT_EQ(Find(*PinsOf(GlavinLogic(), WithCard(200)), "HSMC"), nullptr);
+    EXPECT_EQ(FindConnector(*PinsOf(GlavinLogic(), WithCard(200)), "HSMC"), nullptr);
 }
 
 TEST(GlavinPins, BrokenRulesStopWithTheirOwnTexts) {

@@ -203,21 +203,21 @@ TEST(HestorPins, GroupsAndThePortBExtras) {
     SettingsRecord r = DefaultsOf(HestorLogic());
     r.SetU8(C::bPciBus, 1);
     auto board = PinsOf(HestorLogic(), r);
-    EXPECT_EQ(NamesOf(*board),
+    EXPECT_EQ(ConnectorNames(*board),
               (std::vector<std::string>{"CLOCK", "LED", "BUTTON and CPU Reset", "DIP", "LCD", "PCIe x 8"}));
     EXPECT_EQ(board->GetDevicePinCount(), 1152);
     EXPECT_EQ(board->GetSpeedGrade(), 4);
-    EXPECT_EQ(Find(*board, "CLOCK")->PinCount(), 6);
-    EXPECT_EQ(Find(*board, "LED")->PinCount(), 6);
-    const TConnector* pcie = Find(*board, "PCIe x 8");
+    EXPECT_EQ(FindConnector(*board, "CLOCK")->PinCount(), 6);
+    EXPECT_EQ(FindConnector(*board, "LED")->PinCount(), 6);
+    const TConnector* pcie = FindConnector(*board, "PCIe x 8");
     ASSERT_EQ(pcie->PinCount(), 25);
     EXPECT_EQ(pcie->GetPin(0)->GetName(), "PCIE_RX_p[0]");
     EXPECT_EQ(pcie->GetPin(1)->GetName(), "PCIE_TX_p[0]");
     EXPECT_EQ(pcie->GetPin(15)->GetLocation(), "V31");
     EXPECT_EQ(pcie->GetPin(16)->GetName(), "PCIE_REFCLK_p");
     int clocks = 0;
-    for (int i = 0; i < Find(*board, "CLOCK")->PinCount(); ++i)
-        clocks += Find(*board, "CLOCK")->GetPin(i)->GetIsClock() ? 1 : 0;
+    for (int i = 0; i < FindConnector(*board, "CLOCK")->PinCount(); ++i)
+        clocks += FindConnector(*board, "CLOCK")->GetPin(i)->GetIsClock() ? 1 : 0;
     EXPECT_EQ(clocks, 1);
     EXPECT_EQ(FindPin(*board, "CLK_155_P")->GetPeriod(), 6);
     EXPECT_EQ(FindPin(*board, "USER_PB[1]")->GetIoStandard(), IOSTD_1V8);
@@ -226,18 +226,18 @@ TEST(HestorPins, GroupsAndThePortBExtras) {
     r.SetU8(C::bPortBSignals, 1);
     TMainBoard direct;
     ConfigHestorPins(&direct, r);
-    EXPECT_EQ(Find(direct, "CLOCK")->PinCount(), 7);
-    EXPECT_EQ(Find(direct, "LED")->PinCount(), 8);
+    EXPECT_EQ(FindConnector(direct, "CLOCK")->PinCount(), 7);
+    EXPECT_EQ(FindConnector(direct, "LED")->PinCount(), 8);
     EXPECT_EQ(FindPin(direct, "HSMB_RX_LED")->GetLocation(), "AE23");
-    EXPECT_EQ(Find(*PinsOf(HestorLogic(), r), "LED")->PinCount(), 6);
+    EXPECT_EQ(FindConnector(*PinsOf(HestorLogic(), r), "LED")->PinCount(), 6);
 }
 
 TEST(HestorPins, MastersOfTheSocketAndThePorts) {
     platform::testing::ScriptedPlatform seam;
     SettingsRecord r = WithPorts(0, DAUGHTER_DVI);
     auto onlyB = PinsOf(HestorLogic(), r);
-    ASSERT_EQ(Find(*onlyB, "HSMC-A"), nullptr);
-    const TConnector* b = Find(*onlyB, "HSMC-B");
+    ASSERT_EQ(FindConnector(*onlyB, "HSMC-A"), nullptr);
+    const TConnector* b = FindConnector(*onlyB, "HSMC-B");
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->GetMasterId(), 9);
     EXPECT_EQ(b->ActivePinCount(), 99);
@@ -249,12 +249,12 @@ TEST(HestorPins, MastersOfTheSocketAndThePorts) {
     r = WithPorts(DAUGHTER_NET, DAUGHTER_DVI);
     r.SetU8(C::bDDR2, 1);
     auto all = PinsOf(HestorLogic(), r);
-    const TConnector* a = Find(*all, "HSMC-A");
+    const TConnector* a = FindConnector(*all, "HSMC-A");
     EXPECT_EQ(a->GetMasterId(), 8);
     EXPECT_EQ(a->ActivePinCount(), 101);
     EXPECT_EQ(a->GetCaption(), "HSMC-A connect to " + BoardName(DAUGHTER_NET));
     EXPECT_EQ(a->GetPin(157)->GetLocation(), "J10");
-    const TConnector* socket = Find(*all, "DDR2 SODIMM");
+    const TConnector* socket = FindConnector(*all, "DDR2 SODIMM");
     ASSERT_NE(socket, nullptr);
     EXPECT_EQ(socket->GetCaption(), "DDR2 SODIMM");
     EXPECT_EQ(socket->GetType(), CONNECTOR_DDR2_SODIMM);
@@ -264,12 +264,12 @@ TEST(HestorPins, MastersOfTheSocketAndThePorts) {
     EXPECT_EQ(socket->GetPin(3)->GetLocation(), "B7");
     EXPECT_EQ(socket->GetPin(12)->GetLocation(), "E12");
     EXPECT_EQ(socket->GetPin(193)->GetLocation(), "AH25");
-    EXPECT_EQ(NamesOf(*all).back(), "HSMC-B");
+    EXPECT_EQ(ConnectorNames(*all).back(), "HSMC-B");
 
     TMainBoard model;
     std::unique_ptr<TConfigBoard> settings;
     ASSERT_TRUE(kit::BuildBoard(HestorLogic(), r, model, settings));
-    EXPECT_EQ(Find(model, "DDR2 SODIMM")->GetPin(3)->GetName().rfind("mem_", 0), 0u);
+    EXPECT_EQ(FindConnector(model, "DDR2 SODIMM")->GetPin(3)->GetName().rfind("mem_", 0), 0u);
 }
 
 TEST(HestorPins, RecordsOfAnotherBoardOrSizeStop) {

@@ -30,7 +30,7 @@ protected:
 
 // The record with every box unticked and every oscillator not used.
 SettingsRecord Bare() {
-    SettingsRecord r = Defaults(PallexLogic());
+    SettingsRecord r = DefaultsOf(PallexLogic());
     for (const kit::FlagBinding& f : PallexLogic().Spec().flags)
         r.SetU8(f.offset, 0);
     return r;
@@ -81,17 +81,17 @@ TEST_F(Pallex, Defaults) {
     EXPECT_EQ(Get<QCheckBox>("CheckBoxDDR3_1")->toolTip(), "Up to 4GB, 800 data rate");
 
     // The record's bytes as the board's documentation lays them out.
-    std::vector<uint8_t> expected = RecordBytes(176, 16, "S5");
+    std::vector<uint8_t> expected = RecordHead(16, 176, "S5");
     for (std::size_t offset : {136, 137, 138, 139, 140, 146, 158, 159, 160})
         expected[offset] = 1;
     expected[168] = 1;
     expected[172] = 1;
-    EXPECT_EQ(Bytes(Defaults(PallexLogic())), expected);
+    EXPECT_EQ(Bytes(DefaultsOf(PallexLogic())), expected);
     EXPECT_EQ(Bytes(Shown()), expected);
 }
 
 TEST(PallexPins, TheDefaultsGiveTheTenPeripheralsInOrder) {
-    auto board = Pins(Defaults(PallexLogic()));
+    auto board = Pins(DefaultsOf(PallexLogic()));
     EXPECT_EQ(ConnectorNames(*board),
               (std::vector<std::string>{"CLOCK", "LED x 10", "BUTTON x 4 and CPU_RESET_n", "SWITCH x 4",
                                         "7-Segement", "Temperature", "Fan", "RS232",
@@ -267,7 +267,7 @@ TEST(PallexPins, BothSocketsAreMastersThatTakeTheModule) {
 }
 
 TEST(PallexRules, StoredChoicesOutsideTheirListsComeBackToTheDefaults) {
-    SettingsRecord r = Defaults(PallexLogic());
+    SettingsRecord r = DefaultsOf(PallexLogic());
     r.SetI32(C::nSi570Freq, 8);
     r.SetI32(C::nCdcm61001Freq, 13);
     r.SetI32(C::nCdcm61004Freq, -1);
@@ -476,7 +476,7 @@ TEST_F(Pallex, SettingsRoundTrip) {
 }
 
 TEST_F(Pallex, ALoadedChoiceOutsideItsListShowsTheDefault) {
-    SettingsRecord r = Defaults(PallexLogic());
+    SettingsRecord r = DefaultsOf(PallexLogic());
     r.SetU8(C::Sfp(0), 1);
     r.SetI32(C::nSi570Freq, 9);
     r.SetI32(C::nCdcm61001Freq, 40);
