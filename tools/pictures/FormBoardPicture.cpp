@@ -45,10 +45,11 @@ void DrawPart(QPainter& p, const Part& part) {
 
 } // namespace
 
-bool RegisterFormBoardPicture(std::span<const platform::LayoutRow> layout, const char* title) {
+bool RegisterFormBoardPicture(std::span<const platform::LayoutRow> layout, const char* title,
+                              const char* imageRow) {
     const platform::LayoutRow* image = nullptr;
     for (const platform::LayoutRow& row : layout)
-        if (std::strcmp(row.name, "ImageBoard") == 0)
+        if (std::strcmp(row.name, imageRow) == 0)
             image = &row;
     if (image == nullptr || image->style.picture == nullptr)
         return false;

@@ -10,7 +10,9 @@
 namespace pictures {
 
 // Registers the picture of the layout's row "ImageBoard" (its resource name and size).
-bool RegisterFormBoardPicture(std::span<const platform::LayoutRow> layout, const char* title);
+// Some forms name the board picture otherwise (imageRow).
+bool RegisterFormBoardPicture(std::span<const platform::LayoutRow> layout, const char* title,
+                              const char* imageRow = "ImageBoard");
 
 } // namespace pictures
 

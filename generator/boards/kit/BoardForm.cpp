@@ -145,7 +145,9 @@ void BoardForm::ConfigToUi(const SettingsRecord& record) {
     for (std::size_t i = 0; i < m_Cards.size(); ++i) {
         CardControls& c = m_Cards[i];
         const FormSettings& holder = m_Holders[static_cast<std::size_t>(c.list)];
-        const uint8_t id = record.U8(spec.connectors[i].idOffset);
+        if (!ShowsStoredCard(static_cast<int>(i), record))
+            continue;
+        const int32_t id = m_Logic.StoredCard(record, static_cast<int>(i));
         bool found = false;
         for (int k = 0; k < holder.DaughterCount && !found; ++k)
             if (holder.DaughterIds[static_cast<std::size_t>(k)] == id) {
@@ -172,7 +174,7 @@ bool BoardForm::UiToConfig(SettingsRecord& record) {
     for (std::size_t i = 0; i < spec.flags.size(); ++i)
         record.SetU8(spec.flags[i].offset, m_Boxes[i]->isChecked() ? 1 : 0);
     for (std::size_t i = 0; i < m_Cards.size(); ++i) {
-        record.SetU8(spec.connectors[i].idOffset, ChosenCard(static_cast<int>(i)));
+        m_Logic.StoreCard(record, static_cast<int>(i), ChosenCard(static_cast<int>(i)));
         record.SetText(spec.connectors[i].prefixOffset, FromQt(m_Cards[i].prefix->text()));
     }
     UiToChoices(record);

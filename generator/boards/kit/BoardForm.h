@@ -97,6 +97,8 @@ protected:
     virtual void UpdateExtraImages() {}
     virtual void TrailingSteps() {}
     virtual void CardChanged(int /*connector*/) {}
+    // Whether ConfigToUi shows a connector's stored card; false: its controls keep what they show.
+    virtual bool ShowsStoredCard(int /*connector*/, const SettingsRecord& /*record*/) const { return true; }
 
     void closeEvent(QCloseEvent* event) override;
 
