@@ -4,6 +4,7 @@
 #include "first/BelmicRules.h"
 #include "first/CardixRules.h"
 #include "first/DorvelRules.h"
+#include "first/FennicRules.h"
 #include "latest/BostelRules.h"
 #include "latest/DunmirRules.h"
 #include "latest/ForvikRules.h"
@@ -27,6 +28,7 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_CARDIX, &CardixLogic},
     {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_ELBRIN, &ElbrinLogic},
+    {MAINBOARD_FENNIC, &FennicLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},

@@ -4,6 +4,7 @@
 #include "boards/first/UI_Belmic.h"
 #include "boards/first/UI_Cardix.h"
 #include "boards/first/UI_Dorvel.h"
+#include "boards/first/UI_Fennic.h"
 #include "boards/latest/UI_Bostel.h"
 #include "boards/latest/UI_Dunmir.h"
 #include "boards/latest/UI_Forvik.h"
@@ -28,6 +29,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_CARDIX, true, &MakeBoardForm<TFormCardix>},
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
+    {MAINBOARD_FENNIC, true, &MakeBoardForm<TFormFennic>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
