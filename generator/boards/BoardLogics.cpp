@@ -5,6 +5,7 @@
 #include "first/CardixRules.h"
 #include "first/DorvelRules.h"
 #include "first/FennicRules.h"
+#include "first/KestinRules.h"
 #include "latest/BostelRules.h"
 #include "latest/DunmirRules.h"
 #include "latest/ForvikRules.h"
@@ -30,6 +31,7 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_ELBRIN, &ElbrinLogic},
     {MAINBOARD_FENNIC, &FennicLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
+    {MAINBOARD_KESTIN, &KestinLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},

@@ -5,6 +5,7 @@
 #include "boards/first/UI_Cardix.h"
 #include "boards/first/UI_Dorvel.h"
 #include "boards/first/UI_Fennic.h"
+#include "boards/first/UI_Kestin.h"
 #include "boards/latest/UI_Bostel.h"
 #include "boards/latest/UI_Dunmir.h"
 #include "boards/latest/UI_Forvik.h"
@@ -31,6 +32,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
     {MAINBOARD_FENNIC, true, &MakeBoardForm<TFormFennic>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
+    {MAINBOARD_KESTIN, true, &MakeBoardForm<TFormKestin>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
