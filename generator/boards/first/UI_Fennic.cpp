@@ -78,12 +78,22 @@ bool TFormFennic::ShowsStoredCard(int connector, const SettingsRecord& record) c
     case fennic::GPIO_1:
         return gpio;
     case fennic::KAPPEL_A:
-        return !gpio;
+        return !gpio && Listed(connector, record);
     case fennic::KAPPEL_B:
-        return record.U8(C::bDDR2) == 0;
+        return record.U8(C::bDDR2) == 0 && Listed(connector, record);
     default:
-        return true;
+        return Listed(connector, record);
     }
+}
+
+bool TFormFennic::Listed(int connector, const SettingsRecord& record) const {
+    // A Kappel card the list does not hold leaves the row as it is, prefix included.
+    const FormSettings& holder = Holder(ShownList(connector));
+    const uint8_t card = Logic().CardId(record, connector);
+    for (int i = 0; i < holder.DaughterCount; ++i)
+        if (holder.DaughterIds[static_cast<std::size_t>(i)] == card)
+            return true;
+    return false;
 }
 
 void TFormFennic::UiToChoices(SettingsRecord& record) {

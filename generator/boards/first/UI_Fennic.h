@@ -30,6 +30,7 @@ protected:
 private:
     bool GpioTicked() const;
     bool Ddr2Ticked() const;
+    bool Listed(int connector, const SettingsRecord& record) const;
     // The GPIO rows shown in place of the Kappel-A choice, or not.
     void ShowGpioRows(bool shown);
     void FreeKappelB(bool socketUsed);

@@ -485,3 +485,22 @@ TEST_F(Fennic, ScreenshotWithTheHeadersAndTheSocket) {
          {"ShapeGPIO_0", "ShapeGPIO_1", "ShapeDDR2", "ShapeKappel_C", "ImageGPIO", "ImageKappel_A"})
         EXPECT_TRUE(Shown(shown)) << shown;
 }
+
+TEST_F(Fennic, AKappelCardNotInTheListLeavesTheRowAsItIs) {
+    Start();
+    ChooseText("ComboBoxKappel_C", Name(DAUGHTER_NET).c_str());
+    Type("EditKappel_C", "N_");
+    SettingsRecord r = Defaults();
+    r.SetU8(C::nKappelDaughterId[C::KAPPEL_C], DAUGHTER_GPIO_DEFAULT);
+    r.SetText(C::szKappelPrefixName[C::KAPPEL_C], "G_");
+    r.SetU8(C::nKappelDaughterId[C::KAPPEL_D], DAUGHTER_HDMI);
+    r.SetText(C::szKappelPrefixName[C::KAPPEL_D], "H_");
+    testsupport::WriteFile(dir.File("other.cfg"),
+                           std::string(reinterpret_cast<const char*>(r.data()), r.size()));
+    seam.AnswerFile(dir.File("other.cfg"));
+    Click("ButtonLoad");
+    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel_C")->currentText().toStdString(), Name(DAUGHTER_NET));
+    EXPECT_EQ(Get<QLineEdit>("EditKappel_C")->text(), "N_");
+    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel_D")->currentText().toStdString(), Name(DAUGHTER_HDMI));
+    EXPECT_EQ(Get<QLineEdit>("EditKappel_D")->text(), "H_");
+}
