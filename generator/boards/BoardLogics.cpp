@@ -4,8 +4,10 @@
 #include "first/BelmicRules.h"
 #include "first/CardixRules.h"
 #include "first/DorvelRules.h"
+#include "first/FennicRules.h"
 #include "first/GlavinRules.h"
 #include "first/HestorRules.h"
+#include "first/KestinRules.h"
 #include "latest/AbrenzRules.h"
 #include "latest/BostelRules.h"
 #include "latest/CalvexRules.h"
@@ -36,7 +38,9 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_CARDIX, &CardixLogic},
     {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_ELBRIN, &ElbrinLogic},
+    {MAINBOARD_FENNIC, &FennicLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
+    {MAINBOARD_KESTIN, &KestinLogic},
     {MAINBOARD_LOMAR, &LomarLogic},
     {MAINBOARD_MIRVO, &MirvoLogic},
     {MAINBOARD_NORRIK, &NorrikLogic},

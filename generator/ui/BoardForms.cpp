@@ -4,8 +4,10 @@
 #include "boards/first/UI_Belmic.h"
 #include "boards/first/UI_Cardix.h"
 #include "boards/first/UI_Dorvel.h"
+#include "boards/first/UI_Fennic.h"
 #include "boards/first/UI_Glavin.h"
 #include "boards/first/UI_Hestor.h"
+#include "boards/first/UI_Kestin.h"
 #include "boards/latest/UI_Abrenz.h"
 #include "boards/latest/UI_Bostel.h"
 #include "boards/latest/UI_Calvex.h"
@@ -37,7 +39,9 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_CARDIX, true, &MakeBoardForm<TFormCardix>},
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
+    {MAINBOARD_FENNIC, true, &MakeBoardForm<TFormFennic>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
+    {MAINBOARD_KESTIN, true, &MakeBoardForm<TFormKestin>},
     {MAINBOARD_LOMAR, false, &MakeBoardForm<TFormLomar>},
     {MAINBOARD_MIRVO, false, &MakeBoardForm<TFormMirvo>},
     {MAINBOARD_NORRIK, false, &MakeBoardForm<TFormNorrik>},

@@ -28,7 +28,8 @@ bool TypeFits(CardKind kind, uint8_t type) {
 
 bool IsModule(CardKind kind) {
     return kind == CardKind::Ddr2Sodimm || kind == CardKind::Ddr3Sodimm ||
-           kind == CardKind::Ddr3SodimmLower || kind == CardKind::Ddr3SodimmSstl15;
+           kind == CardKind::Ddr3SodimmLower || kind == CardKind::Ddr3SodimmSstl15 ||
+           kind == CardKind::Ddr2SodimmNoDiffStrobes || kind == CardKind::Ddr2SodimmLvttl;
 }
 
 // Fills d with the step's card; false when the card has no table.
@@ -37,6 +38,12 @@ bool Fill(TDaughterBoard& d, const AttachStep& step, uint8_t boardId) {
     switch (step.kind) {
     case CardKind::Ddr2Sodimm:
         d.CreateDdr2Sodimm(1, IOSTD_1V8, IOSTD_1V8);
+        return true;
+    case CardKind::Ddr2SodimmNoDiffStrobes:
+        d.CreateDdr2Sodimm(0, IOSTD_1V8, IOSTD_1V8);
+        return true;
+    case CardKind::Ddr2SodimmLvttl:
+        d.CreateDdr2Sodimm(1, IOSTD_3V3_LVTTL, IOSTD_3V3_LVTTL);
         return true;
     case CardKind::Ddr3Sodimm:
         d.CreateDdr3Sodimm(1, IOSTD_1V5, IOSTD_1V5);
@@ -89,6 +96,8 @@ constexpr AttachRule kAttachRules[] = {
     {AttachShape::OlderForm, CardKind::HsmcOrKappel, {"ConfigBase", 250, 254, 259}},
     {AttachShape::OlderForm, CardKind::Ddr2Sodimm, {"ConfigBase", 0, 145, 152}},
     {AttachShape::GlavinForm, CardKind::Hsmc, {"UI_GLAVIN", 304, 308, 313, "pDaughter->UpdateMasterConnector(pMasterConn, Config.szHSMCPrefixName)"}},
+    {AttachShape::OlderForm, CardKind::Ddr2SodimmNoDiffStrobes, {"ConfigBase", 0, 145, 152}},
+    {AttachShape::OlderForm, CardKind::Ddr2SodimmLvttl, {"ConfigBase", 0, 145, 152}},
 };
 // clang-format on
 

@@ -21,7 +21,9 @@ enum class CardKind {
     Ddr3Sodimm,
     Ddr3SodimmLower,
     Ddr3SodimmSstl15,
-    Fmc // an FMC port of the board model: HPC and LPC cards, named as such in its test
+    Fmc,                     // an FMC port of the board model: HPC and LPC cards, named as such in its test
+    Ddr2SodimmNoDiffStrobes, // without the complementary strobes; side-band and SA at 1.8 V
+    Ddr2SodimmLvttl          // the complementary strobes; side-band and SA at 3.3-V LVTTL
 };
 
 // Which code runs the attach steps of a board, which names the source and lines of

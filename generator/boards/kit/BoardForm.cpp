@@ -174,7 +174,9 @@ void BoardForm::ConfigToUi(const SettingsRecord& record) {
         if (c.combo == nullptr)
             continue;
         const FormSettings& holder = m_Holders[static_cast<std::size_t>(c.list)];
-        const uint8_t id = record.U8(spec.connectors[i].idOffset);
+        if (!ShowsStoredCard(static_cast<int>(i), record))
+            continue;
+        const int32_t id = m_Logic.StoredCard(record, static_cast<int>(i));
         bool found = false;
         for (int k = 0; k < holder.DaughterCount && !found; ++k)
             if (holder.DaughterIds[static_cast<std::size_t>(k)] == id) {
@@ -203,7 +205,7 @@ bool BoardForm::UiToConfig(SettingsRecord& record) {
     for (std::size_t i = 0; i < m_Cards.size(); ++i) {
         if (m_Cards[i].combo == nullptr)
             continue;
-        record.SetU8(spec.connectors[i].idOffset, ChosenCard(static_cast<int>(i)));
+        m_Logic.StoreCard(record, static_cast<int>(i), ChosenCard(static_cast<int>(i)));
         record.SetText(spec.connectors[i].prefixOffset, FromQt(m_Cards[i].prefix->text()));
     }
     UiToChoices(record);
@@ -234,8 +236,8 @@ void BoardForm::UpdateShapes() {
 }
 
 SettingsRecord BoardForm::WorkingRecord() {
-    SettingsRecord record = m_Logic.Spec().generateFrom == kit::WorkingRecord::Zeroed ? m_Logic.NewRecord()
-                                                                                        : Record();
+    SettingsRecord record =
+        m_Logic.Spec().generateFrom == kit::WorkingRecord::Zeroed ? m_Logic.NewRecord() : Record();
     UiToConfig(record);
     m_Logic.SetHead(record);
     m_Logic.ApplyDefaultPrefixes(record);

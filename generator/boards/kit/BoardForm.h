@@ -102,6 +102,8 @@ protected:
     virtual void CardChanged(int /*connector*/) {}
     // After the outlines, when the user (or, with boxClickOnLoad, ConfigToUi) changes a box.
     virtual void BoxClicked() {}
+    // Whether ConfigToUi shows a connector's stored card; false: its controls keep what they show.
+    virtual bool ShowsStoredCard(int /*connector*/, const SettingsRecord& /*record*/) const { return true; }
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -88,11 +88,25 @@ void BoardLogic::DropUnlistedCards(SettingsRecord& r) const {
         DaughterIdList ids{};
         const auto end = ids.begin() + CardList(spec_.lists[list], ids);
         const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
-        if (std::find(ids.begin(), end, r.U8(c.idOffset)) == end) {
-            r.SetU8(c.idOffset, 0);
+        const int32_t stored = StoredCard(r, k);
+        if (stored < 0 || stored > 0xFF || std::find(ids.begin(), end, static_cast<uint8_t>(stored)) == end) {
+            StoreCard(r, k, 0);
             r.SetText(c.prefixOffset, "");
         }
     }
+}
+
+int32_t BoardLogic::StoredCard(const SettingsRecord& r, int connector) const {
+    const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(connector)];
+    return c.idBytes == 4 ? r.I32(c.idOffset) : r.U8(c.idOffset);
+}
+
+void BoardLogic::StoreCard(SettingsRecord& r, int connector, uint8_t card) const {
+    const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(connector)];
+    if (c.idBytes == 4)
+        r.SetI32(c.idOffset, card);
+    else
+        r.SetU8(c.idOffset, card);
 }
 
 int BoardLogic::ListOf(int connector, const SettingsRecord& /*r*/) const {
@@ -158,8 +172,10 @@ std::string BoardLogic::Validate(const SettingsRecord& r) const {
             return clash;
     }
     std::string message = CheckProjectName(ProjectName(r));
-    if (!message.empty())
-        return message;
+    if (!message.empty()) {
+        const std::string over = PrefixRulesOverName(r);
+        return over.empty() ? message : over;
+    }
     const std::vector<AttachStep> steps = AttachPlan(r);
     for (const AttachStep& step : steps) {
         if (step.pinOverride != nullptr && step.pinOverride[0] != '\0')

@@ -60,6 +60,9 @@ public:
     // Questions and warnings of the board's validation once Validate passed, on Save and
     // Generate alike (they show their own boxes); false stops.
     virtual bool ConfirmSettings(const SettingsRecord& /*r*/) const { return true; }
+    // The prefix rules a board checks even without a project name, whose message then
+    // replaces the name's ("" when they hold).
+    virtual std::string PrefixRulesOverName(const SettingsRecord& /*r*/) const { return std::string(); }
 
     // The settings object the writers read, for the boards that have one.
     virtual std::unique_ptr<TConfigBoard> MakeSettings(const SettingsRecord& /*r*/) const { return nullptr; }
@@ -84,6 +87,10 @@ public:
     }
     // The attach step of one connector holding a card.
     AttachStep StepOf(int connector, const SettingsRecord& r) const;
+    // A connector's card id as the record keeps it (one byte, or a 32-bit number), and
+    // the id stored in the connector's field.
+    int32_t StoredCard(const SettingsRecord& r, int connector) const;
+    void StoreCard(SettingsRecord& r, int connector, uint8_t card) const;
 
 protected:
     virtual void SetBoardDefaults(SettingsRecord& /*r*/) const {}

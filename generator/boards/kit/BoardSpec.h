@@ -47,6 +47,8 @@ struct ConnectorBinding {
     uint8_t ioStandard;
     const char* pinOverride = nullptr;
     int hsmcVariant = 0; // the HSMC Default tables' extra value (a port index on some boards)
+    // 4: the record keeps this card id as a signed 32-bit number.
+    std::size_t idBytes = 1;
 };
 
 // Where the record keeps its head.

@@ -5,6 +5,7 @@
 #include "boards/kit/BoardLogic.h"
 #include "core/MainBoard.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -93,4 +94,10 @@ inline std::vector<uint8_t> RecordHead(uint8_t id, std::size_t size, const std::
 
 template <class Record> std::vector<uint8_t> Bytes(const Record& r) {
     return std::vector<uint8_t>(r.data(), r.data() + r.size());
+}
+
+inline SettingsRecord RecordOf(const std::vector<uint8_t>& bytes) {
+    SettingsRecord r(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), r.data());
+    return r;
 }

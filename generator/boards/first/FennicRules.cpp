@@ -1,0 +1,152 @@
+#include "FennicRules.h"
+
+#include "CONFIG_FENNIC.h"
+#include "model/DaughterId.h"
+#include "platform/Text.h"
+
+#include <iterator>
+
+namespace {
+
+using C = FENNIC_CONFIG;
+using kit::CardKind;
+
+// clang-format off
+constexpr kit::FlagBinding kFlags[] = {
+    {"CheckBoxOSC", C::bOSC, 1, "ShapeOSC"},
+    {"CheckBoxLED", C::bLED, 1, "ShapeLED"},
+    {"CheckBoxSeg7", C::bSeg7, 1, "ShapeSeg7"},
+    {"CheckBoxButton", C::bButton, 1, "ShapeButton"},
+    {"CheckBoxSwitch", C::bSwitch, 1, "ShapeSwitch"},
+    {"CheckBoxDIP", C::bDIP, 1, "ShapeDIP"},
+    {"CheckBoxSDCARD", C::bSDCARD, 1, "ShapeSDCARD"},
+    {"CheckBoxSma", C::bSma, 1, "ShapeSma"},
+    {"CheckBoxUSB", C::bUSB, 1, "ShapeUSB"},
+    {"CheckBoxTemp", C::bTemp, 1, "ShapeTemp"},
+    {"CheckBoxGPIO", C::bGpio, 0},
+    {"CheckBoxDDR2", C::bDDR2, 0, "ShapeDDR2"},
+};
+// The first settings object holds the Kappel list, the second the GPIO list.
+enum List { KAPPEL_LIST = 0, GPIO_LIST = 1 };
+constexpr kit::CardListSpec kLists[] = {
+    {CONNECTOR_KAPPEL, false, VOLTAGE_2V5},
+    {CONNECTOR_GPIO80, false, VOLTAGE_2V5},
+};
+// GPIO-1 shares the Kappel-A row and its picture. The outlines of the GPIO headers and of
+// Kappel-A and -B also follow the check boxes (the form draws them).
+constexpr kit::ConnectorBinding kConnectors[] = {
+    {"ComboBoxGPIO_0", "EditGPIO_0", "ImageGPIO", nullptr, C::nGpioDaughterId[C::GPIO_0], C::szGpioPrefixName[C::GPIO_0], GPIO_LIST, CardKind::Gpio, MASTER_GPIO_0, IOSTD_3V3_LVTTL},
+    {"ComboBoxGPIO_1", "EditGPIO_1", "ImageKappel_A", nullptr, C::nGpioDaughterId[C::GPIO_1], C::szGpioPrefixName[C::GPIO_1], GPIO_LIST, CardKind::Gpio, MASTER_GPIO_1, IOSTD_3V3_LVTTL},
+    {"ComboBoxKappel_A", "EditKappel_A", "ImageKappel_A", nullptr, C::nKappelDaughterId[C::KAPPEL_A], C::szKappelPrefixName[C::KAPPEL_A], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_A, IOSTD_3V3_LVTTL},
+    {"ComboBoxKappel_B", "EditKappel_B", "ImageKappel_B", nullptr, C::nKappelDaughterId[C::KAPPEL_B], C::szKappelPrefixName[C::KAPPEL_B], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_B, IOSTD_3V3_LVTTL},
+    {"ComboBoxKappel_C", "EditKappel_C", "ImageKappel_C", "ShapeKappel_C", C::nKappelDaughterId[C::KAPPEL_C], C::szKappelPrefixName[C::KAPPEL_C], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_C, IOSTD_3V3_LVTTL},
+    {"ComboBoxKappel_D", "EditKappel_D", "ImageKappel_D", "ShapeKappel_D", C::nKappelDaughterId[C::KAPPEL_D], C::szKappelPrefixName[C::KAPPEL_D], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_D, IOSTD_3V3_LVTTL},
+};
+// clang-format on
+
+// The coupling runs only while the headers are in use (the form runs it then).
+constexpr kit::GpioPair kPair{fennic::GPIO_0, fennic::GPIO_1, MASTER_GPIO_BOTH,
+                              kit::DefaultPairRule::PrefixRule, false};
+constexpr kit::ModuleBinding kModules[] = {{C::bDDR2, CardKind::Ddr2SodimmLvttl, MASTER_DDR2_SODIMM, "mem_"}};
+
+constexpr kit::BoardSpec kSpec{
+    .id = MAINBOARD_FENNIC,
+    .recordSize = C::kSize,
+    .head = kit::kCommonHead,
+    .defaultName = "Fennic",
+    .folder = "Fennic",
+    .flags = kFlags,
+    .lists = kLists,
+    .connectors = kConnectors,
+    .attachShape = kit::AttachShape::OlderForm,
+    .gpioPair = &kPair,
+    .save = kit::SaveAtEnd::InDestructor,
+    .successBox = false,
+    .modules = kModules,
+};
+
+class FennicRules final : public kit::BoardLogic {
+public:
+    FennicRules() : BoardLogic(kSpec) {}
+
+    void Normalise(SettingsRecord& r) const override {
+        BoardLogic::Normalise(r);
+        if (r.U8(C::nBoardType) >= std::size(fennic::kBoardTypes))
+            r.SetU8(C::nBoardType, 0);
+        fennic::DropUnusedConnectors(r);
+    }
+    std::string CheckPrefixes(const SettingsRecord& r) const override {
+        const std::string message = fennic::CheckGpioPair(r);
+        return message.empty() ? fennic::CheckKappelPairs(r) : message;
+    }
+    std::string PrefixRulesOverName(const SettingsRecord& r) const override {
+        return fennic::CheckGpioPair(r);
+    }
+    void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard* /*settings*/) const override {
+        ConfigFennicPins(&board, r);
+    }
+    std::vector<kit::AttachStep> AttachPlan(const SettingsRecord& r) const override {
+        SettingsRecord used = r;
+        fennic::DropUnusedConnectors(used);
+        return BoardLogic::AttachPlan(used);
+    }
+    // The GPIO headers and the socket in place of Kappel-A and -B.
+    std::vector<SettingsRecord> ChoiceVariants(const SettingsRecord& defaults) const override {
+        SettingsRecord swapped = defaults;
+        swapped.SetU8(C::bGpio, 1);
+        swapped.SetU8(C::bDDR2, 1);
+        return {defaults, swapped};
+    }
+};
+
+} // namespace
+
+const kit::BoardLogic& FennicLogic() {
+    static const FennicRules logic;
+    return logic;
+}
+
+namespace fennic {
+
+void DropUnusedConnectors(SettingsRecord& r) {
+    auto drop = [&r](std::size_t id, std::size_t prefix) {
+        r.SetU8(id, 0);
+        r.SetText(prefix, "");
+    };
+    if (r.U8(C::bGpio) == 0) {
+        drop(C::nGpioDaughterId[C::GPIO_0], C::szGpioPrefixName[C::GPIO_0]);
+        drop(C::nGpioDaughterId[C::GPIO_1], C::szGpioPrefixName[C::GPIO_1]);
+    } else {
+        drop(C::nKappelDaughterId[C::KAPPEL_A], C::szKappelPrefixName[C::KAPPEL_A]);
+    }
+    if (r.U8(C::bDDR2) != 0)
+        drop(C::nKappelDaughterId[C::KAPPEL_B], C::szKappelPrefixName[C::KAPPEL_B]);
+}
+
+std::string CheckGpioPair(const SettingsRecord& r) {
+    if (r.U8(C::bGpio) == 0)
+        return std::string();
+    const uint8_t ids[] = {r.U8(C::nGpioDaughterId[C::GPIO_0]), r.U8(C::nGpioDaughterId[C::GPIO_1])};
+    const std::string prefixes[] = {r.Text(C::szGpioPrefixName[C::GPIO_0]),
+                                    r.Text(C::szGpioPrefixName[C::GPIO_1])};
+    std::string message;
+    CheckGpioPrefix(2, ids, prefixes, message);
+    return message;
+}
+
+std::string CheckKappelPairs(const SettingsRecord& r) {
+    SettingsRecord used = r;
+    DropUnusedConnectors(used);
+    for (int a = C::KAPPEL_A; a <= C::KAPPEL_D; ++a)
+        for (int b = a + 1; b <= C::KAPPEL_D; ++b) {
+            const uint8_t idA = used.U8(C::nKappelDaughterId[a]);
+            if (idA != 0 && idA == used.U8(C::nKappelDaughterId[b]) &&
+                used.Text(C::szKappelPrefixName[a]) == used.Text(C::szKappelPrefixName[b]))
+                return platform::Format("Kappel-%c and Kappel-%c cannot have the same prefix name when both "
+                                        "connect to the same type of daughter boards.",
+                                        'A' + a, 'A' + b);
+        }
+    return std::string();
+}
+
+} // namespace fennic
