@@ -20,6 +20,7 @@
 #include "latest/ZephalRules.h"
 #include "second/ElbrinRules.h"
 #include "second/JorrelRules.h"
+#include "second/OstrelRules.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_ELBRIN, &ElbrinLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
+    {MAINBOARD_OSTREL, &OstrelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},

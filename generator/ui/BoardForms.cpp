@@ -21,6 +21,7 @@
 #include "boards/second/UI_Elbrin.h"
 #include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Jorrel.h"
+#include "boards/second/UI_Ostrel.h"
 #include "boards/second/UI_Quenor.h"
 #include "model/MainBoardId.h"
 
@@ -32,6 +33,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
+    {MAINBOARD_OSTREL, false, &MakeBoardForm<TFormOstrel>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
