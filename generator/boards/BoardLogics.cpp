@@ -21,6 +21,7 @@
 #include "second/ElbrinRules.h"
 #include "second/JorrelRules.h"
 #include "second/OstrelRules.h"
+#include "second/RasmelRules.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_ELBRIN, &ElbrinLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_OSTREL, &OstrelLogic},
+    {MAINBOARD_RASMEL, &RasmelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},

@@ -23,6 +23,7 @@
 #include "boards/second/UI_Jorrel.h"
 #include "boards/second/UI_Ostrel.h"
 #include "boards/second/UI_Quenor.h"
+#include "boards/second/UI_Rasmel.h"
 #include "model/MainBoardId.h"
 
 // clang-format off
@@ -35,6 +36,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
     {MAINBOARD_OSTREL, false, &MakeBoardForm<TFormOstrel>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
+    {MAINBOARD_RASMEL, false, &MakeBoardForm<TFormRasmel>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
     {MAINBOARD_ULMARO, false, &MakeBoardForm<TFormUlmaro>},
