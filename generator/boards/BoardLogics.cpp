@@ -27,7 +27,9 @@
 #include "second/LomarRules.h"
 #include "second/MirvoRules.h"
 #include "second/NorrikRules.h"
+#include "second/OstrelRules.h"
 #include "second/PallexRules.h"
+#include "second/RasmelRules.h"
 
 namespace {
 
@@ -44,7 +46,9 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_LOMAR, &LomarLogic},
     {MAINBOARD_MIRVO, &MirvoLogic},
     {MAINBOARD_NORRIK, &NorrikLogic},
+    {MAINBOARD_OSTREL, &OstrelLogic},
     {MAINBOARD_PALLEX, &PallexLogic},
+    {MAINBOARD_RASMEL, &RasmelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},
     {MAINBOARD_ULMARO, &UlmaroLogic},

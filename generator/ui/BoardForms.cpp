@@ -28,8 +28,10 @@
 #include "boards/second/UI_Lomar.h"
 #include "boards/second/UI_Mirvo.h"
 #include "boards/second/UI_Norrik.h"
+#include "boards/second/UI_Ostrel.h"
 #include "boards/second/UI_Pallex.h"
 #include "boards/second/UI_Quenor.h"
+#include "boards/second/UI_Rasmel.h"
 #include "model/MainBoardId.h"
 
 // clang-format off
@@ -45,8 +47,10 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_LOMAR, false, &MakeBoardForm<TFormLomar>},
     {MAINBOARD_MIRVO, false, &MakeBoardForm<TFormMirvo>},
     {MAINBOARD_NORRIK, false, &MakeBoardForm<TFormNorrik>},
+    {MAINBOARD_OSTREL, false, &MakeBoardForm<TFormOstrel>},
     {MAINBOARD_PALLEX, false, &MakeBoardForm<TFormPallex>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
+    {MAINBOARD_RASMEL, false, &MakeBoardForm<TFormRasmel>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},
     {MAINBOARD_TAVRIN, false, &MakeBoardForm<TFormTavrin>},
     {MAINBOARD_ULMARO, false, &MakeBoardForm<TFormUlmaro>},

@@ -5,9 +5,13 @@
 #include "boards/second/UI_JorrelLayout.h"
 #include "boards/second/UI_MirvoLayout.h"
 #include "boards/second/UI_NorrikLayout.h"
+#include "boards/second/UI_OstrelLayout.h"
+#include "boards/second/UI_RasmelLayout.h"
 
 PW_FORM_BOARD_PICTURE(elbrin::kLayout, "Elbrin");
 PW_FORM_BOARD_PICTURE(jorrel::kLayout, "Jorrel");
 PW_FORM_BOARD_PICTURE(irvane::kLayout, "Irvane");
 PW_FORM_BOARD_PICTURE(mirvo::kLayout, "Mirvo");
 PW_FORM_BOARD_PICTURE(norrik::kLayout, "Norrik");
+PW_FORM_BOARD_PICTURE(ostrel::kLayout, "Ostrel");
+PW_FORM_BOARD_PICTURE(rasmel::kLayout, "Rasmel");

@@ -299,4 +299,28 @@ void PinTable::AddSlots(TConnector* c, const char* positions, uint8_t standard, 
         c->AddPin(word == EMPTY_SLOT ? nullptr : BoardPin("", LocationOf(word), direction, standard));
 }
 
+void PinTable::AddShaped(TConnector* c, const std::string& prefix, std::span<const PinRow> shape,
+                         std::span<const char* const> locations) {
+    std::vector<std::string> words;
+    for (const char* column : locations)
+        for (std::string& w : Words(column))
+            words.push_back(std::move(w));
+    std::size_t next = 0;
+    for (const PinRow& row : shape) {
+        const std::size_t count = row.count > 0 ? static_cast<std::size_t>(row.count) : 1;
+        // Fewer words than the shape's pins is a table typo.
+        PW_ASSERT(next + count <= words.size(), "nNum == count", checks_.source, kRowCountLine);
+        std::string own;
+        for (std::size_t i = 0; i < count; ++i)
+            own += (i > 0 ? " " : "") + words[next + i];
+        next += count;
+        const std::string name = prefix + row.name;
+        PinRow named = row;
+        named.name = name.c_str();
+        named.locations = own.c_str();
+        Add(c, named);
+    }
+    PW_ASSERT(next == words.size(), "nNum == count", checks_.source, kRowCountLine);
+}
+
 } // namespace kit

@@ -268,6 +268,12 @@ public:
 
     TMainBoard* Board() const { return board_; }
 
+    // Groups of one shape repeated per memory, cage or port ("QDRIIA", "QDRIIB", ...): the
+    // shape's rows name what follows the prefix ("_A") and carry no locations; these come
+    // from `locations`, the words of every column in turn, in the shape's pin order.
+    void AddShaped(TConnector* c, const std::string& prefix, std::span<const PinRow> shape,
+                   std::span<const char* const> locations);
+
 private:
     struct Slot {
         bool pin;

@@ -222,3 +222,28 @@ TEST_F(PinTableKit, TheWholeRecordIsCopiedIntoTheModel) {
     EXPECT_EQ(AssertionOf([&] { table.CopyRecord(other, board.m_HarlinConfig); }),
               "Assertion failed: Config.Size == sizeof(TEST_CONFIG), file CONFIG_TEST, line 21");
 }
+
+TEST_F(PinTableKit, AShapeTakesItsPrefixAndTheColumnsLocationsInTurn) {
+    constexpr kit::PinRow kShape[] = {
+        {"_A", nullptr, DIRECTION_OUTPUT, IOSTD_1V8, 3},
+        {"_CK", nullptr, DIRECTION_OUTPUT, IOSTD_DIFF_1V8_HSTL_I},
+        {"_ODT", nullptr, DIRECTION_OUTPUT, IOSTD_1V8, 1, 0, {"no == 1", 758}},
+    };
+    const char* const columns[] = {"R15 ? W17", "V12 V11"};
+    TConnector* c = table.Group("M");
+    table.AddShaped(c, "MEMB", kShape, columns);
+    EXPECT_EQ(Names(*c),
+              (std::vector<std::string>{"MEMB_A[0]", "MEMB_A[1]", "MEMB_A[2]", "MEMB_CK", "MEMB_ODT[0]"}));
+    EXPECT_EQ(c->GetPin(1)->GetLocation(), "");
+    EXPECT_EQ(c->GetPin(2)->GetLocation(), "W17");
+    EXPECT_EQ(c->GetPin(3)->GetIoStandard(), IOSTD_DIFF_1V8_HSTL_I);
+    EXPECT_EQ(c->GetPin(4)->GetLocation(), "V11");
+
+    // A location short or left over is a table typo.
+    for (const char* const locations : {"R15 ? W17 V12", "R15 ? W17 V12 V11 V10"}) {
+        const char* const one[] = {locations};
+        EXPECT_EQ(AssertionOf([&] { table.AddShaped(table.Group("M"), "MEMB", kShape, one); }),
+                  "Assertion failed: nNum == count, file CONFIG_TEST, line 60")
+            << locations;
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The Si570 and CDCM61004 choices of boards 15 and 18, without widgets: the items of
+// their lists, when each list is enabled, and the questions before a Generate when a
+// ticked interface has no oscillator.
+
+#include "settings/SettingsRecord.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+struct OscillatorRules {
+    std::size_t si570;                                        // signed 32-bit choice in the record
+    std::size_t cdcm61004;                                    // signed 32-bit choice in the record
+    std::span<const std::size_t> sfp;                         // the SFP+ cages' flags
+    std::span<const std::size_t> sata;                        // the SATA ports' flags (none on board 15)
+    bool (*transceiverCard)(const SettingsRecord&) = nullptr; // a card whose lanes need the CDCM61004
+};
+
+// "Disable", then the frequencies: "%.5f" for the Si570 (8 items), "%.2f" for the CDCM61004 (12).
+std::vector<std::string> Si570Items();
+std::vector<std::string> Cdcm61004Items();
+
+// The Si570 list is enabled while an SFP+ cage is ticked; the CDCM61004 list also while a
+// SATA port is ticked or a transceiver card is chosen.
+bool Si570Needed(const OscillatorRules& rules, const SettingsRecord& r);
+bool Cdcm61004Needed(const OscillatorRules& rules, const SettingsRecord& r);
+
+// The questions, in the order they are asked ("" when nothing is to be asked).
+std::string SfpOscillatorQuestion(const OscillatorRules& rules, const SettingsRecord& r);
+std::string SataOscillatorQuestion(const OscillatorRules& rules, const SettingsRecord& r);
+// Asks them (warning, Yes/No) in turn; true when each asked one was answered Yes.
+bool CheckOscillators(const OscillatorRules& rules, const SettingsRecord& r);
