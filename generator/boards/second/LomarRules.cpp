@@ -206,24 +206,6 @@ const kit::BoardLogic& LomarLogic() {
     return logic;
 }
 
-bool IsHsmcDefaultCard(uint8_t card) {
-    switch (card) {
-    case DAUGHTER_HSMC_DEFAULT:
-    case DAUGHTER_HSMC_DEFAULT_WITH_TRANSCEIVER:
-    case DAUGHTER_HSMC_DEFAULT_3V3:
-    case DAUGHTER_HSMC_DEFAULT_1V8:
-    case DAUGHTER_HSMC_DEFAULT_1V5:
-    case DAUGHTER_HSMC_DEFAULT_3V3_XCVR:
-    case DAUGHTER_HSMC_DEFAULT_3V0_XCVR:
-    case DAUGHTER_HSMC_DEFAULT_1V8_XCVR:
-    case DAUGHTER_HSMC_DEFAULT_1V5_XCVR:
-    case DAUGHTER_HSMC_DEFAULT_3V0:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool IsTransceiverPort(int port) {
     return port == 0 || port == 4;
 }

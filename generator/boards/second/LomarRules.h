@@ -1,6 +1,7 @@
 #pragma once
 // What the Lomar form decides, without widgets.
 
+#include "HsmcDefaultFamily.h"
 #include "boards/kit/BoardLogic.h"
 #include "settings/records/LOMAR_CONFIG.h"
 
@@ -29,9 +30,6 @@ inline constexpr const char* kLomarPllFrequencies[] = {"Unchange", "Disable", "6
                                                        "125",      "150",     "156.25", "187.5", "200",
                                                        "250",      "312.5",   "625"};
 
-// The generic HSMC cards (2, 3, 78-84, 86): their clock outputs are renamed after attaching,
-// and an empty prefix becomes "HSM_".
-bool IsHsmcDefaultCard(uint8_t card);
 // HSMC-A and HSMC-E carry transceivers.
 bool IsTransceiverPort(int port);
 

@@ -43,12 +43,6 @@ constexpr kit::ConnectorBinding kConnectors[] = {
 };
 constexpr std::size_t kSfp[] = {C::Sfp(0), C::Sfp(1), C::Sfp(2), C::Sfp(3)};
 constexpr std::size_t kSata[] = {C::Sata(C::kSataHost), C::Sata(C::kSataDevice)};
-constexpr uint8_t kHsmcDefaultFamily[] = {
-    DAUGHTER_HSMC_DEFAULT, DAUGHTER_HSMC_DEFAULT_WITH_TRANSCEIVER, DAUGHTER_HSMC_DEFAULT_3V3,
-    DAUGHTER_HSMC_DEFAULT_1V8, DAUGHTER_HSMC_DEFAULT_1V5, DAUGHTER_HSMC_DEFAULT_3V3_XCVR,
-    DAUGHTER_HSMC_DEFAULT_3V0_XCVR, DAUGHTER_HSMC_DEFAULT_1V8_XCVR, DAUGHTER_HSMC_DEFAULT_1V5_XCVR,
-    DAUGHTER_HSMC_DEFAULT_3V0,
-};
 // clang-format on
 
 bool TransceiverCard(const SettingsRecord& r) {
@@ -135,11 +129,6 @@ const kit::BoardLogic& RasmelLogic() {
 
 const OscillatorRules& RasmelOscillators() {
     return kOscillators;
-}
-
-bool IsHsmcDefaultCard(uint8_t id) {
-    return std::find(std::begin(kHsmcDefaultFamily), std::end(kHsmcDefaultFamily), id) !=
-           std::end(kHsmcDefaultFamily);
 }
 
 std::string RasmelNotes(const SettingsRecord& r) {

@@ -1,6 +1,7 @@
 #pragma once
 // What the Rasmel form decides, without widgets (board 18).
 
+#include "HsmcDefaultFamily.h"
 #include "ProgrammableOscillators.h"
 #include "boards/kit/BoardLogic.h"
 
@@ -9,7 +10,5 @@
 
 const kit::BoardLogic& RasmelLogic();
 const OscillatorRules& RasmelOscillators();
-// The HSMC Default family, whose pins take "HSMC_" for an empty prefix.
-bool IsHsmcDefaultCard(uint8_t id);
 // The transceiver warning after a Generate ("" when none applies).
 std::string RasmelNotes(const SettingsRecord& r);

@@ -23,7 +23,7 @@ protected:
 
 // The record with every box unticked and both oscillators at "Disable".
 SettingsRecord Bare() {
-    SettingsRecord r = Defaults(OstrelLogic());
+    SettingsRecord r = DefaultsOf(OstrelLogic());
     for (const kit::FlagBinding& f : OstrelLogic().Spec().flags)
         r.SetU8(f.offset, 0);
     return r;
@@ -63,10 +63,10 @@ TEST_F(Ostrel, DefaultsShowTheRecordAndBothListsDisabled) {
     EXPECT_EQ(Get<QCheckBox>("CheckBoxDDR3_1")->toolTip(), "Up to 4GB, 800 data rate");
 
     // CLOCK, LEDs, buttons, switches, temperature, fan, flash and RS-422 ticked.
-    std::vector<uint8_t> expected = RecordBytes(164, 15, "OSTREL");
+    std::vector<uint8_t> expected = RecordHead(15, 164, "OSTREL");
     for (std::size_t offset : {136, 137, 138, 139, 140, 151, 152, 153})
         expected[offset] = 1;
-    EXPECT_EQ(Bytes(Defaults(OstrelLogic())), expected);
+    EXPECT_EQ(Bytes(DefaultsOf(OstrelLogic())), expected);
     SettingsRecord shown = OstrelLogic().NewRecord();
     Form().UiToConfig(shown);
     shown.SetU8(C::BoardId, 15); // the form leaves the id to the defaults or the loaded file
@@ -74,7 +74,7 @@ TEST_F(Ostrel, DefaultsShowTheRecordAndBothListsDisabled) {
 }
 
 TEST(OstrelPins, TheDeviceAndTheDefaultGroupsInOrder) {
-    auto board = Pins(Defaults(OstrelLogic()));
+    auto board = Pins(DefaultsOf(OstrelLogic()));
     EXPECT_EQ(board->GetFamily(), "Stratix V");
     EXPECT_EQ(board->GetDevice(), "5SGXEA7N2F45C2");
     EXPECT_EQ(board->GetDevicePackage(), "FBGA");
@@ -195,7 +195,7 @@ TEST(OstrelPins, PcieLanesAlternate) {
 
 TEST(OstrelPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
     platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Defaults(OstrelLogic());
+    SettingsRecord r = DefaultsOf(OstrelLogic());
     r.SetU8(C::BoardId, 14);
     TMainBoard b;
     EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigOstrelPins(&b, r); }),
@@ -209,7 +209,7 @@ TEST(OstrelPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
 }
 
 TEST(OstrelPins, StoredChoicesOutsideTheirListsComeBackToDisable) {
-    SettingsRecord r = Defaults(OstrelLogic());
+    SettingsRecord r = DefaultsOf(OstrelLogic());
     r.SetI32(C::nSi570Freq, 8);
     r.SetI32(C::nCdcm61004Freq, -1);
     OstrelLogic().Normalise(r);
@@ -224,7 +224,7 @@ TEST(OstrelPins, StoredChoicesOutsideTheirListsComeBackToDisable) {
 
 TEST_F(Ostrel, AListShowsItsRememberedChoiceWhenACageIsTickedAgain) {
     // A stored Si570 choice without a cage loads as "Disable" and comes back with SFP+ A.
-    SettingsRecord stored = Defaults(OstrelLogic());
+    SettingsRecord stored = DefaultsOf(OstrelLogic());
     stored.SetI32(C::nSi570Freq, 3);
     const std::string cfg = dir.File("stored.cfg");
     testsupport::WriteFile(cfg, std::string(reinterpret_cast<const char*>(stored.data()), 164));

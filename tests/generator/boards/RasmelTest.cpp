@@ -25,7 +25,7 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = Defaults(RasmelLogic());
+    SettingsRecord r = DefaultsOf(RasmelLogic());
     for (const kit::FlagBinding& f : RasmelLogic().Spec().flags)
         r.SetU8(f.offset, 0);
     return r;
@@ -63,14 +63,14 @@ TEST_F(Rasmel, DefaultsShowTheRecordAndBothListsDisabled) {
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "RASMEL");
 
     // CLOCK, LEDs, buttons, switches, temperature, fan, flash, SSRAM and RS-422 ticked.
-    std::vector<uint8_t> expected = RecordBytes(296, 18, "RASMEL");
+    std::vector<uint8_t> expected = RecordHead(18, 296, "RASMEL");
     for (std::size_t offset : {136, 137, 138, 139, 143, 149, 150, 151, 152})
         expected[offset] = 1;
-    EXPECT_EQ(Bytes(Defaults(RasmelLogic())), expected);
+    EXPECT_EQ(Bytes(DefaultsOf(RasmelLogic())), expected);
 }
 
 TEST(RasmelPins, TheDeviceAndTheDefaultGroupsInOrder) {
-    auto board = Pins(Defaults(RasmelLogic()));
+    auto board = Pins(DefaultsOf(RasmelLogic()));
     EXPECT_EQ(board->GetDevice(), "5SGXEA3K2F40C3");
     EXPECT_EQ(board->GetDevicePinCount(), 1517);
     EXPECT_EQ(board->GetSpeedGradeText(), "3_H2");
@@ -198,7 +198,7 @@ TEST(RasmelPins, TheHsmcMasterCountsItsPositionsFromOne) {
 
 TEST(RasmelPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
     platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Defaults(RasmelLogic());
+    SettingsRecord r = DefaultsOf(RasmelLogic());
     r.SetU8(C::BoardId, 15);
     TMainBoard b;
     EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigRasmelPins(&b, r); }),
@@ -214,7 +214,7 @@ TEST(RasmelRules, TheHsmcDefaultFamilyTakesTheDefaultPrefix) {
         const bool family = id == 2 || id == 3 || (id >= 78 && id <= 84) || id == 86;
         EXPECT_EQ(IsHsmcDefaultCard(static_cast<uint8_t>(id)), family) << id;
     }
-    SettingsRecord r = Defaults(RasmelLogic());
+    SettingsRecord r = DefaultsOf(RasmelLogic());
     r.SetU8(C::nHSMCDaughterId, DAUGHTER_HSMC_DEFAULT);
     RasmelLogic().ApplyDefaultPrefixes(r);
     EXPECT_EQ(r.Text(C::szHSMCPrefixName), "HSMC_");
