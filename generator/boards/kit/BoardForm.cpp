@@ -36,7 +36,7 @@ void ShowCardPicture(platform::PictureBox* image, int cardId) {
 
 BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
                      std::span<const platform::LayoutRow> layout)
-    : QWidget(owner), m_Logic(logic) {
+    : QWidget(owner), m_Logic(&logic) {
     const kit::BoardSpec& spec = logic.Spec();
     platform::BuildForm(this, layout);
     setWindowFlag(Qt::FramelessWindowHint);
@@ -54,7 +54,8 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
     for (std::size_t i = 0; i < spec.connectors.size(); ++i) {
         const kit::ConnectorBinding& c = spec.connectors[i];
         CardControls controls{Component<QComboBox>(this, c.combo), Component<QLineEdit>(this, c.prefixEdit),
-                              Component<platform::PictureBox>(this, c.image), c.list};
+                              c.image != nullptr ? Component<platform::PictureBox>(this, c.image) : nullptr,
+                              c.list};
         platform::LimitBytes(controls.prefix, 127); // the record's field holds 127 bytes
         m_Cards.push_back(controls);
         const int connector = static_cast<int>(i);
@@ -80,12 +81,16 @@ void BoardForm::Start() {
     FillComboBoxes();
     Settings().LastFolder = platform::Current().ProgramFolder();
     if (Settings().LoadDefaultConfig())
-        m_Logic.Normalise(Record());
+        m_Logic->Normalise(Record());
     else
         SetDefaultConfig(Record());
     PrepareStartRecord(Record());
     ConfigToUi(Record());
     TrailingSteps();
+}
+
+void BoardForm::UseLogic(const kit::BoardLogic& logic) {
+    m_Logic = &logic;
 }
 
 void BoardForm::SaveInDestructor() {
@@ -102,7 +107,7 @@ void BoardForm::SetShapeVisible(const char* name, bool visible) {
 }
 
 void BoardForm::SetDefaultConfig(SettingsRecord& record) {
-    m_Logic.SetDefaultConfig(record);
+    m_Logic->SetDefaultConfig(record);
 }
 
 void BoardForm::FillCardCombo(int connector, int list) {
@@ -118,7 +123,7 @@ void BoardForm::FillCardCombo(int connector, int list) {
 }
 
 void BoardForm::FillComboBoxes() {
-    const kit::BoardSpec& spec = m_Logic.Spec();
+    const kit::BoardSpec& spec = m_Logic->Spec();
     for (std::size_t i = 0; i < spec.lists.size(); ++i) {
         const kit::CardListSpec& l = spec.lists[i];
         m_Holders[i].BuildDaughterList(l.connectorType, l.transceivers, l.voltage);
@@ -137,8 +142,8 @@ uint8_t BoardForm::ChosenCard(int connector) const {
 }
 
 void BoardForm::ConfigToUi(const SettingsRecord& record) {
-    const kit::BoardSpec& spec = m_Logic.Spec();
-    m_EditProjectName->setText(ToQt(m_Logic.ProjectName(record)));
+    const kit::BoardSpec& spec = m_Logic->Spec();
+    m_EditProjectName->setText(ToQt(m_Logic->ProjectName(record)));
     for (std::size_t i = 0; i < spec.flags.size(); ++i)
         m_Boxes[i]->setChecked(record.U8(spec.flags[i].offset) != 0);
     ChoicesToUi(record);
@@ -166,8 +171,8 @@ void BoardForm::ConfigToUi(const SettingsRecord& record) {
 }
 
 bool BoardForm::UiToConfig(SettingsRecord& record) {
-    const kit::BoardSpec& spec = m_Logic.Spec();
-    m_Logic.SetSavedHead(record);
+    const kit::BoardSpec& spec = m_Logic->Spec();
+    m_Logic->SetSavedHead(record);
     record.SetText(spec.head.projectName, FromQt(m_EditProjectName->text()));
     for (std::size_t i = 0; i < spec.flags.size(); ++i)
         record.SetU8(spec.flags[i].offset, m_Boxes[i]->isChecked() ? 1 : 0);
@@ -181,12 +186,13 @@ bool BoardForm::UiToConfig(SettingsRecord& record) {
 
 void BoardForm::UpdateDaughterImages() {
     for (std::size_t i = 0; i < m_Cards.size(); ++i)
-        ShowCardPicture(m_Cards[i].image, ChosenCard(static_cast<int>(i)));
+        if (m_Cards[i].image != nullptr)
+            ShowCardPicture(m_Cards[i].image, ChosenCard(static_cast<int>(i)));
     UpdateExtraImages();
 }
 
 void BoardForm::UpdateShapes() {
-    const kit::BoardSpec& spec = m_Logic.Spec();
+    const kit::BoardSpec& spec = m_Logic->Spec();
     for (std::size_t i = 0; i < spec.flags.size(); ++i) {
         const kit::FlagBinding& f = spec.flags[i];
         for (const char* shape : {f.shape, f.shape2})
@@ -203,16 +209,16 @@ void BoardForm::UpdateShapes() {
 
 SettingsRecord BoardForm::WorkingRecord() {
     SettingsRecord record =
-        m_Logic.Spec().generateFrom == kit::WorkingRecord::FromSettings ? Record() : m_Logic.NewRecord();
+        m_Logic->Spec().generateFrom == kit::WorkingRecord::FromSettings ? Record() : m_Logic->NewRecord();
     UiToConfig(record);
-    m_Logic.SetHead(record);
-    m_Logic.ApplyDefaultPrefixes(record);
+    m_Logic->SetHead(record);
+    m_Logic->ApplyDefaultPrefixes(record);
     return record;
 }
 
 bool BoardForm::ValidateUi() {
     const SettingsRecord record = WorkingRecord();
-    const std::string message = m_Logic.Validate(record);
+    const std::string message = m_Logic->Validate(record);
     if (message.empty())
         return true;
     platform::ShowMessage(message, "Error", platform::Icon::Error);
@@ -225,7 +231,7 @@ bool BoardForm::GenerateProject(const std::string& qpfPath) {
 }
 
 void BoardForm::SyncGpioCombos(int senderConnector) {
-    const kit::GpioPair* pair = m_Logic.Spec().gpioPair;
+    const kit::GpioPair* pair = m_Logic->Spec().gpioPair;
     if (pair == nullptr)
         return;
     const int self = senderConnector == pair->header0 ? pair->header0 : pair->header1;
@@ -253,12 +259,12 @@ void BoardForm::SyncGpioCombos(int senderConnector) {
 void BoardForm::ButtonGenClick() {
     if (!ValidateUi())
         return;
-    const kit::BoardSpec& spec = m_Logic.Spec();
+    const kit::BoardSpec& spec = m_Logic->Spec();
     if ((!spec.batch.empty() || spec.batchWithoutPasses) && platform::Current().IsCtrlHeld()) {
         BatchGenerate();
         return;
     }
-    if (!m_Logic.ConfirmGenerate(WorkingRecord()))
+    if (!m_Logic->ConfirmGenerate(WorkingRecord()))
         return;
     const std::string path = ChooseProjectFile(spec.folder, FromQt(m_EditProjectName->text()));
     if (path.empty())
@@ -267,7 +273,7 @@ void BoardForm::ButtonGenClick() {
 }
 
 void BoardForm::BatchGenerate() {
-    const kit::BoardSpec& spec = m_Logic.Spec();
+    const kit::BoardSpec& spec = m_Logic->Spec();
     platform::Beep();
     const QString projectName = m_EditProjectName->text();
     std::vector<int> indexes;
@@ -325,10 +331,10 @@ void BoardForm::ButtonSaveClick() {
 
 void BoardForm::ButtonLoadClick() {
     if (Settings().LoadConfigFrom()) {
-        m_Logic.Normalise(Record());
+        m_Logic->Normalise(Record());
         ConfigToUi(Record());
         TrailingSteps();
-    } else if (m_Logic.Spec().loadFailureMessage) {
+    } else if (m_Logic->Spec().loadFailureMessage) {
         platform::ShowMessage("Failed to load setting", "Error", platform::Icon::Error);
     }
 }
@@ -354,7 +360,7 @@ void BoardForm::CheckBoxClick() {
 }
 
 void BoardForm::ComboBoxCardChange(int connector) {
-    const kit::GpioPair* pair = m_Logic.Spec().gpioPair;
+    const kit::GpioPair* pair = m_Logic->Spec().gpioPair;
     if (pair != nullptr && (connector == pair->header0 || connector == pair->header1))
         SyncGpioCombos(connector);
     CardChanged(connector);
@@ -368,7 +374,7 @@ void BoardForm::FormClose() {
 }
 
 void BoardForm::closeEvent(QCloseEvent* event) {
-    if (m_Logic.Spec().save == kit::SaveAtEnd::OnClose)
+    if (m_Logic->Spec().save == kit::SaveAtEnd::OnClose)
         FormClose();
     event->accept();
 }

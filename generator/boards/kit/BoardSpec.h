@@ -33,7 +33,7 @@ struct CardListSpec {
 struct ConnectorBinding {
     const char* combo;
     const char* prefixEdit;
-    const char* image;
+    const char* image; // the card's picture; nullptr: none
     const char* shape; // outline shown while a card is chosen; nullptr: none
     std::size_t idOffset;
     std::size_t prefixOffset;

@@ -48,6 +48,7 @@ struct PinRow {
     int count = 0; // 0: a single pin named `name`
     int first = 0;
     CountCheck check = {};
+    int take = 0; // a bus of which only the first `take` pins are built (0: all)
 };
 
 // A clock input: marked as a clock with a whole-nanosecond period or a frequency text.
