@@ -16,6 +16,8 @@
 #include "latest/YarrinRules.h"
 #include "latest/ZephalRules.h"
 #include "second/ElbrinRules.h"
+#include "second/HarlinRules.h"
+#include "second/IsvarRules.h"
 #include "second/JorrelRules.h"
 
 namespace {
@@ -27,6 +29,8 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_CARDIX, &CardixLogic},
     {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_ELBRIN, &ElbrinLogic},
+    {MAINBOARD_HARLIN, &HarlinLogic},
+    {MAINBOARD_ISVAR, &IsvarLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},

@@ -16,7 +16,9 @@
 #include "boards/latest/UI_Yarrin.h"
 #include "boards/latest/UI_Zephal.h"
 #include "boards/second/UI_Elbrin.h"
+#include "boards/second/UI_Harlin.h"
 #include "boards/second/UI_Irvane.h"
+#include "boards/second/UI_Isvar.h"
 #include "boards/second/UI_Jorrel.h"
 #include "boards/second/UI_Quenor.h"
 #include "model/MainBoardId.h"
@@ -28,6 +30,8 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_CARDIX, true, &MakeBoardForm<TFormCardix>},
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
+    {MAINBOARD_HARLIN, true, &MakeBoardForm<TFormHarlin>},
+    {MAINBOARD_ISVAR, true, &MakeBoardForm<TFormIsvar>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},

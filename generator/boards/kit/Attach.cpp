@@ -119,8 +119,9 @@ bool RunAttach(TMainBoard& board, const AttachStep& step, AttachShape shape) {
     const AttachLines lines = LinesOf(shape, step.kind);
     if (!IsModule(step.kind)) {
         const uint8_t Type = BoardConnectorType(static_cast<int8_t>(step.card));
-        PW_ASSERT(TypeFits(step.kind, Type), lines.typeRule != nullptr ? lines.typeRule : TypeRuleOf(step.kind),
-                  lines.source, lines.typeLine);
+        PW_ASSERT(TypeFits(step.kind, Type),
+                  lines.typeRule != nullptr ? lines.typeRule : TypeRuleOf(step.kind), lines.source,
+                  lines.typeLine);
     }
     TConnector* pMasterConn = board.FindMasterConnector(step.masterId);
     PW_ASSERT(pMasterConn, "pMasterConn", lines.source, lines.masterLine);

@@ -100,6 +100,8 @@ protected:
     virtual void UpdateExtraImages() {}
     virtual void TrailingSteps() {}
     virtual void CardChanged(int /*connector*/) {}
+    // After a peripheral check box was clicked (and the outlines followed it).
+    virtual void BoxClicked() {}
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -4,6 +4,7 @@
 // the policies in which the form shapes of the catalogue differ.
 
 #include "Attach.h"
+#include "model/DaughterId.h" // the card lists' connector types and voltages
 #include "settings/ConfigRecord.h"
 
 #include <cstddef>

@@ -1,8 +1,8 @@
 #include "HarlinRules.h"
 
 #include "CONFIG_HARLIN.h"
-#include "model/DaughterCatalogue.h"
 #include "GenericHsmcPrefixes.h"
+#include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
@@ -105,6 +105,13 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
+protected:
+    void SetBoardDefaults(SettingsRecord& r) const override {
+        for (const ChoiceField& f : C::kChoiceFields)
+            r.SetU8(f.offset, static_cast<uint8_t>(f.fallback));
+    }
+
+public:
     // A variant or PLL choice outside its list shows and saves its default; the record
     // holds no MAX II flag the form could clear, so a set one is cleared here.
     void Normalise(SettingsRecord& r) const override {
@@ -118,9 +125,16 @@ public:
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigHarlinPins(&board, r);
     }
+    // The other variant changes only the device.
+    std::vector<SettingsRecord> ChoiceVariants(const SettingsRecord& defaults) const override {
+        SettingsRecord other = defaults;
+        other.SetU8(C::nBoardType, 1);
+        return {defaults, other};
+    }
     // A transceiver card on HSMC-A loses its fifth lane: warned about, then generated.
     bool ConfirmGenerate(const SettingsRecord& r) const override {
-        const std::string warning = HarlinPlacementWarning(r.U8(C::HsmcDaughterId(0)), r.U8(C::HsmcDaughterId(1)));
+        const std::string warning =
+            HarlinPlacementWarning(r.U8(C::HsmcDaughterId(0)), r.U8(C::HsmcDaughterId(1)));
         if (!warning.empty())
             platform::ShowMessage(warning, "Warning", platform::Icon::Warning);
         return true;
@@ -148,12 +162,14 @@ std::string HarlinPlacementWarning(uint8_t hsmcA, uint8_t hsmcB) {
     if (hsmcA == DAUGHTER_SFP) {
         if (IsSfpOrSata(hsmcB))
             return kPlacementLine;
-        return std::string(kPlacementLine) + "\r\n" + "Suggest to plug your SFP board in the HSMC-B Connector.";
+        return std::string(kPlacementLine) + "\r\n" +
+               "Suggest to plug your SFP board in the HSMC-B Connector.";
     }
     if (hsmcA == DAUGHTER_SATA) {
         if (IsSfpOrSata(hsmcB))
             return "4-lane SAS in SATA/SAS board are not connected to Harlin FPGA through HSMC-A Connector.";
-        return std::string(kPlacementLine) + "\r\n" + "Suggest to plug your SATA/SAS board in the HSMC-B Connector.";
+        return std::string(kPlacementLine) + "\r\n" +
+               "Suggest to plug your SATA/SAS board in the HSMC-B Connector.";
     }
     return std::string();
 }
@@ -178,7 +194,8 @@ std::string HarlinGenerateNote(const SettingsRecord& r) {
                       IsTransceiverBoard(static_cast<int8_t>(r.U8(C::HsmcDaughterId(1))));
     if (sata || pcie || hsmc) {
         std::string parts;
-        for (const auto& [used, part] : {std::pair{sata, "SATA"}, std::pair{pcie, "PCIe"}, std::pair{hsmc, "HSMC"}}) {
+        for (const auto& [used, part] :
+             {std::pair{sata, "SATA"}, std::pair{pcie, "PCIe"}, std::pair{hsmc, "HSMC"}}) {
             if (!used)
                 continue;
             if (!parts.empty())

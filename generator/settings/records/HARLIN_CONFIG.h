@@ -28,7 +28,7 @@ public:
     static constexpr std::size_t bFlash = 157;
     static constexpr std::size_t bMax2 = 158; // no control; always 0
     static constexpr std::size_t bEEPROM = 159;
-    static constexpr std::size_t bExtPLL = 160;  // flag: programmable PLL used
+    static constexpr std::size_t bExtPLL = 160; // flag: programmable PLL used
     static constexpr std::size_t bRS232 = 161;
     static constexpr std::size_t nPllFreq = 162; // 3 bytes: HSMA_REFCLK, HSMB_REFCLK, PLL_CLKIN/SATA_REFCLK
     static constexpr std::size_t nGpioDaughterId = 165;  // 2 bytes: GPIO_0, GPIO_1
@@ -64,5 +64,6 @@ public:
     };
     // clang-format on
 };
-static_assert(HARLIN_CONFIG::GpioPrefixName(1) + HARLIN_CONFIG::kPrefixBytes == HARLIN_CONFIG::nHSMCDaughterId);
+static_assert(HARLIN_CONFIG::GpioPrefixName(1) + HARLIN_CONFIG::kPrefixBytes ==
+              HARLIN_CONFIG::nHSMCDaughterId);
 static_assert(HARLIN_CONFIG::HsmcPrefixName(1) + HARLIN_CONFIG::kPrefixBytes + 3 == HARLIN_CONFIG::kSize);

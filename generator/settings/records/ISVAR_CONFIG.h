@@ -30,7 +30,9 @@ public:
     static constexpr std::size_t HsmcPrefixName(int port) {
         return szHSMCPrefixName + kPrefixBytes * static_cast<std::size_t>(port);
     }
-    static constexpr std::size_t FmcDaughterId(int port) { return nFMCDaughterId + static_cast<std::size_t>(port); }
+    static constexpr std::size_t FmcDaughterId(int port) {
+        return nFMCDaughterId + static_cast<std::size_t>(port);
+    }
     static constexpr std::size_t FmcPrefixName(int port) {
         return szFMCPrefixName + kPrefixBytes * static_cast<std::size_t>(port);
     }
