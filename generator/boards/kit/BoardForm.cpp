@@ -269,6 +269,8 @@ void BoardForm::ButtonGenClick() {
     const std::string path = ChooseProjectFile(spec.folder, FromQt(m_EditProjectName->text()));
     if (path.empty())
         return;
+    if (spec.storeOnGenerate)
+        UiToConfig(Record());
     kit::GenerateAndReport(*m_Logic, WorkingRecord(), path);
 }
 

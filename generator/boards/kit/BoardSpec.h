@@ -145,6 +145,9 @@ struct BoardSpec {
     PrefixOnShow prefixOnShow = PrefixOnShow::ByChoice;
     std::span<const PrefixRule> prefixRules = {}; // empty: the GPIO pair's rule, if any
     std::span<const ModuleBinding> modules = {};
+    // Generate stores the controls into the settings record once the project file is
+    // chosen (the older forms' GenerateProject), so choices shown from it stay as generated.
+    bool storeOnGenerate = false;
 };
 
 } // namespace kit

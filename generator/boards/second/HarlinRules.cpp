@@ -96,6 +96,7 @@ constexpr kit::BoardSpec kSpec{
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kPrefixRules,
     .modules = kModules,
+    .storeOnGenerate = true,
 };
 
 const char* const kPlacementLine =

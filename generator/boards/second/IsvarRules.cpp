@@ -89,6 +89,7 @@ const kit::BoardSpec kSpec{
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kPrefixRules,
     .modules = kModules,
+    .storeOnGenerate = true,
 };
 
 class Logic final : public kit::BoardLogic {

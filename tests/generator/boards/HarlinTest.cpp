@@ -217,6 +217,11 @@ TEST_F(Harlin, ThePllOutputsFollowTheirBoxAndShowWhatWasStored) {
     EXPECT_EQ(Get<QComboBox>("ComboBoxPLL_HSMB")->currentText(), "200");
     Tick("CheckBoxLED", false);
     EXPECT_EQ(PllIndexes(), (std::vector<int>{4, 4, 4}));
+    // Generate stores the choices first: they stay.
+    Choose("ComboBoxPLL_HSMB", 9);
+    Generate();
+    Tick("CheckBoxLED", true);
+    EXPECT_EQ(PllIndexes(), (std::vector<int>{4, 9, 4}));
 }
 
 TEST_F(Harlin, AnEightyPinCardSpansBothHeadersAndAFortyPinCardFreesThem) {
