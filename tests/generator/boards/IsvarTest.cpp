@@ -201,6 +201,25 @@ TEST_F(Isvar, SettingsRoundTripAndACancelledLoadSaysSo) {
     EXPECT_TRUE(Shown("ShapeFMC_D"));
 }
 
+TEST_F(Isvar, ALoadedCardOutsideItsListLeavesThePortAsItWas) {
+    SettingsRecord r = IsvarLogic().NewRecord();
+    IsvarLogic().SetDefaultConfig(r);
+    r.SetU8(C::HsmcDaughterId(1), DAUGHTER_SFP); // a transceiver card: not offered here
+    r.SetText(C::HsmcPrefixName(1), "S_");
+    r.SetU8(C::bLED, 0);
+    testsupport::WriteFile(dir.File("sfp.cfg"),
+                           std::string(reinterpret_cast<const char*>(r.data()), r.size()));
+    Start();
+    ChooseText("ComboBoxHSMC_B", "HSMC Default");
+    Type("EditHSMC_B", "B_");
+    seam.AnswerFile(dir.File("sfp.cfg"));
+    Click("ButtonLoad");
+    EXPECT_TRUE(seam.Boxes().empty());
+    EXPECT_FALSE(Get<QCheckBox>("CheckBoxLED")->isChecked());
+    EXPECT_EQ(Get<QComboBox>("ComboBoxHSMC_B")->currentText(), "HSMC Default");
+    EXPECT_EQ(Get<QLineEdit>("EditHSMC_B")->text(), "B_");
+}
+
 TEST_F(Isvar, ScreenshotWithTheModuleAndCards) {
     Start();
     Tick("CheckBoxDDR3", true);
