@@ -23,6 +23,8 @@
 #include "latest/YarrinRules.h"
 #include "latest/ZephalRules.h"
 #include "second/ElbrinRules.h"
+#include "second/HarlinRules.h"
+#include "second/IsvarRules.h"
 #include "second/JorrelRules.h"
 #include "second/LomarRules.h"
 #include "second/MirvoRules.h"
@@ -41,6 +43,8 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_ELBRIN, &ElbrinLogic},
     {MAINBOARD_FENNIC, &FennicLogic},
+    {MAINBOARD_HARLIN, &HarlinLogic},
+    {MAINBOARD_ISVAR, &IsvarLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_KESTIN, &KestinLogic},
     {MAINBOARD_LOMAR, &LomarLogic},

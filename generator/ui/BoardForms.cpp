@@ -23,7 +23,9 @@
 #include "boards/latest/UI_Yarrin.h"
 #include "boards/latest/UI_Zephal.h"
 #include "boards/second/UI_Elbrin.h"
+#include "boards/second/UI_Harlin.h"
 #include "boards/second/UI_Irvane.h"
+#include "boards/second/UI_Isvar.h"
 #include "boards/second/UI_Jorrel.h"
 #include "boards/second/UI_Lomar.h"
 #include "boards/second/UI_Mirvo.h"
@@ -42,6 +44,8 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
     {MAINBOARD_FENNIC, true, &MakeBoardForm<TFormFennic>},
+    {MAINBOARD_HARLIN, true, &MakeBoardForm<TFormHarlin>},
+    {MAINBOARD_ISVAR, true, &MakeBoardForm<TFormIsvar>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
     {MAINBOARD_KESTIN, true, &MakeBoardForm<TFormKestin>},
     {MAINBOARD_LOMAR, false, &MakeBoardForm<TFormLomar>},

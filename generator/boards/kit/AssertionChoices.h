@@ -39,6 +39,9 @@ inline constexpr ChosenLine kChosenLines[] = {
     {"ConfigBase", "Type == CONNECTOR_HSMC || Type == CONNECTOR_KAPPEL", 212},
     {"ConfigBase", "Type == CONNECTOR_MOXEN_2x6", 268},
     {"MainBoard", "Type == CONNECTOR_MOXEN_2x6", 1360},
+    // The form routine's FMC test where it takes LPC cards too: the text of the board
+    // model's FMC routine, the routine's own line.
+    {"ConfigBase", "Type == CONNECTOR_FMC_HPC || Type == CONNECTOR_FMC_LPC", 231},
 };
 // clang-format on
 

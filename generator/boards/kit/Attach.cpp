@@ -76,7 +76,7 @@ struct AttachRule {
 constexpr AttachRule kAttachRules[] = {
     {AttachShape::FormRoutine, CardKind::Hsmc, {"ConfigBase", 212, 216, 221}},
     {AttachShape::FormRoutine, CardKind::HsmcOrKappel, {"ConfigBase", 212, 216, 221}},
-    {AttachShape::FormRoutine, CardKind::FmcHpc, {"ConfigBase", 231, 235, 240}},
+    {AttachShape::FormRoutine, CardKind::FmcHpc, {"ConfigBase", 231, 235, 240, nullptr, "Type == CONNECTOR_FMC_HPC || Type == CONNECTOR_FMC_LPC"}},
     {AttachShape::FormRoutine, CardKind::Gpio, {"ConfigBase", 268, 271, 277}},
     {AttachShape::FormRoutine, CardKind::Moxen, {"ConfigBase", 268, 271, 277}},
     {AttachShape::FormRoutine, CardKind::Ddr2Sodimm, {"ConfigBase", 0, 145, 152}},
@@ -133,7 +133,9 @@ bool RunAttach(TMainBoard& board, const AttachStep& step, AttachShape shape) {
     const AttachLines lines = LinesOf(shape, step.kind);
     if (!IsModule(step.kind)) {
         const uint8_t Type = BoardConnectorType(static_cast<int8_t>(step.card));
-        PW_ASSERT(TypeFits(step.kind, Type), TypeRuleOf(step.kind), lines.source, lines.typeLine);
+        PW_ASSERT(TypeFits(step.kind, Type),
+                  lines.typeRule != nullptr ? lines.typeRule : TypeRuleOf(step.kind), lines.source,
+                  lines.typeLine);
     }
     TConnector* pMasterConn = board.FindMasterConnector(step.masterId);
     PW_ASSERT(pMasterConn, "pMasterConn", lines.source, lines.masterLine);

@@ -40,6 +40,7 @@ struct AttachLines {
     int masterLine;
     int updateLine;
     const char* updateRule = nullptr; // the copy check's own text; nullptr: the routines' text
+    const char* typeRule = nullptr;   // the type test's text where it is the routine's own
 };
 
 // The lines of one kind of attach step in one shape.
@@ -60,7 +61,7 @@ struct AttachStep {
 // missing master or a refused copy are broken rules (assertions).
 bool RunAttach(TMainBoard& board, const AttachStep& step, AttachShape shape);
 
-// The type test's text of a connector kind.
+// The type test's text of a connector kind (a routine may name its own, AttachLines).
 const char* TypeRuleOf(CardKind kind);
 
 // The longest pin name the card brings to a connector of this step (0 for no table).

@@ -52,7 +52,7 @@ void SyncHeaderPair(QComboBox* changed, QLineEdit* changedPrefix, QComboBox* oth
 
 BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
                      std::span<const platform::LayoutRow> layout)
-    : QWidget(owner), m_Logic(logic) {
+    : QWidget(owner), m_Logic(&logic) {
     const kit::BoardSpec& spec = logic.Spec();
     platform::BuildForm(this, layout);
     setWindowFlag(Qt::FramelessWindowHint);
@@ -74,7 +74,8 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
             continue;
         }
         CardControls controls{Component<QComboBox>(this, c.combo), Component<QLineEdit>(this, c.prefixEdit),
-                              Component<platform::PictureBox>(this, c.image), c.list};
+                              c.image != nullptr ? Component<platform::PictureBox>(this, c.image) : nullptr,
+                              c.list};
         platform::LimitBytes(controls.prefix, 127); // the record's field holds 127 bytes
         m_Cards.push_back(controls);
         const int connector = static_cast<int>(i);
@@ -101,12 +102,16 @@ void BoardForm::Start() {
     FillComboBoxes();
     Settings().LastFolder = platform::Current().ProgramFolder();
     if (Settings().LoadDefaultConfig())
-        m_Logic.Normalise(Record());
+        m_Logic->Normalise(Record());
     else
         SetDefaultConfig(Record());
     PrepareStartRecord(Record());
     ConfigToUi(Record());
     TrailingSteps();
+}
+
+void BoardForm::UseLogic(const kit::BoardLogic& logic) {
+    m_Logic = &logic;
 }
 
 void BoardForm::SaveInDestructor() {
@@ -123,7 +128,7 @@ void BoardForm::SetShapeVisible(const char* name, bool visible) {
 }
 
 void BoardForm::SetDefaultConfig(SettingsRecord& record) {
-    m_Logic.SetDefaultConfig(record);
+    m_Logic->SetDefaultConfig(record);
 }
 
 void BoardForm::FillCardCombo(int connector, int list) {
@@ -141,7 +146,7 @@ void BoardForm::FillCardCombo(int connector, int list) {
 }
 
 void BoardForm::FillComboBoxes() {
-    const kit::BoardSpec& spec = m_Logic.Spec();
+    const kit::BoardSpec& spec = m_Logic->Spec();
     for (std::size_t i = 0; i < spec.lists.size(); ++i)
         m_Holders[i].DaughterCount = kit::CardList(spec.lists[i], m_Holders[i].DaughterIds);
     for (std::size_t i = 0; i < m_Cards.size(); ++i)
@@ -158,8 +163,8 @@ uint8_t BoardForm::ChosenCard(int connector) const {
 }
 
 void BoardForm::ConfigToUi(const SettingsRecord& record) {
-    const kit::BoardSpec& spec = m_Logic.Spec();
-    m_EditProjectName->setText(ToQt(m_Logic.ProjectName(record)));
+    const kit::BoardSpec& spec = m_Logic->Spec();
+    m_EditProjectName->setText(ToQt(m_Logic->ProjectName(record)));
     for (std::size_t i = 0; i < spec.flags.size(); ++i) {
         const bool ticked = record.U8(spec.flags[i].offset) != 0;
         const bool changed = m_Boxes[i]->isChecked() != ticked;
@@ -176,7 +181,7 @@ void BoardForm::ConfigToUi(const SettingsRecord& record) {
         const FormSettings& holder = m_Holders[static_cast<std::size_t>(c.list)];
         if (!ShowsStoredCard(static_cast<int>(i), record))
             continue;
-        const int32_t id = m_Logic.StoredCard(record, static_cast<int>(i));
+        const int32_t id = m_Logic->StoredCard(record, static_cast<int>(i));
         bool found = false;
         for (int k = 0; k < holder.DaughterCount && !found; ++k)
             if (holder.DaughterIds[static_cast<std::size_t>(k)] == id) {
@@ -197,15 +202,15 @@ void BoardForm::ConfigToUi(const SettingsRecord& record) {
 }
 
 bool BoardForm::UiToConfig(SettingsRecord& record) {
-    const kit::BoardSpec& spec = m_Logic.Spec();
-    m_Logic.SetSavedHead(record);
+    const kit::BoardSpec& spec = m_Logic->Spec();
+    m_Logic->SetSavedHead(record);
     record.SetText(spec.head.projectName, FromQt(m_EditProjectName->text()));
     for (std::size_t i = 0; i < spec.flags.size(); ++i)
         record.SetU8(spec.flags[i].offset, m_Boxes[i]->isChecked() ? 1 : 0);
     for (std::size_t i = 0; i < m_Cards.size(); ++i) {
         if (m_Cards[i].combo == nullptr)
             continue;
-        m_Logic.StoreCard(record, static_cast<int>(i), ChosenCard(static_cast<int>(i)));
+        m_Logic->StoreCard(record, static_cast<int>(i), ChosenCard(static_cast<int>(i)));
         record.SetText(spec.connectors[i].prefixOffset, FromQt(m_Cards[i].prefix->text()));
     }
     UiToChoices(record);
@@ -220,7 +225,7 @@ void BoardForm::UpdateDaughterImages() {
 }
 
 void BoardForm::UpdateShapes() {
-    const kit::BoardSpec& spec = m_Logic.Spec();
+    const kit::BoardSpec& spec = m_Logic->Spec();
     for (std::size_t i = 0; i < spec.flags.size(); ++i) {
         const kit::FlagBinding& f = spec.flags[i];
         for (const char* shape : {f.shape, f.shape2})
@@ -237,36 +242,36 @@ void BoardForm::UpdateShapes() {
 
 SettingsRecord BoardForm::WorkingRecord() {
     SettingsRecord record =
-        m_Logic.Spec().generateFrom == kit::WorkingRecord::Zeroed ? m_Logic.NewRecord() : Record();
+        m_Logic->Spec().generateFrom == kit::WorkingRecord::Zeroed ? m_Logic->NewRecord() : Record();
     UiToConfig(record);
-    m_Logic.SetHead(record);
-    m_Logic.ApplyDefaultPrefixes(record);
+    m_Logic->SetHead(record);
+    m_Logic->ApplyDefaultPrefixes(record);
     return record;
 }
 
 bool BoardForm::ValidateUi() {
     const SettingsRecord record = WorkingRecord();
-    const std::string message = m_Logic.Validate(record);
+    const std::string message = m_Logic->Validate(record);
     if (!message.empty()) {
         platform::ShowMessage(message, "Error", platform::Icon::Error);
         return false;
     }
-    return m_Logic.ConfirmSettings(record);
+    return m_Logic->ConfirmSettings(record);
 }
 
 SettingsRecord BoardForm::GenerateRecord() {
-    if (m_Logic.Spec().generateFrom == kit::WorkingRecord::IntoSettings)
+    if (m_Logic->Spec().generateFrom == kit::WorkingRecord::IntoSettings)
         UiToConfig(Record());
     return WorkingRecord();
 }
 
 bool BoardForm::GenerateProject(const std::string& qpfPath) {
     // A working record: the default prefixes never reach the settings object's record.
-    return kit::GenerateProject(m_Logic, GenerateRecord(), qpfPath);
+    return kit::GenerateProject(*m_Logic, GenerateRecord(), qpfPath);
 }
 
 void BoardForm::SyncGpioCombos(int senderConnector) {
-    const kit::GpioPair* pair = m_Logic.Spec().gpioPair;
+    const kit::GpioPair* pair = m_Logic->Spec().gpioPair;
     if (pair == nullptr)
         return;
     const int self = senderConnector == pair->header0 ? pair->header0 : pair->header1;
@@ -281,21 +286,21 @@ void BoardForm::SyncGpioCombos(int senderConnector) {
 void BoardForm::ButtonGenClick() {
     if (!ValidateUi())
         return;
-    const kit::BoardSpec& spec = m_Logic.Spec();
+    const kit::BoardSpec& spec = m_Logic->Spec();
     if ((!spec.batch.empty() || spec.batchWithoutPasses) && platform::Current().IsCtrlHeld()) {
         BatchGenerate();
         return;
     }
-    if (!m_Logic.ConfirmGenerate(WorkingRecord()))
+    if (!m_Logic->ConfirmGenerate(WorkingRecord()))
         return;
     const std::string path = ChooseProjectFile(spec.folder, FromQt(m_EditProjectName->text()));
     if (path.empty())
         return;
-    kit::GenerateAndReport(m_Logic, GenerateRecord(), path);
+    kit::GenerateAndReport(*m_Logic, GenerateRecord(), path);
 }
 
 void BoardForm::BatchGenerate() {
-    const kit::BoardSpec& spec = m_Logic.Spec();
+    const kit::BoardSpec& spec = m_Logic->Spec();
     platform::Beep();
     const QString projectName = m_EditProjectName->text();
     std::vector<int> indexes;
@@ -355,10 +360,10 @@ void BoardForm::ButtonSaveClick() {
 
 void BoardForm::ButtonLoadClick() {
     if (Settings().LoadConfigFrom()) {
-        m_Logic.Normalise(Record());
+        m_Logic->Normalise(Record());
         ConfigToUi(Record());
         TrailingSteps();
-    } else if (m_Logic.Spec().loadFailureMessage) {
+    } else if (m_Logic->Spec().loadFailureMessage) {
         platform::ShowMessage("Failed to load setting", "Error", platform::Icon::Error);
     }
 }
@@ -385,7 +390,7 @@ void BoardForm::CheckBoxClick() {
 }
 
 void BoardForm::ComboBoxCardChange(int connector) {
-    const kit::GpioPair* pair = m_Logic.Spec().gpioPair;
+    const kit::GpioPair* pair = m_Logic->Spec().gpioPair;
     if (pair != nullptr && (connector == pair->header0 || connector == pair->header1))
         SyncGpioCombos(connector);
     CardChanged(connector);
@@ -399,7 +404,7 @@ void BoardForm::FormClose() {
 }
 
 void BoardForm::closeEvent(QCloseEvent* event) {
-    if (m_Logic.Spec().save == kit::SaveAtEnd::OnClose)
+    if (m_Logic->Spec().save == kit::SaveAtEnd::OnClose)
         FormClose();
     event->accept();
 }

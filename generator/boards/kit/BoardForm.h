@@ -58,7 +58,7 @@ public:
     void ComboBoxCardChange(int connector);
     void FormClose();
 
-    const kit::BoardLogic& Logic() const { return m_Logic; }
+    const kit::BoardLogic& Logic() const { return *m_Logic; }
     // The settings object: its record is the form's lasting state.
     FormSettings& Settings() { return m_Holders.front(); }
     SettingsRecord& Record() { return m_Holders.front().Config; }
@@ -71,6 +71,9 @@ protected:
     // Runs the common construction once the subclass has bound its own controls:
     // lists filled, default.cfg or the defaults, shown, then the board's trailing steps.
     void Start();
+    // Decisions that bind the same controls to other bytes of the record (the settings
+    // block of another part of the board); the controls keep what they show.
+    void UseLogic(const kit::BoardLogic& logic);
     // A board whose settings are saved in the destructor calls this from its destructor.
     void SaveInDestructor();
 
@@ -115,7 +118,7 @@ private:
         int list;
     };
 
-    const kit::BoardLogic& m_Logic;
+    const kit::BoardLogic* m_Logic;
     std::vector<FormSettings> m_Holders; // the first holds the record; one card list each
     std::vector<QCheckBox*> m_Boxes;
     std::vector<CardControls> m_Cards;

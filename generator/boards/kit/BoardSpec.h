@@ -4,6 +4,7 @@
 // the policies in which the form shapes of the catalogue differ.
 
 #include "Attach.h"
+#include "model/DaughterId.h" // the card lists' connector types and voltages
 #include "settings/ConfigRecord.h"
 
 #include <cstddef>
@@ -37,7 +38,7 @@ struct CardListSpec {
 struct ConnectorBinding {
     const char* combo; // nullptr: bound by the board
     const char* prefixEdit;
-    const char* image;
+    const char* image; // the card's picture; nullptr: none
     const char* shape; // outline shown while a card is chosen; nullptr: none
     std::size_t idOffset;
     std::size_t prefixOffset;

@@ -106,7 +106,8 @@ void PinTable::Add(TConnector* c, const PinRow& row) {
         return;
     }
     CheckCount(row, locations.size());
-    for (int i = 0; i < row.count; ++i) {
+    const int built = row.take > 0 && row.take < row.count ? row.take : row.count;
+    for (int i = 0; i < built; ++i) {
         const std::string& word = locations[static_cast<std::size_t>(i)];
         if (word == EMPTY_SLOT)
             continue; // the index has no pin

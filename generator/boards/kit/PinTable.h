@@ -48,12 +48,15 @@ struct PinRow {
     int count = 0; // 0: a single pin named `name`
     int first = 0;
     CountCheck check = {};
+    int take = 0;          // a bus of which only the first `take` pins are built (0: all)
     bool refClock = false; // a clock at the frequency the record chooses (Add with a frequency)
 };
 
 // A reference clock fed by a clock chip: one pin whose frequency follows the chip's setting.
 constexpr PinRow RefClock(const char* name, const char* location, uint8_t standard) {
-    return {name, location, DIRECTION_INPUT, standard, 0, 0, {}, true};
+    PinRow row{name, location, DIRECTION_INPUT, standard};
+    row.refClock = true;
+    return row;
 }
 
 // A clock input: marked as a clock with a whole-nanosecond period or a frequency text.
