@@ -16,6 +16,7 @@
 #include "latest/YarrinRules.h"
 #include "latest/ZephalRules.h"
 #include "second/ElbrinRules.h"
+#include "second/GaldorRules.h"
 #include "second/JorrelRules.h"
 
 namespace {
@@ -27,6 +28,7 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_CARDIX, &CardixLogic},
     {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_ELBRIN, &ElbrinLogic},
+    {MAINBOARD_GALDOR, &GaldorLogic},
     {MAINBOARD_JORREL, &JorrelLogic},
     {MAINBOARD_SELVIK, &SelvikLogic},
     {MAINBOARD_TAVRIN, &TavrinLogic},

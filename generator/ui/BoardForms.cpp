@@ -16,6 +16,7 @@
 #include "boards/latest/UI_Yarrin.h"
 #include "boards/latest/UI_Zephal.h"
 #include "boards/second/UI_Elbrin.h"
+#include "boards/second/UI_Galdor.h"
 #include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Jorrel.h"
 #include "boards/second/UI_Quenor.h"
@@ -28,6 +29,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_CARDIX, true, &MakeBoardForm<TFormCardix>},
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
+    {MAINBOARD_GALDOR, true, &MakeBoardForm<TFormGaldor>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},
     {MAINBOARD_QUENOR, false, &MakeBoardForm<TFormQuenor>},
     {MAINBOARD_SELVIK, false, &MakeBoardForm<TFormSelvik>},

@@ -227,7 +227,7 @@ bool BoardForm::ValidateUi() {
 
 bool BoardForm::GenerateProject(const std::string& qpfPath) {
     // A working record: the settings object's record is not touched.
-    return kit::GenerateProject(m_Logic, WorkingRecord(), qpfPath);
+    return kit::GenerateProject(*m_Logic, WorkingRecord(), qpfPath);
 }
 
 void BoardForm::SyncGpioCombos(int senderConnector) {
@@ -269,7 +269,7 @@ void BoardForm::ButtonGenClick() {
     const std::string path = ChooseProjectFile(spec.folder, FromQt(m_EditProjectName->text()));
     if (path.empty())
         return;
-    kit::GenerateAndReport(m_Logic, WorkingRecord(), path);
+    kit::GenerateAndReport(*m_Logic, WorkingRecord(), path);
 }
 
 void BoardForm::BatchGenerate() {
