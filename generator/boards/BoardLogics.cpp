@@ -23,6 +23,7 @@
 #include "latest/YarrinRules.h"
 #include "latest/ZephalRules.h"
 #include "second/ElbrinRules.h"
+#include "second/GaldorRules.h"
 #include "second/HarlinRules.h"
 #include "second/IsvarRules.h"
 #include "second/JorrelRules.h"
@@ -43,6 +44,7 @@ constexpr BoardLogicRow kBoardLogics[] = {
     {MAINBOARD_DORVEL, &DorvelLogic},
     {MAINBOARD_ELBRIN, &ElbrinLogic},
     {MAINBOARD_FENNIC, &FennicLogic},
+    {MAINBOARD_GALDOR, &GaldorLogic},
     {MAINBOARD_HARLIN, &HarlinLogic},
     {MAINBOARD_ISVAR, &IsvarLogic},
     {MAINBOARD_JORREL, &JorrelLogic},

@@ -23,6 +23,7 @@
 #include "boards/latest/UI_Yarrin.h"
 #include "boards/latest/UI_Zephal.h"
 #include "boards/second/UI_Elbrin.h"
+#include "boards/second/UI_Galdor.h"
 #include "boards/second/UI_Harlin.h"
 #include "boards/second/UI_Irvane.h"
 #include "boards/second/UI_Isvar.h"
@@ -44,6 +45,7 @@ constexpr BoardFormRow kBoardForms[] = {
     {MAINBOARD_DORVEL, true, &MakeBoardForm<TFormDorvel>},
     {MAINBOARD_ELBRIN, true, &MakeBoardForm<TFormElbrin>},
     {MAINBOARD_FENNIC, true, &MakeBoardForm<TFormFennic>},
+    {MAINBOARD_GALDOR, true, &MakeBoardForm<TFormGaldor>},
     {MAINBOARD_HARLIN, true, &MakeBoardForm<TFormHarlin>},
     {MAINBOARD_ISVAR, true, &MakeBoardForm<TFormIsvar>},
     {MAINBOARD_JORREL, true, &MakeBoardForm<TFormJorrel>},

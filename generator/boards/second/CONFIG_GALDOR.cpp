@@ -252,8 +252,8 @@ constexpr kit::MaskedMasterRow kHsmcMasters[] = {
 
 std::string GaldorI2cBusName(bool lcd, bool temperature, bool eeprom) {
     std::string name;
-    for (const auto& [ticked, part] : {std::pair{lcd, "LCD"}, std::pair{temperature, "Temperatur"},
-                                       std::pair{eeprom, "EEPROM"}}) {
+    for (const auto& [ticked, part] :
+         {std::pair{lcd, "LCD"}, std::pair{temperature, "Temperatur"}, std::pair{eeprom, "EEPROM"}}) {
         if (!ticked)
             continue;
         if (!name.empty())
@@ -310,8 +310,9 @@ void ConfigGaldorPins(TMainBoard* board, const SettingsRecord& Config, int node)
         t.Add(c, kBridge);
     }
     if (on(N::bFlash) || on(N::bSSRAM))
-        t.Group("Flash and SRAM Address/Data Share Bus",
-                on(N::bFlash) ? std::span<const PinRow>(kSharedBus) : std::span<const PinRow>(kSharedBusSsram));
+        t.Group("Flash and SRAM Address/Data Share Bus", on(N::bFlash)
+                                                             ? std::span<const PinRow>(kSharedBus)
+                                                             : std::span<const PinRow>(kSharedBusSsram));
     if (on(N::bFlash))
         t.Group("Flash Control", kFlash);
     if (on(N::bSSRAM))

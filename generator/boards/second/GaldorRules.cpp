@@ -1,7 +1,7 @@
 #include "GaldorRules.h"
 
 #include "CONFIG_GALDOR.h"
-#include "platform/Text.h"
+#include "model/DaughterId.h"
 
 namespace {
 
@@ -86,6 +86,17 @@ public:
     }
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigGaldorPins(&board, r, Node);
+    }
+    // The defaults put the LCD, the temperature sensor and their I2C bus on one location,
+    // which the writers refuse; a node without them builds, with every other group and
+    // the DDR2 module.
+    std::vector<SettingsRecord> ChoiceVariants(const SettingsRecord& defaults) const override {
+        SettingsRecord builds = defaults;
+        for (const kit::FlagBinding& f : kFlags<Node>)
+            builds.SetU8(f.offset, 1);
+        for (std::size_t shared : {N::bTemp, N::bLCD, N::bEEPROM})
+            builds.SetU8(C::Node(Node, shared), 0);
+        return {defaults, builds};
     }
 
 protected:

@@ -15,3 +15,16 @@ enum GaldorConnector { GALDOR_HSMC_A = 0, GALDOR_HSMC_B = 1, GALDOR_HSMC_C = 2, 
 // The board-type and node choices.
 inline constexpr const char* kGaldorBoardTypes[] = {"HARLIN 230x2"};
 inline constexpr const char* kGaldorNodes[] = {"FPAG 1", "FPAG 2"};
+
+// The hints of the check boxes that have one.
+struct GaldorHint {
+    const char* box;
+    const char* text;
+};
+// clang-format off
+inline constexpr GaldorHint kGaldorHints[] = {
+    {"CheckBoxUSB", "High-Speed USB FIFO"},
+    {"CheckBoxDDR2", "Up to 4GB, 800 data rate"},
+    {"CheckBoxDDR3", "up to 1066 data rate"},
+};
+// clang-format on
