@@ -242,6 +242,14 @@ Notice SuccessNotice(const std::string& folder) {
             "Information", static_cast<int>(platform::Icon::Information)};
 }
 
+std::vector<Notice> NoteThenSuccess(const std::string& note, const std::string& folder) {
+    std::vector<Notice> notices;
+    if (!note.empty())
+        notices.push_back({note, "Information", static_cast<int>(platform::Icon::Information)});
+    notices.push_back(SuccessNotice(folder));
+    return notices;
+}
+
 bool BuildBoard(const BoardLogic& logic, const SettingsRecord& r, TMainBoard& board,
                 std::unique_ptr<TConfigBoard>& settings) {
     settings = logic.MakeSettings(r);

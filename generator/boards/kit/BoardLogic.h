@@ -101,6 +101,8 @@ private:
 
 // The success box of the newer forms.
 Notice SuccessNotice(const std::string& folder);
+// A board's note (an information box, none when "") and then the success box.
+std::vector<Notice> NoteThenSuccess(const std::string& note, const std::string& folder);
 
 // Fills ids with a card list (the catalogue's cards, then the board's appended ones);
 // returns the number of entries.

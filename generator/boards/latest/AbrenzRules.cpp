@@ -90,11 +90,7 @@ public:
     bool ConfirmGenerate(const SettingsRecord& r) const override { return AskOscillators(r, kClockLists); }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
-        std::vector<kit::Notice> notices;
-        if (const std::string notes = AbrenzNotes(r); !notes.empty())
-            notices.push_back({notes, "Information", static_cast<int>(platform::Icon::Information)});
-        notices.push_back(kit::SuccessNotice(folder));
-        return notices;
+        return kit::NoteThenSuccess(AbrenzNotes(r), folder);
     }
     // Every device, and the clock chips with and without the boxes that usually bring
     // their oscillator and reset.

@@ -143,11 +143,7 @@ public:
     }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
-        std::vector<kit::Notice> notices;
-        if (const std::string notes = CalvexNotes(r); !notes.empty())
-            notices.push_back({notes, "Information", static_cast<int>(platform::Icon::Information)});
-        notices.push_back(kit::SuccessNotice(folder));
-        return notices;
+        return kit::NoteThenSuccess(CalvexNotes(r), folder);
     }
     // Everything ticked, both clock chips with every output their FMC reference clocks
     // can share (two outputs of one FMC clock bus would give one port name twice).

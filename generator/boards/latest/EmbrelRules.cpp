@@ -80,11 +80,7 @@ public:
     bool ConfirmGenerate(const SettingsRecord& r) const override { return AskOscillators(r, kClockLists); }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
-        std::vector<kit::Notice> notices;
-        if (const std::string notes = EmbrelNotes(r); !notes.empty())
-            notices.push_back({notes, "Information", static_cast<int>(platform::Icon::Information)});
-        notices.push_back(kit::SuccessNotice(folder));
-        return notices;
+        return kit::NoteThenSuccess(EmbrelNotes(r), folder);
     }
     // Everything, the LTM4677 interface, and the clock chips without the boxes that
     // usually bring their oscillator and reset.

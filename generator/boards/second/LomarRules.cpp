@@ -172,14 +172,10 @@ public:
     }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
-        std::vector<kit::Notice> notices;
-        const std::string warnings =
-            LomarWarnings(r.U8(C::bDDR3) != 0, r.U8(C::bPCIe0) != 0, r.U8(C::bPCIe1) != 0,
-                          r.U8(C::HsmcDaughterId(0)), r.U8(C::HsmcDaughterId(4)));
-        if (!warnings.empty())
-            notices.push_back({warnings, "Information", static_cast<int>(platform::Icon::Information)});
-        notices.push_back(kit::SuccessNotice(folder));
-        return notices;
+        return kit::NoteThenSuccess(LomarWarnings(r.U8(C::bDDR3) != 0, r.U8(C::bPCIe0) != 0,
+                                                  r.U8(C::bPCIe1) != 0, r.U8(C::HsmcDaughterId(0)),
+                                                  r.U8(C::HsmcDaughterId(4))),
+                                    folder);
     }
     // HSMC-C in GPIO mode; the other device with every peripheral and the PLL.
     std::vector<SettingsRecord> ChoiceVariants(const SettingsRecord& defaults) const override {

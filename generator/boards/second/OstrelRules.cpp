@@ -70,11 +70,7 @@ public:
     bool ConfirmGenerate(const SettingsRecord& r) const override { return CheckOscillators(kOscillators, r); }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
-        std::vector<kit::Notice> notices;
-        if (const std::string notes = OstrelNotes(r); !notes.empty())
-            notices.push_back({notes, "Information", static_cast<int>(platform::Icon::Information)});
-        notices.push_back(kit::SuccessNotice(folder));
-        return notices;
+        return kit::NoteThenSuccess(OstrelNotes(r), folder);
     }
     // Every box ticked with every choice of each oscillator (the CDCM61004 alone past the
     // Si570's list), and the oscillators without the boxes that usually bring their clock

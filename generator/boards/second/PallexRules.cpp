@@ -96,11 +96,7 @@ public:
     }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
-        std::vector<kit::Notice> notices;
-        if (const std::string notes = PallexNotes(r); !notes.empty())
-            notices.push_back({notes, "Information", static_cast<int>(platform::Icon::Information)});
-        notices.push_back(kit::SuccessNotice(folder));
-        return notices;
+        return kit::NoteThenSuccess(PallexNotes(r), folder);
     }
     // Every choice of each oscillator with the interfaces it clocks, and the defaults.
     std::vector<SettingsRecord> ChoiceVariants(const SettingsRecord& defaults) const override {

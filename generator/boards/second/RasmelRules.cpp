@@ -86,11 +86,7 @@ public:
     bool ConfirmGenerate(const SettingsRecord& r) const override { return CheckOscillators(kOscillators, r); }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
-        std::vector<kit::Notice> notices;
-        if (const std::string notes = RasmelNotes(r); !notes.empty())
-            notices.push_back({notes, "Information", static_cast<int>(platform::Icon::Information)});
-        notices.push_back(kit::SuccessNotice(folder));
-        return notices;
+        return kit::NoteThenSuccess(RasmelNotes(r), folder);
     }
     // Every box ticked with every choice of each oscillator (the CDCM61004 alone past the
     // Si570's list), the oscillators without the boxes that usually bring their clock and
