@@ -8,6 +8,7 @@
 #include "settings/SettingsRecord.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -156,14 +157,47 @@ constexpr int MaskHolds(const PositionMask& mask, int position) {
     return holds ? 1 : 0;
 }
 
-// The number of positions that hold a pin; -1 for a malformed mask.
+// The number of positions that hold a pin; -1 for a malformed mask. Reads the list
+// once, so the compiler can check the long FMC masks at build time.
 constexpr int MaskPinCount(const PositionMask& mask) {
+    constexpr int kMaxPositions = 512;
+    if (mask.count < 1 || mask.count > kMaxPositions ||
+        (mask.pins != nullptr && mask.empty != nullptr && mask.empty[0] != '\0'))
+        return -1;
+    std::array<bool, kMaxPositions + 1> listed{};
+    const char* p = mask.pins != nullptr ? mask.pins : mask.empty;
+    while (*p != '\0') {
+        if (*p == ' ') {
+            ++p;
+            continue;
+        }
+        const char* word = p;
+        while (*p != '\0' && *p != ' ')
+            ++p;
+        // A position ("12") or a range ("1-3") of 1..count.
+        int first = 0;
+        const char* q = word;
+        for (; q < p && *q >= '0' && *q <= '9'; ++q)
+            first = first * 10 + (*q - '0');
+        int last = first;
+        if (q < p && *q == '-') {
+            last = 0;
+            for (++q; q < p && *q >= '0' && *q <= '9'; ++q)
+                last = last * 10 + (*q - '0');
+        }
+        if (q != p || first < 1 || last < first || last > mask.count)
+            return -1;
+        for (int position = first; position <= last; ++position)
+            listed[static_cast<std::size_t>(position)] = true;
+    }
     int pins = 0;
     for (int position = 1; position <= mask.count; ++position) {
-        const int holds = MaskHolds(mask, position);
-        if (holds < 0)
-            return -1;
-        pins += holds;
+        bool holds = mask.pins != nullptr ? listed[static_cast<std::size_t>(position)]
+                                          : !listed[static_cast<std::size_t>(position)];
+        if (mask.runTo > 0 && position >= mask.runFrom && position <= mask.runTo &&
+            (position - mask.runFrom) % mask.runLength < mask.runEmpty)
+            holds = false;
+        pins += holds ? 1 : 0;
     }
     return pins;
 }
