@@ -10,7 +10,7 @@
 
 const kit::BoardLogic& LomarLogic();
 
-// Connector indexes of the board's spec: HSMC-A to HSMC-F, then the two GPIO headers
+// Connector indexes of the board's BoardSpec: HSMC-A to HSMC-F, then the two GPIO headers
 // that take HSMC-C's pins in GPIO mode (their cards come from the GPIO expansion dialog).
 enum LomarConnector {
     LOMAR_HSMC_A = 0,
