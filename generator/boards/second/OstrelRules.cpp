@@ -76,18 +76,8 @@ public:
     // Si570's list), and the oscillators without the boxes that usually bring their clock
     // and reset.
     std::vector<SettingsRecord> ChoiceVariants(const SettingsRecord& defaults) const override {
-        std::vector<SettingsRecord> variants{defaults};
-        SettingsRecord all = defaults;
-        for (const kit::FlagBinding& f : kFlags)
-            all.SetU8(f.offset, 1);
-        for (int32_t i = 1; i < 12; ++i) {
-            variants.push_back(all);
-            variants.back().SetI32(C::nSi570Freq, i < 8 ? i : 0);
-            variants.back().SetI32(C::nCdcm61004Freq, i);
-        }
-        SettingsRecord bare = defaults;
-        for (const kit::FlagBinding& f : kFlags)
-            bare.SetU8(f.offset, 0);
+        SettingsRecord bare;
+        std::vector<SettingsRecord> variants = EveryOscillatorChoice(kOscillators, defaults, kFlags, bare);
         bare.SetU8(C::Sfp(1), 1);
         bare.SetI32(C::nSi570Freq, 2);
         bare.SetI32(C::nCdcm61004Freq, 4);

@@ -65,3 +65,24 @@ bool CheckOscillators(const OscillatorRules& rules, const SettingsRecord& r) {
             return false;
     return true;
 }
+
+std::vector<SettingsRecord> EveryOscillatorChoice(const OscillatorRules& rules,
+                                                  const SettingsRecord& defaults,
+                                                  std::span<const kit::FlagBinding> flags,
+                                                  SettingsRecord& bare) {
+    std::vector<SettingsRecord> variants{defaults};
+    SettingsRecord all = defaults;
+    bare = defaults;
+    for (const kit::FlagBinding& f : flags) {
+        all.SetU8(f.offset, 1);
+        bare.SetU8(f.offset, 0);
+    }
+    const int si570 = static_cast<int>(Si570Items().size());
+    const int cdcm = static_cast<int>(Cdcm61004Items().size());
+    for (int32_t i = 1; i < cdcm; ++i) {
+        variants.push_back(all);
+        variants.back().SetI32(rules.si570, i < si570 ? i : 0);
+        variants.back().SetI32(rules.cdcm61004, i);
+    }
+    return variants;
+}

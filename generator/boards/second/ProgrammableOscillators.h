@@ -3,6 +3,7 @@
 // their lists, when each list is enabled, and the questions before a Generate when a
 // ticked interface has no oscillator.
 
+#include "boards/kit/BoardSpec.h"
 #include "settings/SettingsRecord.h"
 
 #include <cstddef>
@@ -32,3 +33,11 @@ std::string SfpOscillatorQuestion(const OscillatorRules& rules, const SettingsRe
 std::string SataOscillatorQuestion(const OscillatorRules& rules, const SettingsRecord& r);
 // Asks them (warning, Yes/No) in turn; true when each asked one was answered Yes.
 bool CheckOscillators(const OscillatorRules& rules, const SettingsRecord& r);
+
+// Records for the generate matrix: the defaults, every box ticked with each choice of the
+// two lists (the CDCM61004 alone past the Si570's), and bare: the defaults with no box
+// ticked, for the board to add the oscillators without their usual boxes.
+std::vector<SettingsRecord> EveryOscillatorChoice(const OscillatorRules& rules,
+                                                  const SettingsRecord& defaults,
+                                                  std::span<const kit::FlagBinding> flags,
+                                                  SettingsRecord& bare);

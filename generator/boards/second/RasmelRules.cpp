@@ -92,18 +92,8 @@ public:
     // Si570's list), the oscillators without the boxes that usually bring their clock and
     // reset, and the CDCM61004 for the SATA ports alone.
     std::vector<SettingsRecord> ChoiceVariants(const SettingsRecord& defaults) const override {
-        std::vector<SettingsRecord> variants{defaults};
-        SettingsRecord all = defaults;
-        for (const kit::FlagBinding& f : kFlags)
-            all.SetU8(f.offset, 1);
-        for (int32_t i = 1; i < 12; ++i) {
-            variants.push_back(all);
-            variants.back().SetI32(C::nSi570Freq, i < 8 ? i : 0);
-            variants.back().SetI32(C::nCdcm61004Freq, i);
-        }
-        SettingsRecord bare = defaults;
-        for (const kit::FlagBinding& f : kFlags)
-            bare.SetU8(f.offset, 0);
+        SettingsRecord bare;
+        std::vector<SettingsRecord> variants = EveryOscillatorChoice(kOscillators, defaults, kFlags, bare);
         SettingsRecord sfp = bare;
         sfp.SetU8(C::Sfp(1), 1);
         sfp.SetI32(C::nCdcm61004Freq, 4);
