@@ -501,8 +501,9 @@ bool TPinwright::WritePinReport(TMainBoard* board, const std::string& path) {
                 html.AddCell(p->GetIoStandardText(), "left", false, "");
             }
             if (typed) {
-                // With a card of another type the first column is the board connector's own position.
-                const int index = twoIndexes ? k + 1 : p->GetIndex();
+                // With a card of another type the first column is the board connector's own
+                // position, the second the card's.
+                const int index = twoIndexes ? c->GetPosition(k) : p->GetIndex();
                 const bool fmc = c->GetType() == CONNECTOR_FMC_HPC || c->GetType() == CONNECTOR_FMC_LPC;
                 html.AddCell(fmc ? FmcPinLabel(index) : platform::Format("%d", index), "left", false, "");
             }

@@ -14,6 +14,7 @@ TConnector::~TConnector() {
 
 int TConnector::AddPin(TPin* pin) {
     pins_.emplace_back(pin);
+    positions_.push_back(static_cast<int>(pins_.size()));
     return static_cast<int>(pins_.size()) - 1;
 }
 
@@ -31,8 +32,15 @@ TPin* TConnector::GetPin(int index) const {
     return pins_[static_cast<std::size_t>(index)].get();
 }
 
+int TConnector::GetPosition(int index) const {
+    if (index < 0 || index >= PinCount())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+    return positions_[static_cast<std::size_t>(index)];
+}
+
 void TConnector::ClearPins() {
     pins_.clear();
+    positions_.clear();
 }
 
 namespace {
@@ -94,6 +102,7 @@ void TConnector::SortPins() {
                 continue;
             if (BelongsBefore(*keys[j], *pins_[j], *keys[i], *pins_[i])) {
                 std::swap(pins_[i], pins_[j]);
+                std::swap(positions_[i], positions_[j]);
                 std::swap(keys[i], keys[j]);
             }
         }

@@ -21,6 +21,9 @@ public:
     int ActivePinCount() const;
     // Out of range: std::out_of_range, the toolkit's list-index error.
     TPin* GetPin(int index) const;
+    // The 1-based connector position of the pin now at index: where it was added, so
+    // it stays the pin's own position after SortPins moved it.
+    int GetPosition(int index) const;
     void ClearPins();
 
     std::string GetName() const { return name_; }
@@ -42,6 +45,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<TPin>> pins_;
+    std::vector<int> positions_; // beside pins_, moved with them by the sort
     std::string name_;
     std::string caption_;
     uint8_t type_;

@@ -298,6 +298,33 @@ TEST(WritePinReport, HeadListAndTables) {
     EXPECT_EQ(ReadFile(dir.File("blink.htm")), expected);
 }
 
+TEST(WritePinReport, ACardOfAnotherTypeKeepsBothPositionsThroughTheSort) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    b.m_BoardId = 30;
+    // HSMC card pins on Kappel positions 1 and 3, added in reverse order of their names.
+    auto* kappel = new TConnector("KAPPEL", "Kappel connect to DVI", CONNECTOR_KAPPEL, -1);
+    kappel->AddPin(new TPin("Z", "A1", DIRECTION_OUTPUT, IOSTD_2V5, 0.0f));
+    kappel->AddPin(nullptr);
+    kappel->AddPin(new TPin("B", "A3", DIRECTION_OUTPUT, IOSTD_2V5, 0.0f));
+    kappel->GetPin(0)->SetIndex(160);
+    kappel->GetPin(2)->SetIndex(157);
+    kappel->SetDaughterType(CONNECTOR_HSMC);
+    b.AddConnector(kappel);
+    b.SortAllConnectors();
+    TPinwright w;
+    ASSERT_TRUE(w.WritePinReport(&b, dir.File("blink.htm")));
+    const std::string htm = ReadFile(dir.File("blink.htm"));
+    auto row = [](const char* name, const char* location, const char* board, const char* card) {
+        std::string text = "<tr>\r\n";
+        for (const char* cell : {name, location, "output", "2.5 V", board, card})
+            text += std::string("   <td align=\"left\">") + cell + "</td>\r\n";
+        return text + "</tr>\r\n";
+    };
+    EXPECT_NE(htm.find(row("B", "A3", "3", "157") + row("Z", "A1", "1", "160")), std::string::npos) << htm;
+}
+
 TEST(FmcPinLabel, RowsWithoutI) {
     EXPECT_EQ(FmcPinLabel(1), "A1");
     EXPECT_EQ(FmcPinLabel(40), "A40");
