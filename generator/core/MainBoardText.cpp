@@ -1,6 +1,6 @@
 // Board-specific project text and the top-level port list of TMainBoard.
 #include "MainBoard.h"
-#include "PinParsing.h"
+#include "ModulePorts.h"
 #include "model/DaughterId.h"
 #include "platform/Assert.h"
 #include "platform/Text.h"
@@ -218,18 +218,19 @@ TPin* TMainBoard::GetHsmcPinName(int n, int PinIndex) const {
 }
 
 std::string TMainBoard::GetPortList() const {
-    TPinParsing parsing;
+    TModulePorts ports;
+    ports.Parse(*this);
     std::string text;
     std::size_t lastComma = std::string::npos;
-    for (const auto& c : m_Connectors) {
+    for (const TModulePorts::Section& s : ports.Sections()) {
+        const TConnector* c = s.connector;
         if (c->GetCaption().empty())
             text += platform::Format("\r\n\t//////////// %s //////////\r\n", c->GetName().c_str());
         else
             text += platform::Format("\r\n\t//////////// %s, %s //////////\r\n", c->GetName().c_str(),
                                      c->GetCaption().c_str());
-        parsing.Parse(c.get());
-        for (int i = 0; i < parsing.GetPortCount(); ++i) {
-            text += "\t" + parsing.GetPortText(i);
+        for (const PORT_INFO& port : s.ports) {
+            text += "\t" + TPinParsing::PortText(port);
             lastComma = text.size();
             text += ",\r\n";
         }

@@ -92,8 +92,7 @@ bool TPinParsing::TryParse(const TConnector* connector, std::string& message) {
     }
 }
 
-std::string TPinParsing::GetPortText(int index) const {
-    const PORT_INFO& info = GetPort(index);
+std::string TPinParsing::PortText(const PORT_INFO& info) {
     const char* keyword = nullptr;
     switch (info.Direction) {
     case DIRECTION_INOUT:

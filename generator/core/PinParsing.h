@@ -29,7 +29,9 @@ public:
     PORT_INFO* FindPort(const std::string& baseName);
     int GetPortCount() const { return static_cast<int>(ports_.size()); }
     const PORT_INFO& GetPort(int index) const { return *ports_.at(static_cast<std::size_t>(index)); }
-    std::string GetPortText(int index) const;
+    std::string GetPortText(int index) const { return PortText(GetPort(index)); }
+    // The port's declaration line: keyword, range and name.
+    static std::string PortText(const PORT_INFO& info);
 
 private:
     enum class Clash { None, Scalar, Direction };

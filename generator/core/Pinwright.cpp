@@ -1,7 +1,7 @@
 #include "Pinwright.h"
 
 #include "HtmlGenerator.h"
-#include "PinParsing.h"
+#include "ModulePorts.h"
 #include "platform/DateText.h"
 #include "platform/FileWrite.h"
 #include "platform/Platform.h"
@@ -66,28 +66,15 @@ bool TPinwright::Generate(TMainBoard* board, const std::string& qpfPath) {
 }
 
 bool TPinwright::CheckPinNames(TMainBoard* board) {
-    std::map<std::string, std::string> ports; // upper-case port name -> its connector
-    for (int i = 0; i < board->GetConnectorCount(); ++i) {
-        TConnector* c = board->GetConnector(i);
-        TPinParsing parsing;
-        std::string message;
-        if (!parsing.TryParse(c, message)) {
-            platform::Beep();
-            platform::ShowMessage(message, "Error", platform::Icon::Error);
-            return false;
-        }
-        for (int k = 0; k < parsing.GetPortCount(); ++k) {
-            const std::string& name = parsing.GetPort(k).Name;
-            auto [it, fresh] = ports.emplace(platform::ToUpper(name), c->GetName());
-            if (!fresh) {
-                platform::ShowMessage(platform::Format("Pin name %s is used by both %s and %s.", name.c_str(),
-                                                       it->second.c_str(), c->GetName().c_str()),
-                                      "Error", platform::Icon::Error);
-                return false;
-            }
-        }
-    }
-    return true;
+    TModulePorts ports;
+    std::string message;
+    const TModulePorts::Clash clash = ports.TryParse(*board, message);
+    if (clash == TModulePorts::Clash::None)
+        return true;
+    if (clash == TModulePorts::Clash::InConnector)
+        platform::Beep();
+    platform::ShowMessage(message, "Error", platform::Icon::Error);
+    return false;
 }
 
 bool TPinwright::CheckLocations(TMainBoard* board) {

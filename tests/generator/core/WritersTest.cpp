@@ -463,6 +463,81 @@ TEST(Generate, UserMadeNameClashesAreRefusedBeforeAnyFile) {
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
 
+TEST(Generate, ElementsOfOneBusInTwoConnectorsAreOnePort) {
+    ScriptedPlatform seam;
+    TempDir dir;
+    TMainBoard b;
+    Dunmir(b);
+    b.AddConnector(Group("A", {{"SCL", "A2", DIRECTION_OUTPUT}, {"REF_p[1]", "A1", DIRECTION_INPUT}}));
+    b.AddConnector(Group("B", {{"SDA", "B3", DIRECTION_INOUT},
+                               {"REF_p[3]", "B2", DIRECTION_INPUT},
+                               {"REF_p[0]", "B1", DIRECTION_INPUT}}));
+    b.AddConnector(Group("C", {{"REF_p[2]", "C1", DIRECTION_INPUT}}));
+    TPinwright w;
+    ASSERT_TRUE(w.Generate(&b, dir.File("blink.qpf")));
+    EXPECT_TRUE(seam.Boxes().empty());
+    const std::string v = ReadFile(dir.File("blink.v"));
+    EXPECT_NE(v.find("module blink(\r\n"
+                     "\r\n\t//////////// A //////////\r\n"
+                     "\tinput \t\t     [3:0]\t\tREF_p,\r\n"
+                     "\toutput\t\t          \t\tSCL,\r\n"
+                     "\r\n\t//////////// B //////////\r\n"
+                     "\tinout \t\t          \t\tSDA\r\n"
+                     "\r\n\t//////////// C //////////\r\n"
+                     ");\r\n"),
+              std::string::npos)
+        << v;
+    const std::string qsf = ReadFile(dir.File("blink.qsf"));
+    for (const char* pin :
+         {"PIN_A1 -to REF_p[1]", "PIN_B1 -to REF_p[0]", "PIN_B2 -to REF_p[3]", "PIN_C1 -to REF_p[2]"})
+        EXPECT_NE(qsf.find(std::string("set_location_assignment ") + pin + "\r\n"), std::string::npos) << pin;
+    std::string output;
+    EXPECT_TRUE(testsupport::IverilogAccepts(dir.File("blink.v"), output)) << output;
+}
+
+TEST(Generate, ANameTwoConnectorsCannotShareIsRefusedBeforeAnyFile) {
+    struct Case {
+        std::vector<std::vector<std::tuple<const char*, const char*, uint8_t>>> connectors;
+        const char* message;
+    };
+    const Case cases[] = {
+        // One element twice, also when the first connector holds other elements of the bus.
+        {{{{"REF_p[1]", "A1", DIRECTION_INPUT}}, {{"REF_p[1]", "B1", DIRECTION_INPUT}}},
+         "Pin name REF_p is used by both A and B."},
+        {{{{"REF_p[1]", "A1", DIRECTION_INPUT}},
+          {{"REF_p[0]", "B1", DIRECTION_INPUT}},
+          {{"REF_p[2]", "C2", DIRECTION_INPUT}, {"REF_p[0]", "C1", DIRECTION_INPUT}}},
+         "Pin name REF_p is used by both B and C."},
+        // Another direction, a scalar and a bus, two scalars.
+        {{{{"REF_p[1]", "A1", DIRECTION_INPUT}}, {{"REF_p[0]", "B1", DIRECTION_OUTPUT}}},
+         "Pin name REF_p is used by both A and B."},
+        {{{{"REF_p", "A1", DIRECTION_INPUT}}, {{"REF_p[0]", "B1", DIRECTION_INPUT}}},
+         "Pin name REF_p is used by both A and B."},
+        {{{{"REF_p[0]", "A1", DIRECTION_INPUT}}, {{"ref_p", "B1", DIRECTION_INPUT}}},
+         "Pin name ref_p is used by both A and B."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        ScriptedPlatform seam;
+        TempDir dir;
+        TMainBoard b;
+        Dunmir(b);
+        const char* names[] = {"A", "B", "C"};
+        for (std::size_t i = 0; i < c.connectors.size(); ++i) {
+            auto* conn = new TConnector(names[i], "", CONNECTOR_NONE, -1);
+            for (auto [n, loc, dir] : c.connectors[i])
+                conn->AddPin(new TPin(n, loc, dir, IOSTD_3V3_LVTTL, 0.0f));
+            b.AddConnector(conn);
+        }
+        TPinwright w;
+        EXPECT_FALSE(w.Generate(&b, dir.File("blink.qpf")));
+        ASSERT_EQ(seam.Boxes().size(), 1u);
+        EXPECT_EQ(seam.Boxes()[0].text, c.message);
+        EXPECT_EQ(seam.BeepCount(), 0);
+        EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+    }
+}
+
 TEST(Generate, TwoPinsAtOneLocationAreRefusedBeforeAnyFile) {
     ScriptedPlatform seam;
     TempDir dir;
