@@ -2,8 +2,10 @@
 
 #include "platform/Assert.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
+#include <string_view>
 
 TConnector::TConnector(const std::string& name, const std::string& caption, uint8_t type, int daughterId)
     : name_(name), caption_(caption), type_(type), daughterId_(daughterId) {}
@@ -45,68 +47,141 @@ void TConnector::ClearPins() {
 
 namespace {
 
-// Plain comparison of 8-bit codes; a prefix is smaller than the longer text.
-bool Greater(const std::string& a, const std::string& b) {
-    std::size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        auto x = static_cast<unsigned char>(a[i]);
-        auto y = static_cast<unsigned char>(b[i]);
-        if (x != y)
-            return x > y;
-    }
-    return a.size() > b.size();
+// Plain comparison of 8-bit codes (the character traits compare as unsigned bytes); a
+// prefix is smaller than the longer text.
+bool Greater(std::string_view a, std::string_view b) {
+    return a.compare(b) > 0;
 }
 
-// What the comparison reads of a pin, taken once per sort instead of per comparison.
+// What the comparison reads of a pin, taken once per sort as views of its name (the
+// pins themselves never move, only the slots that own them).
 struct SortKey {
-    std::string name;
-    std::string base;
+    const TPin* pin = nullptr;
+    std::string_view name;
+    std::string_view base;
     bool bus = false;
     bool indexRead = false;
     int index = 0;
 
-    explicit SortKey(const TPin& pin) : name(pin.GetName()), base(BusBaseName(pin)), bus(IsBusName(pin)) {}
+    SortKey() = default;
+    explicit SortKey(const TPin& p) : pin(&p), name(p.NameView()), bus(IsBusName(p)) {
+        const std::size_t open = name.find('[');
+        base = open == std::string_view::npos ? std::string_view() : name.substr(0, open);
+    }
 
     // Read only when compared, as an unreadable index is an error only then.
-    int Index(const TPin& pin) {
+    int Index() {
         if (!indexRead) {
-            index = BusIndex(pin);
+            index = BusIndex(*pin);
             indexRead = true;
         }
         return index;
     }
 };
 
-bool BelongsBefore(SortKey& b, const TPin& pinB, SortKey& a, const TPin& pinA) {
+bool BelongsBefore(SortKey& b, SortKey& a) {
     if (a.bus && b.bus) {
         if (a.base == b.base)
-            return b.Index(pinB) < a.Index(pinA);
+            return b.Index() < a.Index();
         return Greater(a.base, b.base);
     }
     return Greater(a.name, b.name);
 }
 
-} // namespace
+// A key's places among the others: in the order of the names and, for a bus member, in
+// the order of bus name then index. Equal keys share a place, so comparing two places
+// answers exactly as BelongsBefore compares the keys.
+struct Place {
+    int name = 0;
+    int bus = 0;
+    bool isBus = false;
+};
 
-void TConnector::SortPins() {
-    // An exchange sort: its comparison is no total order when bus and plain names
-    // mix, so the result depends on this exact procedure.
-    const std::size_t n = pins_.size();
-    std::vector<std::unique_ptr<SortKey>> keys(n);
-    for (std::size_t i = 0; i < n; ++i)
-        if (pins_[i])
-            keys[i] = std::make_unique<SortKey>(*pins_[i]);
+bool PlaceBefore(const Place& b, const Place& a) {
+    return a.isBus && b.isBus ? b.bus < a.bus : b.name < a.name;
+}
+
+// Dense places of keys in the order less gives them.
+template <class Less, class Store> void Number(std::vector<SortKey*> keys, Less less, Store store) {
+    std::sort(keys.begin(), keys.end(), less);
+    int place = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (i > 0 && less(keys[i - 1], keys[i]))
+            ++place;
+        store(*keys[i], place);
+    }
+}
+
+// False when a bus index cannot be read: the keys are then compared themselves, so the
+// error comes only if the sort compares that index.
+bool PlacesOf(std::vector<SortKey>& keys, const std::vector<std::unique_ptr<TPin>>& pins,
+              std::vector<Place>& places) {
+    std::vector<SortKey*> all;
+    std::vector<SortKey*> buses;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (!pins[i])
+            continue;
+        all.push_back(&keys[i]);
+        if (keys[i].bus) {
+            try {
+                keys[i].Index();
+            } catch (const EConvertError&) {
+                return false;
+            }
+            buses.push_back(&keys[i]);
+        }
+    }
+    places.assign(keys.size(), Place{});
+    auto slot = [&](const SortKey& k) { return static_cast<std::size_t>(&k - keys.data()); };
+    // Two bus members compare by bus place only: with no other name the name places are not read.
+    if (buses.size() < all.size())
+        Number(
+            all, [](const SortKey* x, const SortKey* y) { return Greater(y->name, x->name); },
+            [&](const SortKey& k, int place) { places[slot(k)].name = place; });
+    Number(
+        buses,
+        [](const SortKey* x, const SortKey* y) {
+            return x->base == y->base ? x->index < y->index : Greater(y->base, x->base);
+        },
+        [&](const SortKey& k, int place) {
+            places[slot(k)].bus = place;
+            places[slot(k)].isBus = true;
+        });
+    return true;
+}
+
+// An exchange sort: its comparison is no total order when bus and plain names mix, so
+// the result depends on this exact procedure. Empty slots never move.
+template <class Key, class Before>
+void ExchangeSort(std::vector<std::unique_ptr<TPin>>& pins, std::vector<int>& positions,
+                  std::vector<Key>& keys, Before before) {
+    const std::size_t n = pins.size();
     for (std::size_t i = 0; i < n; ++i) {
+        if (!pins[i])
+            continue;
         for (std::size_t j = i + 1; j < n; ++j) {
-            if (!pins_[i] || !pins_[j])
-                continue;
-            if (BelongsBefore(*keys[j], *pins_[j], *keys[i], *pins_[i])) {
-                std::swap(pins_[i], pins_[j]);
-                std::swap(positions_[i], positions_[j]);
+            if (pins[j] && before(keys[j], keys[i])) {
+                std::swap(pins[i], pins[j]);
+                std::swap(positions[i], positions[j]);
                 std::swap(keys[i], keys[j]);
             }
         }
     }
+}
+
+} // namespace
+
+void TConnector::SortPins() {
+    std::vector<SortKey> keys(pins_.size());
+    for (std::size_t i = 0; i < pins_.size(); ++i)
+        if (pins_[i])
+            keys[i] = SortKey(*pins_[i]);
+    // Each comparison reads two numbers worked out once, instead of two names.
+    std::vector<Place> places;
+    if (PlacesOf(keys, pins_, places))
+        ExchangeSort(pins_, positions_, places, PlaceBefore);
+    else
+        ExchangeSort(pins_, positions_, keys, BelongsBefore);
 }
 
 std::string ConnectorTypeName(uint8_t type) {

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-int StrToInt(const std::string& text) {
+int StrToInt(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -19,7 +19,7 @@ int StrToInt(const std::string& text) {
         ++i;
     }
     if (i == digits || i != text.size() || value > INT32_MAX)
-        throw EConvertError("'" + text + "' is not a valid integer value");
+        throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
     if (text[start] == '-')
         value = -value;
     return static_cast<int>(value);
@@ -45,10 +45,12 @@ TPin::TPin(const char* name, uint8_t direction, uint8_t ioStandard, int index, u
 void TPin::SetName(const std::string& name) {
     // Prefix and card name together may be longer than the field: cut, never overrun.
     platform::CopyBounded(name_, kTextField, name);
+    nameLength_ = std::strlen(name_);
 }
 
 void TPin::SetLocation(const std::string& location) {
     platform::CopyBounded(location_, kTextField, location);
+    locationLength_ = std::strlen(location_);
 }
 
 std::string TPin::GetDirectionText() const {
@@ -69,23 +71,22 @@ std::string TPin::GetIndexText() const {
 }
 
 bool IsBusName(const TPin& pin) {
-    std::string name = pin.GetName();
-    return name.find('[') != std::string::npos && name.find(']') != std::string::npos;
+    std::string_view name = pin.NameView();
+    return name.find('[') != std::string_view::npos && name.find(']') != std::string_view::npos;
 }
 
 int BusIndex(const TPin& pin) {
-    std::string name = pin.GetName();
+    std::string_view name = pin.NameView();
     std::size_t open = name.find('[');
     std::size_t close = name.find(']');
-    if (open == std::string::npos || close == std::string::npos)
+    if (open == std::string_view::npos || close == std::string_view::npos)
         return -1;
     // A "]" before the "[" leaves no proper text between them: a conversion error.
-    std::string inner = close > open ? name.substr(open + 1, close - open - 1) : std::string();
-    return StrToInt(inner);
+    return StrToInt(close > open ? name.substr(open + 1, close - open - 1) : std::string_view());
 }
 
 std::string BusBaseName(const TPin& pin) {
-    std::string name = pin.GetName();
+    std::string_view name = pin.NameView();
     std::size_t open = name.find('[');
-    return open == std::string::npos ? std::string() : name.substr(0, open);
+    return open == std::string_view::npos ? std::string() : std::string(name.substr(0, open));
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // The toolkit's text-to-integer conversion error ("X[a]" as a bus member).
 class EConvertError : public std::runtime_error {
@@ -15,7 +16,7 @@ public:
 };
 
 // StrToInt: a decimal integer or EConvertError.
-int StrToInt(const std::string& text);
+int StrToInt(std::string_view text);
 
 class TPin {
 public:
@@ -31,9 +32,12 @@ public:
     TPin(const TPin&) = default;
     TPin& operator=(const TPin&) = default;
 
-    std::string GetName() const { return name_; }
+    std::string GetName() const { return std::string(NameView()); }
+    // The name without a copy, for the writers' per-pin loops; valid while the pin lives unchanged.
+    std::string_view NameView() const { return {name_, nameLength_}; }
     void SetName(const std::string& name);
-    std::string GetLocation() const { return location_; }
+    std::string GetLocation() const { return std::string(LocationView()); }
+    std::string_view LocationView() const { return {location_, locationLength_}; }
     void SetLocation(const std::string& location);
     uint8_t GetDirection() const { return direction_; }
     void SetDirection(uint8_t direction) { direction_ = direction; }
@@ -59,6 +63,8 @@ public:
 private:
     char name_[kTextField] = {};
     char location_[kTextField] = {};
+    std::size_t nameLength_ = 0; // of the text in name_, kept by SetName
+    std::size_t locationLength_ = 0;
     uint8_t direction_ = DIRECTION_NONE;
     uint8_t ioStandard_ = IOSTD_3V3_LVTTL;
     int index_ = 0;

@@ -3,7 +3,9 @@
 #include "model/DaughterCatalogue.h"
 #include "platform/testing/ScriptedPlatform.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 
 using platform::testing::AssertionFailure;
 using platform::testing::AssertionOf;
@@ -72,6 +74,81 @@ TEST(TMainBoard, SortLeavesFmcLayoutsInTableOrder) {
     EXPECT_EQ(board.GetConnector(1)->GetPin(0)->GetName(), "B");
     EXPECT_EQ(board.GetConnector(2)->GetPin(0)->GetName(), "A");
     EXPECT_EQ(board.GetConnector(3)->GetPin(0)->GetName(), "A");
+}
+
+namespace {
+
+// The pin order as the plain exchange sort over the names gives it: each comparison
+// reads the names again. The board model must give the same order, equal names included.
+std::vector<int> ExchangeOrder(const std::vector<std::string>& names) {
+    auto bus = [](const std::string& n) { return n.find('[') != n.npos && n.find(']') != n.npos; };
+    auto base = [](const std::string& n) { return n.substr(0, n.find('[')); };
+    auto index = [](const std::string& n) {
+        return std::stoi(n.substr(n.find('[') + 1, n.find(']') - n.find('[') - 1));
+    };
+    auto before = [&](const std::string& b, const std::string& a) {
+        if (bus(a) && bus(b))
+            return base(a) == base(b)
+                       ? index(b) < index(a)
+                       : std::lexicographical_compare(base(b).begin(), base(b).end(), base(a).begin(),
+                                                      base(a).end(),
+                                                      [](char x, char y) { return uint8_t(x) < uint8_t(y); });
+        return std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
+                                            [](char x, char y) { return uint8_t(x) < uint8_t(y); });
+    };
+    std::vector<int> order(names.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    for (std::size_t i = 0; i < order.size(); ++i)
+        for (std::size_t j = i + 1; j < order.size(); ++j)
+            if (!names[order[i]].empty() && !names[order[j]].empty() &&
+                before(names[order[j]], names[order[i]]))
+                std::swap(order[i], order[j]);
+    return order;
+}
+
+} // namespace
+
+TEST(TMainBoard, SortGivesTheExchangeOrderOfAnyMixOfNames) {
+    // Buses, plain names, a bus name that is also a plain name, equal names and empty
+    // slots (""), in seeded random connectors; the pins carry their positions along.
+    const char* const kNames[] = {"",      "A",    "B",     "AB",    "a",    "\xC3\xA9",
+                                  "A[0]",  "A[1]", "A[10]", "A[1]X", "B[0]", "B[2]",
+                                  "AB[1]", "A]B",  "a[3]",  "A[-1]", "A[ 2]"};
+    std::mt19937 random(31);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<std::string> names(random() % 24);
+        for (std::string& n : names)
+            n = kNames[random() % std::size(kNames)];
+        TMainBoard board;
+        auto* c = new TConnector("C", "", CONNECTOR_NONE, -1);
+        std::vector<const TPin*> pins;
+        for (const std::string& n : names) {
+            TPin* p = n.empty() ? nullptr : new TPin(n.c_str(), "", DIRECTION_INOUT, 8, 0.0f);
+            pins.push_back(p);
+            c->AddPin(p);
+        }
+        board.AddConnector(c);
+        board.SortAllConnectors();
+        const std::vector<int> expected = ExchangeOrder(names);
+        for (int k = 0; k < c->PinCount(); ++k) {
+            EXPECT_EQ(c->GetPin(k), pins[expected[k]]) << "round " << round << ", slot " << k;
+            EXPECT_EQ(c->GetPosition(k), expected[k] + 1) << "round " << round << ", slot " << k;
+        }
+    }
+}
+
+TEST(TMainBoard, AnUnreadableBusIndexStopsTheSortOnlyWhenItIsCompared) {
+    for (auto [names, throws] : {std::pair{std::vector<const char*>{"X[a]", "Y[1]", "Z"}, false},
+                                 std::pair{std::vector<const char*>{"X[a]", "Z", "X[1]"}, true}}) {
+        TConnector c("C", "", CONNECTOR_NONE, -1);
+        for (const char* n : names)
+            c.AddPin(new TPin(n, "", DIRECTION_INOUT, 8, 0.0f));
+        if (throws)
+            EXPECT_THROW(c.SortPins(), EConvertError);
+        else
+            EXPECT_NO_THROW(c.SortPins());
+    }
 }
 
 TEST(PrefixRules, SameCardSamePrefixIsRefused) {
