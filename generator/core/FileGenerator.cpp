@@ -14,20 +14,33 @@ constexpr std::size_t kLineBytes = 1024;
 
 void FileGenerator::AddFormat(const char* format, ...) {
     static locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    // One byte more than the line keeps, so the cut can see the character it falls in.
+    char line[kLineBytes + 1];
     locale_t previous = uselocale(c);
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int n = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    std::string text(n > 0 ? static_cast<std::size_t>(n) : 0u, '\0');
-    std::vsnprintf(text.data(), text.size() + 1, format, args);
+    const int n = std::vsnprintf(line, sizeof line, format, args);
     va_end(args);
     uselocale(previous);
-    // Cut as the 1024-byte buffer cut it, but never inside a character.
-    text.resize(platform::CharBoundaryPrefix(text, kLineBytes - 1));
-    lines_.push_back(std::move(text));
+    if (n <= 0)
+        return;
+    const std::size_t start = text_.size();
+    text_.append(line, static_cast<std::size_t>(n) < kLineBytes ? static_cast<std::size_t>(n) : kLineBytes);
+    CutFrom(start);
+}
+
+void FileGenerator::Add(std::initializer_list<std::string_view> pieces) {
+    const std::size_t start = text_.size();
+    for (std::string_view piece : pieces)
+        text_ += piece;
+    CutFrom(start);
+}
+
+void FileGenerator::CutFrom(std::size_t start) {
+    // Cut as the 1024-byte buffer cut a line, but never inside a character.
+    const std::string_view line = std::string_view(text_).substr(start);
+    if (line.size() > kLineBytes - 1)
+        text_.resize(start + platform::CharBoundaryPrefix(line, kLineBytes - 1));
 }
 
 bool FileGenerator::SaveToFile(const std::string& fileName) const {
@@ -38,10 +51,6 @@ bool FileGenerator::SaveToFile(const std::string& fileName) const {
         if (!std::filesystem::create_directories(folder, ec))
             return false;
     }
-    // The lines go out unchanged and in order, gathered into one write.
-    std::string text;
-    for (const std::string& line : lines_)
-        text += line;
     int error = 0;
-    return platform::ReplaceFile(fileName, text, error) == platform::ReplaceResult::Ok;
+    return platform::ReplaceFile(fileName, text_, error) == platform::ReplaceResult::Ok;
 }

@@ -1,75 +1,81 @@
 #include "HtmlGenerator.h"
 
-#include "platform/Text.h"
-
 void THtmlGenerator::BeginHtml() {
-    AddFormat("<html>\r\n<body>\r\n");
+    Add({"<html>\r\n<body>\r\n"});
 }
 
 void THtmlGenerator::EndHtml() {
-    AddFormat("</body>\r\n</html>\r\n");
+    Add({"</body>\r\n</html>\r\n"});
 }
 
-void THtmlGenerator::BeginTable(int border, const std::string& caption, const std::string& align) {
-    AddFormat(border != 0 ? "<table border=\"3\">\r\n" : "<table>\r\n");
+void THtmlGenerator::BeginTable(int border, std::string_view caption, std::string_view align) {
+    Add({border != 0 ? "<table border=\"3\">\r\n" : "<table>\r\n"});
     if (caption.empty())
         return;
     if (!align.empty())
-        AddFormat("<caption  align=\"%s\">%s</caption>\r\n", align.c_str(), caption.c_str());
+        Add({"<caption  align=\"", align, "\">", caption, "</caption>\r\n"});
     else
-        AddFormat("<caption>%s</caption>\r\n", caption.c_str());
+        Add({"<caption>", caption, "</caption>\r\n"});
 }
 
 void THtmlGenerator::EndTable() {
-    AddFormat("</table>\r\n");
+    Add({"</table>\r\n"});
 }
 
 void THtmlGenerator::BeginRow() {
-    AddFormat("<tr>\r\n");
+    Add({"<tr>\r\n"});
 }
 
 void THtmlGenerator::EndRow() {
-    AddFormat("</tr>\r\n");
+    Add({"</tr>\r\n"});
 }
 
-void THtmlGenerator::AddCell(const std::string& text, const std::string& align, bool header,
-                             const std::string& bgColor) {
-    const char* tag = header ? "th" : "td";
+void THtmlGenerator::AddCell(std::string_view text, std::string_view align, bool header,
+                             std::string_view bgColor) {
+    if (!header && bgColor.empty() && align == "left") {
+        // The cells of the pin rows, thousands of them: the same text in fewer pieces.
+        Add({"   <td align=\"left\">", text, "</td>\r\n"});
+        return;
+    }
+    const std::string_view tag = header ? "th" : "td";
     if (!bgColor.empty())
-        AddFormat("   <%s align=\"%s\" bgcolor=\"%s\">%s</%s>\r\n", tag, align.c_str(), bgColor.c_str(),
-                  text.c_str(), tag);
+        Add({"   <", tag, " align=\"", align, "\" bgcolor=\"", bgColor, "\">", text, "</", tag, ">\r\n"});
     else
-        AddFormat("   <%s align=\"%s\">%s</%s>\r\n", tag, align.c_str(), text.c_str(), tag);
+        Add({"   <", tag, " align=\"", align, "\">", text, "</", tag, ">\r\n"});
 }
 
-void THtmlGenerator::AddHeading(const std::string& text, int level, const std::string& align) {
+void THtmlGenerator::AddHeading(std::string_view text, int level, std::string_view align) {
+    const std::string n = std::to_string(level);
     if (!align.empty())
-        AddFormat("<h%d align=\"%s\">%s</h%d>\r\n", level, align.c_str(), text.c_str(), level);
+        Add({"<h", n, " align=\"", align, "\">", text, "</h", n, ">\r\n"});
     else
-        AddFormat("<h%d>%s</h%d>\r\n", level, text.c_str(), level);
+        Add({"<h", n, ">", text, "</h", n, ">\r\n"});
 }
 
 void THtmlGenerator::AddBreak(int count) {
     for (int i = 0; i < count; ++i)
-        AddFormat("<br />\r\n");
+        Add({"<br />\r\n"});
 }
 
-void THtmlGenerator::AddLink(const std::string& target, const std::string& text) {
-    AddFormat("<a href=\"#%s\">%s</a>\r\n", target.c_str(), text.c_str());
+void THtmlGenerator::AddLink(std::string_view target, std::string_view text) {
+    Add({"<a href=\"#", target, "\">", text, "</a>\r\n"});
 }
 
-void THtmlGenerator::AddAnchor(const std::string& name, const std::string& text) {
-    AddFormat("<h2><a name=\"%s\"></a>%s</h2>", name.c_str(), text.c_str());
+void THtmlGenerator::AddAnchor(std::string_view name, std::string_view text) {
+    Add({"<h2><a name=\"", name, "\"></a>", text, "</h2>"});
 }
 
 void THtmlGenerator::BeginList(bool ordered) {
-    AddFormat(ordered ? "<ol>\r\n" : "<ul>\r\n");
+    Add({ordered ? "<ol>\r\n" : "<ul>\r\n"});
 }
 
 void THtmlGenerator::EndList(bool ordered) {
-    AddFormat(ordered ? "</ol>\r\n" : "</ul>\r\n");
+    Add({ordered ? "</ol>\r\n" : "</ul>\r\n"});
 }
 
-std::string THtmlGenerator::ListItem(const std::string& text) const {
-    return platform::Format("<li>%s</li>", text.c_str());
+std::string THtmlGenerator::ListItem(std::string_view text) const {
+    std::string item = "<li>";
+    item += text;
+    item += "</li>";
+    return item;
 }

@@ -11,7 +11,7 @@
 #include <charconv>
 #include <cstring>
 #include <filesystem>
-#include <map>
+#include <unordered_map>
 
 namespace {
 
@@ -35,6 +35,14 @@ double FrequencyOf(const std::string& text) {
     double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
+}
+
+// Pin slots of the whole board: the writers size their buffers by them.
+std::size_t SlotsOf(const TMainBoard* board) {
+    std::size_t slots = 0;
+    for (int i = 0; i < board->GetConnectorCount(); ++i)
+        slots += static_cast<std::size_t>(board->GetConnector(i)->PinCount());
+    return slots;
 }
 
 } // namespace
@@ -79,18 +87,18 @@ bool TPinwright::CheckPinNames(TMainBoard* board) {
 
 bool TPinwright::CheckLocations(TMainBoard* board) {
     // A project whose two pins share a ball would not compile: refuse it before any file.
-    std::map<std::string, std::string> used; // upper-case location -> its pin
+    std::unordered_map<std::string, const TPin*> used; // upper-case location -> its pin
     for (int i = 0; i < board->GetConnectorCount(); ++i) {
         TConnector* c = board->GetConnector(i);
         for (int k = 0; k < c->PinCount(); ++k) {
             const TPin* p = c->GetPin(k);
-            if (p == nullptr || !p->IsActive() || p->GetLocation().empty())
+            if (p == nullptr || !p->IsActive() || p->LocationView().empty())
                 continue;
-            auto [it, fresh] = used.emplace(platform::ToUpper(p->GetLocation()), p->GetName());
+            auto [it, fresh] = used.emplace(platform::ToUpper(p->LocationView()), p);
             if (!fresh) {
                 platform::ShowMessage(platform::Format("Location PIN_%s is used by both %s and %s.",
-                                                       p->GetLocation().c_str(), it->second.c_str(),
-                                                       p->GetName().c_str()),
+                                                       p->GetLocation().c_str(),
+                                                       it->second->GetName().c_str(), p->GetName().c_str()),
                                       "Error", platform::Icon::Error);
                 return false;
             }
@@ -114,6 +122,7 @@ bool TPinwright::WriteQpf(const std::string& path) {
 bool TPinwright::WriteQsf(TMainBoard* board, const std::string& path) {
     const char* g = "set_global_assignment -name";
     std::string text;
+    text.reserve(4096 + 160 * SlotsOf(board)); // two lines per pin
     text += kQsfBanner;
     text += "# Build by Veltrax Pinwright\r\n";
     text += kQsfBanner;
@@ -144,10 +153,13 @@ bool TPinwright::WriteQsf(TMainBoard* board, const std::string& path) {
         if (c->ActivePinCount() > 0) {
             text += "\r\n";
             text += kQsfBanner;
-            if (c->GetCaption().empty())
-                text += platform::Format("# %s\r\n", c->GetName().c_str());
-            else
-                text += platform::Format("# %s, %s\r\n", c->GetName().c_str(), c->GetCaption().c_str());
+            text += "# ";
+            text += c->GetName();
+            if (!c->GetCaption().empty()) {
+                text += ", ";
+                text += c->GetCaption();
+            }
+            text += "\r\n";
             text += kQsfBanner;
         }
         auto written = [](const TPin* p) {
@@ -156,15 +168,23 @@ bool TPinwright::WriteQsf(TMainBoard* board, const std::string& path) {
         };
         for (int k = 0; k < c->PinCount(); ++k) {
             const TPin* p = c->GetPin(k);
-            if (written(p))
-                text += platform::Format("%s \"%s\" -to %s\r\n", "set_instance_assignment -name IO_STANDARD",
-                                         p->GetIoStandardText().c_str(), p->GetName().c_str());
+            if (!written(p))
+                continue;
+            text += "set_instance_assignment -name IO_STANDARD \"";
+            text += p->GetIoStandardText();
+            text += "\" -to ";
+            text += p->NameView();
+            text += "\r\n";
         }
         for (int k = 0; k < c->PinCount(); ++k) {
             const TPin* p = c->GetPin(k);
-            if (written(p) && !p->GetLocation().empty())
-                text += platform::Format("%s PIN_%s -to %s\r\n", "set_location_assignment",
-                                         p->GetLocation().c_str(), p->GetName().c_str());
+            if (!written(p) || p->LocationView().empty())
+                continue;
+            text += "set_location_assignment PIN_";
+            text += p->LocationView();
+            text += " -to ";
+            text += p->NameView();
+            text += "\r\n";
         }
     }
     text += "\r\n";
@@ -271,10 +291,14 @@ bool TPinwright::WriteSdc(TMainBoard* board, const std::string& path) {
             const TPin* p = c->GetPin(k);
             if (p == nullptr || p->GetIsClock() != 1)
                 continue;
-            if (!p->GetFrequencyText().empty() && FrequencyOf(p->GetFrequencyText()) > 0)
-                text += platform::Format("create_clock -period \"%s\" [get_ports %s]\r\n",
-                                         p->GetFrequencyText().c_str(), p->GetName().c_str());
-            else if (p->GetFrequencyText().empty() && p->GetPeriod() > 0)
+            const std::string frequency = p->GetFrequencyText();
+            if (!frequency.empty() && FrequencyOf(frequency) > 0) {
+                text += "create_clock -period \"";
+                text += frequency;
+                text += "\" [get_ports ";
+                text += p->NameView();
+                text += "]\r\n";
+            } else if (frequency.empty() && p->GetPeriod() > 0)
                 text += platform::Format("create_clock -period %.3fns [get_ports %s]\r\n",
                                          static_cast<double>(p->GetPeriod()), p->GetName().c_str());
         }
@@ -442,6 +466,7 @@ std::string TPinwright::GetSdcJtagClock(TMainBoard* board) {
 
 bool TPinwright::WritePinReport(TMainBoard* board, const std::string& path) {
     THtmlGenerator html;
+    html.Reserve(4096 + 256 * SlotsOf(board)); // a row per pin
     html.BeginHtml();
     html.AddHeading(platform::Format("%s Configuration", board->GetDisplayName().c_str()), 1, "center");
     html.AddBreak(2);
@@ -473,17 +498,21 @@ bool TPinwright::WritePinReport(TMainBoard* board, const std::string& path) {
                 platform::Format("Daughter %s Pin Index", ConnectorTypeName(c->GetDaughterType()).c_str()),
                 "left", true, "Khaki");
         html.EndRow();
+        const bool fmc = c->GetType() == CONNECTOR_FMC_HPC || c->GetType() == CONNECTOR_FMC_LPC;
+        const bool daughterFmc =
+            c->GetDaughterType() == CONNECTOR_FMC_HPC || c->GetDaughterType() == CONNECTOR_FMC_LPC;
         for (int k = 0; k < c->PinCount(); ++k) {
             const TPin* p = c->GetPin(k);
             if (p == nullptr || p->GetDirection() == DIRECTION_NONE)
                 continue;
             html.BeginRow();
-            html.AddCell(p->GetName(), "left", false, "");
-            if (typed && !p->GetName().empty() && p->GetName()[0] == '$') {
+            const std::string_view name = p->NameView();
+            html.AddCell(name, "left", false, "");
+            if (typed && !name.empty() && name[0] == '$') {
                 for (int n = 0; n < 3; ++n)
                     html.AddCell("-", "left", false, "");
             } else {
-                html.AddCell(p->GetLocation(), "left", false, "");
+                html.AddCell(p->LocationView(), "left", false, "");
                 html.AddCell(p->GetDirectionText(), "left", false, "");
                 html.AddCell(p->GetIoStandardText(), "left", false, "");
             }
@@ -491,15 +520,11 @@ bool TPinwright::WritePinReport(TMainBoard* board, const std::string& path) {
                 // With a card of another type the first column is the board connector's own
                 // position, the second the card's.
                 const int index = twoIndexes ? c->GetPosition(k) : p->GetIndex();
-                const bool fmc = c->GetType() == CONNECTOR_FMC_HPC || c->GetType() == CONNECTOR_FMC_LPC;
-                html.AddCell(fmc ? FmcPinLabel(index) : platform::Format("%d", index), "left", false, "");
+                html.AddCell(fmc ? FmcPinLabel(index) : std::to_string(index), "left", false, "");
             }
-            if (twoIndexes) {
-                const bool fmc =
-                    c->GetDaughterType() == CONNECTOR_FMC_HPC || c->GetDaughterType() == CONNECTOR_FMC_LPC;
-                html.AddCell(fmc ? FmcPinLabel(p->GetIndex()) : platform::Format("%d", p->GetIndex()), "left",
+            if (twoIndexes)
+                html.AddCell(daughterFmc ? FmcPinLabel(p->GetIndex()) : std::to_string(p->GetIndex()), "left",
                              false, "");
-            }
             html.EndRow();
         }
         html.EndTable();
@@ -509,8 +534,8 @@ bool TPinwright::WritePinReport(TMainBoard* board, const std::string& path) {
 }
 
 std::string FmcPinLabel(int position) {
-    static const char* const kRows[] = {"A", "B", "C", "D", "E", "F", "G", "H", "J", "K"};
+    static constexpr char kRows[] = "ABCDEFGHJK";
     if (position < 1 || position > 400)
-        return platform::Format("%d", position);
-    return platform::Format("%s%d", kRows[(position - 1) / 40], (position - 1) % 40 + 1);
+        return std::to_string(position);
+    return kRows[(position - 1) / 40] + std::to_string((position - 1) % 40 + 1);
 }

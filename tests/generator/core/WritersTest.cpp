@@ -787,12 +787,18 @@ TEST(BoardText, QsfLinesThatDependOnUsedLocations) {
 }
 
 TEST(FileGenerator, ALineIsCutAt1023BytesAndNeverInsideACharacter) {
-    FileGenerator g;
-    g.AddFormat("<td>%s</td>", std::string(2000, 'a').c_str());
-    g.AddFormat("%s", (std::string(1022, 'a') + "\xC3\xA9").c_str()); // the "é" would end at byte 1024
-    g.AddFormat("%s %d", "x", 5);
-    ASSERT_EQ(g.Lines().size(), 3u);
-    EXPECT_EQ(g.Lines()[0], "<td>" + std::string(1019, 'a'));
-    EXPECT_EQ(g.Lines()[1], std::string(1022, 'a'));
-    EXPECT_EQ(g.Lines()[2], "x 5");
+    const std::string wide(2000, 'a');
+    const std::string accent = std::string(1022, 'a') + "\xC3\xA9"; // the "é" would end at byte 1024
+    FileGenerator formatted;
+    formatted.AddFormat("<td>%s</td>", wide.c_str());
+    formatted.AddFormat("%s", accent.c_str());
+    formatted.AddFormat("%s %d", "x", 5);
+    // Pieces appended as one text are cut the same way.
+    FileGenerator appended;
+    appended.Add({"<td>", wide, "</td>"});
+    appended.Add({accent});
+    appended.Add({"x", " ", "5"});
+    const std::string expected = "<td>" + std::string(1019, 'a') + std::string(1022, 'a') + "x 5";
+    EXPECT_EQ(formatted.Text(), expected);
+    EXPECT_EQ(appended.Text(), expected);
 }
