@@ -224,13 +224,16 @@ std::string TMainBoard::GetPortList() const {
     std::size_t lastComma = std::string::npos;
     for (const TModulePorts::Section& s : ports.Sections()) {
         const TConnector* c = s.connector;
-        if (c->GetCaption().empty())
-            text += platform::Format("\r\n\t//////////// %s //////////\r\n", c->GetName().c_str());
-        else
-            text += platform::Format("\r\n\t//////////// %s, %s //////////\r\n", c->GetName().c_str(),
-                                     c->GetCaption().c_str());
+        text += "\r\n\t//////////// ";
+        text += c->GetName();
+        if (!c->GetCaption().empty()) {
+            text += ", ";
+            text += c->GetCaption();
+        }
+        text += " //////////\r\n";
         for (const PORT_INFO& port : s.ports) {
-            text += "\t" + TPinParsing::PortText(port);
+            text += '\t';
+            TPinParsing::AppendPortText(text, port);
             lastComma = text.size();
             text += ",\r\n";
         }

@@ -13,9 +13,9 @@ std::vector<int> Elements(const TConnector& c, const std::string& base) {
     std::vector<int> indexes;
     for (int slot = 0; slot < c.PinCount(); ++slot) {
         const TPin* p = c.GetPin(slot);
-        std::string name;
+        std::string_view name;
         int index = -1;
-        if (p != nullptr && p->IsActive() && TPinParsing::SplitBusName(p->GetName(), name, index) &&
+        if (p != nullptr && p->IsActive() && TPinParsing::SplitBusName(p->NameView(), name, index) &&
             platform::EqualsNoCase(name, base))
             indexes.push_back(index);
     }

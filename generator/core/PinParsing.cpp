@@ -9,11 +9,11 @@ constexpr std::size_t kNameField = 256;
 constexpr std::size_t kNoteField = 258;
 } // namespace
 
-bool TPinParsing::SplitBusName(const std::string& name, std::string& baseName, int& index) {
+bool TPinParsing::SplitBusName(std::string_view name, std::string_view& baseName, int& index) {
     std::size_t a = name.find('[');
     std::size_t b = name.find(']');
-    if (a == std::string::npos || b == std::string::npos || a > b) {
-        baseName.clear();
+    if (a == std::string_view::npos || b == std::string_view::npos || a > b) {
+        baseName = std::string_view();
         index = -1;
         return false;
     }
@@ -22,7 +22,7 @@ bool TPinParsing::SplitBusName(const std::string& name, std::string& baseName, i
     return true;
 }
 
-PORT_INFO* TPinParsing::FindPort(const std::string& baseName) {
+PORT_INFO* TPinParsing::FindPort(std::string_view baseName) {
     for (auto& p : ports_)
         if (platform::EqualsNoCase(p->Name, baseName))
             return p.get();
@@ -31,17 +31,20 @@ PORT_INFO* TPinParsing::FindPort(const std::string& baseName) {
 
 TPinParsing::Clash TPinParsing::ParseInto(const TConnector* connector, std::string& message) {
     ports_.clear();
+    // The members of a bus mostly stand together: the last port found is tried first
+    // (names are unique among the ports, so it finds what FindPort finds).
+    PORT_INFO* last = nullptr;
     for (int slot = 0; slot < connector->PinCount(); ++slot) {
         const TPin* p = connector->GetPin(slot);
         if (p == nullptr || p->GetDirection() == DIRECTION_NONE)
             continue;
-        std::string name = p->GetName();
-        std::string base;
+        const std::string_view name = p->NameView();
+        std::string_view base;
         int index = -1;
         bool bus = SplitBusName(name, base, index);
         if (!bus)
             base = name;
-        PORT_INFO* info = FindPort(base);
+        PORT_INFO* info = last != nullptr && platform::EqualsNoCase(last->Name, base) ? last : FindPort(base);
         if (info == nullptr) {
             auto port = std::make_unique<PORT_INFO>();
             port->Name = base.substr(0, kNameField - 1);
@@ -51,9 +54,11 @@ TPinParsing::Clash TPinParsing::ParseInto(const TConnector* connector, std::stri
             port->MinIndex = index;
             port->IoStandard = p->GetIoStandard();
             port->Direction = p->GetDirection();
+            last = port.get();
             ports_.push_back(std::move(port));
             continue;
         }
+        last = info;
         if (!bus) {
             message = name;
             return Clash::Scalar;
@@ -63,8 +68,8 @@ TPinParsing::Clash TPinParsing::ParseInto(const TConnector* connector, std::stri
         if (index < info->MinIndex)
             info->MinIndex = index;
         if (p->GetDirection() != info->Direction) {
-            message = platform::Format("Connector %s[%d]:%d has an unmathced pin direction", base.c_str(),
-                                       index, slot);
+            message = platform::Format("Connector %s[%d]:%d has an unmathced pin direction",
+                                       std::string(base).c_str(), index, slot);
             return Clash::Direction;
         }
     }
@@ -93,6 +98,12 @@ bool TPinParsing::TryParse(const TConnector* connector, std::string& message) {
 }
 
 std::string TPinParsing::PortText(const PORT_INFO& info) {
+    std::string text;
+    AppendPortText(text, info);
+    return text;
+}
+
+void TPinParsing::AppendPortText(std::string& out, const PORT_INFO& info) {
     const char* keyword = nullptr;
     switch (info.Direction) {
     case DIRECTION_INOUT:
@@ -107,7 +118,15 @@ std::string TPinParsing::PortText(const PORT_INFO& info) {
     default:
         platform::AssertFailed("0", "PinParsing", 189);
     }
-    std::string range =
-        info.bArrayName ? platform::Format("[%d:%d]", info.MaxIndex, info.MinIndex) : std::string();
-    return platform::Format("%s\t\t%10s\t\t%s", keyword, range.c_str(), info.Name.c_str());
+    // "%s\t\t%10s\t\t%s": the range right-aligned in ten places, a scalar's all blank.
+    std::string range;
+    if (info.bArrayName)
+        range = "[" + std::to_string(info.MaxIndex) + ":" + std::to_string(info.MinIndex) + "]";
+    out += keyword;
+    out += "\t\t";
+    if (range.size() < 10)
+        out.append(10 - range.size(), ' ');
+    out += range;
+    out += "\t\t";
+    out += info.Name;
 }

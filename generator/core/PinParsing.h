@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct PORT_INFO {
@@ -25,13 +26,15 @@ public:
     // As Parse, but a clash or an unreadable bus index gives false and its message.
     bool TryParse(const TConnector* connector, std::string& message);
     void Clear() { ports_.clear(); }
-    static bool SplitBusName(const std::string& name, std::string& baseName, int& index);
-    PORT_INFO* FindPort(const std::string& baseName);
+    // baseName views the part of name before the "[".
+    static bool SplitBusName(std::string_view name, std::string_view& baseName, int& index);
+    PORT_INFO* FindPort(std::string_view baseName);
     int GetPortCount() const { return static_cast<int>(ports_.size()); }
     const PORT_INFO& GetPort(int index) const { return *ports_.at(static_cast<std::size_t>(index)); }
     std::string GetPortText(int index) const { return PortText(GetPort(index)); }
     // The port's declaration line: keyword, range and name.
     static std::string PortText(const PORT_INFO& info);
+    static void AppendPortText(std::string& out, const PORT_INFO& info);
 
 private:
     enum class Clash { None, Scalar, Direction };
