@@ -22,6 +22,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
+#include <utility>
 
 using namespace platform;
 
@@ -138,6 +140,39 @@ TEST(QtTexts, TextsAndPathsConvertAsUtf8NotLatin1) {
     request.fileName = bytes + ".qpf";
     std::unique_ptr<QFileDialog> dialog(MakeFileDialog(request, true));
     EXPECT_EQ(PathFromQt(dialog->directory().absolutePath()), folder);
+}
+
+// What a text control gives back of bytes it was given: the logic predicts it without Qt.
+TEST(QtTexts, ReencodingPredictsATextControlsRoundTrip) {
+    const auto throughQt = [](const std::string& bytes) { return FromQt(ToQt(bytes)); };
+    const std::string bad = "\xEF\xBF\xBD"; // U+FFFD
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain_1", "plain_1"},
+        {"caf\xC3\xA9", "caf\xC3\xA9"},
+        {"\xFF\xFE"
+         "a",
+         bad + bad + "a"}, // no UTF-8 at all
+        {"\xE2\x82"
+         "a",
+         bad + bad + "a"},                           // a sequence cut short
+        {"\xC0\xAF", bad + bad},                     // an overlong form
+        {"\xED\xA0\x80", bad + bad + bad},           // a surrogate
+        {"\xF4\x90\x80\x80", bad + bad + bad + bad}, // above U+10FFFF
+        {"\xEF\xBB\xBF"
+         "a\xEF\xBB\xBF",
+         "a\xEF\xBB\xBF"}, // only a leading byte-order mark goes
+    };
+    for (const auto& [in, expected] : cases) {
+        EXPECT_EQ(ReencodeUtf8(in), expected);
+        EXPECT_EQ(throughQt(in), expected);
+    }
+    std::mt19937 rng(7);
+    for (int i = 0; i < 20000; ++i) {
+        std::string bytes(1 + rng() % 8, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(rng() % 2 ? 0x80 + rng() % 0x80 : 1 + rng() % 0xFF);
+        ASSERT_EQ(ReencodeUtf8(bytes), throughQt(bytes));
+    }
 }
 
 TEST(QtPlatform, TheProgramFolderAsTheFileSystemNamesIt) {

@@ -27,15 +27,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "gen-project: board %s has no pin table\n", argv[1]);
         return 2;
     }
-    SettingsRecord record = logic->NewRecord();
+    // A new form shows the defaults; Load Setting then shows the file's record.
+    SettingsRecord record = logic->StartRecord();
     if (argc == 4) {
         if (!configfile::Load(argv[3], record.data(), record.size())) {
             std::fprintf(stderr, "gen-project: %s is not a record of %zu bytes\n", argv[3], record.size());
             return 2;
         }
         logic->Normalise(record);
-    } else {
-        logic->SetDefaultConfig(record);
     }
     std::string folder = argv[2];
     if (folder.empty() || folder.back() != '/')

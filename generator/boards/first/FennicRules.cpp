@@ -48,6 +48,7 @@ constexpr kit::ConnectorBinding kConnectors[] = {
 constexpr kit::GpioPair kPair{fennic::GPIO_0, fennic::GPIO_1, MASTER_GPIO_BOTH,
                               kit::DefaultPairRule::PrefixRule, false};
 constexpr kit::ModuleBinding kModules[] = {{C::bDDR2, CardKind::Ddr2SodimmLvttl, MASTER_DDR2_SODIMM, "mem_"}};
+constexpr ChoiceField kChoices[] = {{C::nBoardType, 1, std::size(fennic::kBoardTypes), 0}};
 
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_FENNIC,
@@ -63,17 +64,41 @@ constexpr kit::BoardSpec kSpec{
     .save = kit::SaveAtEnd::InDestructor,
     .successBox = false,
     .modules = kModules,
+    .choices = kChoices,
 };
 
 class FennicRules final : public kit::BoardLogic {
 public:
     FennicRules() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BoardLogic::Normalise(r);
-        if (r.U8(C::nBoardType) >= std::size(fennic::kBoardTypes))
-            r.SetU8(C::nBoardType, 0);
-        fennic::DropUnusedConnectors(r);
+    // With the socket in use, Kappel-B shows no card and takes none.
+    void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const override {
+        BoardLogic::ShowChoices(r, shown);
+        if (shown.U8(C::bDDR2) != 0) {
+            shown.SetU8(C::nKappelDaughterId[C::KAPPEL_B], 0);
+            shown.SetText(C::szKappelPrefixName[C::KAPPEL_B], "");
+        }
+    }
+    // Only the connectors in use show their cards; a Kappel card the list does not hold
+    // leaves the row as it is, prefix included.
+    bool ShowsStoredCard(int connector, const SettingsRecord& r, const SettingsRecord& shown) const override {
+        const bool gpio = r.U8(C::bGpio) != 0;
+        const bool listed = Offers(ListOf(connector, shown), StoredCard(r, connector));
+        switch (connector) {
+        case fennic::GPIO_0:
+        case fennic::GPIO_1:
+            return gpio;
+        case fennic::KAPPEL_A:
+            return !gpio && listed;
+        case fennic::KAPPEL_B:
+            return r.U8(C::bDDR2) == 0 && listed;
+        default:
+            return listed;
+        }
+    }
+    void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const override {
+        BoardLogic::StoreChoices(shown, target);
+        fennic::DropUnusedConnectors(target);
     }
     std::string CheckPrefixes(const SettingsRecord& r) const override {
         const std::string message = fennic::CheckGpioPair(r);

@@ -2,6 +2,7 @@
 
 #include "CONFIG_HARLIN.h"
 #include "GenericHsmcPrefixes.h"
+#include "boards/kit/GatedChoice.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"
@@ -71,11 +72,11 @@ constexpr second::GenericHsmcPrefix kGenericHsmcPrefixes[] = {
 };
 // clang-format on
 
-// The headers' coupling runs only when a header's card changes, not when a record is shown.
+// Showing a record couples the headers' choices but leaves which combo box is enabled as it was.
 constexpr kit::GpioPair kPair{.header0 = HARLIN_GPIO_0,
                               .header1 = HARLIN_GPIO_1,
                               .defaultPair = kit::DefaultPairRule::PrefixRule,
-                              .syncOnShow = false};
+                              .lockOnShow = false};
 
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_HARLIN,
@@ -96,6 +97,7 @@ constexpr kit::BoardSpec kSpec{
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kPrefixRules,
     .modules = kModules,
+    .choices = C::kChoiceFields,
 };
 
 const char* const kPlacementLine =
@@ -114,10 +116,11 @@ protected:
 public:
     // A variant or PLL choice outside its list shows and saves its default; the record
     // holds no MAX II flag the form could clear, so a set one is cleared here.
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
-        r.SetU8(C::bMax2, 0);
-        BoardLogic::Normalise(r);
+    void FixLoaded(SettingsRecord& r) const override { r.SetU8(C::bMax2, 0); }
+    // The PLL outputs are chosen only while the PLL is used.
+    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
+        for (int i = 0; i < kHarlinPllOutputs; ++i)
+            kit::ShowGated({C::PllFreq(i), shown.U8(C::bExtPLL) != 0, 0, 1}, shown);
     }
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         second::ApplyGenericHsmcPrefixes(r, kGenericHsmcPrefixes);

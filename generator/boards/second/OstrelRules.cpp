@@ -48,6 +48,7 @@ constexpr kit::BoardSpec kSpec{
     .attachShape = kit::AttachShape::FormRoutine,
     .loadFailureMessage = true,
     .headOnSave = kit::HeadOnSave::SizeOnly,
+    .choices = C::kChoiceFields,
 };
 
 bool Any(const SettingsRecord& r, std::span<const std::size_t> flags) {
@@ -61,13 +62,13 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
-    }
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigOstrelPins(&board, r);
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return CheckOscillators(kOscillators, r); }
+    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
+        ShowOscillatorChoices(kOscillators, shown);
+    }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
         return kit::NoteThenSuccess(OstrelNotes(r), folder);

@@ -1,6 +1,7 @@
 #include "PallexRules.h"
 
 #include "CONFIG_PALLEX.h"
+#include "boards/kit/GatedChoice.h"
 #include "boards/latest/ClockBoardTexts.h"
 #include "core/OscillatorText.h"
 #include "platform/Assert.h"
@@ -63,6 +64,7 @@ constexpr kit::BoardSpec kSpec{
     .generateFrom = kit::WorkingRecord::FromSettings,
     .modules = kModules,
     .boardSelector = false,
+    .choices = C::kChoiceFields,
 };
 
 bool Any(const SettingsRecord& r, std::size_t first, int count) {
@@ -81,15 +83,11 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
-    }
-    // A record that did not come from the controls (a file, the tools) is generated as
-    // the form would show it, so no oscillator controller is written without its pins.
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
-        SettingsRecord shown = r;
+        ConfigPallexPins(&board, r);
+    }
+    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
         PallexShownChoices(shown);
-        ConfigPallexPins(&board, shown);
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override {
         return Ask(PallexSfpQuestion(r)) && Ask(PallexSataQuestion(r));
@@ -164,12 +162,11 @@ bool PallexAnySata(const SettingsRecord& r) {
 }
 
 void PallexShownChoices(SettingsRecord& r) {
-    if (!PallexAnySfp(r)) {
-        r.SetI32(C::nSi570Freq, kPallexSi570NotUsed);
-        r.SetI32(C::nCdcm61001Freq, kPallexCdcmNotUsed);
-    }
-    if (!PallexAnySata(r))
-        r.SetI32(C::nCdcm61004Freq, kPallexCdcmNotUsed);
+    const bool sfp = PallexAnySfp(r);
+    kit::ShowGated({{C::nSi570Freq, sfp, kPallexSi570NotUsed},
+                    {C::nCdcm61001Freq, sfp, kPallexCdcmNotUsed},
+                    {C::nCdcm61004Freq, PallexAnySata(r), kPallexCdcmNotUsed}},
+                   r);
 }
 
 std::string PallexSfpQuestion(const SettingsRecord& r) {

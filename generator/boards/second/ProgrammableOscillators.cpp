@@ -1,5 +1,6 @@
 #include "ProgrammableOscillators.h"
 
+#include "boards/kit/GatedChoice.h"
 #include "core/OscillatorText.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
@@ -42,6 +43,11 @@ bool Si570Needed(const OscillatorRules& rules, const SettingsRecord& r) {
 bool Cdcm61004Needed(const OscillatorRules& rules, const SettingsRecord& r) {
     return AnyTicked(r, rules.sata) || AnyTicked(r, rules.sfp) ||
            (rules.transceiverCard != nullptr && rules.transceiverCard(r));
+}
+
+void ShowOscillatorChoices(const OscillatorRules& rules, SettingsRecord& shown) {
+    kit::ShowGated(
+        {{rules.si570, Si570Needed(rules, shown)}, {rules.cdcm61004, Cdcm61004Needed(rules, shown)}}, shown);
 }
 
 std::string SfpOscillatorQuestion(const OscillatorRules& rules, const SettingsRecord& r) {

@@ -63,6 +63,7 @@ constexpr kit::BoardSpec kSpec{
     .attachShape = kit::AttachShape::FormRoutine,
     .loadFailureMessage = true,
     .headOnSave = kit::HeadOnSave::SizeOnly,
+    .choices = C::kChoiceFields,
 };
 
 bool Any(const SettingsRecord& r, std::span<const std::size_t> flags) {
@@ -73,9 +74,6 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
-    }
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         if (r.Text(C::szHSMCPrefixName).empty() && IsHsmcDefaultCard(r.U8(C::nHSMCDaughterId)))
             r.SetText(C::szHSMCPrefixName, "HSMC_");
@@ -84,6 +82,9 @@ public:
         ConfigRasmelPins(&board, r);
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return CheckOscillators(kOscillators, r); }
+    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
+        ShowOscillatorChoices(kOscillators, shown);
+    }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
         return kit::NoteThenSuccess(RasmelNotes(r), folder);

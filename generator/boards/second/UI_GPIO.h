@@ -30,6 +30,7 @@ public:
     void SetGpio0Prefix(const std::string& prefix) { m_State.SetPrefix(0, prefix); }
     void SetGpio1Prefix(const std::string& prefix) { m_State.SetPrefix(1, prefix); }
     const GpioExpansion& State() const { return m_State; }
+    void CoupleConfirmed() { m_State.CoupleConfirmed(); }
 
     // Handlers.
     void FormShow();

@@ -91,6 +91,7 @@ TEST(AbrenzPins, TheFourVariantsGiveTheirDevices) {
 
 TEST(AbrenzPins, StoredChoicesOutsideTheirListsComeBackToTheDefaults) {
     SettingsRecord r = DefaultsOf(AbrenzLogic());
+    AbrenzSelectAll(r); // every list enabled
     r.SetU8(C::nBoardType, 9);
     r.SetI32(C::nSi5340A + 4, 8);
     r.SetI32(C::nSi5340BQdrii, -1);

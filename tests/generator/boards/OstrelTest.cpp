@@ -210,6 +210,7 @@ TEST(OstrelPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
 
 TEST(OstrelPins, StoredChoicesOutsideTheirListsComeBackToDisable) {
     SettingsRecord r = DefaultsOf(OstrelLogic());
+    r.SetU8(C::Sfp(0), 1); // both lists enabled
     r.SetI32(C::nSi570Freq, 8);
     r.SetI32(C::nCdcm61004Freq, -1);
     OstrelLogic().Normalise(r);

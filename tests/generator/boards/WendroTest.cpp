@@ -202,6 +202,7 @@ TEST_F(Wendro, AnEightyPinCardInAFileIsNoCard) {
     seam.ClearRecords();
     testsupport::TempDir other;
     r.SetU8(C::nGpioDaughterId[GPIO_1], DAUGHTER_TURVIN_GPIO);
+    WendroLogic().Normalise(r);
     EXPECT_TRUE(kit::GenerateRecord(WendroLogic(), r, other.File("WENDRO.qpf")));
     EXPECT_EQ(ReadFile(other.File("WENDRO.qsf")).find("GPIO"), std::string::npos);
 }
