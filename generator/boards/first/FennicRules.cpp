@@ -37,10 +37,10 @@ constexpr kit::CardListSpec kLists[] = {
 constexpr kit::ConnectorBinding kConnectors[] = {
     {"ComboBoxGPIO_0", "EditGPIO_0", "ImageGPIO", nullptr, C::nGpioDaughterId[C::GPIO_0], C::szGpioPrefixName[C::GPIO_0], GPIO_LIST, CardKind::Gpio, MASTER_GPIO_0, IOSTD_3V3_LVTTL},
     {"ComboBoxGPIO_1", "EditGPIO_1", "ImageKappel_A", nullptr, C::nGpioDaughterId[C::GPIO_1], C::szGpioPrefixName[C::GPIO_1], GPIO_LIST, CardKind::Gpio, MASTER_GPIO_1, IOSTD_3V3_LVTTL},
-    {"ComboBoxKappel_A", "EditKappel_A", "ImageKappel_A", nullptr, C::nKappelDaughterId[C::KAPPEL_A], C::szKappelPrefixName[C::KAPPEL_A], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_A, IOSTD_3V3_LVTTL},
-    {"ComboBoxKappel_B", "EditKappel_B", "ImageKappel_B", nullptr, C::nKappelDaughterId[C::KAPPEL_B], C::szKappelPrefixName[C::KAPPEL_B], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_B, IOSTD_3V3_LVTTL},
-    {"ComboBoxKappel_C", "EditKappel_C", "ImageKappel_C", "ShapeKappel_C", C::nKappelDaughterId[C::KAPPEL_C], C::szKappelPrefixName[C::KAPPEL_C], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_C, IOSTD_3V3_LVTTL},
-    {"ComboBoxKappel_D", "EditKappel_D", "ImageKappel_D", "ShapeKappel_D", C::nKappelDaughterId[C::KAPPEL_D], C::szKappelPrefixName[C::KAPPEL_D], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_D, IOSTD_3V3_LVTTL},
+    {"ComboBoxKappel_A", "EditKappel_A", "ImageKappel_A", nullptr, C::nKappelDaughterId[C::KAPPEL_A], C::szKappelPrefixName[C::KAPPEL_A], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_A, IOSTD_3V3_LVTTL, nullptr, 0, 1, "Kappel-A"},
+    {"ComboBoxKappel_B", "EditKappel_B", "ImageKappel_B", nullptr, C::nKappelDaughterId[C::KAPPEL_B], C::szKappelPrefixName[C::KAPPEL_B], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_B, IOSTD_3V3_LVTTL, nullptr, 0, 1, "Kappel-B"},
+    {"ComboBoxKappel_C", "EditKappel_C", "ImageKappel_C", "ShapeKappel_C", C::nKappelDaughterId[C::KAPPEL_C], C::szKappelPrefixName[C::KAPPEL_C], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_C, IOSTD_3V3_LVTTL, nullptr, 0, 1, "Kappel-C"},
+    {"ComboBoxKappel_D", "EditKappel_D", "ImageKappel_D", "ShapeKappel_D", C::nKappelDaughterId[C::KAPPEL_D], C::szKappelPrefixName[C::KAPPEL_D], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_D, IOSTD_3V3_LVTTL, nullptr, 0, 1, "Kappel-D"},
 };
 // clang-format on
 

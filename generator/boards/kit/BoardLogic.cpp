@@ -255,6 +255,17 @@ std::string BoardLogic::CheckPrefixes(const SettingsRecord& r) const {
     return message;
 }
 
+std::string BoardLogic::NoPinsMessage(const AttachStep& step) const {
+    const std::string card = BoardName(static_cast<int8_t>(step.card));
+    for (const ConnectorBinding& c : spec_.connectors)
+        if (c.masterId == step.masterId && c.title != nullptr)
+            return platform::Format(
+                "%s: the daughter board \"%s\" has no pin assignments and cannot be generated.", c.title,
+                card.c_str());
+    return platform::Format("The daughter board \"%s\" has no pin assignments and cannot be generated.",
+                            card.c_str());
+}
+
 std::string BoardLogic::Validate(const SettingsRecord& r) const {
     if (spec_.prefixRulesFirst) {
         std::string clash = CheckPrefixes(r);
@@ -268,6 +279,8 @@ std::string BoardLogic::Validate(const SettingsRecord& r) const {
     }
     const std::vector<AttachStep> steps = AttachPlan(r);
     for (const AttachStep& step : steps) {
+        if (!CardHasPins(step, spec_.id))
+            return NoPinsMessage(step);
         if (step.pinOverride != nullptr && step.pinOverride[0] != '\0')
             continue; // the card takes the header's name, no prefix
         message = CheckPrefixName(step.prefix, LongestCardPinName(step, spec_.id),

@@ -67,6 +67,8 @@ public:
     virtual void ApplyDefaultPrefixes(SettingsRecord& /*r*/) const {}
     // "" when the record may be saved or generated, else the message to show.
     std::string Validate(const SettingsRecord& r) const;
+    // The message for a chosen card that has no pin table.
+    std::string NoPinsMessage(const AttachStep& step) const;
     // The board's own prefix rules ("" when they hold).
     virtual std::string CheckPrefixes(const SettingsRecord& r) const;
     // Questions and warnings of the board's validation once Validate passed, on Save and

@@ -51,6 +51,8 @@ struct ConnectorBinding {
     int hsmcVariant = 0; // the HSMC Default tables' extra value (a port index on some boards)
     // 4: the record keeps this card id as a signed 32-bit number.
     std::size_t idBytes = 1;
+    // The connector as the form names it, for messages about its card.
+    const char* title = nullptr;
 };
 
 // Where the record keeps its head.

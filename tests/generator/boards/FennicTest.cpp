@@ -119,8 +119,9 @@ TEST(FennicPins, TheFiveVariantsGiveTheirDevicesAndSpeedGrades) {
 
 TEST(FennicPins, TheDefaultRecordGivesNinePeripheralConnectors) {
     const auto board = PinsOf(FennicLogic(), Defaults());
-    EXPECT_EQ(ConnectorNames(*board), (std::vector<std::string>{"CLOCK", "LED", "BUTTON", "SWITCH", "DIP SWITCH",
-                                                         "Temperature", "SEG7", "USB OTG", "SDCARD"}));
+    EXPECT_EQ(ConnectorNames(*board),
+              (std::vector<std::string>{"CLOCK", "LED", "BUTTON", "SWITCH", "DIP SWITCH", "Temperature",
+                                        "SEG7", "USB OTG", "SDCARD"}));
     EXPECT_EQ(ActivePins(*board), 131);
     std::vector<std::string> clocks;
     for (int i = 0; i < board->GetConnectorCount(); ++i)
@@ -428,12 +429,14 @@ TEST_F(Fennic, PrefixRules) {
     }
 }
 
-TEST_F(Fennic, KappelDefaultFailsGenerateWithTheMessage) {
+TEST_F(Fennic, KappelDefaultHasNoPinsAndIsRefusedBeforeAnythingIsWritten) {
     Start();
     ChooseText("ComboBoxKappel_D", "Kappel Default");
-    Generate();
+    const std::string folder = Generate();
     EXPECT_EQ(BoxTexts(),
-              (std::vector<std::string>{"Error|Failed to generate Quartus project: Fennic.qpf."}));
+              (std::vector<std::string>{"Error|Kappel-D: the daughter board \"Kappel Default\" has no "
+                                        "pin assignments and cannot be generated."}));
+    EXPECT_FALSE(std::filesystem::exists(folder + "Fennic.qpf"));
 }
 
 TEST_F(Fennic, SaveChangeAndLoadAgain) {
