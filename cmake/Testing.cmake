@@ -6,6 +6,13 @@ set(PW_TEST_ENV
     "QT_QPA_PLATFORM=offscreen"
     "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0"
     "PW_BUILD_DIR=${CMAKE_BINARY_DIR}")
+# The tests write thousands of small projects, and the programs flush every file they
+# save: in a memory file system that costs nothing, so the suite's time is the code's.
+if(IS_DIRECTORY /dev/shm)
+    list(APPEND PW_TEST_ENV "TMPDIR=/dev/shm")
+endif()
+# No test of the suite needs more than a few minutes on a slow machine: a hang ends there.
+set(PW_TEST_TIMEOUT 600)
 
 # pw_add_test(<name> [QT] SOURCES ... LIBS ...): QT tests get a QApplication.
 function(pw_add_test name)
@@ -21,5 +28,5 @@ function(pw_add_test name)
     # as the ENVIRONMENT property loses all but its first entry on the way through
     # test discovery.
     set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${PW_TEST_ENV}")
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT ${PW_TEST_TIMEOUT})
 endfunction()
