@@ -2,13 +2,10 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QStringList>
 
 QFont PageFont(int pixels) {
-    QFont font;
-    // Where "Arial" is missing, a font of its widths first, then a narrow sans font.
-    font.setFamilies(QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                                 QStringLiteral("DejaVu Sans Condensed")});
+    // "Arial" resolves to the family that stands in for it (platform/qt/StandInFonts.h).
+    QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
     return font;

@@ -18,8 +18,7 @@ constexpr uint32_t PAGE_LABEL_COLOR = 0xFFEA00;
 // The pages that watch the board ask again this long after each answer.
 constexpr int IDT_REFRESH_MS = 200;
 
-// "Arial" of the given pixel height (8 points are 11 pixels, 9 points 12), or a
-// sans font of about its widths.
+// "Arial" of the given pixel height (8 points are 11 pixels, 9 points 12).
 QFont PageFont(int pixels);
 
 // Labels and check boxes whose text is wider than their template box: the box grows

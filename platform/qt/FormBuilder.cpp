@@ -90,7 +90,7 @@ void ApplyStyle(QWidget* w, const LayoutRow& row) {
     if (s.font || s.fontPx > 0 || s.bold) {
         QFont f = w->font();
         if (s.font)
-            f.setFamilies({ToQt(s.font), f.defaultFamily()});
+            f.setFamily(ToQt(s.font));
         if (s.fontPx > 0)
             f.setPixelSize(s.fontPx);
         f.setBold(s.bold);
