@@ -3,6 +3,7 @@
 #include "ByteLimitValidator.h"
 #include "QtPlatform.h"
 #include "Resources.h"
+#include "TextFit.h"
 #include "Widgets.h"
 #include "platform/Assert.h"
 
@@ -146,6 +147,7 @@ void BuildForm(QWidget* form, std::span<const LayoutRow> rows) {
             w->hide();
         byName[row.name] = w;
     }
+    FitTexts(*form);
 }
 
 } // namespace platform
