@@ -64,8 +64,8 @@ TEST(Colours, BgrIntegersAsTheToolkitGivesThem) {
 namespace {
 constexpr LayoutRow kLayout[] = {
     {"FormSample", Kind::Form, nullptr, 0, 0, 300, 200, "Sample", {.color = 15591915}},
-    {"Panel1", Kind::Panel, nullptr, 8, 64, 200, 120, nullptr},
-    {"LabelName", Kind::Label, "Panel1", 8, 8, 150, 29, "Dunmir FPGA Board", {.fontPx = 24, .bold = true}},
+    {"Panel1", Kind::Panel, nullptr, 8, 64, 290, 120, nullptr},
+    {"LabelName", Kind::Label, "Panel1", 8, 8, 280, 29, "Dunmir FPGA Board", {.fontPx = 24, .bold = true}},
     {"ShapeLED", Kind::Shape, "Panel1", 20, 40, 60, 13, nullptr, {.penColor = 0x00FFFF, .penWidth = 3}},
     {"EditProjectName", Kind::Edit, nullptr, 16, 56, 120, 28, nullptr, {.maxLength = 127}},
     {"CheckBoxLED", Kind::CheckBox, nullptr, 16, 130, 100, 20, "LED x 10"},
@@ -82,7 +82,7 @@ TEST(FormBuilder, BuildsNamedWidgetsWithTheTablesGeometry) {
 
     auto* label = Component<QLabel>(&form, "LabelName");
     EXPECT_EQ(label->text(), "Dunmir FPGA Board");
-    EXPECT_EQ(label->geometry(), QRect(8, 8, 150, 29));
+    EXPECT_EQ(label->geometry(), QRect(8, 8, 280, 29));
     EXPECT_EQ(label->parentWidget()->objectName(), "Panel1");
     EXPECT_TRUE(label->font().bold());
 

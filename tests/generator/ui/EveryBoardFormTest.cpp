@@ -6,6 +6,7 @@
 #include "support/FormOverlaps.h"
 #include "support/FormPixels.h"
 #include "support/TempDir.h"
+#include "support/TextInk.h"
 #include "ui/BoardForms.h"
 
 #include <QWidget>
@@ -27,7 +28,9 @@ TEST_P(EveryBoardForm, LaidOutAndDrawnAsItsLayoutSays) {
     form->show();
     EXPECT_EQ(testsupport::OverlappingControls(*form), std::vector<std::string>{});
     const QImage shot = testsupport::GrabScreenshot(*form, "pinwright-board" + std::to_string(row.id));
-    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, *form, row.id == MAINBOARD_QUENOR ? 0 : 1));
+    const int least = row.id == MAINBOARD_QUENOR ? 0 : 1;
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, *form, least));
+    EXPECT_TRUE(testsupport::TextsShowWhole(*form, least));
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, EveryBoardForm,
