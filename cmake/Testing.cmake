@@ -4,8 +4,7 @@ include(GoogleTest)
 
 set(PW_TEST_ENV
     "QT_QPA_PLATFORM=offscreen"
-    "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0"
-    "PW_BUILD_DIR=${CMAKE_BINARY_DIR}")
+    "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
 # The tests write thousands of small projects, and the programs flush every file they
 # save: in a memory file system that costs nothing, so the suite's time is the code's.
 if(IS_DIRECTORY /dev/shm)

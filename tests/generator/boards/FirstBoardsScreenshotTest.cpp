@@ -13,6 +13,7 @@
 #include "model/DaughterBitmaps.h"
 #include "model/DaughterId.h"
 #include "platform/qt/Resources.h"
+#include "support/FormPixels.h"
 
 #include <QImage>
 #include <cstring>
@@ -22,7 +23,7 @@
 namespace {
 
 struct Screenshot {
-    const char* file;
+    const char* name; // of the screenshot
     std::span<const platform::LayoutRow> layout;
     BoardForm* (*open)(QWidget*);
 };
@@ -74,9 +75,7 @@ TEST_P(FirstBoardsScreenshot, OutlinesAndPicturesWhereTheLayoutPlacesThem) {
     emit gpio0->activated(gpio0->currentIndex());
     const QImage shot = form->grab().toImage();
     EXPECT_EQ(shot.size(), QSize(s.layout[0].w, s.layout[0].h));
-    const std::string folder = testsupport::BuildDir() + "/screenshots";
-    std::filesystem::create_directories(folder);
-    EXPECT_TRUE(shot.save(QString::fromStdString(folder + "/" + s.file)));
+    testsupport::SaveScreenshot(shot, s.name);
 
     int outlines = 0;
     for (const platform::LayoutRow& row : s.layout) {
@@ -119,11 +118,11 @@ TEST_P(FirstBoardsScreenshot, OutlinesAndPicturesWhereTheLayoutPlacesThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, FirstBoardsScreenshot,
-    ::testing::Values(Screenshot{"pinwright-arvel.png", arvel::kLayout, &OpenForm<TFormArvel>},
-                      Screenshot{"pinwright-belmic.png", belmic::kLayout, &OpenForm<TFormBelmic>},
-                      Screenshot{"pinwright-cardix.png", cardix::kLayout, &OpenForm<TFormCardix>},
-                      Screenshot{"pinwright-dorvel.png", dorvel::kLayout, &OpenForm<TFormDorvel>}),
+    ::testing::Values(Screenshot{"pinwright-arvel", arvel::kLayout, &OpenForm<TFormArvel>},
+                      Screenshot{"pinwright-belmic", belmic::kLayout, &OpenForm<TFormBelmic>},
+                      Screenshot{"pinwright-cardix", cardix::kLayout, &OpenForm<TFormCardix>},
+                      Screenshot{"pinwright-dorvel", dorvel::kLayout, &OpenForm<TFormDorvel>}),
     [](const auto& info) {
-        const std::string file = info.param.file;
-        return file.substr(10, file.size() - 14);
+        const std::string name = info.param.name;
+        return name.substr(10);
     });

@@ -46,6 +46,5 @@ TEST(Screenshots, MainWindowSelectorAndCards) {
             ++i;
         }
     }
-    const std::string path = testsupport::BuildDir() + "/screenshots/pinwright-daughter-pictures.png";
-    EXPECT_TRUE(pictures.save(QString::fromStdString(path)));
+    testsupport::SaveScreenshot(pictures, "pinwright-daughter-pictures");
 }
