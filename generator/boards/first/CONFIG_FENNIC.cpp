@@ -260,8 +260,6 @@ constexpr kit::MaskedMasterRow kKappels[] = {
 };
 // clang-format on
 
-constexpr int GPIO_PIN_NUM = 40;
-
 bool Card(const SettingsRecord& r, std::size_t offset) {
     return static_cast<int8_t>(r.U8(offset)) > 0;
 }

@@ -2,6 +2,7 @@
 
 #include "AssertionChoices.h"
 
+#include "model/ConnectorType.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/Assert.h"
 #include "platform/Text.h"
@@ -263,7 +264,6 @@ TConnector* PinTable::Master(const MaskedMasterRow& row, uint8_t cardId) {
 }
 
 void PinTable::GpioPairMasters(const GpioHeaderPair& pair, uint8_t id0, uint8_t id1) {
-    constexpr int GPIO_PIN_NUM = 40;
     if (static_cast<int8_t>(id0) <= 0 && static_cast<int8_t>(id1) <= 0)
         return;
     const MasterRow headers[] = {
