@@ -236,10 +236,10 @@ constexpr kit::MaskedMasterRow kDdr2Masters[] = {
 constexpr const char* kDdr2Groups[] = {"DDR2 SODIMM_0 RUP/RDN", "DDR2 SODIMM_1 RUP/RDN"};
 
 // Header positions 5-40: locations not given; 11, 12, 29 and 30 carry power.
-constexpr kit::GpioHeaderPair kGpio{
+constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
     "AF6 AU9 AE5 AR8 ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? ?",
     "AW5 AW8 AW4 AV10 ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? ?",
-    760, 761, 766, 786};
+    {760, 761, 766, 786, 786});
 
 // HSMC-A wires four transceiver lanes and position 38; HSMC-B eight lanes.
 constexpr kit::PositionMask kHsmcAMask{.count = 160, .empty = "1-16 33-37", .runFrom = 45, .runTo = 160};
@@ -359,7 +359,7 @@ void ConfigHarlinPins(TMainBoard* board, const SettingsRecord& Config) {
         t.Master(kDdr2Masters[socket], 0);
         t.Group(kDdr2Groups[socket], kDdr2Termination[socket]);
     }
-    t.GpioPairMasters(kGpio, Config.U8(C::GpioDaughterId(0)), Config.U8(C::GpioDaughterId(1)));
+    t.PairMasters(kGpio, Config.U8(C::GpioDaughterId(0)), Config.U8(C::GpioDaughterId(1)));
     bool hsmc = false;
     for (int port = 0; port < 2; ++port) {
         const uint8_t card = Config.U8(C::HsmcDaughterId(port));

@@ -1,6 +1,6 @@
 // The pin-table kit's builders: bank standards, buses with indexes without a pin,
 // buses taken in turn, master connectors from a position mask, the recurring masks,
-// where the board id comes from, and record copies.
+// a pair of headers one card may span, where the board id comes from, and record copies.
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 #include "model/DaughterId.h"
@@ -144,6 +144,67 @@ TEST_F(PinTableKit, ALocationTableThatDoesNotFitItsMaskIsABrokenRule) {
                                        {"pCon->ActivePinCount == 35", 709}};
     EXPECT_EQ(AssertionOf([&] { table.Master(counted, 0); }),
               "Assertion failed: pCon->ActivePinCount == 35, file CONFIG_TEST, line 709");
+}
+
+TEST(HeaderPairs, ThePairsRuleSaysWhichIdsTakeAHeaderAndItsLinesWhichChecksItMakes) {
+    // 40 positions on header 0, 39 on header 1.
+    std::string header0;
+    for (int i = 0; i < 40; ++i)
+        header0 += "A1 ";
+    const std::string header1 = header0.substr(3);
+    const kit::PairLines lines{.id0 = 307, .id1 = 308, .one0 = 330, .one1 = 358};
+    constexpr uint8_t kNoRow = 0xFF; // -1 as a signed byte: the catalogue has no such card
+    const std::string kNoCard = "Assertion failed: 0, file DaughterBoard, line 690";
+    struct Case {
+        kit::PairCards cards;
+        uint8_t id0;
+        uint8_t id1;
+        kit::PairLines lines;
+        std::vector<std::string> masters;
+        std::string assertion;
+    };
+    const Case cases[] = {
+        {kit::PairCards::NonZeroOnceOneAbove0, kNoRow, 0, {}, {}, ""},
+        {kit::PairCards::NonZeroOnceOneAbove0, kNoRow, DAUGHTER_GPIO_DEFAULT, {}, {}, kNoCard},
+        {kit::PairCards::NonZero, kNoRow, 0, {}, {}, kNoCard},
+        {kit::PairCards::Above0, kNoRow, DAUGHTER_GPIO_DEFAULT, {}, {"GPIO_1 connect to GPIO Default"}, ""},
+        {kit::PairCards::NonZero,
+         DAUGHTER_GPIO_DEFAULT,
+         DAUGHTER_GPIO_DEFAULT,
+         {},
+         {"GPIO_0 connect to GPIO Default", "GPIO_1 connect to GPIO Default"},
+         ""},
+        {kit::PairCards::NonZero,
+         DAUGHTER_TURVIN_GPIO,
+         0,
+         {},
+         {"GPIO_0_1 connect to Turvin - High Speed ADC/DAC"},
+         ""},
+        {kit::PairCards::NonZero,
+         DAUGHTER_TURVIN_GPIO,
+         0,
+         lines,
+         {},
+         "Assertion failed: Config.nGpioDaughterId[GPIO_1], file CONFIG_TEST, line 308"},
+        {kit::PairCards::Above0,
+         DAUGHTER_GPIO_DEFAULT,
+         DAUGHTER_GPIO_DEFAULT,
+         lines,
+         {"GPIO_0 connect to GPIO Default"},
+         "Assertion failed: nNum == GPIO_PIN_NUM, file CONFIG_TEST, line 358"},
+    };
+    for (const Case& c : cases) {
+        platform::testing::ScriptedPlatform seam;
+        TMainBoard board;
+        kit::PinTable table(&board, kChecks);
+        const kit::HeaderPair pair = kit::GpioHeaders(header0.c_str(), header1.c_str(), c.lines, c.cards);
+        EXPECT_EQ(AssertionOf([&] { table.PairMasters(pair, c.id0, c.id1); }), c.assertion)
+            << int(c.id0) << " " << int(c.id1);
+        std::vector<std::string> masters;
+        for (int i = 0; i < board.GetConnectorCount(); ++i)
+            masters.push_back(board.GetConnector(i)->GetCaption());
+        EXPECT_EQ(masters, c.masters) << int(c.id0) << " " << int(c.id1);
+    }
 }
 
 TEST(PositionMasks, TheRecurringMasksHoldTheirDocumentedPositions) {
