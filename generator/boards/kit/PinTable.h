@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -294,8 +293,8 @@ public:
     // Sets the board id, checks the record's head, clears the connectors and sets the device.
     void Begin(uint8_t boardId, uint8_t recordId, int32_t recordSize, int32_t size, const DeviceRow& device);
     // The board model's copy of the whole record, which the board's writers read
-    // (before Begin).
-    template <class Record> void CopyRecord(const SettingsRecord& r, Record& copy) {
+    // (before Begin): a record of another size is a broken rule.
+    template <class Record> void CopyRecord(Record& copy, const SettingsRecord& r) {
         CheckRecordSize(r.size(), copy.size());
         std::copy(r.data(), r.data() + std::min(r.size(), copy.size()), copy.data());
     }
@@ -355,12 +354,5 @@ private:
 
 // The words of a blank-separated list.
 std::vector<std::string> Words(const char* text);
-
-// The copy of the record that a board model keeps for the writers (as many bytes as
-// both hold: a record of another size is refused by the table's checks after the copy).
-template <class Record> void CopyRecord(Record& copy, const SettingsRecord& Config) {
-    copy.Clear();
-    std::memcpy(copy.data(), Config.data(), std::min(copy.size(), Config.size()));
-}
 
 } // namespace kit

@@ -183,8 +183,8 @@ constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
 } // namespace
 
 void ConfigUlmaroPins(TMainBoard* board, const SettingsRecord& Config) {
-    kit::CopyRecord(board->m_UlmaroConfig, Config);
     kit::PinTable t(board, kChecks);
+    t.CopyRecord(board->m_UlmaroConfig, Config);
     t.Begin(MAINBOARD_ULMARO, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bADC))
         t.Group("ADC", kAdc);

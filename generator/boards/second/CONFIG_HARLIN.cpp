@@ -283,7 +283,7 @@ constexpr kit::MaskedMasterRow kHsmcMasters[] = {
 
 void ConfigHarlinPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(Config, board->m_HarlinConfig);
+    t.CopyRecord(board->m_HarlinConfig, Config);
     t.Begin(MAINBOARD_HARLIN, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const uint8_t variant = Config.U8(C::nBoardType);
     if (variant >= std::size(kVariantDevices))

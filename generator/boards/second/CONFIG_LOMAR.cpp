@@ -268,7 +268,7 @@ void ConfigLomarPins(TMainBoard* board, const SettingsRecord& Config) {
     t.SetBank(kBankB, HsmcBankIoStandard(Config, 1));
     t.SetBank(kBankD, HsmcBankIoStandard(Config, 3));
     // The writers read the PLL choices from the copy; it is taken before the checks.
-    kit::CopyRecord(board->m_LomarConfig, Config);
+    t.CopyRecord(board->m_LomarConfig, Config);
     const uint8_t variant = Config.U8(C::nBoardType);
     t.Begin(MAINBOARD_LOMAR, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize,
             kDevices[variant < std::size(kDevices) ? variant : 0]);

@@ -186,7 +186,7 @@ constexpr int kSfpCount = 2;
 
 void ConfigOstrelPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(Config, board->m_OstrelConfig);
+    t.CopyRecord(board->m_OstrelConfig, Config);
     t.Begin(MAINBOARD_OSTREL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const int32_t si570 = Config.I32(C::nSi570Freq);
     const int32_t cdcm = Config.I32(C::nCdcm61004Freq);

@@ -276,11 +276,11 @@ TEST_F(PinTableKit, TheWholeRecordIsCopiedIntoTheModel) {
     r.SetU8(HARLIN_CONFIG::bExtPLL, 1);
     r.SetU8(HARLIN_CONFIG::nPllFreq + 2, 7);
     r.SetU8(HARLIN_CONFIG::kSize - 1, 9);
-    table.CopyRecord(r, board.m_HarlinConfig);
+    table.CopyRecord(board.m_HarlinConfig, r);
     EXPECT_EQ(std::vector<uint8_t>(board.m_HarlinConfig.data(), board.m_HarlinConfig.data() + r.size()),
               std::vector<uint8_t>(r.data(), r.data() + r.size()));
     SettingsRecord other(404);
-    EXPECT_EQ(AssertionOf([&] { table.CopyRecord(other, board.m_HarlinConfig); }),
+    EXPECT_EQ(AssertionOf([&] { table.CopyRecord(board.m_HarlinConfig, other); }),
               "Assertion failed: Config.Size == sizeof(TEST_CONFIG), file CONFIG_TEST, line 21");
 }
 
