@@ -1,5 +1,6 @@
 #include "CONFIG_HARLIN.h"
 
+#include "boards/kit/AnyTicked.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 #include "platform/Assert.h"
@@ -342,10 +343,7 @@ void ConfigHarlinPins(TMainBoard* board, const SettingsRecord& Config) {
         t.Group("SSRAM Control", kSsram);
     if (Config.U8(C::bUSB))
         t.Group("3-Ports High-Speed USB OTG", kUsb);
-    bool sata = false;
-    for (int port = 0; port < 4; ++port)
-        sata = sata || Config.U8(C::Sata(port)) != 0;
-    if (sata) {
+    if (kit::AnyTicked(Config, {C::Sata(0), C::Sata(1), C::Sata(2), C::Sata(3)})) {
         TConnector* c = t.Group("SATA");
         for (int port = 0; port < 4; ++port)
             if (Config.U8(C::Sata(port)))
