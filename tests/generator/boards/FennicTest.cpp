@@ -16,7 +16,6 @@
 #include <filesystem>
 
 using namespace firstboards;
-using platform::testing::AssertionOf;
 using testsupport::ReadFile;
 
 namespace {
@@ -261,20 +260,6 @@ TEST(FennicPins, PositionsOfTheMasters) {
     EXPECT_EQ(both->GetType(), CONNECTOR_GPIO80);
     EXPECT_EQ(EmptySlots(*both), (std::vector<int>{10, 11, 28, 29, 50, 51, 68, 69}));
     EXPECT_EQ(both->GetPin(40)->GetLocation(), "AP19");
-}
-
-TEST(FennicPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Defaults();
-    r.SetU8(C::BoardId, 4);
-    TMainBoard b;
-    EXPECT_EQ(AssertionOf([&] { ConfigFennicPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_FENNIC, file CONFIG_FENNIC, line 18");
-    EXPECT_EQ(b.GetBoardId(), 6);
-    r.SetU8(C::BoardId, 6);
-    r.SetI32(C::Size, 920);
-    EXPECT_EQ(AssertionOf([&] { ConfigFennicPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(FENNIC_CONFIG), file CONFIG_FENNIC, line 19");
 }
 
 TEST_F(Fennic, TheSocketTakesKappelBAndItsModuleGetsTheMemPrefix) {

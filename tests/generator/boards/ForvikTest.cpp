@@ -247,17 +247,3 @@ TEST(ForvikPins, TheOrderOfTheSharedAndTheHpsConnectors) {
         EXPECT_EQ(gpio->GetPin(slot), nullptr);
 }
 
-TEST(ForvikPins, ARecordOfAnotherBoardIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    TConfigForvik settings;
-    settings.Config.SetU8(C::BoardId, 30);
-    settings.Config.SetI32(C::Size, 416);
-    TMainBoard b;
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigForvikPins(&b, &settings); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_FORVIK, file CONFIG_Forvik, line 24");
-    settings.Config.SetU8(C::BoardId, 32);
-    settings.Config.SetI32(C::Size, 272);
-    EXPECT_EQ(
-        platform::testing::AssertionOf([&] { ConfigForvikPins(&b, &settings); }),
-        "Assertion failed: Config.Size == sizeof(TConfigForvik::FORVIK_CONFIG), file CONFIG_Forvik, line 25");
-}

@@ -10,7 +10,6 @@
 #include "settings/records/ISVAR_CONFIG.h"
 #include "support/FormPixels.h"
 
-using platform::testing::AssertionOf;
 using testsupport::ReadFile;
 using C = ISVAR_CONFIG;
 
@@ -231,19 +230,6 @@ TEST_F(Isvar, ScreenshotWithTheModuleAndCards) {
     EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
     EXPECT_TRUE(Shown("ShapeFMC_B"));
     EXPECT_FALSE(Shown("ShapeFMC_A"));
-}
-
-TEST(IsvarPins, TheHeadChecksAreBrokenRules) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 8);
-    TMainBoard b;
-    EXPECT_EQ(AssertionOf([&] { ConfigIsvarPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_ISVAR, file CONFIG_ISVAR, line 20");
-    r.SetU8(C::BoardId, 9);
-    r.SetI32(C::Size, 920);
-    EXPECT_EQ(AssertionOf([&] { ConfigIsvarPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(ISVAR_CONFIG), file CONFIG_ISVAR, line 21");
 }
 
 TEST(IsvarPins, EachFlagGivesItsGroups) {

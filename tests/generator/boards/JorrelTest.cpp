@@ -12,7 +12,6 @@
 
 #include <filesystem>
 
-using platform::testing::AssertionOf;
 using testsupport::ReadFile;
 using C = JORREL_CONFIG;
 
@@ -245,20 +244,6 @@ TEST_F(Jorrel, ScreenshotShowsTheOutlinesWhereTheLayoutPlacesThem) {
     EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
     EXPECT_FALSE(Get<platform::OutlineShape>("ShapeGpio1")->isHidden());
     EXPECT_TRUE(Get<platform::OutlineShape>("ShapeGpio0")->isHidden());
-}
-
-TEST(JorrelPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 11);
-    TMainBoard b;
-    EXPECT_EQ(AssertionOf([&] { ConfigJorrelPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_JORREL, file CONFIG_JORREL, line 20");
-    EXPECT_EQ(b.GetBoardId(), 10); // set from the board before the checks
-    r.SetU8(C::BoardId, 10);
-    r.SetI32(C::Size, 408);
-    EXPECT_EQ(AssertionOf([&] { ConfigJorrelPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(JORREL_CONFIG), file CONFIG_JORREL, line 21");
 }
 
 TEST(JorrelPins, TheSharedI2cPairIsOneConnector) {

@@ -15,7 +15,6 @@
 #include <filesystem>
 
 using namespace firstboards;
-using platform::testing::AssertionOf;
 using testsupport::ReadFile;
 
 namespace {
@@ -195,20 +194,6 @@ TEST(KestinPins, MastersKeepTheGivenLocationsAndLeaveTheRestUnplaced) {
         EXPECT_EQ(c->GetPin(10)->GetLocation(), "");
         EXPECT_EQ(EmptySlots(*c).size(), 48u);
     }
-}
-
-TEST(KestinPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 6);
-    TMainBoard b;
-    EXPECT_EQ(AssertionOf([&] { ConfigKestinPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_KESTIN, file CONFIG_KESTIN, line 21");
-    EXPECT_EQ(b.GetBoardId(), 11);
-    r.SetU8(C::BoardId, 11);
-    r.SetI32(C::Size, 408);
-    EXPECT_EQ(AssertionOf([&] { ConfigKestinPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(KESTIN_CONFIG), file CONFIG_KESTIN, line 22");
 }
 
 TEST(KestinLogic, TheSocketThenKappel23ThenKappel1AreAttached) {

@@ -9,7 +9,6 @@
 #include "settings/ConfigFile.h"
 #include "support/FormPixels.h"
 
-using platform::testing::AssertionOf;
 using testsupport::ReadFile;
 using C = MIRVO_CONFIG;
 
@@ -223,19 +222,6 @@ TEST_F(Mirvo, ScreenshotWithBothCardsChosen) {
     EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
     EXPECT_TRUE(Shown("ShapeGpio"));
     EXPECT_TRUE(Shown("ShapeLCD"));
-}
-
-TEST(MirvoPins, TheRecordHeadIsChecked) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 14);
-    TMainBoard b;
-    EXPECT_EQ(AssertionOf([&] { ConfigMirvoPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_MIRVO, file CONFIG_MIRVO, line 26");
-    r.SetU8(C::BoardId, 13);
-    r.SetI32(C::Size, 424);
-    EXPECT_EQ(AssertionOf([&] { ConfigMirvoPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(MIRVO_CONFIG), file CONFIG_MIRVO, line 27");
 }
 
 TEST(MirvoPins, TheGroupsFollowTheFlagsInTheirOrder) {

@@ -193,21 +193,6 @@ TEST(OstrelPins, PcieLanesAlternate) {
     EXPECT_EQ(FindPin(*board, "PCIE_TX_p[7]")->GetLocation(), "AG41");
 }
 
-TEST(OstrelPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = DefaultsOf(OstrelLogic());
-    r.SetU8(C::BoardId, 14);
-    TMainBoard b;
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigOstrelPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_OSTREL, file CONFIG_OSTREL, line 66");
-    EXPECT_EQ(b.GetBoardId(), 14);
-    EXPECT_EQ(b.m_OstrelConfig.GetBoardId(), 14);
-    r.SetU8(C::BoardId, 15);
-    r.SetI32(C::Size, 165);
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigOstrelPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(OSTREL_CONFIG), file CONFIG_OSTREL, line 67");
-}
-
 TEST(OstrelPins, StoredChoicesOutsideTheirListsComeBackToDisable) {
     SettingsRecord r = DefaultsOf(OstrelLogic());
     r.SetU8(C::Sfp(0), 1); // both lists enabled

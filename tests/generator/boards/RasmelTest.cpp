@@ -196,19 +196,6 @@ TEST(RasmelPins, TheHsmcMasterCountsItsPositionsFromOne) {
     EXPECT_EQ(hsmc->GetPin(157)->GetIoStandard(), IOSTD_BY_DAUGHTER);
 }
 
-TEST(RasmelPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = DefaultsOf(RasmelLogic());
-    r.SetU8(C::BoardId, 15);
-    TMainBoard b;
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigRasmelPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_RASMEL, file CONFIG_RASMEL, line 33");
-    r.SetU8(C::BoardId, 18);
-    r.SetI32(C::Size, 164);
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigRasmelPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(RASMEL_CONFIG), file CONFIG_RASMEL, line 34");
-}
-
 TEST(RasmelRules, TheHsmcDefaultFamilyTakesTheDefaultPrefix) {
     for (int id = 0; id < 128; ++id) {
         const bool family = id == 2 || id == 3 || (id >= 78 && id <= 84) || id == 86;

@@ -224,21 +224,6 @@ TEST(VardisPins, StandardsClocksAndUnplacedHpsPins) {
     EXPECT_EQ(hps->GetPin(133)->GetName(), "HPS_USB_STP");
 }
 
-TEST(VardisPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 21);
-    TMainBoard b;
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigVardisPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_VARDIS, file CONFIG_VARDIS, line 23");
-    EXPECT_EQ(b.GetBoardId(), 21);
-    EXPECT_EQ(b.m_VardisConfig.U8(0), 21); // copied before the check
-    r.SetU8(C::BoardId, 22);
-    r.SetI32(C::Size, 404);
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigVardisPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(VARDIS_CONFIG), file CONFIG_VARDIS, line 24");
-}
-
 TEST(VardisSdc, NoDramClockWhateverTheRecordHolds) {
     SettingsRecord r = VardisLogic().NewRecord();
     VardisLogic().SetDefaultConfig(r);

@@ -170,20 +170,6 @@ TEST(WendroPins, NeverHdmiNeverOneConnectorOverBothHeaders) {
     EXPECT_EQ(ConnectorNames(*Model(one)), std::vector<std::string>{"GPIO_1"});
 }
 
-TEST(WendroPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 24);
-    TMainBoard b;
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigWendroPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_WENDRO, file CONFIG_Wendro, line 22");
-    EXPECT_EQ(b.GetBoardId(), 24);
-    r.SetU8(C::BoardId, 23);
-    r.SetI32(C::Size, 408);
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigWendroPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(WENDRO_CONFIG), file CONFIG_Wendro, line 23");
-}
-
 TEST_F(Wendro, AnEightyPinCardInAFileIsNoCard) {
     // No list of this board offers it: the form shows "None" and Generate attaches nothing.
     SettingsRecord r = WendroLogic().NewRecord();

@@ -198,20 +198,6 @@ TEST(XylmarPins, OrderHpsAndClocks) {
     EXPECT_NE(w.GetSdcJtagClock(board.get()), "");
 }
 
-TEST(XylmarPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 23);
-    TMainBoard b;
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigXylmarPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_XYLMAR, file CONFIG_Xylmar, line 24");
-    EXPECT_EQ(b.GetBoardId(), 23);
-    r.SetU8(C::BoardId, 24);
-    r.SetI32(C::Size, 408);
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigXylmarPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(XYLMAR_CONFIG), file CONFIG_Xylmar, line 25");
-}
-
 TEST_F(Xylmar, Screenshot) {
     Start();
     Tick("CheckBoxHPS", true);
