@@ -1,5 +1,6 @@
 // Board 10, Jorrel: its form, record, GPIO headers and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/second/CONFIG_JORREL.h"
 #include "boards/second/JorrelRules.h"
 #include "boards/second/UI_Jorrel.h"
@@ -28,16 +29,11 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = JorrelLogic().NewRecord();
-    r.SetU8(C::BoardId, 10);
-    r.SetI32(C::Size, 404);
-    return r;
+    return BareRecord(10, 404);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigJorrelPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigJorrelPins, r);
 }
 
 const std::string kBanner = "#============================================================\r\n";

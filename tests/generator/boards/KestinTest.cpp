@@ -28,7 +28,6 @@ const std::string kKappelPair =
 class Kestin : public BoardFormFixture {
 protected:
     TFormKestin* Start() { return Open<TFormKestin>(); }
-    bool Shown(const char* name) { return !Get<QWidget>(name)->isHidden(); }
 };
 
 // The defaults as the record's table lays them out: CLOCK, LED and Button ticked.
@@ -38,10 +37,6 @@ std::vector<uint8_t> DocumentedBytes() {
 
 SettingsRecord Bare() {
     return RecordOf(DocumentedDefaults(11, 404, "Kestin", 0));
-}
-
-std::string Name(uint8_t card) {
-    return BoardName(static_cast<int8_t>(card));
 }
 
 } // namespace
@@ -59,12 +54,12 @@ TEST_F(Kestin, FirstStartShowsTheDefaultsAndDestroyingTheFormStoresThem) {
         EXPECT_FALSE(Shown(hidden)) << hidden;
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "Kestin");
     const std::vector<std::string> kappels = {"None",
-                                              Name(DAUGHTER_KAPPEL_DEFAULT),
-                                              Name(DAUGHTER_DVI),
-                                              Name(DAUGHTER_NET),
-                                              Name(DAUGHTER_PELLUM),
-                                              Name(DAUGHTER_HDMI),
-                                              Name(DAUGHTER_KAPPEL_LOOPBACK)};
+                                              CardName(DAUGHTER_KAPPEL_DEFAULT),
+                                              CardName(DAUGHTER_DVI),
+                                              CardName(DAUGHTER_NET),
+                                              CardName(DAUGHTER_PELLUM),
+                                              CardName(DAUGHTER_HDMI),
+                                              CardName(DAUGHTER_KAPPEL_LOOPBACK)};
     EXPECT_EQ(Items("ComboBoxKappel1"), kappels);
     EXPECT_EQ(Items("ComboBoxKappel23"), kappels);
     CloseForm();
@@ -184,7 +179,7 @@ TEST(KestinPins, MastersKeepTheGivenLocationsAndLeaveTheRestUnplaced) {
         const TConnector* c = FindConnector(b, k.name);
         ASSERT_NE(c, nullptr) << k.name;
         EXPECT_EQ(c->GetCaption(),
-                  k.caption + Name(k.masterId == 7 ? DAUGHTER_KAPPEL_LOOPBACK : DAUGHTER_DVI));
+                  k.caption + CardName(k.masterId == 7 ? DAUGHTER_KAPPEL_LOOPBACK : DAUGHTER_DVI));
         EXPECT_EQ(c->GetType(), CONNECTOR_KAPPEL);
         EXPECT_EQ(c->GetMasterId(), k.masterId);
         EXPECT_EQ(c->PinCount(), 180);
@@ -217,8 +212,8 @@ TEST_F(Kestin, TheSocketModuleAndTheSameCardOnBothKappelsUnderOtherPrefixes) {
     Start();
     Tick("CheckBoxDDR2", true);
     EXPECT_TRUE(Shown("ShapeDDR2"));
-    ChooseText("ComboBoxKappel23", Name(DAUGHTER_KAPPEL_LOOPBACK).c_str());
-    ChooseText("ComboBoxKappel1", Name(DAUGHTER_KAPPEL_LOOPBACK).c_str());
+    ChooseText("ComboBoxKappel23", CardName(DAUGHTER_KAPPEL_LOOPBACK).c_str());
+    ChooseText("ComboBoxKappel1", CardName(DAUGHTER_KAPPEL_LOOPBACK).c_str());
     Type("EditPrefixKappel23", "L23_");
     Type("EditPrefixKappel1", "L1_");
     for (const char* shown :
@@ -255,8 +250,8 @@ TEST_F(Kestin, PrefixRule) {
     for (const Case& c : cases) {
         std::filesystem::remove(dir.File("default.cfg"));
         Start();
-        ChooseText("ComboBoxKappel23", Name(c.card23).c_str());
-        ChooseText("ComboBoxKappel1", Name(c.card1).c_str());
+        ChooseText("ComboBoxKappel23", CardName(c.card23).c_str());
+        ChooseText("ComboBoxKappel1", CardName(c.card1).c_str());
         Type("EditPrefixKappel23", c.prefix23);
         Type("EditPrefixKappel1", c.prefix1);
         Type("EditProjectName", c.name);
@@ -270,9 +265,9 @@ TEST_F(Kestin, PrefixRule) {
 
 TEST_F(Kestin, TheKappel1IdIsAWholeNumber) {
     Start();
-    ChooseText("ComboBoxKappel1", Name(DAUGHTER_PELLUM).c_str());
+    ChooseText("ComboBoxKappel1", CardName(DAUGHTER_PELLUM).c_str());
     Type("EditPrefixKappel1", "P_");
-    ChooseText("ComboBoxKappel23", Name(DAUGHTER_NET).c_str());
+    ChooseText("ComboBoxKappel23", CardName(DAUGHTER_NET).c_str());
     Type("EditProjectName", "kept");
     Tick("CheckBoxPciBus", true);
     seam.AnswerFile(dir.File("kept.cfg"));
@@ -291,7 +286,7 @@ TEST_F(Kestin, TheKappel1IdIsAWholeNumber) {
     // Upper bytes set: no entry of the list, so the choice stays.
     expected[273] = 1;
     testsupport::WriteFile(dir.File("wide.cfg"), AsText(expected));
-    ChooseText("ComboBoxKappel1", Name(DAUGHTER_HDMI).c_str());
+    ChooseText("ComboBoxKappel1", CardName(DAUGHTER_HDMI).c_str());
     Type("EditPrefixKappel1", "H_");
     ChooseText("ComboBoxKappel23", "None");
     Tick("CheckBoxPciBus", false);
@@ -299,22 +294,22 @@ TEST_F(Kestin, TheKappel1IdIsAWholeNumber) {
     Click("ButtonLoad");
     EXPECT_TRUE(seam.Boxes().empty());
     EXPECT_TRUE(Get<QCheckBox>("CheckBoxPciBus")->isChecked());
-    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel23")->currentText().toStdString(), Name(DAUGHTER_NET));
-    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel1")->currentText().toStdString(), Name(DAUGHTER_HDMI));
+    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel23")->currentText().toStdString(), CardName(DAUGHTER_NET));
+    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel1")->currentText().toStdString(), CardName(DAUGHTER_HDMI));
     EXPECT_EQ(Get<QLineEdit>("EditPrefixKappel1")->text(), "P_");
 
     // Without them the stored card comes back.
     seam.AnswerFile(dir.File("kept.cfg"));
     Click("ButtonLoad");
-    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel1")->currentText().toStdString(), Name(DAUGHTER_PELLUM));
+    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel1")->currentText().toStdString(), CardName(DAUGHTER_PELLUM));
 }
 
 TEST_F(Kestin, ScreenshotWithBothKappelsAndTheSocket) {
     Start();
     Tick("CheckBoxDDR2", true);
     Tick("CheckBoxPciBus", true);
-    ChooseText("ComboBoxKappel23", Name(DAUGHTER_HDMI).c_str());
-    ChooseText("ComboBoxKappel1", Name(DAUGHTER_DVI).c_str());
+    ChooseText("ComboBoxKappel23", CardName(DAUGHTER_HDMI).c_str());
+    ChooseText("ComboBoxKappel1", CardName(DAUGHTER_DVI).c_str());
     Form().show();
     EXPECT_EQ(testsupport::OverlappingControls(Form()), std::vector<std::string>{});
     const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-board11-kappels");

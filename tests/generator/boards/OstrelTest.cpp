@@ -23,10 +23,7 @@ protected:
 
 // The record with every box unticked and both oscillators at "Disable".
 SettingsRecord Bare() {
-    SettingsRecord r = DefaultsOf(OstrelLogic());
-    for (const kit::FlagBinding& f : OstrelLogic().Spec().flags)
-        r.SetU8(f.offset, 0);
-    return r;
+    return UntickedDefaults(OstrelLogic());
 }
 
 std::unique_ptr<TMainBoard> Pins(const SettingsRecord& r) {

@@ -1,6 +1,7 @@
 // The pin-table kit's builders: bank standards, buses with indexes without a pin,
 // buses taken in turn, master connectors from a position mask, the recurring masks,
 // a pair of headers one card may span, where the board id comes from, and record copies.
+#include "BoardModelQueries.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 #include "model/DaughterId.h"
@@ -14,13 +15,6 @@ namespace {
 
 constexpr kit::TableChecks kChecks{"CONFIG_TEST", "Config.BoardId == MAINBOARD_TEST", 20,
                                    "Config.Size == sizeof(TEST_CONFIG)", 21};
-
-std::vector<std::string> Names(const TConnector& c) {
-    std::vector<std::string> names;
-    for (int i = 0; i < c.PinCount(); ++i)
-        names.push_back(c.GetPin(i) != nullptr ? c.GetPin(i)->GetName() : "-");
-    return names;
-}
 
 class PinTableKit : public ::testing::Test {
 protected:
@@ -65,8 +59,8 @@ TEST_F(PinTableKit, ABusIndexWithoutPinMovesTheIndexOnAndTheCountIsChecked) {
          {"nNum == 8", 49}},
     };
     TConnector* c = table.Group("CLOCK", kClocks);
-    EXPECT_EQ(Names(*c), (std::vector<std::string>{"OSC_B[2]", "OSC_B[3]", "OSC_B[4]", "OSC_B[5]", "OSC_B[6]",
-                                                   "OSC_B[7]"}));
+    EXPECT_EQ(SlotNames(*c), (std::vector<std::string>{"OSC_B[2]", "OSC_B[3]", "OSC_B[4]", "OSC_B[5]",
+                                                       "OSC_B[6]", "OSC_B[7]"}));
     EXPECT_EQ(c->GetPin(0)->GetLocation(), "AC35");
 
     constexpr kit::PinRow kShort[] = {
@@ -83,7 +77,7 @@ TEST_F(PinTableKit, BusesTakenInTurn) {
     };
     TConnector* c = table.Group("E");
     table.AddInterleaved(c, kData);
-    EXPECT_EQ(Names(*c), (std::vector<std::string>{"TX[0]", "RX[0]", "TX[1]", "RX[1]"}));
+    EXPECT_EQ(SlotNames(*c), (std::vector<std::string>{"TX[0]", "RX[0]", "TX[1]", "RX[1]"}));
     EXPECT_EQ(c->GetPin(3)->GetLocation(), "D16");
     EXPECT_EQ(c->GetPin(3)->GetDirection(), DIRECTION_INPUT);
 }
@@ -293,7 +287,7 @@ TEST_F(PinTableKit, AShapeTakesItsPrefixAndTheColumnsLocationsInTurn) {
     const char* const columns[] = {"R15 ? W17", "V12 V11"};
     TConnector* c = table.Group("M");
     table.AddShaped(c, "MEMB", kShape, columns);
-    EXPECT_EQ(Names(*c),
+    EXPECT_EQ(SlotNames(*c),
               (std::vector<std::string>{"MEMB_A[0]", "MEMB_A[1]", "MEMB_A[2]", "MEMB_CK", "MEMB_ODT[0]"}));
     EXPECT_EQ(c->GetPin(1)->GetLocation(), "");
     EXPECT_EQ(c->GetPin(2)->GetLocation(), "W17");

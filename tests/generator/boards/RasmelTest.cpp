@@ -25,10 +25,7 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = DefaultsOf(RasmelLogic());
-    for (const kit::FlagBinding& f : RasmelLogic().Spec().flags)
-        r.SetU8(f.offset, 0);
-    return r;
+    return UntickedDefaults(RasmelLogic());
 }
 
 std::unique_ptr<TMainBoard> Pins(const SettingsRecord& r) {

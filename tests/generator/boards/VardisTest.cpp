@@ -28,11 +28,11 @@ protected:
 };
 
 SettingsRecord Bare() {
-    return soc::Bare(22, 408);
+    return BareRecord(22, 408);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    return soc::Model(ConfigVardisPins, r);
+    return ModelOf(ConfigVardisPins, r);
 }
 
 const char* const kHpsShapes[] = {"ShapeHPS",       "ShapeHpsDDR3", "ShapeHpsEthernet",

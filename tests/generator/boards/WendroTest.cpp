@@ -26,11 +26,11 @@ protected:
 };
 
 SettingsRecord Bare() {
-    return soc::Bare(23, 404);
+    return BareRecord(23, 404);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    return soc::Model(ConfigWendroPins, r);
+    return ModelOf(ConfigWendroPins, r);
 }
 
 } // namespace

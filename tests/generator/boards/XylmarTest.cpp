@@ -27,11 +27,11 @@ protected:
 };
 
 SettingsRecord Bare() {
-    return soc::Bare(24, 404);
+    return BareRecord(24, 404);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    return soc::Model(ConfigXylmarPins, r);
+    return ModelOf(ConfigXylmarPins, r);
 }
 
 } // namespace
