@@ -67,13 +67,7 @@ TEST_F(Fennic, FirstStartShowsTheDefaultsAndDestroyingTheFormStoresThem) {
         EXPECT_TRUE(Shown(shown)) << shown;
     EXPECT_EQ(Label(), "Kappel-A");
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "Fennic");
-    const std::vector<std::string> kappels = {"None",
-                                              CardName(DAUGHTER_KAPPEL_DEFAULT),
-                                              CardName(DAUGHTER_DVI),
-                                              CardName(DAUGHTER_NET),
-                                              CardName(DAUGHTER_PELLUM),
-                                              CardName(DAUGHTER_HDMI),
-                                              CardName(DAUGHTER_KAPPEL_LOOPBACK)};
+    const std::vector<std::string> kappels = KappelListItems();
     for (const char* combo : {"ComboBoxKappel_A", "ComboBoxKappel_B", "ComboBoxKappel_C", "ComboBoxKappel_D"})
         EXPECT_EQ(Items(combo), kappels) << combo;
     EXPECT_EQ(Items("ComboBoxGPIO_0").size(), 10u);

@@ -53,13 +53,7 @@ TEST_F(Kestin, FirstStartShowsTheDefaultsAndDestroyingTheFormStoresThem) {
                                "ShapeKappel3", "ShapeKappel23", "ImageKappel1", "ImageKappel23"})
         EXPECT_FALSE(Shown(hidden)) << hidden;
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "Kestin");
-    const std::vector<std::string> kappels = {"None",
-                                              CardName(DAUGHTER_KAPPEL_DEFAULT),
-                                              CardName(DAUGHTER_DVI),
-                                              CardName(DAUGHTER_NET),
-                                              CardName(DAUGHTER_PELLUM),
-                                              CardName(DAUGHTER_HDMI),
-                                              CardName(DAUGHTER_KAPPEL_LOOPBACK)};
+    const std::vector<std::string> kappels = KappelListItems();
     EXPECT_EQ(Items("ComboBoxKappel1"), kappels);
     EXPECT_EQ(Items("ComboBoxKappel23"), kappels);
     CloseForm();
