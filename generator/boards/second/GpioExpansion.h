@@ -19,7 +19,6 @@ public:
 
     // The card list both headers offer (not owned).
     void SetDaughterList(const DaughterIdList* ids, int count);
-    int Count() const { return count_; }
     uint8_t CardAt(int index) const;
 
     // The confirmed choice; a setter writes only a changed value.
@@ -40,7 +39,6 @@ public:
     void CoupleConfirmed() { Couple(confirmed_, 0); }
 
     const Header& Shown(int header) const { return shown_[Slot(header)]; }
-    uint8_t ShownCard(int header) const { return CardAt(Shown(header).index); }
 
 private:
     static std::size_t Slot(int header) { return header == 0 ? 0 : 1; }

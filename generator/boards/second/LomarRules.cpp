@@ -227,10 +227,6 @@ const kit::BoardLogic& LomarLogic() {
     return logic;
 }
 
-bool IsTransceiverPort(int port) {
-    return port == 0 || port == 4;
-}
-
 int LomarVoltageStep(int port, uint8_t card, bool gpioMode) {
     if (port == kHsmcPortC && gpioMode)
         return 3;

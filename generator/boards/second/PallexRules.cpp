@@ -1,6 +1,7 @@
 #include "PallexRules.h"
 
 #include "CONFIG_PALLEX.h"
+#include "boards/kit/AnyTicked.h"
 #include "boards/kit/GatedChoice.h"
 #include "boards/latest/ClockBoardTexts.h"
 #include "core/OscillatorText.h"
@@ -67,12 +68,10 @@ constexpr kit::BoardSpec kSpec{
     .choices = C::kChoiceFields,
 };
 
-bool Any(const SettingsRecord& r, std::size_t first, int count) {
-    for (int i = 0; i < count; ++i)
-        if (r.U8(first + static_cast<std::size_t>(i)) != 0)
-            return true;
-    return false;
-}
+constexpr std::size_t kSata[] = {C::Sata(0), C::Sata(1), C::Sata(2), C::Sata(3)};
+constexpr std::size_t kDdr3[] = {C::DDR3(0), C::DDR3(1)};
+constexpr std::size_t kQdrii[] = {C::QDRII(0), C::QDRII(1), C::QDRII(2), C::QDRII(3)};
+constexpr std::size_t kSfp[] = {C::Sfp(0), C::Sfp(1), C::Sfp(2), C::Sfp(3)};
 
 bool Ask(const std::string& question) {
     return question.empty() || platform::ShowMessage(question, "Warning", platform::Icon::Warning,
@@ -154,11 +153,11 @@ std::vector<std::string> PallexCdcmItems() {
 }
 
 bool PallexAnySfp(const SettingsRecord& r) {
-    return Any(r, C::bSfp, 4);
+    return kit::AnyTicked(r, kSfp);
 }
 
 bool PallexAnySata(const SettingsRecord& r) {
-    return Any(r, C::bSata, 4);
+    return kit::AnyTicked(r, kSata);
 }
 
 void PallexShownChoices(SettingsRecord& r) {
@@ -187,8 +186,8 @@ std::string PallexSataQuestion(const SettingsRecord& r) {
 std::string PallexNotes(const SettingsRecord& r) {
     std::string notes;
     std::string memory;
-    Join(memory, Any(r, C::bDDR3, 2), "DDR3-SDRAM");
-    Join(memory, Any(r, C::bQDRII, 4), "QDRII+ SRAM");
+    Join(memory, kit::AnyTicked(r, kDdr3), "DDR3-SDRAM");
+    Join(memory, kit::AnyTicked(r, kQdrii), "QDRII+ SRAM");
     if (!memory.empty())
         notes += MemoryNote(memory);
     std::string transceivers;

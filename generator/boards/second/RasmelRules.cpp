@@ -1,6 +1,7 @@
 #include "RasmelRules.h"
 
 #include "CONFIG_RASMEL.h"
+#include "boards/kit/AnyTicked.h"
 #include "boards/latest/ClockBoardTexts.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
@@ -66,10 +67,6 @@ constexpr kit::BoardSpec kSpec{
     .choices = C::kChoiceFields,
 };
 
-bool Any(const SettingsRecord& r, std::span<const std::size_t> flags) {
-    return std::any_of(flags.begin(), flags.end(), [&r](std::size_t f) { return r.U8(f) != 0; });
-}
-
 class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
@@ -120,11 +117,11 @@ const OscillatorRules& RasmelOscillators() {
 
 std::string RasmelNotes(const SettingsRecord& r) {
     std::string transceivers;
-    if (Any(r, kSata))
+    if (kit::AnyTicked(r, kSata))
         JoinName(transceivers, "SATA");
     if (r.U8(C::bPCIe))
         JoinName(transceivers, "PCIe");
-    if (Any(r, kSfp))
+    if (kit::AnyTicked(r, kSfp))
         JoinName(transceivers, "SFP+");
     if (TransceiverCard(r))
         JoinName(transceivers, "HSMC-Transceiver");

@@ -24,10 +24,7 @@ protected:
 
 // The record with every box unticked.
 SettingsRecord Bare() {
-    SettingsRecord r = DefaultsOf(AbrenzLogic());
-    for (const kit::FlagBinding& f : AbrenzLogic().Spec().flags)
-        r.SetU8(f.offset, 0);
-    return r;
+    return UntickedDefaults(AbrenzLogic());
 }
 
 // The pin table alone, before any module is attached.

@@ -22,7 +22,6 @@ using C = ARVEL_CONFIG;
 class Arvel : public BoardFormFixture {
 protected:
     TFormArvel* Start() { return Open<TFormArvel>(); }
-    bool Shown(const char* name) { return !Get<QWidget>(name)->isHidden(); }
 };
 
 SettingsRecord WithCards(uint8_t gpio0, uint8_t gpio1) {

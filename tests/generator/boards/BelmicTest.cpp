@@ -21,10 +21,7 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = BelmicLogic().NewRecord();
-    r.SetU8(C::BoardId, 2);
-    r.SetI32(C::Size, 408);
-    return r;
+    return BareRecord(2, 408);
 }
 
 } // namespace

@@ -23,7 +23,6 @@ using C = BOSTEL_CONFIG;
 class Bostel : public BoardFormFixture {
 protected:
     TFormBostel* Start() { return Open<TFormBostel>(); }
-    bool Shown(const char* name) { return !Get<QWidget>(name)->isHidden(); }
 };
 
 SettingsRecord Defaults() {
@@ -33,9 +32,7 @@ SettingsRecord Defaults() {
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigBostelPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigBostelPins, r);
 }
 
 } // namespace

@@ -31,10 +31,7 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = DefaultsOf(CalvexLogic());
-    for (const kit::FlagBinding& f : CalvexLogic().Spec().flags)
-        r.SetU8(f.offset, 0);
-    return r;
+    return UntickedDefaults(CalvexLogic());
 }
 
 void SetCards(SettingsRecord& r, std::initializer_list<uint8_t> cards) {

@@ -21,10 +21,7 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = CardixLogic().NewRecord();
-    r.SetU8(C::BoardId, 3);
-    r.SetI32(C::Size, 416);
-    return r;
+    return BareRecord(3, 416);
 }
 
 } // namespace

@@ -23,10 +23,7 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = DorvelLogic().NewRecord();
-    r.SetU8(C::BoardId, 4);
-    r.SetI32(C::Size, 416);
-    return r;
+    return BareRecord(4, 416);
 }
 
 } // namespace

@@ -22,7 +22,6 @@ using C = GLAVIN_CONFIG;
 class Glavin : public BoardFormFixture {
 protected:
     TFormGlavin* Start() { return Open<TFormGlavin>(); }
-    bool Shown(const char* name) { return !Get<QWidget>(name)->isHidden(); }
 };
 
 SettingsRecord WithCard(uint8_t card, const char* prefix = "") {

@@ -211,11 +211,12 @@ TEST(OlderShapeTables, ABrokenTableStopsAtItsOwnCountCheck) {
     for (int i = 0; i < 39; ++i)
         header0 += "A1 ";
     std::string header1 = header0 + "A1";
-    const kit::GpioHeaderPair pair{header0.c_str(), header1.c_str(), 307, 308, 313, 333};
-    EXPECT_EQ(AssertionOf([&] { t.GpioPairMasters(pair, DAUGHTER_GPIO_DEFAULT, 0); }),
+    const kit::HeaderPair pair =
+        kit::GpioHeaders(header0.c_str(), header1.c_str(), {307, 308, 313, 333, 333});
+    EXPECT_EQ(AssertionOf([&] { t.PairMasters(pair, DAUGHTER_GPIO_DEFAULT, 0); }),
               "Assertion failed: nNum == GPIO_PIN_NUM, file CONFIG_TEST, line 333");
-    EXPECT_EQ(AssertionOf([&] { t.GpioPairMasters(pair, DAUGHTER_TURVIN_GPIO, DAUGHTER_TURVIN_GPIO); }),
+    EXPECT_EQ(AssertionOf([&] { t.PairMasters(pair, DAUGHTER_TURVIN_GPIO, DAUGHTER_TURVIN_GPIO); }),
               "Assertion failed: nNum == GPIO_PIN_NUM*2, file CONFIG_TEST, line 313");
-    EXPECT_EQ(AssertionOf([&] { t.GpioPairMasters(pair, 0, 0); }), "");
+    EXPECT_EQ(AssertionOf([&] { t.PairMasters(pair, 0, 0); }), "");
     EXPECT_EQ(board.GetConnectorCount(), 1); // the LED group alone
 }

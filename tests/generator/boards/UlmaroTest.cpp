@@ -27,11 +27,11 @@ protected:
 };
 
 SettingsRecord Bare() {
-    return soc::Bare(21, 408);
+    return BareRecord(21, 408);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    return soc::Model(ConfigUlmaroPins, r);
+    return ModelOf(ConfigUlmaroPins, r);
 }
 
 const std::string kStars = "#" + std::string(62, '*') + "\r\n";

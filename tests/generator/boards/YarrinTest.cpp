@@ -44,9 +44,7 @@ SettingsRecord Record() {
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigYarrinPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigYarrinPins, r);
 }
 
 } // namespace
