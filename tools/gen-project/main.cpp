@@ -6,7 +6,7 @@
 // printed. Exit 0 with the project written, 1 when Generate fails or is refused,
 // 2 on wrong arguments, 3 on a broken internal rule.
 #include "ConsolePlatform.h"
-#include "boards/BoardLogics.h"
+#include "boards/BoardRegistry.h"
 #include "platform/Text.h"
 #include "settings/ConfigFile.h"
 

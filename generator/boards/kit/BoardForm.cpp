@@ -100,6 +100,17 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
 
 BoardForm::~BoardForm() = default;
 
+PlainBoardForm::PlainBoardForm(QWidget* owner, const kit::BoardLogic& logic,
+                               std::span<const platform::LayoutRow> layout)
+    : BoardForm(owner, logic, layout) {
+    Start();
+}
+
+PlainBoardForm::~PlainBoardForm() {
+    if (Logic().Spec().save == kit::SaveAtEnd::InDestructor)
+        SaveInDestructor();
+}
+
 void BoardForm::Start() {
     FillComboBoxes();
     Settings().LastFolder = platform::Current().ProgramFolder();

@@ -125,6 +125,15 @@ private:
     QLineEdit* m_EditProjectName = nullptr;
 };
 
+// The form of a board whose form is its layout and its decisions, nothing more.
+class PlainBoardForm final : public BoardForm {
+public:
+    PlainBoardForm(QWidget* owner, const kit::BoardLogic& logic, std::span<const platform::LayoutRow> layout);
+    ~PlainBoardForm() override;
+    PlainBoardForm(const PlainBoardForm&) = delete;
+    PlainBoardForm& operator=(const PlainBoardForm&) = delete;
+};
+
 // Shows a card's 80-pixel picture on image, or hides it for no card.
 void ShowCardPicture(platform::PictureBox* image, int cardId);
 

@@ -3,7 +3,6 @@
 #include "FirstBoardsSupport.h"
 #include "boards/first/BelmicRules.h"
 #include "boards/first/CONFIG_BELMIC.h"
-#include "boards/first/UI_Belmic.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 
@@ -17,7 +16,7 @@ using C = BELMIC_CONFIG;
 
 class Belmic : public BoardFormFixture {
 protected:
-    TFormBelmic* Start() { return Open<TFormBelmic>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_BELMIC); }
 };
 
 SettingsRecord Bare() {

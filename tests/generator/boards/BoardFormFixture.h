@@ -23,6 +23,8 @@ protected:
         opened.reset(form);
         return form;
     }
+    // The board's form as the main window creates it.
+    BoardForm* OpenBoard(uint8_t id);
     BoardForm& Form() { return *opened; }
     // Destroys the form as closing the program does (a close event first).
     void CloseForm();

@@ -3,7 +3,6 @@
 #include "BoardModelQueries.h"
 #include "boards/latest/BostelRules.h"
 #include "boards/latest/CONFIG_BOSTEL.h"
-#include "boards/latest/UI_Bostel.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
@@ -22,7 +21,7 @@ using C = BOSTEL_CONFIG;
 
 class Bostel : public BoardFormFixture {
 protected:
-    TFormBostel* Start() { return Open<TFormBostel>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_BOSTEL); }
 };
 
 SettingsRecord Defaults() {

@@ -3,7 +3,6 @@
 #include "FirstBoardsSupport.h"
 #include "boards/first/CONFIG_CARDIX.h"
 #include "boards/first/CardixRules.h"
-#include "boards/first/UI_Cardix.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 
@@ -17,7 +16,7 @@ using C = CARDIX_CONFIG;
 
 class Cardix : public BoardFormFixture {
 protected:
-    TFormCardix* Start() { return Open<TFormCardix>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_CARDIX); }
 };
 
 SettingsRecord Bare() {

@@ -4,7 +4,6 @@
 #include "FirstBoardsSupport.h"
 #include "boards/first/CONFIG_DORVEL.h"
 #include "boards/first/DorvelRules.h"
-#include "boards/first/UI_Dorvel.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/TempDir.h"
@@ -19,7 +18,7 @@ using C = DORVEL_CONFIG;
 
 class Dorvel : public BoardFormFixture {
 protected:
-    TFormDorvel* Start() { return Open<TFormDorvel>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_DORVEL); }
 };
 
 SettingsRecord Bare() {

@@ -2,13 +2,10 @@
 // it, saved beside the other screenshots, with every shown outline drawn in its pen
 // colour where the layout places it, and the board and card pictures drawn.
 #include "BoardFormFixture.h"
-#include "boards/first/UI_Arvel.h"
+#include "boards/BoardRegistry.h"
 #include "boards/first/UI_ArvelLayout.h"
-#include "boards/first/UI_Belmic.h"
 #include "boards/first/UI_BelmicLayout.h"
-#include "boards/first/UI_Cardix.h"
 #include "boards/first/UI_CardixLayout.h"
-#include "boards/first/UI_Dorvel.h"
 #include "boards/first/UI_DorvelLayout.h"
 #include "model/DaughterBitmaps.h"
 #include "model/DaughterId.h"
@@ -28,8 +25,8 @@ struct Screenshot {
     BoardForm* (*open)(QWidget*);
 };
 
-template <class Form> BoardForm* OpenForm(QWidget* owner) {
-    return new Form(owner);
+template <uint8_t id> BoardForm* OpenForm(QWidget* owner) {
+    return dynamic_cast<BoardForm*>(CreateBoardForm(*FindBoard(id), owner));
 }
 
 const platform::LayoutRow& RowOf(std::span<const platform::LayoutRow> layout, const char* name) {
@@ -118,10 +115,10 @@ TEST_P(FirstBoardsScreenshot, OutlinesAndPicturesWhereTheLayoutPlacesThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, FirstBoardsScreenshot,
-    ::testing::Values(Screenshot{"pinwright-arvel", arvel::kLayout, &OpenForm<TFormArvel>},
-                      Screenshot{"pinwright-belmic", belmic::kLayout, &OpenForm<TFormBelmic>},
-                      Screenshot{"pinwright-cardix", cardix::kLayout, &OpenForm<TFormCardix>},
-                      Screenshot{"pinwright-dorvel", dorvel::kLayout, &OpenForm<TFormDorvel>}),
+    ::testing::Values(Screenshot{"pinwright-arvel", arvel::kLayout, &OpenForm<MAINBOARD_ARVEL>},
+                      Screenshot{"pinwright-belmic", belmic::kLayout, &OpenForm<MAINBOARD_BELMIC>},
+                      Screenshot{"pinwright-cardix", cardix::kLayout, &OpenForm<MAINBOARD_CARDIX>},
+                      Screenshot{"pinwright-dorvel", dorvel::kLayout, &OpenForm<MAINBOARD_DORVEL>}),
     [](const auto& info) {
         const std::string name = info.param.name;
         return name.substr(10);

@@ -3,7 +3,6 @@
 #include "BoardModelQueries.h"
 #include "boards/second/CONFIG_ISVAR.h"
 #include "boards/second/IsvarRules.h"
-#include "boards/second/UI_Isvar.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -18,7 +17,7 @@ namespace {
 
 class Isvar : public BoardFormFixture {
 protected:
-    TFormIsvar* Start() { return Open<TFormIsvar>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_ISVAR); }
     bool Shown(const char* shape) { return !Get<platform::OutlineShape>(shape)->isHidden(); }
     std::string Qsf(const std::string& folder) { return ReadFile(folder + "ISVAR.qsf"); }
 };

@@ -3,7 +3,6 @@
 #include "BoardModelQueries.h"
 #include "boards/second/CONFIG_JORREL.h"
 #include "boards/second/JorrelRules.h"
-#include "boards/second/UI_Jorrel.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -20,7 +19,7 @@ namespace {
 
 class Jorrel : public BoardFormFixture {
 protected:
-    TFormJorrel* Start() { return Open<TFormJorrel>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_JORREL); }
     void TickOnly(const char* box) {
         for (QCheckBox* b : Form().findChildren<QCheckBox*>())
             Tick(b->objectName().toLatin1().constData(), b->objectName() == box);

@@ -1,7 +1,7 @@
 // A record loaded from a file is generated as the form shows it, on every board: what
 // tools/gen-project runs (a new form's record, Load Setting, Generate) gives the
 // project a user would get, byte for byte where the case names a text.
-#include "boards/BoardLogics.h"
+#include "boards/BoardRegistry.h"
 #include "model/DaughterId.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"

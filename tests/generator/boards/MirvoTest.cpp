@@ -3,7 +3,6 @@
 #include "BoardModelQueries.h"
 #include "boards/second/CONFIG_MIRVO.h"
 #include "boards/second/MirvoRules.h"
-#include "boards/second/UI_Mirvo.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -17,7 +16,7 @@ namespace {
 
 class Mirvo : public BoardFormFixture {
 protected:
-    TFormMirvo* Start() { return Open<TFormMirvo>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_MIRVO); }
     std::string Qsf(const std::string& folder) { return ReadFile(folder + "MIRVO.qsf"); }
 };
 

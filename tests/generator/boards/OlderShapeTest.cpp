@@ -4,7 +4,6 @@
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
 #include "boards/first/ArvelRules.h"
-#include "boards/first/UI_Arvel.h"
 #include "boards/kit/Attach.h"
 #include "boards/kit/PinTable.h"
 #include "model/DaughterId.h"
@@ -28,7 +27,7 @@ constexpr const char* kSamePrefix =
 
 class OlderShape : public BoardFormFixture {
 protected:
-    TFormArvel* Start() { return Open<TFormArvel>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_ARVEL); }
     bool Enabled(const char* name) { return Get<QWidget>(name)->isEnabled(); }
     std::string Text(const char* edit) { return platform::FromQt(Get<QLineEdit>(edit)->text()); }
     std::string Shown(const char* combo) { return platform::FromQt(Get<QComboBox>(combo)->currentText()); }

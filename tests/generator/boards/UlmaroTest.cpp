@@ -2,7 +2,6 @@
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
 #include "boards/latest/CONFIG_ULMARO.h"
-#include "boards/latest/UI_Ulmaro.h"
 #include "boards/latest/UlmaroRules.h"
 #include "core/Pinwright.h"
 #include "model/DaughterCatalogue.h"
@@ -22,7 +21,7 @@ using C = ULMARO_CONFIG;
 
 class Ulmaro : public BoardFormFixture {
 protected:
-    TFormUlmaro* Start() { return Open<TFormUlmaro>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_ULMARO); }
     bool Shown(const char* shape) { return !Get<platform::OutlineShape>(shape)->isHidden(); }
 };
 

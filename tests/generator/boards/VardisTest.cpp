@@ -2,7 +2,6 @@
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
 #include "boards/latest/CONFIG_VARDIS.h"
-#include "boards/latest/UI_Vardis.h"
 #include "boards/latest/VardisRules.h"
 #include "core/Pinwright.h"
 #include "model/DaughterCatalogue.h"
@@ -23,7 +22,7 @@ using C = VARDIS_CONFIG;
 
 class Vardis : public BoardFormFixture {
 protected:
-    TFormVardis* Start() { return Open<TFormVardis>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_VARDIS); }
     bool Shown(const char* shape) { return !Get<platform::OutlineShape>(shape)->isHidden(); }
 };
 

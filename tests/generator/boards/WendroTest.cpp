@@ -2,7 +2,6 @@
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
 #include "boards/latest/CONFIG_WENDRO.h"
-#include "boards/latest/UI_Wendro.h"
 #include "boards/latest/WendroRules.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
@@ -21,7 +20,7 @@ using C = WENDRO_CONFIG;
 
 class Wendro : public BoardFormFixture {
 protected:
-    TFormWendro* Start() { return Open<TFormWendro>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_WENDRO); }
     bool Shown(const char* shape) { return !Get<platform::OutlineShape>(shape)->isHidden(); }
 };
 

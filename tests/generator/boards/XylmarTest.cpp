@@ -2,7 +2,6 @@
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
 #include "boards/latest/CONFIG_XYLMAR.h"
-#include "boards/latest/UI_Xylmar.h"
 #include "boards/latest/XylmarRules.h"
 #include "core/Pinwright.h"
 #include "model/DaughterCatalogue.h"
@@ -22,7 +21,7 @@ using C = XYLMAR_CONFIG;
 
 class Xylmar : public BoardFormFixture {
 protected:
-    TFormXylmar* Start() { return Open<TFormXylmar>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_XYLMAR); }
     bool Shown(const char* shape) { return !Get<platform::OutlineShape>(shape)->isHidden(); }
 };
 

@@ -2,13 +2,12 @@
 // seeded random records of each board, the real form loads the record and stores it
 // again exactly as kit::BoardLogic::Normalise says, and the form's Generate writes the
 // same project, byte for byte, as the logic's Generate that tools/gen-project runs.
-#include "boards/BoardLogics.h"
+#include "boards/BoardRegistry.h"
 #include "boards/kit/BoardForm.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "settings/DaughterList.h"
 #include "support/TempDir.h"
-#include "ui/BoardForms.h"
 
 #include <QWidget>
 #include <algorithm>
@@ -129,7 +128,7 @@ std::vector<std::string> Boxes(const ScriptedPlatform& seam, const std::string& 
     return texts;
 }
 
-class OneRoad : public ::testing::TestWithParam<BoardFormRow> {
+class OneRoad : public ::testing::TestWithParam<BoardRow> {
 protected:
     // One record through the form (a new form, Load Setting, then Generate) and through
     // the logic (Normalise of a new form's record, then Generate).
@@ -148,7 +147,7 @@ protected:
             seam.AnswerQuestionsWith(platform::Button::Yes);
             seam.SetResourceFallback(
                 [](const std::string& name) { return platform::ReadResourceBytes(name); });
-            std::unique_ptr<QWidget> widget(GetParam().create(nullptr));
+            std::unique_ptr<QWidget> widget(CreateBoardForm(GetParam(), nullptr));
             auto* form = dynamic_cast<BoardForm*>(widget.get());
             ASSERT_NE(form, nullptr);
             const std::string cfg = dir.File("record.cfg");
@@ -216,9 +215,9 @@ TEST_P(OneRoad, TheFormStoresAndGeneratesWhatTheLogicSays) {
 }
 
 // The forms of the boards that have a pin table.
-std::vector<BoardFormRow> BoardsWithPins() {
-    std::vector<BoardFormRow> rows;
-    for (const BoardFormRow& row : BoardFormTable())
+std::vector<BoardRow> BoardsWithPins() {
+    std::vector<BoardRow> rows;
+    for (const BoardRow& row : BoardTable())
         if (FindBoardLogic(row.id) != nullptr)
             rows.push_back(row);
     return rows;
