@@ -1,8 +1,8 @@
 // Pinwright: the project generator.
+#include "boards/BoardRegistry.h"
 #include "platform/Platform.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/QtPlatform.h"
-#include "ui/BoardForms.h"
 #include "ui/UnitMain.h"
 
 #include <exception>
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     // Exceptions inside the message loop are shown by the application object; these
     // are the ones of the start-up itself.
     try {
-        TFormMain window(nullptr, BoardFormTable());
+        TFormMain window(nullptr, BoardTable());
         window.show();
         app.exec();
     } catch (const std::exception& e) {

@@ -1,9 +1,10 @@
 #pragma once
 // Every file Pinwright writes (project files, exported modules, settings files, its
-// .INI) goes through ReplaceFile: the bytes go to a temporary file beside the target,
-// which is renamed over it only when they are all written, so a failed write never
-// destroys the file that was there. Its single write is a replaceable call, so tests
-// can cut a write short or fail it (a full disk) without filling one.
+// .INI) and Lumastat's programmer scripts go through ReplaceFile: the bytes go to a
+// temporary file beside the target, which is renamed over it only when they are all
+// written, so a failed write never destroys the file that was there. Its single write
+// is a replaceable call, so tests can cut a write short or fail it (a full disk)
+// without filling one.
 
 #include <cstddef>
 #include <string>

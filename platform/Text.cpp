@@ -142,6 +142,58 @@ std::size_t CharBoundaryPrefix(std::string_view text, std::size_t maxBytes) {
     return (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80 ? maxBytes : n;
 }
 
+namespace {
+
+// The length of the valid UTF-8 sequence at text[i], or 0: no overlong forms, no
+// surrogates, nothing above U+10FFFF.
+std::size_t Utf8SequenceAt(std::string_view text, std::size_t i) {
+    const auto byte = [&text](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80; // the second byte's range
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high)
+        return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+} // namespace
+
+std::string ReencodeUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    while (i < text.size()) {
+        const std::size_t length = Utf8SequenceAt(text, i);
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        } else {
+            out.append(text.substr(i, length));
+            i += length;
+        }
+    }
+    return out;
+}
+
 void CopyBounded(char* field, std::size_t size, std::string_view text) {
     if (size == 0)
         return;

@@ -37,6 +37,11 @@ int32_t StrToLong32(const char* text, int base);
 // ends on a character boundary: texts are UTF-8, a sequence is never cut in half.
 std::size_t CharBoundaryPrefix(std::string_view text, std::size_t maxBytes);
 
+// A text as it comes back from a text control: decoded from the locale's encoding
+// (UTF-8) and encoded again. Each byte that starts no valid sequence becomes U+FFFD,
+// and a leading byte-order mark is dropped, as the toolkit's decoder does.
+std::string ReencodeUtf8(std::string_view text);
+
 // Copies text into a fixed field of size bytes, cut to size - 1 bytes at a character
 // boundary, always with its terminator; bytes after the terminator are left as they were.
 void CopyBounded(char* field, std::size_t size, std::string_view text);

@@ -1,6 +1,7 @@
 #include "ProgrammerUtil.h"
 
 #include "TickClock.h"
+#include "platform/FileWrite.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
 
@@ -133,12 +134,9 @@ std::string CProgrammerUtil::GetBatchHeader() {
 }
 
 bool CProgrammerUtil::WriteTextFile(const std::string& path, const std::string& text) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr)
-        return false;
-    bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    // A script cut short must not be run as if it were whole.
-    return std::fclose(f) == 0 && written;
+    // Whole or not at all: a script cut short must not be run as if it were whole.
+    int error = 0;
+    return platform::ReplaceFile(path, text, error) == platform::ReplaceResult::Ok;
 }
 
 bool CProgrammerUtil::ReadTextFile(const std::string& path, std::string& text) {

@@ -22,6 +22,8 @@ public:
     static std::string GetQuartusBinDir();
     // The configuration script's header lines.
     static std::string GetBatchHeader();
+    // Writes the text as every file is written (platform::ReplaceFile): on failure false,
+    // with the file at path as it was and no temporary file beside it.
     static bool WriteTextFile(const std::string& path, const std::string& text);
     // The file's text up to its first zero byte; false when missing, empty or unreadable.
     static bool ReadTextFile(const std::string& path, std::string& text);

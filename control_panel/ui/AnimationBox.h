@@ -16,7 +16,6 @@ public:
     void Play();
     void Stop();
     bool IsPlaying() const { return m_timer.isActive(); }
-    int CurrentFrame() const { return m_nFrame; }
     int FrameCount() const { return static_cast<int>(m_frames.size()); }
 
 protected:

@@ -6,6 +6,7 @@
 #include "control_panel/logic/GSensorReadings.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/TextFit.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -53,7 +54,7 @@ CGSensorDialog::CGSensorDialog(CMainDialogServices&, QWidget* parent)
         platform::Component<QLabel>(this, centred)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     for (const char* left : {"XText", "YText", "ZText", "Angle2Text", "StatusText"})
         platform::Component<QLabel>(this, left)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    FitLabels(this);
+    platform::FitTexts(*this);
     m_timer.setSingleShot(true);
     m_timer.setInterval(IDT_REFRESH_MS);
     connect(&m_timer, &QTimer::timeout, this, [this] { OnTimer(); });

@@ -5,6 +5,7 @@
 #include "PanelPictures.h"
 #include "control_panel/link/BoardLink.h"
 #include "platform/qt/FormBuilder.h"
+#include "platform/qt/TextFit.h"
 #include "platform/qt/Widgets.h"
 
 #include <QLabel>
@@ -48,7 +49,7 @@ CHexDialog::CHexDialog(CMainDialogServices&, QWidget* parent)
     platform::BuildForm(this, kHexLayout);
     for (QLabel* label : findChildren<QLabel*>())
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    FitLabels(this);
+    platform::FitTexts(*this);
     for (int j = 0; j < HEX_DIGIT_COUNT; ++j) {
         m_pictures[static_cast<std::size_t>(j)] =
             platform::Component<platform::PictureBox>(this, kPictureNames[j]);

@@ -23,6 +23,8 @@ namespace {
 
 constexpr const char* TITLE_TEXT = "Veltrax Lumastat V1.0.2";
 constexpr uint32_t TITLE_COLOR = 0x00FF00;
+// 8 points on a 96-dpi screen.
+constexpr int STATUS_FONT_PX = 11;
 // Creation order of the pages: LED, 7-SEG, Memory, VGA, Switches, Accelerometer; their
 // windows go in the same order.
 constexpr int PAGE_CREATION_ORDER[] = {PAGE_LED, PAGE_SEG7, PAGE_MEMORY, PAGE_VGA, PAGE_SWITCH, PAGE_GSENSOR};
@@ -98,6 +100,13 @@ CLumastatDlg::CLumastatDlg(PageFactory factory) : m_owner(this), m_panel(*this, 
     // size of its 620 x 600 background instead, so no strip is left unpainted.
     setFixedSize(620, 600);
     setWindowIcon(QIcon(QPixmap::fromImage(PanelIcon(IDI_MAIN))));
+    // The status line and the progress text are painted in the dialog's own font, the
+    // 8-point face of the system's dialogs, not in the desktop's font, whose size is not
+    // known here and could overrun the status box.
+    QFont statusFont(QStringLiteral("MS Sans Serif"));
+    statusFont.setStyleHint(QFont::SansSerif);
+    statusFont.setPixelSize(STATUS_FONT_PX);
+    setFont(statusFont);
 
     m_pTitle = new QLabel(this);
     m_pTitle->setObjectName(QStringLiteral("1082"));

@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/TextFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -103,7 +104,7 @@ CMemoryDialog::CMemoryDialog(CMainDialogServices& services, QWidget* parent)
     for (const char* name : {"RandomAddressLabel", "WriteDataLabel", "ReadDataLabel", "WriteAddressLabel",
                              "ReadAddressLabel", "WriteLengthLabel", "ReadLengthLabel"})
         platform::Component<QLabel>(this, name)->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    FitLabels(this);
+    platform::FitTexts(*this);
     m_pMemory = platform::Component<QComboBox>(this, "MemoryList");
     m_pWriteData = platform::Component<QLineEdit>(this, "WriteData");
     m_pReadData = platform::Component<QLineEdit>(this, "ReadData");

@@ -18,11 +18,6 @@ constexpr uint32_t PAGE_LABEL_COLOR = 0xFFEA00;
 // The pages that watch the board ask again this long after each answer.
 constexpr int IDT_REFRESH_MS = 200;
 
-// "Arial" of the given pixel height (8 points are 11 pixels, 9 points 12), or a
-// sans font of about its widths.
+// "Arial" of the given pixel height (8 points are 11 pixels, 9 points 12). A page whose
+// labels it aligns anew calls platform::FitTexts afterwards, so that none cuts its text.
 QFont PageFont(int pixels);
-
-// Labels and check boxes whose text is wider than their template box: the box grows
-// away from the side the text is aligned to (around the middle for centred text)
-// instead of cutting the text. Call after they have their font, text and alignment.
-void FitLabels(QWidget* page);

@@ -25,10 +25,9 @@ public:
     void Invalidate(const PanelRect& rect) override;
     void Update() override;
     // Qt tells the widget when the pointer leaves it (the widget then moves its bars to
-    // a point outside), which is what the capture was for; the state is only kept.
-    void SetCapture() override { m_bCaptured = true; }
-    void ReleaseCapture() override { m_bCaptured = false; }
-    bool Captured() const { return m_bCaptured; }
+    // a point outside), which is what the capture was for: nothing to do.
+    void SetCapture() override {}
+    void ReleaseCapture() override {}
     // Hand cursor over an enabled button, the widget's own elsewhere.
     void ShowHandCursor(bool overButton);
 
@@ -38,7 +37,6 @@ public:
 private:
     QWidget* m_pWidget;
     QRegion m_dirty;
-    bool m_bCaptured = false;
 };
 
 class CQtButtonCanvas : public CButtonCanvas {

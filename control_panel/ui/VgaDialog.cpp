@@ -8,6 +8,7 @@
 #include "platform/Text.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/TextFit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -46,7 +47,7 @@ CVgaDialog::CVgaDialog(CMainDialogServices& services, QWidget* parent)
     platform::BuildForm(this, kVgaLayout);
     for (QLabel* label : findChildren<QLabel*>())
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    FitLabels(this);
+    platform::FitTexts(*this);
     m_pPatterns = platform::Component<QComboBox>(this, "PatternList");
     QPalette palette = m_pPatterns->palette();
     for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})

@@ -3,11 +3,10 @@
 // positions 11, 12, 29 and 30 are power and ground.
 
 #include "cards/CardRow.h"
+#include "model/ConnectorType.h"
 
 #include <cstdint>
 #include <span>
-
-constexpr int GPIO_PIN_NUM = 40;
 
 // One entry of a header card: a pin at one position, or a run BASE[from..to] laid on the
 // consecutive positions first..last (the index counts down when to is below from).

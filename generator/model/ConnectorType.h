@@ -16,6 +16,9 @@ enum CONNECTOR_TYPE : uint8_t {
     CONNECTOR_MOXEN_2x6 = 9,
 };
 
+// The positions of one 2x20 GPIO header (CONNECTOR_GPIO40); a card on both has twice as many.
+inline constexpr int GPIO_PIN_NUM = 40;
+
 // "HSMC", "Kappel", ...; CONNECTOR_NONE and values above 9 are a broken rule.
 std::string ConnectorTypeName(uint8_t type);
 

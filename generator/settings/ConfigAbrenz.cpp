@@ -83,10 +83,6 @@ std::string TConfigAbrenz::Si5340aDefineName(uint8_t choice) {
     return si5340::DefineName(choice);
 }
 
-std::string TConfigAbrenz::GetSi5340aCode(uint8_t out0, uint8_t out1, uint8_t out2, uint8_t out3) const {
-    return si5340::ACode(kTexts, out0, out1, out2, out3);
-}
-
 std::string TConfigAbrenz::GetSi5340bCode(uint8_t ddr3, uint8_t qdrii,
                                           uint8_t /*pcie: one choice only*/) const {
     const char* ddr = ddr3 == 1 ? "DDR200_" : ddr3 == 2 ? "DDR233_" : "DDR266_";

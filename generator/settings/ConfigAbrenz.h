@@ -74,7 +74,6 @@ public:
     std::string GetTerminationAssignments() const;
     std::string GetSi5340QsfFiles() const;
     static std::string Si5340aDefineName(uint8_t choice);
-    std::string GetSi5340aCode(uint8_t out0, uint8_t out1, uint8_t out2, uint8_t out3) const;
     std::string GetSi5340bCode(uint8_t ddr3, uint8_t qdrii, uint8_t pcie) const;
 
     // MHz of a choice as the form lists it; 0 for "Not Use" and outside the list.

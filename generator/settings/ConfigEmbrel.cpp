@@ -71,10 +71,6 @@ std::string TConfigEmbrel::Si5340aDefineName(uint8_t choice) {
     return si5340::DefineName(choice);
 }
 
-std::string TConfigEmbrel::GetSi5340aCode(uint8_t out0, uint8_t out1, uint8_t out2, uint8_t out3) const {
-    return si5340::ACode(kTexts, out0, out1, out2, out3);
-}
-
 std::string TConfigEmbrel::GetSi5340bCode(uint8_t qdrii) const {
     return si5340::BCode(kTexts, qdrii == 1   ? "REFCLK_QDR225"
                                  : qdrii == 2 ? "REFCLK_QDR250"

@@ -33,13 +33,6 @@ constexpr LayoutRow kFormBoardSelector[] = {
 constexpr int kItemHeight = 20;
 constexpr int kLastBoardId = 101;
 
-const SelectorBoardRow* FindBoard(int id) {
-    for (const SelectorBoardRow& row : kSelectorBoards)
-        if (row.id == id)
-            return &row;
-    return nullptr;
-}
-
 } // namespace
 
 TFormBoardSelector::TFormBoardSelector(QWidget* owner)
@@ -71,7 +64,7 @@ void TFormBoardSelector::FillBoardList() {
     for (int id = 0; id <= kLastBoardId; ++id) {
         if (!IsMainBoardSupported(static_cast<uint8_t>(id)))
             continue;
-        const SelectorBoardRow* row = FindBoard(id);
+        const BoardRow* row = FindBoard(static_cast<uint8_t>(id));
         PW_ASSERT(row != nullptr, "0", "UI_Selector", 259);
         auto* item = new QListWidgetItem(platform::ToQt(row->title), ListBoxMainBoard);
         item->setSizeHint(QSize(ListBoxMainBoard->viewport()->width(), kItemHeight));

@@ -53,10 +53,10 @@ WindowPlace CentreOnScreen(int screenWidth, int screenHeight, int width, int hei
     return {(screenWidth - width) / 2, (screenHeight - height) / 2};
 }
 
-TFormMain::TFormMain(QWidget* owner, std::span<const BoardFormRow> boardForms)
+TFormMain::TFormMain(QWidget* owner, std::span<const BoardRow> boards)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
-      m_BoardForms(boardForms), m_Forms(boardForms.size()),
+      m_BoardForms(boards), m_Forms(boards.size()),
       m_RunSelector([](TFormBoardSelector& selector) { return selector.exec(); }) {
     FormMain = this;
     MainHost = this;
@@ -109,7 +109,7 @@ void TFormMain::CreateBoardForm(uint8_t id) {
     FreeBoardForms();
     const std::size_t row = RowOf(id);
     PW_ASSERT(row < m_BoardForms.size(), "0", "UnitMain", 700);
-    QWidget* form = m_BoardForms[row].create ? m_BoardForms[row].create(this) : nullptr;
+    QWidget* form = ::CreateBoardForm(m_BoardForms[row], this);
     m_Forms[row] = form;
     m_MainBoardId = id;
     if (form == nullptr)

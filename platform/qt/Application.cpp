@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "StandInFonts.h"
 #include "platform/Platform.h"
 
 #include <clocale>
@@ -13,6 +14,7 @@ void UseCNumbers() {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     UseCNumbers();
+    UseStandInFonts();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

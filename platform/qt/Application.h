@@ -1,6 +1,7 @@
 #pragma once
-// The programs' application object: numbers in the C locale, and an exception that
-// reaches the event loop is shown in an error box instead of ending the program.
+// The programs' application object: numbers in the C locale, the stand-in family for the
+// faces the forms ask for by name, and an exception that reaches the event loop is shown
+// in an error box instead of ending the program.
 
 #include <QApplication>
 

@@ -13,7 +13,6 @@ class ByteLimitValidator : public QValidator {
 public:
     ByteLimitValidator(int maxBytes, QObject* parent);
     State validate(QString& input, int& pos) const override;
-    int MaxBytes() const { return maxBytes_; }
 
 private:
     int maxBytes_;

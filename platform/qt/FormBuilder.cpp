@@ -3,6 +3,7 @@
 #include "ByteLimitValidator.h"
 #include "QtPlatform.h"
 #include "Resources.h"
+#include "TextFit.h"
 #include "Widgets.h"
 #include "platform/Assert.h"
 
@@ -90,7 +91,7 @@ void ApplyStyle(QWidget* w, const LayoutRow& row) {
     if (s.font || s.fontPx > 0 || s.bold) {
         QFont f = w->font();
         if (s.font)
-            f.setFamilies({ToQt(s.font), f.defaultFamily()});
+            f.setFamily(ToQt(s.font));
         if (s.fontPx > 0)
             f.setPixelSize(s.fontPx);
         f.setBold(s.bold);
@@ -146,6 +147,7 @@ void BuildForm(QWidget* form, std::span<const LayoutRow> rows) {
             w->hide();
         byName[row.name] = w;
     }
+    FitTexts(*form);
 }
 
 } // namespace platform

@@ -15,7 +15,8 @@ namespace platform {
 QColor FromBgr(int64_t bgr);
 
 // Builds every row into form: the Kind::Form row sizes and captions the form itself,
-// the others become its children (or children of their named parent).
+// the others become its children (or children of their named parent). Then labels, check
+// boxes and radio buttons whose texts would be cut grow to them (TextFit.h).
 void BuildForm(QWidget* form, std::span<const LayoutRow> rows);
 
 [[noreturn]] void ComponentMissing(const char* name);

@@ -1,8 +1,14 @@
 #include "Widgets.h"
 
+#include "TextFit.h"
+
 #include <QAbstractItemView>
+#include <QEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+#include <algorithm>
 
 namespace platform {
 
@@ -49,7 +55,15 @@ void PictureBox::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, image_);
 }
 
-ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {}
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+    // Items come after the box is built, and lists are filled anew when a choice changes them.
+    QAbstractItemModel* items = model();
+    connect(items, &QAbstractItemModel::rowsInserted, this, [this] { FitToItems(); });
+    connect(items, &QAbstractItemModel::rowsRemoved, this, [this] { FitToItems(); });
+    connect(items, &QAbstractItemModel::modelReset, this, [this] { FitToItems(); });
+    connect(items, &QAbstractItemModel::dataChanged, this, [this] { FitToItems(); });
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { UpdateTip(); });
+}
 
 void ComboBox::showPopup() {
     // Items are added after the box is built, so the width is taken when the list opens.
@@ -59,6 +73,82 @@ void ComboBox::showPopup() {
         width += list->verticalScrollBar()->sizeHint().width();
     list->setMinimumWidth(width);
     QComboBox::showPopup();
+}
+
+int ComboBox::FieldWidth() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    // The style draws the text one pixel inside the field on either side.
+    return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width() -
+           2;
+}
+
+QString ComboBox::ShownText() const {
+    const QString text = currentText();
+    const QFontMetrics metrics = fontMetrics();
+    const int field = FieldWidth();
+    if (TextNeed(metrics, text).width() <= field)
+        return text;
+    for (int room = field; room > 0; --room) {
+        const QString shorter = metrics.elidedText(text, Qt::ElideRight, room);
+        if (TextNeed(metrics, shorter).width() <= field)
+            return shorter;
+    }
+    return QString();
+}
+
+void ComboBox::FitToItems() {
+    if (layoutWidth_ < 0)
+        layoutWidth_ = width();
+    const QFontMetrics metrics = fontMetrics();
+    int longest = 0;
+    for (int i = 0; i < count(); ++i)
+        longest = std::max(longest, TextNeed(metrics, itemText(i)).width());
+    const int chrome = width() - FieldWidth();
+    const int wanted = std::max(layoutWidth_, longest + chrome);
+    const int room = width() + FreeRight(*this);
+    const int target = wanted <= room ? wanted : layoutWidth_;
+    if (target != width())
+        resize(target, height());
+    UpdateTip();
+}
+
+void ComboBox::UpdateTip() {
+    const bool cut = ShownText() != currentText();
+    if (cut) {
+        setToolTip(currentText());
+        tipIsName_ = true;
+    } else if (tipIsName_) {
+        setToolTip(QString());
+        tipIsName_ = false;
+    }
+}
+
+void ComboBox::paintEvent(QPaintEvent*) {
+    // As QComboBox paints itself, with the text cut short to its field.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (currentIndex() < 0 && !placeholderText().isEmpty()) {
+        option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
+        option.currentText = placeholderText();
+    } else {
+        option.currentText = ShownText();
+    }
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void ComboBox::resizeEvent(QResizeEvent* event) {
+    QComboBox::resizeEvent(event);
+    UpdateTip();
+}
+
+void ComboBox::changeEvent(QEvent* event) {
+    QComboBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitToItems();
 }
 
 PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {}

@@ -44,11 +44,28 @@ private:
 };
 
 // A drop-down list whose open list is as wide as its longest item, also when the closed
-// box is narrower (long card names in a short box).
+// box is narrower (long card names in a short box). The closed box grows to its longest
+// item where free room beside it allows; where not, it shows the chosen item cut short
+// with "..." and holds the whole name in its tooltip.
 class ComboBox : public QComboBox {
 public:
     explicit ComboBox(QWidget* parent = nullptr);
     void showPopup() override;
+    // The chosen item's text as the closed box shows it.
+    QString ShownText() const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    int FieldWidth() const;
+    void FitToItems();
+    void UpdateTip();
+
+    int layoutWidth_ = -1; // the width it was laid out with, taken when items first come
+    bool tipIsName_ = false;
 };
 
 // A paint box: the owner paints it through a callback.

@@ -22,6 +22,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
+#include <utility>
 
 using namespace platform;
 
@@ -62,8 +64,8 @@ TEST(Colours, BgrIntegersAsTheToolkitGivesThem) {
 namespace {
 constexpr LayoutRow kLayout[] = {
     {"FormSample", Kind::Form, nullptr, 0, 0, 300, 200, "Sample", {.color = 15591915}},
-    {"Panel1", Kind::Panel, nullptr, 8, 64, 200, 120, nullptr},
-    {"LabelName", Kind::Label, "Panel1", 8, 8, 150, 29, "Dunmir FPGA Board", {.fontPx = 24, .bold = true}},
+    {"Panel1", Kind::Panel, nullptr, 8, 64, 290, 120, nullptr},
+    {"LabelName", Kind::Label, "Panel1", 8, 8, 280, 29, "Dunmir FPGA Board", {.fontPx = 24, .bold = true}},
     {"ShapeLED", Kind::Shape, "Panel1", 20, 40, 60, 13, nullptr, {.penColor = 0x00FFFF, .penWidth = 3}},
     {"EditProjectName", Kind::Edit, nullptr, 16, 56, 120, 28, nullptr, {.maxLength = 127}},
     {"CheckBoxLED", Kind::CheckBox, nullptr, 16, 130, 100, 20, "LED x 10"},
@@ -80,7 +82,7 @@ TEST(FormBuilder, BuildsNamedWidgetsWithTheTablesGeometry) {
 
     auto* label = Component<QLabel>(&form, "LabelName");
     EXPECT_EQ(label->text(), "Dunmir FPGA Board");
-    EXPECT_EQ(label->geometry(), QRect(8, 8, 150, 29));
+    EXPECT_EQ(label->geometry(), QRect(8, 8, 280, 29));
     EXPECT_EQ(label->parentWidget()->objectName(), "Panel1");
     EXPECT_TRUE(label->font().bold());
 
@@ -138,6 +140,39 @@ TEST(QtTexts, TextsAndPathsConvertAsUtf8NotLatin1) {
     request.fileName = bytes + ".qpf";
     std::unique_ptr<QFileDialog> dialog(MakeFileDialog(request, true));
     EXPECT_EQ(PathFromQt(dialog->directory().absolutePath()), folder);
+}
+
+// What a text control gives back of bytes it was given: the logic predicts it without Qt.
+TEST(QtTexts, ReencodingPredictsATextControlsRoundTrip) {
+    const auto throughQt = [](const std::string& bytes) { return FromQt(ToQt(bytes)); };
+    const std::string bad = "\xEF\xBF\xBD"; // U+FFFD
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain_1", "plain_1"},
+        {"caf\xC3\xA9", "caf\xC3\xA9"},
+        {"\xFF\xFE"
+         "a",
+         bad + bad + "a"}, // no UTF-8 at all
+        {"\xE2\x82"
+         "a",
+         bad + bad + "a"},                           // a sequence cut short
+        {"\xC0\xAF", bad + bad},                     // an overlong form
+        {"\xED\xA0\x80", bad + bad + bad},           // a surrogate
+        {"\xF4\x90\x80\x80", bad + bad + bad + bad}, // above U+10FFFF
+        {"\xEF\xBB\xBF"
+         "a\xEF\xBB\xBF",
+         "a\xEF\xBB\xBF"}, // only a leading byte-order mark goes
+    };
+    for (const auto& [in, expected] : cases) {
+        EXPECT_EQ(ReencodeUtf8(in), expected);
+        EXPECT_EQ(throughQt(in), expected);
+    }
+    std::mt19937 rng(7);
+    for (int i = 0; i < 20000; ++i) {
+        std::string bytes(1 + rng() % 8, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(rng() % 2 ? 0x80 + rng() % 0x80 : 1 + rng() % 0xFF);
+        ASSERT_EQ(ReencodeUtf8(bytes), throughQt(bytes));
+    }
 }
 
 TEST(QtPlatform, TheProgramFolderAsTheFileSystemNamesIt) {

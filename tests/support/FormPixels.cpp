@@ -239,11 +239,14 @@ FormPixels CheckFormPixels(const QImage& grabbed, QWidget& form) {
 }
 
 QImage GrabScreenshot(QWidget& widget, const std::string& name) {
-    const std::filesystem::path dir = std::filesystem::path(BuildDir()) / "screenshots";
-    std::filesystem::create_directories(dir);
     QImage shot = widget.grab().toImage();
-    EXPECT_TRUE(shot.save(QString::fromStdString((dir / (name + ".png")).string()))) << name;
+    SaveScreenshot(shot, name);
     return shot;
+}
+
+void SaveScreenshot(const QImage& shot, const std::string& name) {
+    const std::filesystem::path file = std::filesystem::path(ScreenshotDir()) / (name + ".png");
+    EXPECT_TRUE(shot.save(QString::fromStdString(file.string()))) << name;
 }
 
 } // namespace testsupport

@@ -26,8 +26,9 @@ FormPixels CheckFormPixels(const QImage& shot, QWidget& form);
 // leastJudged outlines and pictures could be judged (a form that shows none passes 0).
 ::testing::AssertionResult DrawnAsLaidOut(const QImage& shot, QWidget& form, int leastJudged = 1);
 
-// Grabs the widget and saves it as <build>/screenshots/<name>.png (the picture for a
+// Grabs the widget and saves it as <name>.png in ScreenshotDir() (the picture for a
 // person to look at); returns the grabbed picture.
 QImage GrabScreenshot(QWidget& widget, const std::string& name);
+void SaveScreenshot(const QImage& shot, const std::string& name);
 
 } // namespace testsupport

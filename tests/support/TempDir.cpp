@@ -35,9 +35,13 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string BuildDir() {
-    const char* dir = std::getenv("PW_BUILD_DIR");
-    return dir ? dir : std::filesystem::temp_directory_path().string();
+std::string ScreenshotDir() {
+    const char* dir = std::getenv("PW_SCREENSHOT_DIR");
+    const std::filesystem::path folder =
+        dir != nullptr && dir[0] != '\0' ? std::filesystem::path(dir)
+                                         : std::filesystem::temp_directory_path() / "pinwright-screenshots";
+    std::filesystem::create_directories(folder);
+    return folder.string();
 }
 
 } // namespace testsupport

@@ -25,8 +25,9 @@ private:
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
-// The build folder (where screenshots go), from the test environment.
-std::string BuildDir();
+// Where screenshots go: $PW_SCREENSHOT_DIR when set (to keep them for a person to look
+// at), else a folder of the system's temporary folder.
+std::string ScreenshotDir();
 
 } // namespace testsupport
 

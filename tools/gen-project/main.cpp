@@ -6,7 +6,7 @@
 // printed. Exit 0 with the project written, 1 when Generate fails or is refused,
 // 2 on wrong arguments, 3 on a broken internal rule.
 #include "ConsolePlatform.h"
-#include "boards/BoardLogics.h"
+#include "boards/BoardRegistry.h"
 #include "platform/Text.h"
 #include "settings/ConfigFile.h"
 
@@ -27,15 +27,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "gen-project: board %s has no pin table\n", argv[1]);
         return 2;
     }
-    SettingsRecord record = logic->NewRecord();
+    // A new form shows the defaults; Load Setting then shows the file's record.
+    SettingsRecord record = logic->StartRecord();
     if (argc == 4) {
         if (!configfile::Load(argv[3], record.data(), record.size())) {
             std::fprintf(stderr, "gen-project: %s is not a record of %zu bytes\n", argv[3], record.size());
             return 2;
         }
         logic->Normalise(record);
-    } else {
-        logic->SetDefaultConfig(record);
     }
     std::string folder = argv[2];
     if (folder.empty() || folder.back() != '/')

@@ -1,7 +1,7 @@
 // The board pictures of the selector: a board outline with its FPGA, headers and
 // title. A board form that brings its own drawing of its board skips that name here.
 #include "Picture.h"
-#include "ui/SelectorBoards.h"
+#include "boards/BoardRegistry.h"
 
 #include <set>
 #include <string>
@@ -13,7 +13,7 @@ namespace {
 const QColor kBoardColours[] = {QColor(24, 96, 56), QColor(20, 70, 130), QColor(120, 30, 40),
                                 QColor(40, 40, 48), QColor(16, 100, 110)};
 
-void DrawBoard(QPainter& p, int w, int h, const SelectorBoardRow& row, const QColor& fill) {
+void DrawBoard(QPainter& p, int w, int h, const BoardRow& row, const QColor& fill) {
     Board(p, QRect(0, 0, w, h), fill);
     Label(p, QRect(20, 14, w - 40, 34), QString::fromLatin1(row.title), 22, Qt::white, true);
     Chip(p, QRect(w / 2 - 55, h / 2 - 45, 110, 90), QStringLiteral("FPGA"));
@@ -30,7 +30,7 @@ void DrawBoard(QPainter& p, int w, int h, const SelectorBoardRow& row, const QCo
 [[maybe_unused]] const bool registered = [] {
     std::set<std::string> drawn;
     std::size_t n = 0;
-    for (const SelectorBoardRow& row : kSelectorBoards) {
+    for (const BoardRow& row : BoardTable()) {
         if (!drawn.insert(row.picture).second)
             continue; // boards sharing a picture
         const QColor fill = kBoardColours[n++ % std::size(kBoardColours)];

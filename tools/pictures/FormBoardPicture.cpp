@@ -1,5 +1,6 @@
 #include "FormBoardPicture.h"
 
+#include <QFontMetrics>
 #include <QString>
 #include <cstring>
 #include <string>
@@ -22,6 +23,13 @@ bool Has(const std::string& name, std::initializer_list<const char*> words) {
     return false;
 }
 
+// Parts drawn as what they are; every other part is a chip with its name on it.
+bool IsChip(const Part& part) {
+    return !Has(part.name, {"LED", "Switch", "SW", "Button", "Key", "Seg7", "Hex", "Gpio", "HSMC", "FMC",
+                            "Kappel", "Arduino", "Header", "BBB", "Moxen"});
+}
+
+// The part's drawing; a chip's name is written later, over every part.
 void DrawPart(QPainter& p, const Part& part) {
     const QRect& r = part.rect;
     const bool wide = r.width() >= r.height();
@@ -40,7 +48,93 @@ void DrawPart(QPainter& p, const Part& part) {
     else if (Has(part.name, {"Gpio", "HSMC", "FMC", "Kappel", "Arduino", "Header", "BBB", "Moxen"}))
         Header(p, r, wide ? qMax(2, r.width() / 8) : 2, wide ? 2 : qMax(2, r.height() / 8));
     else
-        Chip(p, r, QString::fromStdString(part.name));
+        ChipBody(p, r);
+}
+
+bool Free(const QRect& r, const std::vector<QRect>& taken) {
+    for (const QRect& t : taken)
+        if (r.intersects(t))
+            return false;
+    return true;
+}
+
+// The free place of the given size inside area nearest to where it would best stand;
+// an empty rectangle when there is none.
+QRect FreePlace(QSize size, QPoint best, const QRect& area, const std::vector<QRect>& taken) {
+    QRect found;
+    long nearest = -1;
+    for (int y = area.top(); y + size.height() - 1 <= area.bottom(); ++y)
+        for (int x = area.left(); x + size.width() - 1 <= area.right(); ++x) {
+            const long dx = x - best.x(), dy = y - best.y();
+            const long distance = dx * dx + dy * dy;
+            if (nearest >= 0 && distance >= nearest)
+                continue;
+            const QRect r(QPoint(x, y), size);
+            if (Free(r, taken)) {
+                nearest = distance;
+                found = r;
+            }
+        }
+    return found;
+}
+
+// Where a chip writes its name: its inside, or, where other parts lie over it, the
+// largest strip of it beside them.
+QRect NameBox(const QRect& chip, const std::vector<QRect>& parts) {
+    const QRect inside = ChipInside(chip);
+    std::vector<QRect> over;
+    for (const QRect& o : parts)
+        if (o != chip && o.intersects(inside))
+            over.push_back(o.adjusted(-1, -1, 1, 1));
+    if (over.empty())
+        return inside;
+    QRect best;
+    for (const QRect& o : over)
+        for (const QRect& strip : {QRect(inside.topLeft(), QPoint(inside.right(), o.top() - 1)),
+                                   QRect(QPoint(inside.left(), o.bottom() + 1), inside.bottomRight()),
+                                   QRect(inside.topLeft(), QPoint(o.left() - 1, inside.bottom())),
+                                   QRect(QPoint(o.right() + 1, inside.top()), inside.bottomRight())})
+            if (strip.isValid() && Free(strip, over) &&
+                strip.width() * strip.height() > best.width() * best.height())
+                best = strip;
+    return best;
+}
+
+void DrawBoardPicture(QPainter& p, int w, int h, const std::vector<Part>& parts, const QString& title) {
+    p.fillRect(0, 0, w, h, QColor(235, 233, 237));
+    Board(p, QRect(0, 0, w, h), QColor(22, 96, 70));
+    std::vector<QRect> rects, taken;
+    for (const Part& part : parts) {
+        rects.push_back(part.rect);
+        taken.push_back(part.rect.adjusted(-2, -2, 2, 2));
+    }
+    const QRect inner(12, 8, w - 24, h - 16);
+    // The FPGA in the middle, or as near to it as the parts leave room, smaller if need be.
+    QRect fpga;
+    for (int side = 80; side >= 40 && fpga.isEmpty(); side -= 8)
+        fpga = FreePlace(QSize(side, side), QPoint(w / 2 - side / 2, h / 2 - side / 2), inner, taken);
+    if (!fpga.isEmpty()) {
+        ChipBody(p, fpga);
+        taken.push_back(fpga.adjusted(-2, -2, 2, 2));
+    }
+    for (const Part& part : parts)
+        DrawPart(p, part);
+    for (const Part& part : parts)
+        if (IsChip(part))
+            ChipLabel(p, NameBox(part.rect, rects), QString::fromStdString(part.name));
+    if (!fpga.isEmpty())
+        ChipLabel(p, ChipInside(fpga), QStringLiteral("FPGA"));
+    // The board's name where no part lies, the top left corner first.
+    for (int px = 14; px >= 9; --px) {
+        const QFontMetrics metrics(Font(px, true));
+        // A few pixels to spare for glyphs that reach past their advance.
+        const QSize size(metrics.horizontalAdvance(title) + 6, metrics.height() + 2);
+        const QRect place = FreePlace(size, QPoint(14, 10), inner, taken);
+        if (!place.isEmpty() && Fits(place, title, px, true)) {
+            Label(p, place, title, px, Qt::white, true);
+            break;
+        }
+    }
 }
 
 } // namespace
@@ -63,17 +157,10 @@ bool RegisterFormBoardPicture(std::span<const platform::LayoutRow> layout, const
             name = name.substr(5);
         parts.push_back({QRect(row.x - image->x, row.y - image->y, row.w, row.h), name});
     }
-    const std::string label = title;
-    Registry().push_back({"pinwright", image->style.picture, image->w, image->h, Format::Png,
-                          [parts, label](QPainter& p, int w, int h) {
-                              p.fillRect(0, 0, w, h, QColor(235, 233, 237));
-                              Board(p, QRect(0, 0, w, h), QColor(22, 96, 70));
-                              Chip(p, QRect(w / 2 - 40, h / 2 - 40, 80, 80), QStringLiteral("FPGA"));
-                              Label(p, QRect(14, 10, w - 28, 20), QString::fromStdString(label), 14,
-                                    Qt::white, true, Qt::AlignLeft | Qt::AlignVCenter);
-                              for (const Part& part : parts)
-                                  DrawPart(p, part);
-                          }});
+    const QString name = QString::fromLatin1(title);
+    Registry().push_back(
+        {"pinwright", image->style.picture, image->w, image->h, Format::Png,
+         [parts, name](QPainter& p, int w, int h) { DrawBoardPicture(p, w, h, parts, name); }});
     return true;
 }
 

@@ -194,12 +194,13 @@ void Background(QPainter& p, int w, int h) {
     Header(p, QRect(210, 66, 96, 12), 8, 1);
     Label(p, QRect(210, 190, 100, 16), QStringLiteral("DUNMIR"), 12, QColor(220, 240, 220), true);
 
-    // Left column: program name, connect area with the status line.
+    // Left column: program name, connect area with the status line. The area's frame goes
+    // round the status box (32, 519)-(124, 541) and ends short of the connect button's ring.
     Label(p, QRect(8, 60, 180, 40), QStringLiteral("Lumastat"), 26, kAccent, true);
     Label(p, QRect(8, 100, 180, 20), QStringLiteral("Board Control Panel"), 12, QColor(170, 190, 210));
     p.setPen(QPen(kPanelLight, 1));
     p.setBrush(QColor(16, 24, 36));
-    p.drawRoundedRect(QRectF(4.5, 492.5, 117, 98), 6, 6);
+    p.drawRoundedRect(QRectF(4.5, 492.5, 123, 98), 6, 6);
     Label(p, QRect(12, 496, 100, 18), QStringLiteral("Status"), 12, QColor(170, 190, 210));
     p.setPen(QPen(QColor(60, 76, 100), 1));
     p.setBrush(QColor(6, 10, 16));
@@ -240,12 +241,12 @@ void ConnectFrame(QPainter& p, int w, int h, int frame, int frames) {
         p.setBrush(c);
         p.drawEllipse(cable.pointAtPercent(t), 5 - k, 5 - k);
     }
-    // Activity dots under the text.
+    // Activity dots below. No words: a stopped frame stays on the screen after a connect
+    // that failed, and the status line tells what happened.
     for (int i = 0; i < frames / 2; ++i) {
         p.setBrush(i == frame % (frames / 2) ? kAccent : QColor(60, 76, 100));
-        p.drawEllipse(QPointF(w / 2.0 - 50 + i * 20, 236), 4, 4);
+        p.drawEllipse(QPointF(w / 2.0 - 50 + i * 20, 216), 4, 4);
     }
-    Label(p, QRect(0, 196, w, 24), QStringLiteral("Connecting to the board..."), 15, QColor(220, 230, 240));
 }
 
 constexpr int kAnimationFrames = 12;

@@ -1,5 +1,6 @@
 #include "Picture.h"
 
+#include <QImage>
 #include <QPainterPath>
 
 namespace pictures {
@@ -29,11 +30,22 @@ void Board(QPainter& p, const QRect& r, const QColor& fill) {
         p.drawEllipse(QRect(c, QSize(d, d)));
 }
 
-void Chip(QPainter& p, const QRect& r, const QString& label, const QColor& fill) {
+void ChipBody(QPainter& p, const QRect& r, const QColor& fill) {
     p.setPen(QPen(fill.lighter(180), 1));
     p.setBrush(fill);
     p.drawRect(r);
-    Label(p, r, label, qMax(8, qMin(r.height() / 3, 14)));
+}
+
+void ChipLabel(QPainter& p, const QRect& box, const QString& label) {
+    // As large as the box's height allows; a name that fits at no size is left off.
+    const int px = qMax(8, qMin(box.height() / 3, 14));
+    if (!label.isEmpty() && Fits(box, label, kSmallestPx, false, Qt::AlignCenter))
+        Label(p, box, label, px);
+}
+
+void Chip(QPainter& p, const QRect& r, const QString& label, const QColor& fill) {
+    ChipBody(p, r, fill);
+    ChipLabel(p, ChipInside(r), label);
 }
 
 void Header(QPainter& p, const QRect& r, int cols, int rows) {
@@ -50,10 +62,52 @@ void Header(QPainter& p, const QRect& r, int cols, int rows) {
         }
 }
 
+namespace {
+
+// The pixels the text covers when written into r, found by writing it: the glyphs' own
+// ink, not the font's advance and line boxes.
+QRect Ink(const QFont& font, const QRect& r, int flags, const QString& text) {
+    const int margin = r.height() + 16;
+    QImage image(r.size() + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter q(&image);
+        q.setFont(font);
+        q.setPen(Qt::black);
+        q.drawText(QRect(QPoint(margin, margin), r.size()), flags | Qt::TextDontClip, text);
+    }
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                ink |= QRect(x, y, 1, 1);
+    return ink.translated(r.left() - margin, r.top() - margin);
+}
+
+} // namespace
+
+bool Fits(const QRect& r, const QString& text, int px, bool bold, int flags) {
+    return r.contains(Ink(Font(px, bold), r, flags, text));
+}
+
+QFont FittingFont(const QRect& r, const QString& text, int px, bool bold, int flags) {
+    while (px > kSmallestPx && !Fits(r, text, px, bold, flags))
+        --px;
+    return Font(px, bold);
+}
+
+QRect ChipInside(const QRect& r) {
+    return r.adjusted(2, 1, -2, -1);
+}
+
 void Label(QPainter& p, const QRect& r, const QString& text, int px, const QColor& c, bool bold, int flags) {
-    p.setFont(Font(px, bold));
+    p.save();
+    // What does not fit is cut at the box, never written over its neighbours.
+    p.setClipRect(r, Qt::IntersectClip);
+    p.setFont(FittingFont(r, text, px, bold, flags));
     p.setPen(c);
     p.drawText(r, flags, text);
+    p.restore();
 }
 
 void Digits(QPainter& p, const QRect& r, int count) {

@@ -32,10 +32,24 @@ struct Registrar {
 // Drawing helpers for clean schematic pictures.
 QFont Font(int px, bool bold = false);
 void Board(QPainter& p, const QRect& r, const QColor& fill);
+// A chip: its body, and its name written inside when it fits there at some size.
 void Chip(QPainter& p, const QRect& r, const QString& label, const QColor& fill = QColor(40, 40, 48));
+void ChipBody(QPainter& p, const QRect& r, const QColor& fill = QColor(40, 40, 48));
+void ChipLabel(QPainter& p, const QRect& box, const QString& label);
+// The box inside a chip's outline its name is written in.
+QRect ChipInside(const QRect& r);
 void Header(QPainter& p, const QRect& r, int cols, int rows);
+// Writes the text in the box r, at px pixels or smaller where it would not fit there.
 void Label(QPainter& p, const QRect& r, const QString& text, int px, const QColor& c = Qt::white,
            bool bold = false, int flags = Qt::AlignCenter);
+// The smallest writing a label shrinks to.
+inline constexpr int kSmallestPx = 6;
+// Whether the text written at px pixels lies inside r (its glyphs' ink, as written).
+bool Fits(const QRect& r, const QString& text, int px, bool bold = false, int flags = Qt::AlignCenter);
+// The font Label writes with: the largest, from px down to kSmallestPx, whose writing
+// lies inside r (kSmallestPx when none does).
+QFont FittingFont(const QRect& r, const QString& text, int px, bool bold = false,
+                  int flags = Qt::AlignCenter);
 
 // Board parts, each filling its rectangle.
 void Digits(QPainter& p, const QRect& r, int count);

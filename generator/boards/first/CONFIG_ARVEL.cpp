@@ -8,8 +8,12 @@ using C = ARVEL_CONFIG;
 using kit::ClockRow;
 using kit::PinRow;
 
-constexpr kit::TableChecks kChecks{
-    "CONFIG_ARVEL", "Config.BoardId == MAINBOARD_ARVEL", 20, "Config.Size == sizeof(ARVEL_CONFIG)", 21, kit::BoardIdFrom::Constant};
+constexpr kit::TableChecks kChecks{"CONFIG_ARVEL",
+                                   "Config.BoardId == MAINBOARD_ARVEL",
+                                   20,
+                                   "Config.Size == sizeof(ARVEL_CONFIG)",
+                                   21,
+                                   kit::BoardIdFrom::Constant};
 constexpr kit::DeviceRow kDevice{"Cyclone III", "EP3C16F484C6", 484, "FBGA", nullptr, 6};
 
 constexpr auto IN = DIRECTION_INPUT;
@@ -102,12 +106,12 @@ constexpr PinRow kFlash[] = {
     {"FLASH_WP_N", "T3", OUT, LVTTL},
 };
 // Header positions 1 to 40; 11, 12, 29 and 30 carry power.
-constexpr kit::GpioHeaderPair kGpio{
+constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
     "AB12 AB16 AA12 AA16 AA15 AB15 AA14 AB14 AB13 AA13 - - AB10 AA10 AB8 AA8 AB5 AA5 AB3 AB4 "
     "AA3 AA4 V14 U14 Y13 W13 U13 V12 - - R10 V11 Y10 W10 T8 V8 W7 W6 V5 U7",
     "AB11 AA20 AA11 AB20 AA19 AB19 AB18 AA18 AA17 AB17 - - Y17 W17 U15 T15 W15 V15 R16 AB9 "
     "T16 AA9 AA7 AB7 T14 R14 U12 T12 - - R11 R12 U10 T10 U9 T9 Y7 U8 V6 V7",
-    307, 308, 313, 333};
+    {307, 308, 313, 333, 333});
 // clang-format on
 
 } // namespace
@@ -139,6 +143,5 @@ void ConfigArvelPins(TMainBoard* board, const SettingsRecord& Config) {
         t.Group("SDRAM", kSdram);
     if (Config.U8(C::bFlash))
         t.Group("Flash", kFlash);
-    t.GpioPairMasters(kGpio, Config.U8(C::nGpioDaughterId[C::GPIO_0]),
-                      Config.U8(C::nGpioDaughterId[C::GPIO_1]));
+    t.PairMasters(kGpio, Config.U8(C::nGpioDaughterId[C::GPIO_0]), Config.U8(C::nGpioDaughterId[C::GPIO_1]));
 }

@@ -111,12 +111,12 @@ constexpr PinRow kFlash[] = {
     {"FL_CE_N", "AB15", OUT, LVTTL},
 };
 // Header positions 1 to 40; 11, 12, 29 and 30 carry power.
-constexpr kit::GpioHeaderPair kGpio{
+constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
     "A13 B13 A14 B14 A15 B15 A16 B16 A17 B17 - - A18 B18 A19 B19 A20 B20 C21 C22 "
     "D21 D22 E21 E22 F21 F22 G21 G22 - - J21 J22 K21 K22 J19 J20 J18 K20 L19 L18",
     "H12 H13 H14 G15 E14 E15 F15 G16 F12 F13 - - C14 D14 D15 D16 C17 C18 C19 C20 "
     "D19 D20 E20 F20 E19 E18 G20 G18 - - G17 H17 J15 H18 N22 N21 P15 N15 P17 P18",
-    376, 377, 382, 402};
+    {376, 377, 382, 402, 402});
 // clang-format on
 
 } // namespace
@@ -152,6 +152,5 @@ void ConfigBelmicPins(TMainBoard* board, const SettingsRecord& Config) {
         t.Group("SRAM", kSram);
     if (Config.U8(C::bFlash))
         t.Group("Flash", kFlash);
-    t.GpioPairMasters(kGpio, Config.U8(C::nGpioDaughterId[C::GPIO_0]),
-                      Config.U8(C::nGpioDaughterId[C::GPIO_1]));
+    t.PairMasters(kGpio, Config.U8(C::nGpioDaughterId[C::GPIO_0]), Config.U8(C::nGpioDaughterId[C::GPIO_1]));
 }

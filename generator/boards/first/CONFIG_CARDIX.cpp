@@ -173,12 +173,12 @@ constexpr PinRow kFlash[] = {
     {"FL_WE_N", "AA17", OUT, LVTTL},
 };
 // Header positions 1 to 40; 11, 12, 29 and 30 carry power.
-constexpr kit::GpioHeaderPair kGpio{
+constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
     "D25 J22 E26 E25 F24 F23 J21 J20 F25 F26 - - N18 P18 G23 G24 K22 G25 H23 H24 "
     "J23 J24 H25 H26 H19 K18 K19 K21 - - K23 K24 L21 L20 J25 J26 L23 L24 L25 L19",
     "K25 K26 M22 M23 M19 M20 N20 M21 M24 M25 - - N24 P24 R25 R24 R20 T22 T23 T24 "
     "T25 T18 T21 T20 U26 U25 U23 U24 - - R19 T19 U20 U21 V26 V25 V24 V23 W25 W23",
-    517, 518, 523, 543};
+    {517, 518, 523, 543, 543});
 // clang-format on
 
 } // namespace
@@ -239,6 +239,5 @@ void ConfigCardixPins(TMainBoard* board, const SettingsRecord& Config) {
         t.Group("SRAM", kSram);
     if (Config.U8(C::bFlash))
         t.Group("Flash", kFlash);
-    t.GpioPairMasters(kGpio, Config.U8(C::nGpioDaughterId[C::GPIO_0]),
-                      Config.U8(C::nGpioDaughterId[C::GPIO_1]));
+    t.PairMasters(kGpio, Config.U8(C::nGpioDaughterId[C::GPIO_0]), Config.U8(C::nGpioDaughterId[C::GPIO_1]));
 }

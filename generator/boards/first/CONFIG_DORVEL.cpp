@@ -206,12 +206,12 @@ constexpr PinRow kFlash[] = {
     {"FLASH_WP_N", "AH29", OUT, LVTTL},
 };
 // Header positions 1 to 40; 11, 12, 29 and 30 carry power.
-constexpr kit::GpioHeaderPair kGpio{
+constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
     "T25 C30 T24 C29 E28 D29 E27 D28 E29 G25 - - E30 G26 F29 G29 F30 G30 H23 H29 "
     "G24 H30 J29 H25 J30 H24 J25 K24 - - J24 K25 L22 M21 L21 M22 N22 N25 N21 N24",
     "AH14 G27 AG15 G28 H27 L24 H28 L25 K27 L28 - - K28 L27 K29 M25 K30 M24 AF27 L29 "
     "AF28 L30 P26 P28 P25 P27 M29 R26 - - M30 R27 P24 N28 P23 N29 R23 P29 R22 P30",
-    632, 633, 638, 658};
+    {632, 633, 638, 658, 658});
 // clang-format on
 
 } // namespace
@@ -281,6 +281,5 @@ void ConfigDorvelPins(TMainBoard* board, const SettingsRecord& Config) {
         t.Group("SSRAM", kSsram);
     if (Config.U8(C::bFlash))
         t.Group("Flash", kFlash);
-    t.GpioPairMasters(kGpio, Config.U8(C::nGpioDaughterId[C::GPIO_0]),
-                      Config.U8(C::nGpioDaughterId[C::GPIO_1]));
+    t.PairMasters(kGpio, Config.U8(C::nGpioDaughterId[C::GPIO_0]), Config.U8(C::nGpioDaughterId[C::GPIO_1]));
 }

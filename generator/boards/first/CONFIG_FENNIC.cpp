@@ -2,8 +2,6 @@
 
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
-#include "model/DaughterCatalogue.h"
-#include "platform/Assert.h"
 
 namespace {
 
@@ -145,13 +143,12 @@ constexpr LocationRun kDdr2[] = {
 constexpr kit::MaskedMasterRow kDdr2Socket{"DDR2 SODIMM", "DDR2 SODIMM", CONNECTOR_DDR2_SODIMM, MASTER_DDR2_SODIMM, &kDdr2Mask, kDdr2, {}, {}, 121, {"pCon->ActivePinCount == 121", 309}};
 
 // Header positions 1 to 40; 11, 12, 29 and 30 carry power. All are Kappel-A balls.
-constexpr kit::MasterRow kGpio0{"GPIO_0", "GPIO_0 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_0,
+constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
     "AE32 AL33 AE31 AL32 AL34 AH31 AM34 AH30 AK34 AJ32 - - AK33 AJ31 AH34 AG32 AJ34 AG31 AE19 AF32 "
-    "AD19 AF31 AP21 AG34 AN21 AH33 AL21 AP22 - - AK21 AN22 AP25 AP24 AN25 AN24 AM23 AG21 AL23 AF21"};
-constexpr kit::MasterRow kGpio1{"GPIO_1", "GPIO_1 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_1,
+    "AD19 AF31 AP21 AG34 AN21 AH33 AL21 AP22 - - AK21 AN22 AP25 AP24 AN25 AN24 AM23 AG21 AL23 AF21",
     "AP19 AC26 AN19 AC25 AE28 AD27 AE27 AD26 AD29 AF29 - - AD28 AF28 AB27 AE30 AB26 AE29 AE18 AB25 "
-    "AD18 AB24 AM21 AD31 AP20 AD30 AL22 AJ20 - - AM22 AJ21 AD21 AP26 AE20 AP23 AK24 AE22 AL25 AE21"};
-constexpr kit::MasterRow kGpioBoth{"GPIO_0_1", "GPIO_0_1 connect to %s", CONNECTOR_GPIO80, MASTER_GPIO_BOTH, ""};
+    "AD18 AB24 AM21 AD31 AP20 AD30 AL22 AJ20 - - AM22 AJ21 AD21 AP26 AE20 AP23 AK24 AE22 AL25 AE21",
+    {.one0 = 330, .one1 = 358}, kit::PairCards::Above0);
 
 // Kappel-A wires two positions fewer than the others: 125-132 hold no pin.
 constexpr kit::PositionMask kKappelAMask{.count = 180, .empty = "125-132", .runFrom = 1, .runTo = 122};
@@ -260,28 +257,8 @@ constexpr kit::MaskedMasterRow kKappels[] = {
 };
 // clang-format on
 
-constexpr int GPIO_PIN_NUM = 40;
-
 bool Card(const SettingsRecord& r, std::size_t offset) {
     return static_cast<int8_t>(r.U8(offset)) > 0;
-}
-
-void GpioMasters(kit::PinTable& t, const SettingsRecord& Config) {
-    const uint8_t id0 = Config.U8(C::nGpioDaughterId[C::GPIO_0]);
-    const uint8_t id1 = Config.U8(C::nGpioDaughterId[C::GPIO_1]);
-    if (Card(Config, C::nGpioDaughterId[C::GPIO_0]) &&
-        BoardConnectorType(static_cast<int8_t>(id0)) == CONNECTOR_GPIO80) {
-        t.MasterPair(kGpioBoth, kGpio0, kGpio1, id0);
-        return;
-    }
-    if (Card(Config, C::nGpioDaughterId[C::GPIO_0])) {
-        TConnector* c = t.Master(kGpio0, id0);
-        PW_ASSERT(c->PinCount() == GPIO_PIN_NUM, "nNum == GPIO_PIN_NUM", kChecks.source, 330);
-    }
-    if (Card(Config, C::nGpioDaughterId[C::GPIO_1])) {
-        TConnector* c = t.Master(kGpio1, id1);
-        PW_ASSERT(c->PinCount() == GPIO_PIN_NUM, "nNum == GPIO_PIN_NUM", kChecks.source, 358);
-    }
 }
 
 } // namespace
@@ -313,7 +290,8 @@ void ConfigFennicPins(TMainBoard* board, const SettingsRecord& Config) {
     if (Config.U8(C::bDDR2))
         t.Master(kDdr2Socket, 0);
     if (Config.U8(C::bGpio))
-        GpioMasters(t, Config);
+        t.PairMasters(kGpio, Config.U8(C::nGpioDaughterId[C::GPIO_0]),
+                      Config.U8(C::nGpioDaughterId[C::GPIO_1]));
     for (int k = C::KAPPEL_A; k <= C::KAPPEL_D; ++k) {
         if ((k == C::KAPPEL_A && Config.U8(C::bGpio)) || (k == C::KAPPEL_B && Config.U8(C::bDDR2)))
             continue; // the GPIO headers and the socket use these FPGA pins

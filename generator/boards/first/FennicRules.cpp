@@ -37,10 +37,10 @@ constexpr kit::CardListSpec kLists[] = {
 constexpr kit::ConnectorBinding kConnectors[] = {
     {"ComboBoxGPIO_0", "EditGPIO_0", "ImageGPIO", nullptr, C::nGpioDaughterId[C::GPIO_0], C::szGpioPrefixName[C::GPIO_0], GPIO_LIST, CardKind::Gpio, MASTER_GPIO_0, IOSTD_3V3_LVTTL},
     {"ComboBoxGPIO_1", "EditGPIO_1", "ImageKappel_A", nullptr, C::nGpioDaughterId[C::GPIO_1], C::szGpioPrefixName[C::GPIO_1], GPIO_LIST, CardKind::Gpio, MASTER_GPIO_1, IOSTD_3V3_LVTTL},
-    {"ComboBoxKappel_A", "EditKappel_A", "ImageKappel_A", nullptr, C::nKappelDaughterId[C::KAPPEL_A], C::szKappelPrefixName[C::KAPPEL_A], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_A, IOSTD_3V3_LVTTL},
-    {"ComboBoxKappel_B", "EditKappel_B", "ImageKappel_B", nullptr, C::nKappelDaughterId[C::KAPPEL_B], C::szKappelPrefixName[C::KAPPEL_B], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_B, IOSTD_3V3_LVTTL},
-    {"ComboBoxKappel_C", "EditKappel_C", "ImageKappel_C", "ShapeKappel_C", C::nKappelDaughterId[C::KAPPEL_C], C::szKappelPrefixName[C::KAPPEL_C], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_C, IOSTD_3V3_LVTTL},
-    {"ComboBoxKappel_D", "EditKappel_D", "ImageKappel_D", "ShapeKappel_D", C::nKappelDaughterId[C::KAPPEL_D], C::szKappelPrefixName[C::KAPPEL_D], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_D, IOSTD_3V3_LVTTL},
+    {"ComboBoxKappel_A", "EditKappel_A", "ImageKappel_A", nullptr, C::nKappelDaughterId[C::KAPPEL_A], C::szKappelPrefixName[C::KAPPEL_A], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_A, IOSTD_3V3_LVTTL, nullptr, 0, 1, "Kappel-A"},
+    {"ComboBoxKappel_B", "EditKappel_B", "ImageKappel_B", nullptr, C::nKappelDaughterId[C::KAPPEL_B], C::szKappelPrefixName[C::KAPPEL_B], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_B, IOSTD_3V3_LVTTL, nullptr, 0, 1, "Kappel-B"},
+    {"ComboBoxKappel_C", "EditKappel_C", "ImageKappel_C", "ShapeKappel_C", C::nKappelDaughterId[C::KAPPEL_C], C::szKappelPrefixName[C::KAPPEL_C], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_C, IOSTD_3V3_LVTTL, nullptr, 0, 1, "Kappel-C"},
+    {"ComboBoxKappel_D", "EditKappel_D", "ImageKappel_D", "ShapeKappel_D", C::nKappelDaughterId[C::KAPPEL_D], C::szKappelPrefixName[C::KAPPEL_D], KAPPEL_LIST, CardKind::HsmcOrKappel, MASTER_KAPPEL_D, IOSTD_3V3_LVTTL, nullptr, 0, 1, "Kappel-D"},
 };
 // clang-format on
 
@@ -48,6 +48,7 @@ constexpr kit::ConnectorBinding kConnectors[] = {
 constexpr kit::GpioPair kPair{fennic::GPIO_0, fennic::GPIO_1, MASTER_GPIO_BOTH,
                               kit::DefaultPairRule::PrefixRule, false};
 constexpr kit::ModuleBinding kModules[] = {{C::bDDR2, CardKind::Ddr2SodimmLvttl, MASTER_DDR2_SODIMM, "mem_"}};
+constexpr ChoiceField kChoices[] = {{C::nBoardType, 1, std::size(fennic::kBoardTypes), 0}};
 
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_FENNIC,
@@ -63,17 +64,41 @@ constexpr kit::BoardSpec kSpec{
     .save = kit::SaveAtEnd::InDestructor,
     .successBox = false,
     .modules = kModules,
+    .choices = kChoices,
 };
 
 class FennicRules final : public kit::BoardLogic {
 public:
     FennicRules() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BoardLogic::Normalise(r);
-        if (r.U8(C::nBoardType) >= std::size(fennic::kBoardTypes))
-            r.SetU8(C::nBoardType, 0);
-        fennic::DropUnusedConnectors(r);
+    // With the socket in use, Kappel-B shows no card and takes none.
+    void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const override {
+        BoardLogic::ShowChoices(r, shown);
+        if (shown.U8(C::bDDR2) != 0) {
+            shown.SetU8(C::nKappelDaughterId[C::KAPPEL_B], 0);
+            shown.SetText(C::szKappelPrefixName[C::KAPPEL_B], "");
+        }
+    }
+    // Only the connectors in use show their cards; a Kappel card the list does not hold
+    // leaves the row as it is, prefix included.
+    bool ShowsStoredCard(int connector, const SettingsRecord& r, const SettingsRecord& shown) const override {
+        const bool gpio = r.U8(C::bGpio) != 0;
+        const bool listed = Offers(ListOf(connector, shown), StoredCard(r, connector));
+        switch (connector) {
+        case fennic::GPIO_0:
+        case fennic::GPIO_1:
+            return gpio;
+        case fennic::KAPPEL_A:
+            return !gpio && listed;
+        case fennic::KAPPEL_B:
+            return r.U8(C::bDDR2) == 0 && listed;
+        default:
+            return listed;
+        }
+    }
+    void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const override {
+        BoardLogic::StoreChoices(shown, target);
+        fennic::DropUnusedConnectors(target);
     }
     std::string CheckPrefixes(const SettingsRecord& r) const override {
         const std::string message = fennic::CheckGpioPair(r);

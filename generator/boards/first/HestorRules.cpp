@@ -56,6 +56,9 @@ class HestorRules final : public kit::BoardLogic {
 public:
     HestorRules() : BoardLogic(kSpec) {}
 
+    // default.cfg is not this form's: every start shows the defaults.
+    void PrepareStart(SettingsRecord& r) const override { SetDefaultConfig(r); }
+
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         // No control sets the port-B extras: the table never sees them set.
         SettingsRecord pins = r;

@@ -22,8 +22,8 @@ constexpr kit::FlagBinding kFlags[] = {
 constexpr kit::CardListSpec kLists[] = {{CONNECTOR_KAPPEL, false, VOLTAGE_2V5}};
 // Kappel 2/3 shows three outlines (the form draws them).
 constexpr kit::ConnectorBinding kConnectors[] = {
-    {"ComboBoxKappel23", "EditPrefixKappel23", "ImageKappel23", nullptr, C::nKappel23DaughterId, C::szKappel23PrefixName, 0, CardKind::HsmcOrKappel, MASTER_KAPPEL_1, IOSTD_3V3_LVTTL},
-    {"ComboBoxKappel1", "EditPrefixKappel1", "ImageKappel1", "ShapeKappel1", C::nKappel1DaughterId, C::szKappel1PrefixName, 0, CardKind::HsmcOrKappel, MASTER_KAPPEL_0, IOSTD_3V3_LVTTL, nullptr, 0, 4},
+    {"ComboBoxKappel23", "EditPrefixKappel23", "ImageKappel23", nullptr, C::nKappel23DaughterId, C::szKappel23PrefixName, 0, CardKind::HsmcOrKappel, MASTER_KAPPEL_1, IOSTD_3V3_LVTTL, nullptr, 0, 1, "Kappel 2/3"},
+    {"ComboBoxKappel1", "EditPrefixKappel1", "ImageKappel1", "ShapeKappel1", C::nKappel1DaughterId, C::szKappel1PrefixName, 0, CardKind::HsmcOrKappel, MASTER_KAPPEL_0, IOSTD_3V3_LVTTL, nullptr, 0, 4, "Kappel 1"},
 };
 // clang-format on
 constexpr kit::ModuleBinding kModules[] = {

@@ -11,8 +11,3 @@ TFormHestor::TFormHestor(QWidget* owner) : BoardForm(owner, HestorLogic(), hesto
             [this] { ButtonMainBoardSelectClick(); });
     Start();
 }
-
-void TFormHestor::PrepareStartRecord(SettingsRecord& record) {
-    // default.cfg is not this form's: every start shows the defaults.
-    SetDefaultConfig(record);
-}

@@ -9,7 +9,4 @@ public:
     explicit TFormHestor(QWidget* owner);
     TFormHestor(const TFormHestor&) = delete;
     TFormHestor& operator=(const TFormHestor&) = delete;
-
-protected:
-    void PrepareStartRecord(SettingsRecord& record) override;
 };

@@ -149,6 +149,13 @@ bool RunAttach(TMainBoard& board, const AttachStep& step, AttachShape shape) {
     return true;
 }
 
+bool CardHasPins(const AttachStep& step, uint8_t boardId) {
+    if (IsModule(step.kind))
+        return true;
+    TDaughterBoard d;
+    return Fill(d, step, boardId);
+}
+
 std::size_t LongestCardPinName(const AttachStep& step, uint8_t boardId) {
     TDaughterBoard d;
     if (!Fill(d, step, boardId))

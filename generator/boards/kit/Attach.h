@@ -66,5 +66,7 @@ const char* TypeRuleOf(CardKind kind);
 
 // The longest pin name the card brings to a connector of this step (0 for no table).
 std::size_t LongestCardPinName(const AttachStep& step, uint8_t boardId);
+// Whether the step's card has a pin table (a list may offer one that has none).
+bool CardHasPins(const AttachStep& step, uint8_t boardId);
 
 } // namespace kit

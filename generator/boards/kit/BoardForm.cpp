@@ -36,14 +36,16 @@ void ShowCardPicture(platform::PictureBox* image, int cardId) {
 }
 
 void SyncHeaderPair(QComboBox* changed, QLineEdit* changedPrefix, QComboBox* other, QLineEdit* otherPrefix,
-                    uint8_t changedCard, uint8_t otherCard) {
+                    uint8_t changedCard, uint8_t otherCard, bool lock) {
     const kit::Coupling coupling = kit::CoupleHeaders(changedCard, otherCard);
     if (coupling == kit::Coupling::Follow) {
         other->setCurrentIndex(changed->currentIndex());
         otherPrefix->setText(changedPrefix->text());
     }
-    other->setEnabled(coupling != kit::Coupling::Follow);
-    otherPrefix->setEnabled(coupling != kit::Coupling::Follow);
+    if (lock) {
+        other->setEnabled(coupling != kit::Coupling::Follow);
+        otherPrefix->setEnabled(coupling != kit::Coupling::Follow);
+    }
     if (coupling == kit::Coupling::FreeAndClear) {
         other->setCurrentIndex(0);
         otherPrefix->clear();
@@ -98,14 +100,25 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
 
 BoardForm::~BoardForm() = default;
 
+PlainBoardForm::PlainBoardForm(QWidget* owner, const kit::BoardLogic& logic,
+                               std::span<const platform::LayoutRow> layout)
+    : BoardForm(owner, logic, layout) {
+    Start();
+}
+
+PlainBoardForm::~PlainBoardForm() {
+    if (Logic().Spec().save == kit::SaveAtEnd::InDestructor)
+        SaveInDestructor();
+}
+
 void BoardForm::Start() {
     FillComboBoxes();
     Settings().LastFolder = platform::Current().ProgramFolder();
     if (Settings().LoadDefaultConfig())
-        m_Logic->Normalise(Record());
+        m_Logic->ReadyToShow(Record());
     else
         SetDefaultConfig(Record());
-    PrepareStartRecord(Record());
+    m_Logic->PrepareStart(Record());
     ConfigToUi(Record());
     TrailingSteps();
 }
@@ -195,8 +208,10 @@ void BoardForm::ConfigToUi(const SettingsRecord& record) {
         else
             c.prefix->clear();
     }
-    if (spec.gpioPair != nullptr && spec.gpioPair->syncOnShow)
-        SyncGpioCombos(spec.gpioPair->header0);
+    // A record shown is coupled from GPIO-0 as the user's choice there would couple it; some
+    // boards leave which combo box is enabled as it was.
+    if (spec.gpioPair != nullptr)
+        SyncGpioCombos(spec.gpioPair->header0, spec.gpioPair->lockOnShow);
     UpdateDaughterImages();
     UpdateShapes();
 }
@@ -240,13 +255,14 @@ void BoardForm::UpdateShapes() {
     UpdateExtras();
 }
 
-SettingsRecord BoardForm::WorkingRecord() {
-    SettingsRecord record =
-        m_Logic->Spec().generateFrom == kit::WorkingRecord::Zeroed ? m_Logic->NewRecord() : Record();
+SettingsRecord BoardForm::Shown() {
+    SettingsRecord record = Record();
     UiToConfig(record);
-    m_Logic->SetHead(record);
-    m_Logic->ApplyDefaultPrefixes(record);
     return record;
+}
+
+SettingsRecord BoardForm::WorkingRecord() {
+    return m_Logic->WorkingRecord(Shown());
 }
 
 bool BoardForm::ValidateUi() {
@@ -270,7 +286,7 @@ bool BoardForm::GenerateProject(const std::string& qpfPath) {
     return kit::GenerateProject(*m_Logic, GenerateRecord(), qpfPath);
 }
 
-void BoardForm::SyncGpioCombos(int senderConnector) {
+void BoardForm::SyncGpioCombos(int senderConnector, bool lock) {
     const kit::GpioPair* pair = m_Logic->Spec().gpioPair;
     if (pair == nullptr)
         return;
@@ -280,7 +296,8 @@ void BoardForm::SyncGpioCombos(int senderConnector) {
     CardControls& theirs = m_Cards[static_cast<std::size_t>(other)];
     if (mine.combo == nullptr || theirs.combo == nullptr)
         return; // a pair the board couples itself
-    SyncHeaderPair(mine.combo, mine.prefix, theirs.combo, theirs.prefix, ChosenCard(self), ChosenCard(other));
+    SyncHeaderPair(mine.combo, mine.prefix, theirs.combo, theirs.prefix, ChosenCard(self), ChosenCard(other),
+                   lock);
 }
 
 void BoardForm::ButtonGenClick() {
@@ -360,7 +377,7 @@ void BoardForm::ButtonSaveClick() {
 
 void BoardForm::ButtonLoadClick() {
     if (Settings().LoadConfigFrom()) {
-        m_Logic->Normalise(Record());
+        m_Logic->ReadyToShow(Record());
         ConfigToUi(Record());
         TrailingSteps();
     } else if (m_Logic->Spec().loadFailureMessage) {

@@ -44,7 +44,9 @@ public:
     void UpdateShapes();
     bool ValidateUi();
     bool GenerateProject(const std::string& qpfPath);
-    void SyncGpioCombos(int senderConnector);
+    // Couples the header pair after the sender's card changed; lock: the follower's
+    // controls are disabled (and the other one's enabled) as well.
+    void SyncGpioCombos(int senderConnector, bool lock = true);
     void BatchGenerate();
 
     // Handlers.
@@ -62,6 +64,8 @@ public:
     // The settings object: its record is the form's lasting state.
     FormSettings& Settings() { return m_Holders.front(); }
     SettingsRecord& Record() { return m_Holders.front().Config; }
+    // The settings record with the controls copied in: what the form shows.
+    SettingsRecord Shown();
     // The card id chosen on a connector.
     uint8_t ChosenCard(int connector) const;
     QComboBox* Combo(int connector) const { return m_Cards[static_cast<std::size_t>(connector)].combo; }
@@ -85,8 +89,7 @@ protected:
     void SetShapeVisible(const char* name, bool visible);
     QWidget* Widget(const char* name) const;
 
-    // The record of one Generate: the controls copied in, this board's head and its
-    // default prefixes.
+    // The record of one Generate (kit::BoardLogic::WorkingRecord of what the form shows).
     SettingsRecord WorkingRecord();
     // The same for a project about to be written: a board whose Generate works in the
     // settings record first copies the controls into it.
@@ -94,9 +97,6 @@ protected:
 
     // Hooks for the board's own controls.
     virtual void FillChoiceLists() {}
-    // What a board changes in the record it starts with (default.cfg or the defaults)
-    // before it is shown.
-    virtual void PrepareStartRecord(SettingsRecord& /*record*/) {}
     virtual void ChoicesToUi(const SettingsRecord& /*record*/) {}
     virtual void UiToChoices(SettingsRecord& /*record*/) {}
     virtual void UpdateExtras() {}
@@ -125,10 +125,20 @@ private:
     QLineEdit* m_EditProjectName = nullptr;
 };
 
+// The form of a board whose form is its layout and its decisions, nothing more.
+class PlainBoardForm final : public BoardForm {
+public:
+    PlainBoardForm(QWidget* owner, const kit::BoardLogic& logic, std::span<const platform::LayoutRow> layout);
+    ~PlainBoardForm() override;
+    PlainBoardForm(const PlainBoardForm&) = delete;
+    PlainBoardForm& operator=(const PlainBoardForm&) = delete;
+};
+
 // Shows a card's 80-pixel picture on image, or hides it for no card.
 void ShowCardPicture(platform::PictureBox* image, int cardId);
 
 // Couples two GPIO headers' controls after the changed header's card changed
-// (kit::CoupleHeaders): the other header follows and is locked, or is unlocked.
+// (kit::CoupleHeaders): the other header follows and is locked, or is unlocked (with
+// lock false, only the choices follow).
 void SyncHeaderPair(QComboBox* changed, QLineEdit* changedPrefix, QComboBox* other, QLineEdit* otherPrefix,
-                    uint8_t changedCard, uint8_t otherCard);
+                    uint8_t changedCard, uint8_t otherCard, bool lock);

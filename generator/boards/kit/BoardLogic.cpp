@@ -60,40 +60,130 @@ std::string BoardLogic::Prefix(const SettingsRecord& r, int connector) const {
     return r.Text(spec_.connectors[static_cast<std::size_t>(connector)].prefixOffset);
 }
 
+namespace {
+
+void BringIntoRange(std::span<const ChoiceField> choices, const SettingsRecord& from, SettingsRecord& to) {
+    for (const ChoiceField& f : choices) {
+        const int32_t value = f.width == 1 ? from.U8(f.offset) : from.I32(f.offset);
+        const int32_t shown = value >= 0 && value < f.count ? value : f.fallback;
+        if (f.width == 1)
+            to.SetU8(f.offset, static_cast<uint8_t>(shown));
+        else
+            to.SetI32(f.offset, shown);
+    }
+}
+
+} // namespace
+
+SettingsRecord BoardLogic::StartRecord() const {
+    SettingsRecord r = NewRecord();
+    SetDefaultConfig(r);
+    PrepareStart(r);
+    Pass(r, NewRecord()); // a new form's controls show nothing chosen
+    return r;
+}
+
+void BoardLogic::ReadyToShow(SettingsRecord& r) const {
+    FixLoaded(r);
+    BringIntoRange(spec_.choices, r, r);
+}
+
 void BoardLogic::Normalise(SettingsRecord& r) const {
-    if (spec_.gpioPair == nullptr)
-        return;
-    // As the header coupling does it from GPIO-0.
-    const ConnectorBinding& h0 = spec_.connectors[static_cast<std::size_t>(spec_.gpioPair->header0)];
-    const ConnectorBinding& h1 = spec_.connectors[static_cast<std::size_t>(spec_.gpioPair->header1)];
-    switch (CoupleHeaders(r.U8(h0.idOffset), r.U8(h1.idOffset))) {
+    Pass(r, StartRecord());
+}
+
+void BoardLogic::Pass(SettingsRecord& r, const SettingsRecord& before) const {
+    ReadyToShow(r);
+    SettingsRecord shown = before;
+    Show(r, shown);
+    AfterShow(r, before, shown);
+    Store(shown, r);
+}
+
+void BoardLogic::Show(const SettingsRecord& r, SettingsRecord& shown) const {
+    const std::size_t name = spec_.head.projectName;
+    shown.SetText(name, platform::ReencodeUtf8(r.Text(name)));
+    for (const FlagBinding& f : spec_.flags)
+        shown.SetU8(f.offset, r.U8(f.offset) != 0 ? 1 : 0);
+    ShowChoices(r, shown);
+    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
+        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
+        if (c.combo == nullptr || !ShowsStoredCard(k, r, shown))
+            continue;
+        const int32_t stored = StoredCard(r, k);
+        const bool found = Offers(ListOf(k, shown), stored);
+        if (found)
+            StoreCard(shown, k, static_cast<uint8_t>(stored));
+        else if (spec_.prefixOnShow == PrefixOnShow::OnlyWhenFound)
+            continue; // the prefix edit keeps its text too
+        shown.SetText(c.prefixOffset,
+                      StoredCard(shown, k) != 0 ? platform::ReencodeUtf8(r.Text(c.prefixOffset)) : "");
+    }
+    if (spec_.gpioPair != nullptr)
+        CoupleShown(shown, spec_.gpioPair->header0);
+}
+
+void BoardLogic::Store(const SettingsRecord& shown, SettingsRecord& target) const {
+    SetSavedHead(target);
+    target.SetText(spec_.head.projectName, shown.Text(spec_.head.projectName));
+    for (const FlagBinding& f : spec_.flags)
+        target.SetU8(f.offset, shown.U8(f.offset) != 0 ? 1 : 0);
+    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
+        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
+        if (c.combo == nullptr)
+            continue;
+        StoreCard(target, k, static_cast<uint8_t>(StoredCard(shown, k)));
+        target.SetText(c.prefixOffset, shown.Text(c.prefixOffset));
+    }
+    StoreChoices(shown, target);
+}
+
+SettingsRecord BoardLogic::WorkingRecord(const SettingsRecord& shown) const {
+    SettingsRecord w = spec_.generateFrom == kit::WorkingRecord::Zeroed ? NewRecord() : shown;
+    Store(shown, w);
+    SetHead(w);
+    ApplyDefaultPrefixes(w);
+    return w;
+}
+
+void BoardLogic::ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const {
+    BringIntoRange(spec_.choices, r, shown);
+}
+
+void BoardLogic::StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const {
+    for (const ChoiceField& f : spec_.choices) {
+        if (f.width == 1)
+            target.SetU8(f.offset, shown.U8(f.offset));
+        else
+            target.SetI32(f.offset, shown.I32(f.offset));
+    }
+}
+
+void BoardLogic::CoupleShown(SettingsRecord& shown, int from) const {
+    const GpioPair& pair = *spec_.gpioPair;
+    const int other = from == pair.header0 ? pair.header1 : pair.header0;
+    const ConnectorBinding& mine = spec_.connectors[static_cast<std::size_t>(from)];
+    const ConnectorBinding& theirs = spec_.connectors[static_cast<std::size_t>(other)];
+    switch (CoupleHeaders(shown.U8(mine.idOffset), shown.U8(theirs.idOffset))) {
     case Coupling::Follow:
-        r.SetU8(h1.idOffset, r.U8(h0.idOffset));
-        r.SetText(h1.prefixOffset, r.Text(h0.prefixOffset));
+        shown.SetU8(theirs.idOffset, shown.U8(mine.idOffset));
+        shown.SetText(theirs.prefixOffset, shown.Text(mine.prefixOffset));
         break;
     case Coupling::FreeAndClear:
-        r.SetU8(h1.idOffset, 0);
-        r.SetText(h1.prefixOffset, "");
+        shown.SetU8(theirs.idOffset, 0);
+        shown.SetText(theirs.prefixOffset, "");
         break;
     case Coupling::Free:
         break;
     }
 }
 
-void BoardLogic::DropUnlistedCards(SettingsRecord& r) const {
-    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
-        const auto list = static_cast<std::size_t>(ListOf(k, r));
-        if (list >= spec_.lists.size())
-            continue;
-        DaughterIdList ids{};
-        const auto end = ids.begin() + CardList(spec_.lists[list], ids);
-        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
-        const int32_t stored = StoredCard(r, k);
-        if (stored < 0 || stored > 0xFF || std::find(ids.begin(), end, static_cast<uint8_t>(stored)) == end) {
-            StoreCard(r, k, 0);
-            r.SetText(c.prefixOffset, "");
-        }
-    }
+bool BoardLogic::Offers(int list, int32_t card) const {
+    if (list < 0 || static_cast<std::size_t>(list) >= spec_.lists.size() || card < 0 || card > 0xFF)
+        return false;
+    DaughterIdList ids{};
+    const auto end = ids.begin() + CardList(spec_.lists[static_cast<std::size_t>(list)], ids);
+    return std::find(ids.begin(), end, static_cast<uint8_t>(card)) != end;
 }
 
 int32_t BoardLogic::StoredCard(const SettingsRecord& r, int connector) const {
@@ -165,6 +255,17 @@ std::string BoardLogic::CheckPrefixes(const SettingsRecord& r) const {
     return message;
 }
 
+std::string BoardLogic::NoPinsMessage(const AttachStep& step) const {
+    const std::string card = BoardName(static_cast<int8_t>(step.card));
+    for (const ConnectorBinding& c : spec_.connectors)
+        if (c.masterId == step.masterId && c.title != nullptr)
+            return platform::Format(
+                "%s: the daughter board \"%s\" has no pin assignments and cannot be generated.", c.title,
+                card.c_str());
+    return platform::Format("The daughter board \"%s\" has no pin assignments and cannot be generated.",
+                            card.c_str());
+}
+
 std::string BoardLogic::Validate(const SettingsRecord& r) const {
     if (spec_.prefixRulesFirst) {
         std::string clash = CheckPrefixes(r);
@@ -178,6 +279,8 @@ std::string BoardLogic::Validate(const SettingsRecord& r) const {
     }
     const std::vector<AttachStep> steps = AttachPlan(r);
     for (const AttachStep& step : steps) {
+        if (!CardHasPins(step, spec_.id))
+            return NoPinsMessage(step);
         if (step.pinOverride != nullptr && step.pinOverride[0] != '\0')
             continue; // the card takes the header's name, no prefix
         message = CheckPrefixName(step.prefix, LongestCardPinName(step, spec_.id),
@@ -288,10 +391,8 @@ bool GenerateAndReport(const BoardLogic& logic, const SettingsRecord& r, const s
     return false;
 }
 
-bool GenerateRecord(const BoardLogic& logic, SettingsRecord r, const std::string& qpfPath) {
-    logic.SetHead(r);
-    logic.DropUnlistedCards(r);
-    logic.ApplyDefaultPrefixes(r);
+bool GenerateRecord(const BoardLogic& logic, const SettingsRecord& shown, const std::string& qpfPath) {
+    const SettingsRecord r = logic.WorkingRecord(shown);
     const std::string message = logic.Validate(r);
     if (!message.empty()) {
         platform::ShowMessage(message, "Error", platform::Icon::Error);

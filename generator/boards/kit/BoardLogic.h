@@ -45,16 +45,30 @@ public:
     uint8_t CardId(const SettingsRecord& r, int connector) const;
     std::string Prefix(const SettingsRecord& r, int connector) const;
 
-    // A loaded record may hold anything of the right size: bring every stored choice
-    // outside its list back to the default, and an inconsistent GPIO pair into line.
-    virtual void Normalise(SettingsRecord& r) const;
-    // Generate reads each card from its combo box, which shows only its list: a stored
-    // id that the connector's list does not hold is no card, with no prefix.
-    void DropUnlistedCards(SettingsRecord& r) const;
+    // The record a new form shows: the defaults, as the form prepares them at its start.
+    SettingsRecord StartRecord() const;
+    // What a loaded record loses before any control shows it: a choice outside its list
+    // takes its default (the list cannot show it), and the board's own fixes.
+    void ReadyToShow(SettingsRecord& r) const;
+    // What a new form makes of a record it loads (Load Setting), as its next Save or
+    // Generate stores it: the controls show what they can (a card its list does not hold
+    // leaves the connector as the start showed it), and the record takes back what they show.
+    void Normalise(SettingsRecord& r) const;
+    // What UiToConfig writes into target from controls that show `shown`.
+    void Store(const SettingsRecord& shown, SettingsRecord& target) const;
+    // The record one Generate works on, from what the controls show: the board's
+    // starting record with the controls copied in, this board's head and its default
+    // prefixes.
+    SettingsRecord WorkingRecord(const SettingsRecord& shown) const;
+    // What the board's form changes in the record it starts with (default.cfg or the
+    // defaults) before it is shown.
+    virtual void PrepareStart(SettingsRecord& /*r*/) const {}
     // Prefixes a board gives an empty prefix of some cards ("HSMC_"), before validation.
     virtual void ApplyDefaultPrefixes(SettingsRecord& /*r*/) const {}
     // "" when the record may be saved or generated, else the message to show.
     std::string Validate(const SettingsRecord& r) const;
+    // The message for a chosen card that has no pin table.
+    std::string NoPinsMessage(const AttachStep& step) const;
     // The board's own prefix rules ("" when they hold).
     virtual std::string CheckPrefixes(const SettingsRecord& r) const;
     // Questions and warnings of the board's validation once Validate passed, on Save and
@@ -95,7 +109,36 @@ public:
 protected:
     virtual void SetBoardDefaults(SettingsRecord& /*r*/) const {}
 
+    // The steps of Normalise a board adds to the kit's. What a loaded record loses before
+    // it is shown (bytes the form clears at a load).
+    virtual void FixLoaded(SettingsRecord& /*r*/) const {}
+    // The board's own controls as ConfigToUi shows record r (its choices already in their
+    // lists): by default each choice of the spec's list.
+    virtual void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const;
+    // Whether ConfigToUi shows a connector's stored card; false: its controls keep what they show.
+    virtual bool ShowsStoredCard(int /*connector*/, const SettingsRecord& /*r*/,
+                                 const SettingsRecord& /*shown*/) const {
+        return true;
+    }
+    // The form's trailing steps after it has shown record r; `before` is what a new form
+    // showed before the load.
+    virtual void AfterShow(const SettingsRecord& /*r*/, const SettingsRecord& /*before*/,
+                           SettingsRecord& /*shown*/) const {}
+    // The board's own controls as UiToConfig stores them: by default each choice of the spec's list.
+    virtual void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const;
+
+    // ConfigToUi of record r over the controls `shown`: name, boxes, choices, cards and
+    // the header pair's coupling.
+    void Show(const SettingsRecord& r, SettingsRecord& shown) const;
+    // Whether the card list `list` holds the card.
+    bool Offers(int list, int32_t card) const;
+    // The header coupling from header `from` of the spec's pair, on a shown record.
+    void CoupleShown(SettingsRecord& shown, int from) const;
+
 private:
+    // Normalise, from controls that showed `before`.
+    void Pass(SettingsRecord& r, const SettingsRecord& before) const;
+
     const BoardSpec& spec_;
 };
 
@@ -123,9 +166,10 @@ void ShowNotices(const std::vector<Notice>& notices);
 // failure box naming the .qpf file.
 bool GenerateAndReport(const BoardLogic& logic, const SettingsRecord& r, const std::string& qpfPath);
 
-// The whole Generate of a record without windows, as the form runs it with the
-// project file qpfPath chosen: default prefixes, validation, the board's questions,
-// the project and its boxes. True when the project was written.
-bool GenerateRecord(const BoardLogic& logic, SettingsRecord r, const std::string& qpfPath);
+// The whole Generate without windows, as the form runs it with the controls showing
+// `shown` (a record Normalise gave) and the project file qpfPath chosen: the working
+// record, validation, the board's questions, the project and its boxes. True when the
+// project was written.
+bool GenerateRecord(const BoardLogic& logic, const SettingsRecord& shown, const std::string& qpfPath);
 
 } // namespace kit

@@ -5,6 +5,7 @@
 
 #include "Attach.h"
 #include "model/DaughterId.h" // the card lists' connector types and voltages
+#include "settings/ChoiceField.h"
 #include "settings/ConfigRecord.h"
 
 #include <cstddef>
@@ -50,6 +51,8 @@ struct ConnectorBinding {
     int hsmcVariant = 0; // the HSMC Default tables' extra value (a port index on some boards)
     // 4: the record keeps this card id as a signed 32-bit number.
     std::size_t idBytes = 1;
+    // The connector as the form names it, for messages about its card.
+    const char* title = nullptr;
 };
 
 // Where the record keeps its head.
@@ -77,7 +80,7 @@ struct GpioPair {
     int header1;
     int bothMasterId = MASTER_GPIO_BOTH;
     DefaultPairRule defaultPair = DefaultPairRule::HeaderNames;
-    bool syncOnShow = true; // the record shown runs the coupling from header 0
+    bool lockOnShow = true; // showing a record also sets which header's controls are locked
 };
 
 // What UiToConfig writes into the record's head: the board id and size, the size
@@ -157,6 +160,8 @@ struct BoardSpec {
     bool boxClickOnLoad = false; // record to controls runs the box handler for each box it changes
     // A broken prefix rule is the one message shown, whatever else fails.
     bool prefixRulesFirst = false;
+    // The board's own lists of fixed choices (voltages, variants), by their record fields.
+    std::span<const ChoiceField> choices = {};
 };
 
 } // namespace kit

@@ -2,6 +2,7 @@
 
 #include "AssertionChoices.h"
 
+#include "model/ConnectorType.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/Assert.h"
 #include "platform/Text.h"
@@ -202,16 +203,6 @@ TConnector* PinTable::Master(const MasterRow& row, uint8_t cardId, std::span<con
                      row.type, row.masterId, SlotsOf(row, Words(row.positions), overrides));
 }
 
-TConnector* PinTable::MasterPair(const MasterRow& row, const MasterRow& first, const MasterRow& second,
-                                 uint8_t cardId) {
-    std::vector<Slot> slots = SlotsOf(first, Words(first.positions), {});
-    const std::vector<Slot> more = SlotsOf(second, Words(second.positions), {});
-    slots.insert(slots.end(), more.begin(), more.end());
-    return AddMaster(row.name,
-                     platform::Format(row.captionFormat, BoardName(static_cast<int8_t>(cardId)).c_str()),
-                     row.type, row.masterId, slots);
-}
-
 TConnector* PinTable::Master(const MaskedMasterRow& row, uint8_t cardId) {
     const PositionMask& mask = *row.mask;
     const char* rule = row.check.rule != nullptr ? row.check.rule : "nNum == count";
@@ -262,42 +253,41 @@ TConnector* PinTable::Master(const MaskedMasterRow& row, uint8_t cardId) {
     return c;
 }
 
-void PinTable::GpioPairMasters(const GpioHeaderPair& pair, uint8_t id0, uint8_t id1) {
-    constexpr int GPIO_PIN_NUM = 40;
-    if (static_cast<int8_t>(id0) <= 0 && static_cast<int8_t>(id1) <= 0)
+void PinTable::CheckAt(bool ok, const char* rule, int line) const {
+    if (line != 0)
+        PW_ASSERT(ok, rule, checks_.source, line);
+}
+
+void PinTable::PairMasters(const HeaderPair& pair, uint8_t id0, uint8_t id1) {
+    if (pair.cards == PairCards::NonZeroOnceOneAbove0 && static_cast<int8_t>(id0) <= 0 &&
+        static_cast<int8_t>(id1) <= 0)
         return;
-    const MasterRow headers[] = {
-        {"GPIO_0", "GPIO_0 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_0, pair.header0},
-        {"GPIO_1", "GPIO_1 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_1, pair.header1}};
-    const std::vector<Slot> slots[] = {SlotsOf(headers[0], Words(pair.header0), {}),
-                                       SlotsOf(headers[1], Words(pair.header1), {})};
+    const std::vector<Slot> slots[] = {SlotsOf(pair.header0, Words(pair.header0.positions), {}),
+                                       SlotsOf(pair.header1, Words(pair.header1.positions), {})};
+    // Only header 0's card decides whether one card spans both headers.
     if (BoardConnectorType(static_cast<int8_t>(id0)) == CONNECTOR_GPIO80) {
-        PW_ASSERT(id0 != 0, "Config.nGpioDaughterId[GPIO_0]", checks_.source, pair.id0Line);
-        PW_ASSERT(id1 != 0, "Config.nGpioDaughterId[GPIO_1]", checks_.source, pair.id1Line);
+        CheckAt(id0 != 0, "Config.nGpioDaughterId[GPIO_0]", pair.lines.id0);
+        CheckAt(id1 != 0, "Config.nGpioDaughterId[GPIO_1]", pair.lines.id1);
         std::vector<Slot> both = slots[0];
         both.insert(both.end(), slots[1].begin(), slots[1].end());
-        PW_ASSERT(static_cast<int>(both.size()) == GPIO_PIN_NUM * 2, "nNum == GPIO_PIN_NUM*2", checks_.source,
-                  pair.bothLine);
-        AddMaster("GPIO_0_1",
-                  platform::Format("GPIO_0_1 connect to %s", BoardName(static_cast<int8_t>(id0)).c_str()),
-                  CONNECTOR_GPIO80, MASTER_GPIO_BOTH, both);
+        CheckAt(static_cast<int>(both.size()) == GPIO_PIN_NUM * 2, "nNum == GPIO_PIN_NUM*2", pair.lines.both);
+        AddMaster(pair.both.name,
+                  platform::Format(pair.both.captionFormat, BoardName(static_cast<int8_t>(id0)).c_str()),
+                  pair.both.type, pair.both.masterId, both);
         return;
     }
     const uint8_t ids[] = {id0, id1};
+    const MasterRow* headers[] = {&pair.header0, &pair.header1};
+    const int lines[] = {pair.lines.one0, pair.lines.one1};
     for (std::size_t k = 0; k < 2; ++k) {
-        if (ids[k] == 0)
+        const bool takes = pair.cards == PairCards::Above0 ? static_cast<int8_t>(ids[k]) > 0 : ids[k] != 0;
+        if (!takes)
             continue;
-        PW_ASSERT(static_cast<int>(slots[k].size()) == GPIO_PIN_NUM, "nNum == GPIO_PIN_NUM", checks_.source,
-                  pair.oneLine);
-        AddMaster(headers[k].name,
-                  platform::Format(headers[k].captionFormat, BoardName(static_cast<int8_t>(ids[k])).c_str()),
-                  CONNECTOR_GPIO40, headers[k].masterId, slots[k]);
+        CheckAt(static_cast<int>(slots[k].size()) == GPIO_PIN_NUM, "nNum == GPIO_PIN_NUM", lines[k]);
+        AddMaster(headers[k]->name,
+                  platform::Format(headers[k]->captionFormat, BoardName(static_cast<int8_t>(ids[k])).c_str()),
+                  headers[k]->type, headers[k]->masterId, slots[k]);
     }
-}
-
-void PinTable::AddSlots(TConnector* c, const char* positions, uint8_t standard, uint8_t direction) {
-    for (const std::string& word : Words(positions))
-        c->AddPin(word == EMPTY_SLOT ? nullptr : BoardPin("", LocationOf(word), direction, standard));
 }
 
 void PinTable::AddShaped(TConnector* c, const std::string& prefix, std::span<const PinRow> shape,

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -234,16 +233,45 @@ struct MaskedMasterRow {
     bool cardIsDaughter = false; // the connector carries the card's id (else -1)
 };
 
-// The two 2x20 GPIO headers of the older boards: 40 positions each (a location or
-// EMPTY_SLOT), and the lines of the checks that build their master connectors.
-struct GpioHeaderPair {
-    const char* header0;
-    const char* header1;
-    int id0Line;  // "Config.nGpioDaughterId[GPIO_0]"
-    int id1Line;  // "Config.nGpioDaughterId[GPIO_1]"
-    int bothLine; // "nNum == GPIO_PIN_NUM*2"
-    int oneLine;  // "nNum == GPIO_PIN_NUM"
+// Which card ids put a master on a header of a pair (ids compare as signed bytes).
+enum class PairCards {
+    NonZeroOnceOneAbove0, // nothing unless an id is above 0; then each header whose id is not 0
+    NonZero,              // each header whose id is not 0
+    Above0,               // each header whose id is above 0
 };
+
+// The lines of the checks a pair's table makes; 0: the table makes none. An 80-pin card
+// on header 0 has both ids set ("Config.nGpioDaughterId[GPIO_0]" and "[GPIO_1]") and
+// takes 80 positions ("nNum == GPIO_PIN_NUM*2"); a header's card takes 40 ("nNum == GPIO_PIN_NUM").
+struct PairLines {
+    int id0 = 0;
+    int id1 = 0;
+    int both = 0;
+    int one0 = 0;
+    int one1 = 0;
+};
+
+// Two 2x20 headers that one 80-pin card may span: each header's master, and the master of
+// the card on both, whose slots are header 0's positions, then header 1's (its own
+// positions are not read).
+struct HeaderPair {
+    MasterRow header0;
+    MasterRow header1;
+    MasterRow both;
+    PairCards cards = PairCards::NonZeroOnceOneAbove0;
+    PairLines lines = {};
+};
+
+// The GPIO header pair as most boards name it: "GPIO_0" (master 16), "GPIO_1" (17) and
+// "GPIO_0_1" (18), each "<name> connect to <card>".
+constexpr HeaderPair GpioHeaders(const char* header0, const char* header1, PairLines lines = {},
+                                 PairCards cards = PairCards::NonZeroOnceOneAbove0) {
+    return {{"GPIO_0", "GPIO_0 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_0, header0},
+            {"GPIO_1", "GPIO_1 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_1, header1},
+            {"GPIO_0_1", "GPIO_0_1 connect to %s", CONNECTOR_GPIO80, MASTER_GPIO_BOTH, nullptr},
+            cards,
+            lines};
+}
 
 // Where a pin table stops on a broken rule: the source name and line of each check.
 // Where the board model's id comes from: the record's id byte, or the board's own id.
@@ -265,8 +293,8 @@ public:
     // Sets the board id, checks the record's head, clears the connectors and sets the device.
     void Begin(uint8_t boardId, uint8_t recordId, int32_t recordSize, int32_t size, const DeviceRow& device);
     // The board model's copy of the whole record, which the board's writers read
-    // (before Begin).
-    template <class Record> void CopyRecord(const SettingsRecord& r, Record& copy) {
+    // (before Begin): a record of another size is a broken rule.
+    template <class Record> void CopyRecord(Record& copy, const SettingsRecord& r) {
         CheckRecordSize(r.size(), copy.size());
         std::copy(r.data(), r.data() + std::min(r.size(), copy.size()), copy.data());
     }
@@ -290,18 +318,9 @@ public:
     // The master connector for the card on one expansion connector.
     TConnector* Master(const MasterRow& row, uint8_t cardId, std::span<const SlotOverride> overrides = {});
     TConnector* Master(const MaskedMasterRow& row, uint8_t cardId);
-    // Two headers used as one connector by a card that spans both: row gives the name,
-    // caption, type and master id; the slots are first's positions, then second's.
-    TConnector* MasterPair(const MasterRow& row, const MasterRow& first, const MasterRow& second,
-                           uint8_t cardId);
-    // The masters of a GPIO header pair: "GPIO_0_1" (80 positions, master 18) when
-    // header 0's card spans both headers, else "GPIO_0" (16) and "GPIO_1" (17) for the
-    // headers with a card. Nothing unless a card id, as a signed byte, is above 0.
-    void GpioPairMasters(const GpioHeaderPair& pair, uint8_t id0, uint8_t id1);
-    // Appends more slots to a master (a connector that spans two headers takes the
-    // second header's positions after the first's).
-    void AddSlots(TConnector* c, const char* positions, uint8_t standard = IOSTD_BY_DAUGHTER,
-                  uint8_t direction = DIRECTION_BY_DAUGHTER);
+    // The masters of a header pair for the cards id0 and id1: one across both headers
+    // when header 0's card spans both, else one for each header whose id the pair takes.
+    void PairMasters(const HeaderPair& pair, uint8_t id0, uint8_t id1);
 
     TMainBoard* Board() const { return board_; }
 
@@ -321,6 +340,8 @@ private:
     uint8_t Standard(uint8_t standard) const;
     void CheckCount(const PinRow& row, std::size_t words) const;
     void CheckRecordSize(std::size_t size, std::size_t recordSize) const;
+    // A check the table makes only where it gives a line.
+    void CheckAt(bool ok, const char* rule, int line) const;
     TConnector* AddMaster(const std::string& name, const std::string& caption, uint8_t type, int masterId,
                           const std::vector<Slot>& slots, int daughterId = -1);
     std::vector<Slot> SlotsOf(const MasterRow& row, const std::vector<std::string>& positions,
@@ -333,12 +354,5 @@ private:
 
 // The words of a blank-separated list.
 std::vector<std::string> Words(const char* text);
-
-// The copy of the record that a board model keeps for the writers (as many bytes as
-// both hold: a record of another size is refused by the table's checks after the copy).
-template <class Record> void CopyRecord(Record& copy, const SettingsRecord& Config) {
-    copy.Clear();
-    std::memcpy(copy.data(), Config.data(), std::min(copy.size(), Config.size()));
-}
 
 } // namespace kit

@@ -78,16 +78,17 @@ constexpr kit::BoardSpec kSpec{
     .generateFrom = kit::WorkingRecord::FromSettings,
     .modules = kModules,
     .boardSelector = false,
+    .choices = C::kChoiceFields,
 };
 
 class Logic final : public kit::SettingsBoardLogic<TConfigAbrenz, ConfigAbrenzPins> {
 public:
     Logic() : SettingsBoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span(C::kChoiceFields));
-    }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return AskOscillators(r, kClockLists); }
+    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
+        ShowClockChoices(kClockLists, shown);
+    }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
         return kit::NoteThenSuccess(AbrenzNotes(r), folder);

@@ -37,7 +37,7 @@ constexpr kit::CardListSpec kLists[] = {
 };
 // The header's pins keep "3.3-V LVTTL", whatever the card gives.
 constexpr kit::ConnectorBinding kConnectors[] = {
-    {"ComboBoxMoxen", "EditPrefixMoxen", "ImageGpio0", "ShapeMoxen", C::nMoxenDaughterId, C::szMoxenPrefixName, 0, kit::CardKind::Moxen, MASTER_MOXEN, IOSTD_3V3_LVTTL, ""},
+    {"ComboBoxMoxen", "EditPrefixMoxen", "ImageGpio0", "ShapeMoxen", C::nMoxenDaughterId, C::szMoxenPrefixName, 0, kit::CardKind::Moxen, MASTER_MOXEN, IOSTD_3V3_LVTTL, "", 0, 4},
 };
 // clang-format on
 
@@ -60,11 +60,6 @@ public:
 
     // The card field is 32 bits wide, the combo box and the attach read its low byte:
     // a value beyond a card id (only a file written elsewhere holds one) means none.
-    void Normalise(SettingsRecord& r) const override {
-        const int32_t card = r.I32(C::nMoxenDaughterId);
-        if (card < 0 || card > INT8_MAX)
-            r.SetI32(C::nMoxenDaughterId, 0);
-    }
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigBostelPins(&board, r);
     }

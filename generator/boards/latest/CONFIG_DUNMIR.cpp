@@ -1,5 +1,6 @@
 #include "CONFIG_DUNMIR.h"
 
+#include "model/ConnectorType.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/Assert.h"
 #include "platform/Text.h"
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr int SEG_NO = 8;
-constexpr int GPIO_PIN_NUM = 40;
 
 // FPGA locations of the buses, index 0 first.
 constexpr const char* kDramAddr[] = {"U17", "W19", "V18", "U18", "U19", "T18", "T19",

@@ -2,8 +2,6 @@
 
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
-#include "model/DaughterCatalogue.h"
-#include "platform/Assert.h"
 
 namespace {
 
@@ -172,23 +170,21 @@ constexpr PinRow kHps[] = {
     {"HPS_CONV_USB_N", UNPLACED, IO, TTL},
 };
 // Header pin n at position n - 1; pins 11, 12, 29 and 30 carry power and ground.
-constexpr MasterRow kGpio0{"GPIO_0", "GPIO_0 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_0,
+constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
     "AC18 Y17 AD17 Y18 AK16 AK18 AK19 AJ19 AJ17 AJ16 - - "
     "AH18 AH17 AG16 AE16 AF16 AG17 AA18 AA19 AE17 AC20 AH19 AJ20 AH20 AK21 AD19 AD20 - - "
-    "AE18 AE19 AF20 AF21 AF19 AG21 AF18 AG20 AG18 AJ21"};
-constexpr MasterRow kGpio1{"GPIO_1", "GPIO_1 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_1,
+    "AE18 AE19 AF20 AF21 AF19 AG21 AF18 AG20 AG18 AJ21",
     "AB17 AA21 AB21 AC23 AD24 AE23 AE24 AF25 AF26 AG25 - - "
     "AG26 AH24 AH27 AJ27 AK29 AK28 AK27 AJ26 AK26 AH25 AJ25 AJ24 AK24 AG23 AK23 AH23 - - "
-    "AK22 AJ22 AH22 AG22 AF24 AF23 AE22 AD21 AA20 AC22"};
-// An 80-pin card on both headers: GPIO_0's positions, then GPIO_1's.
-constexpr MasterRow kGpioBoth{"GPIO_0_1", "GPIO_0_1 connect to %s", CONNECTOR_GPIO80, MASTER_GPIO_BOTH, nullptr};
+    "AK22 AJ22 AH22 AG22 AF24 AF23 AE22 AD21 AA20 AC22",
+    {.id0 = kit::kUlmaroPairLine0, .id1 = kit::kUlmaroPairLine1});
 // clang-format on
 
 } // namespace
 
 void ConfigUlmaroPins(TMainBoard* board, const SettingsRecord& Config) {
-    kit::CopyRecord(board->m_UlmaroConfig, Config);
     kit::PinTable t(board, kChecks);
+    t.CopyRecord(board->m_UlmaroConfig, Config);
     t.Begin(MAINBOARD_ULMARO, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bADC))
         t.Group("ADC", kAdc);
@@ -219,20 +215,5 @@ void ConfigUlmaroPins(TMainBoard* board, const SettingsRecord& Config) {
     if (Config.U8(C::bHPS))
         t.Group("HPS", kHps);
 
-    // Card ids compare as signed bytes.
-    const auto id0 = static_cast<int8_t>(Config.U8(C::nGpioDaughterId[GPIO_0]));
-    const auto id1 = static_cast<int8_t>(Config.U8(C::nGpioDaughterId[GPIO_1]));
-    if (id0 <= 0 && id1 <= 0)
-        return;
-    // Only header 0's card decides whether one card spans both headers.
-    if (BoardConnectorType(id0) == CONNECTOR_GPIO80) {
-        PW_ASSERT(id0 != 0, "Config.nGpioDaughterId[GPIO_0]", "CONFIG_ULMARO", kit::kUlmaroPairLine0);
-        PW_ASSERT(id1 != 0, "Config.nGpioDaughterId[GPIO_1]", "CONFIG_ULMARO", kit::kUlmaroPairLine1);
-        t.MasterPair(kGpioBoth, kGpio0, kGpio1, static_cast<uint8_t>(id0));
-        return;
-    }
-    if (id0 != 0)
-        t.Master(kGpio0, static_cast<uint8_t>(id0));
-    if (id1 != 0)
-        t.Master(kGpio1, static_cast<uint8_t>(id1));
+    t.PairMasters(kGpio, Config.U8(C::nGpioDaughterId[GPIO_0]), Config.U8(C::nGpioDaughterId[GPIO_1]));
 }

@@ -194,8 +194,8 @@ constexpr MasterRow kGpioMaster{"GPIO", "GPIO connect to %s", CONNECTOR_GPIO40, 
 } // namespace
 
 void ConfigVardisPins(TMainBoard* board, const SettingsRecord& Config) {
-    kit::CopyRecord(board->m_VardisConfig, Config);
     kit::PinTable t(board, kChecks);
+    t.CopyRecord(board->m_VardisConfig, Config);
     t.Begin(MAINBOARD_VARDIS, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))
         t.Group("CLOCK", kClock);

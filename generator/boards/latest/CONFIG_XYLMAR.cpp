@@ -1,7 +1,5 @@
 #include "CONFIG_XYLMAR.h"
 
-#include "model/DaughterCatalogue.h"
-
 namespace {
 
 using C = XYLMAR_CONFIG;
@@ -125,8 +123,10 @@ constexpr MasterRow kGpio1{"GPIO_1", "GPIO connect to %s", CONNECTOR_GPIO40, MAS
     "Y15 AC24 AA15 AD26 AG28 AF28 AE25 AF27 AG26 AH27 - - "
     "AG25 AH26 AH24 AF25 AG23 AF23 AG24 AH22 AH21 AG21 AH23 AA20 AF22 AE22 AG20 AF21 - - "
     "AG19 AH19 AG18 AH18 AF18 AF20 AG15 AE20 AE19 AE17"};
-// An 80-pin card on both headers: GPIO-0's positions, then GPIO-1's.
-constexpr MasterRow kGpioBoth{"GPIO_0_1", "GPIO_0_1 connect to %s", CONNECTOR_GPIO80, MASTER_GPIO_BOTH, nullptr};
+// An 80-pin card on both headers: GPIO-0's positions, then GPIO-1's. A header takes any
+// card id but 0.
+constexpr kit::HeaderPair kGpio{kGpio0, kGpio1,
+    {"GPIO_0_1", "GPIO_0_1 connect to %s", CONNECTOR_GPIO80, MASTER_GPIO_BOTH, nullptr}, kit::PairCards::NonZero};
 // clang-format on
 
 } // namespace
@@ -156,15 +156,5 @@ void ConfigXylmarPins(TMainBoard* board, const SettingsRecord& Config) {
     AddXylmarGroups(t, {Config.U8(C::bADC) != 0, Config.U8(C::bArduino) != 0, Config.U8(C::bOSC) != 0,
                         Config.U8(C::bHdmiTx) != 0, Config.U8(C::bHPS) != 0, Config.U8(C::bButton) != 0,
                         Config.U8(C::bLED) != 0, Config.U8(C::bSwitch) != 0, kSwitch});
-    const uint8_t id0 = Config.U8(C::nGpioDaughterId[GPIO_0]);
-    const uint8_t id1 = Config.U8(C::nGpioDaughterId[GPIO_1]);
-    // An 80-pin card on GPIO-0 spans both headers.
-    if (BoardConnectorType(static_cast<int8_t>(id0)) == CONNECTOR_GPIO80) {
-        t.MasterPair(kGpioBoth, kGpio0, kGpio1, id0);
-        return;
-    }
-    if (id0 != 0)
-        t.Master(kGpio0, id0);
-    if (id1 != 0)
-        t.Master(kGpio1, id1);
+    t.PairMasters(kGpio, Config.U8(C::nGpioDaughterId[GPIO_0]), Config.U8(C::nGpioDaughterId[GPIO_1]));
 }

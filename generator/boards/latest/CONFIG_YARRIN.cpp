@@ -2,8 +2,6 @@
 
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
-#include "model/DaughterCatalogue.h"
-#include "platform/Assert.h"
 
 #include <algorithm>
 
@@ -102,9 +100,8 @@ constexpr const char* kGpio0 =
 constexpr const char* kGpio1 =
     "H16 A12 H15 B12 A13 B13 C13 D13 G18 G17 - - H18 J18 J19 G11 H10 J11 H14 A15 "
     "J13 L8 A14 B15 C15 E14 E15 E16 - - F14 F15 F13 F12 G16 G15 G13 G12 J17 K16";
-constexpr MasterRow kGpioBothMaster{"GPIO_0_1", "GPIO_0_1 connect to %s", CONNECTOR_GPIO80, MASTER_GPIO_BOTH, kGpio0};
-constexpr MasterRow kGpio0Master{"GPIO_0", "GPIO_0 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_0, kGpio0};
-constexpr MasterRow kGpio1Master{"GPIO_1", "GPIO_1 connect to %s", CONNECTOR_GPIO40, MASTER_GPIO_1, kGpio1};
+constexpr kit::HeaderPair kGpio =
+    kit::GpioHeaders(kGpio0, kGpio1, {.id0 = kit::kYarrinGpio0Line, .id1 = kit::kYarrinGpio1Line});
 // clang-format on
 
 } // namespace
@@ -134,20 +131,5 @@ void ConfigYarrinPins(TMainBoard* board, const SettingsRecord& Config) {
     if (Config.U8(C::bVGA))
         t.Group("VGA", kVga);
 
-    const auto id0 = static_cast<int8_t>(Config.U8(C::nGpioDaughterId));
-    const auto id1 = static_cast<int8_t>(Config.U8(C::nGpioDaughterId1));
-    if (id0 <= 0 && id1 <= 0)
-        return;
-    // Only the card on header 0 decides whether one card spans both headers.
-    if (BoardConnectorType(id0) == CONNECTOR_GPIO80) {
-        PW_ASSERT(id0 != 0, "Config.nGpioDaughterId[GPIO_0]", kChecks.source, kit::kYarrinGpio0Line);
-        PW_ASSERT(id1 != 0, "Config.nGpioDaughterId[GPIO_1]", kChecks.source, kit::kYarrinGpio1Line);
-        TConnector* both = t.Master(kGpioBothMaster, static_cast<uint8_t>(id0));
-        t.AddSlots(both, kGpio1);
-        return;
-    }
-    if (id0 != 0)
-        t.Master(kGpio0Master, static_cast<uint8_t>(id0));
-    if (id1 != 0)
-        t.Master(kGpio1Master, static_cast<uint8_t>(id1));
+    t.PairMasters(kGpio, Config.U8(C::nGpioDaughterId), Config.U8(C::nGpioDaughterId1));
 }

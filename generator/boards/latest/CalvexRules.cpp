@@ -2,6 +2,7 @@
 
 #include "CONFIG_CALVEX.h"
 #include "ClockBoardTexts.h"
+#include "boards/kit/GatedChoice.h"
 #include "boards/kit/SettingsBoardLogic.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"
@@ -100,24 +101,19 @@ constexpr kit::BoardSpec kSpec{
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kPrefixRules,
     .modules = kModules,
+    .choices = C::kChoiceFields,
 };
-
-bool Offers(int list, uint8_t card) {
-    const kit::CardListSpec& l = kLists[list];
-    DaughterIdList ids{};
-    const int count = BuildDaughterList(l.connectorType, l.transceivers, l.voltage, ids);
-    return std::find(ids.begin(), ids.begin() + count, card) != ids.begin() + count;
-}
 
 class Logic final : public kit::SettingsBoardLogic<TConfigCalvex, ConfigCalvexPins> {
 public:
     Logic() : SettingsBoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span(C::kChoiceFields));
-        // The GPIO list shows a card it does not hold as "None".
-        if (!Offers(kGpioList, r.U8(C::nGpioDaughterId)))
-            r.SetU8(C::nGpioDaughterId, 0);
+    // Each chip's lists are chosen only while its box is ticked.
+    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
+        for (const CalvexClockList& list : CalvexCdcmLists())
+            kit::ShowGated({list.setting, shown.U8(C::bCdcmPll) != 0, 0, 1}, shown);
+        for (const CalvexClockList& list : CalvexLmkLists())
+            kit::ShowGated({list.setting, shown.U8(C::bLmkPll) != 0, 0, 1}, shown);
     }
     bool ConfirmSettings(const SettingsRecord& r) const override {
         const bool cdcm = r.U8(C::bCdcmPll) != 0;

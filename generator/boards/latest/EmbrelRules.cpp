@@ -66,18 +66,19 @@ constexpr kit::BoardSpec kSpec{
     .generateFrom = kit::WorkingRecord::FromSettings,
     .boardSelector = false,
     .boxClickOnLoad = true,
+    .choices = C::kChoiceFields,
 };
 
 class Logic final : public kit::SettingsBoardLogic<TConfigEmbrel, ConfigEmbrelPins> {
 public:
     Logic() : SettingsBoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span(C::kChoiceFields));
-    }
     // No expansion connector: nothing is ever attached.
     std::vector<kit::AttachStep> AttachPlan(const SettingsRecord&) const override { return {}; }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return AskOscillators(r, kClockLists); }
+    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
+        ShowClockChoices(kClockLists, shown);
+    }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
         return kit::NoteThenSuccess(EmbrelNotes(r), folder);

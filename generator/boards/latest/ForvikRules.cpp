@@ -56,6 +56,7 @@ constexpr kit::BoardSpec kSpec{
     .lists = kLists,
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::BoardModel,
+    .choices = C::kChoiceFields,
 };
 
 static_assert(C::kChoiceFields[0].count == std::size(kForvikVoltages));
@@ -69,7 +70,6 @@ class Logic final : public kit::SettingsBoardLogic<TConfigForvik, ConfigForvikPi
 public:
     Logic() : SettingsBoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override { BringChoicesIntoRange(r, C::kChoiceFields); }
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         const uint8_t hsmc = r.U8(C::nHsmcDaughterId);
         if ((hsmc == DAUGHTER_HSMC_DEFAULT || hsmc == DAUGHTER_HSMC_DEFAULT_WITH_TRANSCEIVER) &&

@@ -46,6 +46,7 @@ constexpr kit::BoardSpec kSpec{
     .lists = kLists,
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::FormRoutine,
+    .choices = C::kChoiceFields,
 };
 
 bool IsVoltage(int32_t v) {
@@ -56,11 +57,6 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        if (!IsVoltage(r.I32(C::nHsmcVoltage)))
-            r.SetI32(C::nHsmcVoltage, kSelvikDefaultVoltage);
-        BoardLogic::Normalise(r);
-    }
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         const uint8_t hsmc = r.U8(C::nHsmcDaughterId);
         if ((hsmc == DAUGHTER_HSMC_DEFAULT || hsmc == DAUGHTER_HSMC_DEFAULT_WITH_TRANSCEIVER) &&

@@ -1,13 +1,12 @@
 #include "Si5340ClockLists.h"
 
 #include "ClockBoardTexts.h"
+#include "boards/kit/AnyTicked.h"
+#include "boards/kit/GatedChoice.h"
 #include "platform/Platform.h"
 
 bool ClockNeeded(const SettingsRecord& r, const Si5340ClockList& list) {
-    for (std::size_t flag : list.users)
-        if (r.U8(flag) != 0)
-            return true;
-    return false;
+    return kit::AnyTicked(r, list.users);
 }
 
 bool ChipNeeded(const SettingsRecord& r, std::span<const Si5340ClockList> lists, Si5340Chip chip) {
@@ -15,6 +14,11 @@ bool ChipNeeded(const SettingsRecord& r, std::span<const Si5340ClockList> lists,
         if (list.chip == chip && ClockNeeded(r, list))
             return true;
     return false;
+}
+
+void ShowClockChoices(std::span<const Si5340ClockList> lists, SettingsRecord& shown) {
+    for (const Si5340ClockList& list : lists)
+        kit::ShowGated({list.choice, ClockNeeded(shown, list)}, shown);
 }
 
 std::string OscillatorQuestionOf(const SettingsRecord& r, std::span<const Si5340ClockList> lists) {

@@ -46,12 +46,6 @@ void Si5340BoardForm::UiToChoices(SettingsRecord& record) {
         record.SetI32(m_Lists[i].choice, m_ComboBoxes[i]->currentIndex());
 }
 
-SettingsRecord Si5340BoardForm::Shown() {
-    SettingsRecord record = Record();
-    UiToConfig(record);
-    return record;
-}
-
 void Si5340BoardForm::UpdateExtras() {
     const SettingsRecord shown = Shown();
     SetShapeVisible("ShapeSi5340A", ChipNeeded(shown, m_Lists, Si5340Chip::A));

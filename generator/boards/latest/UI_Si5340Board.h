@@ -27,9 +27,6 @@ protected:
     void UpdateExtras() override;
 
 private:
-    // The record as the controls show it (the boxes decide which lists are needed).
-    SettingsRecord Shown();
-
     std::span<const Si5340ClockList> m_Lists;
     void (*m_SelectAll)(SettingsRecord&);
     std::vector<QComboBox*> m_ComboBoxes;

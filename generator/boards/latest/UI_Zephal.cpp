@@ -40,13 +40,6 @@ void TFormZephal::FillChoiceLists() {
     m_ComboBoxBoardRev->setCurrentIndex(0);
 }
 
-void TFormZephal::PrepareStartRecord(SettingsRecord& record) {
-    // Whatever default.cfg held: revision C, and the SMA ADC box clear. A later Load
-    // Setting takes both from its file.
-    record.SetI32(C::nBoardRevision, kZephalRevisionC);
-    record.SetU8(C::bSmaADC, 0);
-}
-
 void TFormZephal::ChoicesToUi(const SettingsRecord& record) {
     // The stored mode is the combo's index itself.
     m_ComboBoxBBB->setCurrentIndex(record.U8(C::nBbbMode));

@@ -16,7 +16,6 @@ public:
 
 protected:
     void FillChoiceLists() override;
-    void PrepareStartRecord(SettingsRecord& record) override;
     void ChoicesToUi(const SettingsRecord& record) override;
     void UiToChoices(SettingsRecord& record) override;
     void UpdateExtras() override;

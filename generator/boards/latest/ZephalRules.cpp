@@ -1,6 +1,7 @@
 #include "ZephalRules.h"
 
 #include "CONFIG_ZEPHAL.h"
+#include "platform/Text.h"
 
 #include <iterator>
 
@@ -44,6 +45,7 @@ constexpr kit::BoardSpec kSpec{
     .connectors = {},
     .attachShape = kit::AttachShape::FormRoutine,
     .batchWithoutPasses = true,
+    .choices = C::kChoiceFields,
 };
 
 constexpr int kModes = static_cast<int>(std::size(kZephalBbbModes));
@@ -55,9 +57,6 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    // Only a file written elsewhere holds a mode or revision outside the lists. The pin
-    // table itself still reads any other non-zero mode as BBB Mode 7.
-    void Normalise(SettingsRecord& r) const override { BringChoicesIntoRange(r, C::kChoiceFields); }
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigZephalPins(&board, r);
     }
@@ -76,8 +75,25 @@ public:
         return variants;
     }
 
+    // Whatever default.cfg held: revision C, and the SMA ADC box clear. A later Load
+    // Setting takes both from its file.
+    void PrepareStart(SettingsRecord& r) const override {
+        r.SetI32(C::nBoardRevision, kZephalRevisionC);
+        r.SetU8(C::bSmaADC, 0);
+    }
+
 protected:
     void SetBoardDefaults(SettingsRecord& r) const override { r.SetI32(C::nBoardRevision, kZephalRevisionC); }
+    // The header's prefix shows while a mode is chosen, as a card's does.
+    void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const override {
+        BoardLogic::ShowChoices(r, shown);
+        shown.SetText(C::szBbbPrefixName,
+                      shown.U8(C::nBbbMode) > 0 ? platform::ReencodeUtf8(r.Text(C::szBbbPrefixName)) : "");
+    }
+    void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const override {
+        BoardLogic::StoreChoices(shown, target);
+        target.SetText(C::szBbbPrefixName, shown.Text(C::szBbbPrefixName));
+    }
 };
 
 } // namespace

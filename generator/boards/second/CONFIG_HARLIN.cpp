@@ -1,5 +1,6 @@
 #include "CONFIG_HARLIN.h"
 
+#include "boards/kit/AnyTicked.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 #include "platform/Assert.h"
@@ -236,10 +237,10 @@ constexpr kit::MaskedMasterRow kDdr2Masters[] = {
 constexpr const char* kDdr2Groups[] = {"DDR2 SODIMM_0 RUP/RDN", "DDR2 SODIMM_1 RUP/RDN"};
 
 // Header positions 5-40: locations not given; 11, 12, 29 and 30 carry power.
-constexpr kit::GpioHeaderPair kGpio{
+constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
     "AF6 AU9 AE5 AR8 ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? ?",
     "AW5 AW8 AW4 AV10 ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? ?",
-    760, 761, 766, 786};
+    {760, 761, 766, 786, 786});
 
 // HSMC-A wires four transceiver lanes and position 38; HSMC-B eight lanes.
 constexpr kit::PositionMask kHsmcAMask{.count = 160, .empty = "1-16 33-37", .runFrom = 45, .runTo = 160};
@@ -283,7 +284,7 @@ constexpr kit::MaskedMasterRow kHsmcMasters[] = {
 
 void ConfigHarlinPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(Config, board->m_HarlinConfig);
+    t.CopyRecord(board->m_HarlinConfig, Config);
     t.Begin(MAINBOARD_HARLIN, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const uint8_t variant = Config.U8(C::nBoardType);
     if (variant >= std::size(kVariantDevices))
@@ -342,10 +343,7 @@ void ConfigHarlinPins(TMainBoard* board, const SettingsRecord& Config) {
         t.Group("SSRAM Control", kSsram);
     if (Config.U8(C::bUSB))
         t.Group("3-Ports High-Speed USB OTG", kUsb);
-    bool sata = false;
-    for (int port = 0; port < 4; ++port)
-        sata = sata || Config.U8(C::Sata(port)) != 0;
-    if (sata) {
+    if (kit::AnyTicked(Config, {C::Sata(0), C::Sata(1), C::Sata(2), C::Sata(3)})) {
         TConnector* c = t.Group("SATA");
         for (int port = 0; port < 4; ++port)
             if (Config.U8(C::Sata(port)))
@@ -359,7 +357,7 @@ void ConfigHarlinPins(TMainBoard* board, const SettingsRecord& Config) {
         t.Master(kDdr2Masters[socket], 0);
         t.Group(kDdr2Groups[socket], kDdr2Termination[socket]);
     }
-    t.GpioPairMasters(kGpio, Config.U8(C::GpioDaughterId(0)), Config.U8(C::GpioDaughterId(1)));
+    t.PairMasters(kGpio, Config.U8(C::GpioDaughterId(0)), Config.U8(C::GpioDaughterId(1)));
     bool hsmc = false;
     for (int port = 0; port < 2; ++port) {
         const uint8_t card = Config.U8(C::HsmcDaughterId(port));

@@ -172,10 +172,10 @@ constexpr PositionOverride kDdr3Fixed[] = {
 };
 constexpr kit::MaskedMasterRow kDdr3Master{"DDR3 SODIMM", "", CONNECTOR_DDR3_SODIMM, MASTER_DDR3_SODIMM, &kit::kDdr3SodimmMask, kDdr3Locations, {"nNum == 204", 500}, kDdr3Fixed};
 
-constexpr kit::GpioHeaderPair kGpio{
+constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
     "AF34 AG34 AE35 AG35 ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? AR28",
     "AB27 AE25 AB28 AD25 ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? ? - - ? ? ? ? ? ? ? ? ? AD29",
-    558, 559, 564, 584};
+    {558, 559, 564, 584, 584});
 
 constexpr LocationRun kHsmcALocations[] = {
     {1, "B4 C2 B3 C1"},
@@ -268,7 +268,7 @@ void ConfigLomarPins(TMainBoard* board, const SettingsRecord& Config) {
     t.SetBank(kBankB, HsmcBankIoStandard(Config, 1));
     t.SetBank(kBankD, HsmcBankIoStandard(Config, 3));
     // The writers read the PLL choices from the copy; it is taken before the checks.
-    kit::CopyRecord(board->m_LomarConfig, Config);
+    t.CopyRecord(board->m_LomarConfig, Config);
     const uint8_t variant = Config.U8(C::nBoardType);
     t.Begin(MAINBOARD_LOMAR, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize,
             kDevices[variant < std::size(kDevices) ? variant : 0]);
@@ -320,7 +320,7 @@ void ConfigLomarPins(TMainBoard* board, const SettingsRecord& Config) {
     }
     const bool gpioMode = Config.U8(C::bHsmcGpio) != 0;
     if (gpioMode)
-        t.GpioPairMasters(kGpio, Config.U8(C::GpioDaughterId(GPIO_0)), Config.U8(C::GpioDaughterId(GPIO_1)));
+        t.PairMasters(kGpio, Config.U8(C::GpioDaughterId(GPIO_0)), Config.U8(C::GpioDaughterId(GPIO_1)));
     for (int k = 0; k < C::kHsmcPorts; ++k) {
         const uint8_t card = Config.U8(C::HsmcDaughterId(k));
         if (card != 0 && !(k == kHsmcC && gpioMode))

@@ -219,8 +219,8 @@ constexpr kit::MaskedMasterRow kHsmcMaster{"HSMC", "HSMC connect to %s", CONNECT
 } // namespace
 
 void ConfigNorrikPins(TMainBoard* board, const SettingsRecord& Config) {
-    kit::CopyRecord(board->m_NorrikConfig, Config);
     kit::PinTable t(board, kChecks);
+    t.CopyRecord(board->m_NorrikConfig, Config);
     t.Begin(MAINBOARD_NORRIK, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))
         t.Group("CLOCK", kClock);

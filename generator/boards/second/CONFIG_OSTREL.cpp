@@ -1,6 +1,7 @@
 #include "CONFIG_OSTREL.h"
 
 #include "OscillatorPins.h"
+#include "boards/kit/AnyTicked.h"
 #include "boards/kit/PinTable.h"
 #include "platform/Text.h"
 
@@ -181,12 +182,15 @@ constexpr PinRow kCdcm61004Control[] = {
 constexpr int kQdriiCount = 4;
 constexpr int kDdr3Count = 2;
 constexpr int kSfpCount = 2;
+// The memories that use the RZQ pin.
+constexpr std::size_t kMemories[] = {C::Ddr3(0),  C::Ddr3(1),  C::Qdrii(0),
+                                     C::Qdrii(1), C::Qdrii(2), C::Qdrii(3)};
 
 } // namespace
 
 void ConfigOstrelPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(Config, board->m_OstrelConfig);
+    t.CopyRecord(board->m_OstrelConfig, Config);
     t.Begin(MAINBOARD_OSTREL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const int32_t si570 = Config.I32(C::nSi570Freq);
     const int32_t cdcm = Config.I32(C::nCdcm61004Freq);
@@ -219,12 +223,7 @@ void ConfigOstrelPins(TMainBoard* board, const SettingsRecord& Config) {
         t.Group("Flash/MAX Address/Data Share Bus", kFlashBus);
         t.Group("Flash Control", kFlashControl);
     }
-    bool memory = false;
-    for (int i = 0; i < kDdr3Count; ++i)
-        memory = memory || Config.U8(C::Ddr3(i)) != 0;
-    for (int i = 0; i < kQdriiCount; ++i)
-        memory = memory || Config.U8(C::Qdrii(i)) != 0;
-    if (memory)
+    if (kit::AnyTicked(Config, kMemories))
         t.Group("RZQ", kRzq);
     for (int i = 0; i < kQdriiCount; ++i)
         if (Config.U8(C::Qdrii(i))) {

@@ -293,8 +293,8 @@ ClockRow At(ClockRow row, double mhz, const char* format, std::string& text) {
 } // namespace
 
 void ConfigPallexPins(TMainBoard* board, const SettingsRecord& Config) {
-    kit::CopyRecord(board->m_PallexConfig, Config);
     kit::PinTable t(board, kChecks);
+    t.CopyRecord(board->m_PallexConfig, Config);
     t.Begin(MAINBOARD_PALLEX, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     auto on = [&Config](std::size_t flag) { return Config.U8(flag) != 0; };
     auto any = [&on](std::size_t first, int count) {

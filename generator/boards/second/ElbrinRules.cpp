@@ -66,6 +66,7 @@ constexpr kit::BoardSpec kSpec{
     .lists = kLists,
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::FormRoutine,
+    .choices = C::kChoiceFields,
 };
 
 bool IsVoltage(int32_t v) {
@@ -81,9 +82,28 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
-        BoardLogic::Normalise(r);
+    // The HSMC list is filled again for the voltage shown: no card chosen yet.
+    void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const override {
+        BoardLogic::ShowChoices(r, shown);
+        shown.SetU8(C::nHSMCDaughterId, 0);
+    }
+    // At a load the GPIO choice is remembered and the voltages applied (the GPIO list
+    // shows "None" away from 3.3 V, the HSMC list is filled again), then the record is
+    // shown once more.
+    void AfterShow(const SettingsRecord& r, const SettingsRecord& before,
+                   SettingsRecord& shown) const override {
+        const uint8_t gpio = r.U8(C::nGpioDaughterId);
+        const uint8_t remembered =
+            Offers(ListOf(ELBRIN_GPIO, shown), gpio) ? gpio : before.U8(C::nGpioDaughterId);
+        shown.SetU8(C::nGpioDaughterId, shown.I32(C::nGpioVoltage) == 0 ? remembered : 0);
+        shown.SetU8(C::nHSMCDaughterId, 0);
+        Show(r, shown);
+    }
+    // Away from 3.3 V the record keeps no GPIO card; the prefix stays as the edit shows it.
+    void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const override {
+        BoardLogic::StoreChoices(shown, target);
+        if (shown.I32(C::nGpioVoltage) != 0)
+            target.SetU8(C::nGpioDaughterId, 0);
     }
     // Away from 3.3 V the GPIO header carries the generic card of its bank's voltage;
     // the generic HSMC card's pins take "HSMC_" for an empty prefix.

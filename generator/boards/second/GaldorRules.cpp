@@ -71,6 +71,7 @@ constexpr kit::BoardSpec kSpec{
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kPrefixRules,
     .modules = kModules<Node>,
+    .choices = C::kChoiceFields,
 };
 
 template <int Node> class Logic final : public kit::BoardLogic {
@@ -78,11 +79,9 @@ public:
     Logic() : BoardLogic(kSpec<Node>) {}
 
     // The one board type, and no MAX II flag in either node (no control clears it).
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
+    void FixLoaded(SettingsRecord& r) const override {
         for (int node = 0; node < C::kNodes; ++node)
             r.SetU8(C::Node(node, N::bMax2), 0);
-        BoardLogic::Normalise(r);
     }
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigGaldorPins(&board, r, Node);

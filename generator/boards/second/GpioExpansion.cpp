@@ -28,12 +28,12 @@ void GpioExpansion::Show() {
         shown_[h].index = confirmed_[h].index;
         shown_[h].prefix = confirmed_[h].prefix;
     }
-    Couple(1);
+    Couple(shown_, 1);
 }
 
 void GpioExpansion::ChooseCard(int header, int index) {
     shown_[Slot(header)].index = index;
-    Couple(header);
+    Couple(shown_, header);
 }
 
 void GpioExpansion::TypePrefix(int header, const std::string& prefix) {
@@ -47,9 +47,9 @@ void GpioExpansion::Ok() {
     }
 }
 
-void GpioExpansion::Couple(int changed) {
-    Header& mine = shown_[Slot(changed)];
-    Header& other = shown_[Slot(changed == 0 ? 1 : 0)];
+void GpioExpansion::Couple(std::array<Header, 2>& headers, int changed) const {
+    Header& mine = headers[Slot(changed)];
+    Header& other = headers[Slot(changed == 0 ? 1 : 0)];
     switch (kit::CoupleHeaders(CardAt(mine.index), CardAt(other.index))) {
     case kit::Coupling::Follow:
         other.index = mine.index;

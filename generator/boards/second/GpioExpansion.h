@@ -19,7 +19,6 @@ public:
 
     // The card list both headers offer (not owned).
     void SetDaughterList(const DaughterIdList* ids, int count);
-    int Count() const { return count_; }
     uint8_t CardAt(int index) const;
 
     // The confirmed choice; a setter writes only a changed value.
@@ -36,13 +35,14 @@ public:
     void TypePrefix(int header, const std::string& prefix);
     // OK confirms what is shown.
     void Ok();
+    // A confirmed choice taken from a record is coupled from GPIO-0.
+    void CoupleConfirmed() { Couple(confirmed_, 0); }
 
     const Header& Shown(int header) const { return shown_[Slot(header)]; }
-    uint8_t ShownCard(int header) const { return CardAt(Shown(header).index); }
 
 private:
     static std::size_t Slot(int header) { return header == 0 ? 0 : 1; }
-    void Couple(int changed);
+    void Couple(std::array<Header, 2>& headers, int changed) const;
 
     const DaughterIdList* ids_ = nullptr;
     int count_ = 0;

@@ -49,7 +49,7 @@ constexpr kit::ConnectorBinding kConnectors[] = {
 constexpr kit::ModuleBinding kModules[] = {
     {C::bDDR3, kit::CardKind::Ddr3SodimmLower, MASTER_DDR3_SODIMM, "mem_"},
 };
-// The dialog couples the headers itself; shown records are coupled by Normalise.
+// The GPIO expansion dialog couples the headers itself, when it is shown.
 constexpr kit::GpioPair kGpioPair{LOMAR_GPIO_0, LOMAR_GPIO_1, MASTER_GPIO_BOTH, kit::DefaultPairRule::PrefixRule, false};
 
 // The clock outputs of a generic HSMC card, renamed on the connectors named in `ports`.
@@ -89,6 +89,7 @@ constexpr kit::BoardSpec kSpec{
     .headOnSave = kit::HeadOnSave::Keep,
     .generateFrom = kit::WorkingRecord::IntoSettings,
     .modules = kModules,
+    .choices = C::kChoiceFields,
 };
 
 constexpr int kHsmcPortC = 2;
@@ -115,9 +116,33 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
-        BoardLogic::Normalise(r);
+    // HSMC-C's mode, the PLL lists (shown while the PLL is used) and the GPIO expansion
+    // dialog's confirmed choice: a header whose stored card its list holds takes it and
+    // its prefix as stored; another keeps its choice.
+    void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const override {
+        BoardLogic::ShowChoices(r, shown);
+        shown.SetU8(C::bHsmcGpio, GpioMode(r) ? 1 : 0);
+        if (shown.U8(C::bExtPLL) == 0)
+            for (int i = 0; i < 3; ++i)
+                shown.SetU8(C::nPllFreq + static_cast<std::size_t>(i), 0);
+        for (int h : {GPIO_0, GPIO_1})
+            if (Offers(LOMAR_LIST_GPIO, r.U8(C::GpioDaughterId(h)))) {
+                shown.SetU8(C::GpioDaughterId(h), r.U8(C::GpioDaughterId(h)));
+                shown.SetText(C::GpioPrefixName(h), r.Text(C::GpioPrefixName(h)));
+            }
+    }
+    // Unticked, the PLL lists leave the stored choices for the next tick.
+    void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const override {
+        target.SetU8(C::nBoardType, shown.U8(C::nBoardType));
+        target.SetU8(C::bHsmcGpio, shown.U8(C::bHsmcGpio));
+        for (int h : {GPIO_0, GPIO_1}) {
+            target.SetU8(C::GpioDaughterId(h), shown.U8(C::GpioDaughterId(h)));
+            target.SetText(C::GpioPrefixName(h), shown.Text(C::GpioPrefixName(h)));
+        }
+        if (shown.U8(C::bExtPLL) != 0)
+            for (int i = 0; i < 3; ++i)
+                target.SetU8(C::nPllFreq + static_cast<std::size_t>(i),
+                             shown.U8(C::nPllFreq + static_cast<std::size_t>(i)));
     }
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         for (int k = 0; k < C::kHsmcPorts; ++k)
@@ -200,10 +225,6 @@ protected:
 const kit::BoardLogic& LomarLogic() {
     static const Logic logic;
     return logic;
-}
-
-bool IsTransceiverPort(int port) {
-    return port == 0 || port == 4;
 }
 
 int LomarVoltageStep(int port, uint8_t card, bool gpioMode) {

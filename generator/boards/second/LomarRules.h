@@ -30,9 +30,6 @@ inline constexpr const char* kLomarPllFrequencies[] = {"Unchange", "Disable", "6
                                                        "125",      "150",     "156.25", "187.5", "200",
                                                        "250",      "312.5",   "625"};
 
-// HSMC-A and HSMC-E carry transceivers.
-bool IsTransceiverPort(int port);
-
 // One connector's marks on the I/O-voltage picture: the jumper's place and the lit LEDs.
 struct LomarVoltageMarks {
     int jumperX;

@@ -1,6 +1,7 @@
 #include "OstrelRules.h"
 
 #include "CONFIG_OSTREL.h"
+#include "boards/kit/AnyTicked.h"
 #include "boards/latest/ClockBoardTexts.h"
 #include "platform/Platform.h"
 
@@ -48,26 +49,20 @@ constexpr kit::BoardSpec kSpec{
     .attachShape = kit::AttachShape::FormRoutine,
     .loadFailureMessage = true,
     .headOnSave = kit::HeadOnSave::SizeOnly,
+    .choices = C::kChoiceFields,
 };
-
-bool Any(const SettingsRecord& r, std::span<const std::size_t> flags) {
-    for (std::size_t f : flags)
-        if (r.U8(f) != 0)
-            return true;
-    return false;
-}
 
 class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
-    }
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigOstrelPins(&board, r);
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return CheckOscillators(kOscillators, r); }
+    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
+        ShowOscillatorChoices(kOscillators, shown);
+    }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
         return kit::NoteThenSuccess(OstrelNotes(r), folder);
@@ -100,16 +95,16 @@ const OscillatorRules& OstrelOscillators() {
 std::string OstrelNotes(const SettingsRecord& r) {
     std::string notes;
     std::string memory;
-    if (Any(r, kDdr3))
+    if (kit::AnyTicked(r, kDdr3))
         JoinName(memory, "DDR3-SDRAM");
-    if (Any(r, kQdrii))
+    if (kit::AnyTicked(r, kQdrii))
         JoinName(memory, "QDRII+ SRAM");
     if (!memory.empty())
         notes += MemoryNote(memory);
     std::string transceivers;
     if (r.U8(C::bPCIe))
         JoinName(transceivers, "PCIe");
-    if (Any(r, kSfp))
+    if (kit::AnyTicked(r, kSfp))
         JoinName(transceivers, "SFP+");
     if (r.U8(C::bSata))
         JoinName(transceivers, "SATA");

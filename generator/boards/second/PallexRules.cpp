@@ -1,6 +1,8 @@
 #include "PallexRules.h"
 
 #include "CONFIG_PALLEX.h"
+#include "boards/kit/AnyTicked.h"
+#include "boards/kit/GatedChoice.h"
 #include "boards/latest/ClockBoardTexts.h"
 #include "core/OscillatorText.h"
 #include "platform/Assert.h"
@@ -63,14 +65,13 @@ constexpr kit::BoardSpec kSpec{
     .generateFrom = kit::WorkingRecord::FromSettings,
     .modules = kModules,
     .boardSelector = false,
+    .choices = C::kChoiceFields,
 };
 
-bool Any(const SettingsRecord& r, std::size_t first, int count) {
-    for (int i = 0; i < count; ++i)
-        if (r.U8(first + static_cast<std::size_t>(i)) != 0)
-            return true;
-    return false;
-}
+constexpr std::size_t kSata[] = {C::Sata(0), C::Sata(1), C::Sata(2), C::Sata(3)};
+constexpr std::size_t kDdr3[] = {C::DDR3(0), C::DDR3(1)};
+constexpr std::size_t kQdrii[] = {C::QDRII(0), C::QDRII(1), C::QDRII(2), C::QDRII(3)};
+constexpr std::size_t kSfp[] = {C::Sfp(0), C::Sfp(1), C::Sfp(2), C::Sfp(3)};
 
 bool Ask(const std::string& question) {
     return question.empty() || platform::ShowMessage(question, "Warning", platform::Icon::Warning,
@@ -81,15 +82,11 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
-    }
-    // A record that did not come from the controls (a file, the tools) is generated as
-    // the form would show it, so no oscillator controller is written without its pins.
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
-        SettingsRecord shown = r;
+        ConfigPallexPins(&board, r);
+    }
+    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
         PallexShownChoices(shown);
-        ConfigPallexPins(&board, shown);
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override {
         return Ask(PallexSfpQuestion(r)) && Ask(PallexSataQuestion(r));
@@ -156,20 +153,19 @@ std::vector<std::string> PallexCdcmItems() {
 }
 
 bool PallexAnySfp(const SettingsRecord& r) {
-    return Any(r, C::bSfp, 4);
+    return kit::AnyTicked(r, kSfp);
 }
 
 bool PallexAnySata(const SettingsRecord& r) {
-    return Any(r, C::bSata, 4);
+    return kit::AnyTicked(r, kSata);
 }
 
 void PallexShownChoices(SettingsRecord& r) {
-    if (!PallexAnySfp(r)) {
-        r.SetI32(C::nSi570Freq, kPallexSi570NotUsed);
-        r.SetI32(C::nCdcm61001Freq, kPallexCdcmNotUsed);
-    }
-    if (!PallexAnySata(r))
-        r.SetI32(C::nCdcm61004Freq, kPallexCdcmNotUsed);
+    const bool sfp = PallexAnySfp(r);
+    kit::ShowGated({{C::nSi570Freq, sfp, kPallexSi570NotUsed},
+                    {C::nCdcm61001Freq, sfp, kPallexCdcmNotUsed},
+                    {C::nCdcm61004Freq, PallexAnySata(r), kPallexCdcmNotUsed}},
+                   r);
 }
 
 std::string PallexSfpQuestion(const SettingsRecord& r) {
@@ -190,8 +186,8 @@ std::string PallexSataQuestion(const SettingsRecord& r) {
 std::string PallexNotes(const SettingsRecord& r) {
     std::string notes;
     std::string memory;
-    Join(memory, Any(r, C::bDDR3, 2), "DDR3-SDRAM");
-    Join(memory, Any(r, C::bQDRII, 4), "QDRII+ SRAM");
+    Join(memory, kit::AnyTicked(r, kDdr3), "DDR3-SDRAM");
+    Join(memory, kit::AnyTicked(r, kQdrii), "QDRII+ SRAM");
     if (!memory.empty())
         notes += MemoryNote(memory);
     std::string transceivers;

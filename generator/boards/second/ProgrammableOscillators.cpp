@@ -1,5 +1,7 @@
 #include "ProgrammableOscillators.h"
 
+#include "boards/kit/AnyTicked.h"
+#include "boards/kit/GatedChoice.h"
 #include "core/OscillatorText.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
@@ -18,13 +20,6 @@ std::vector<std::string> Items(double (*frequency)(uint8_t), int count, const ch
     return items;
 }
 
-bool AnyTicked(const SettingsRecord& r, std::span<const std::size_t> flags) {
-    for (std::size_t flag : flags)
-        if (r.U8(flag) != 0)
-            return true;
-    return false;
-}
-
 } // namespace
 
 std::vector<std::string> Si570Items() {
@@ -36,23 +31,28 @@ std::vector<std::string> Cdcm61004Items() {
 }
 
 bool Si570Needed(const OscillatorRules& rules, const SettingsRecord& r) {
-    return AnyTicked(r, rules.sfp);
+    return kit::AnyTicked(r, rules.sfp);
 }
 
 bool Cdcm61004Needed(const OscillatorRules& rules, const SettingsRecord& r) {
-    return AnyTicked(r, rules.sata) || AnyTicked(r, rules.sfp) ||
+    return kit::AnyTicked(r, rules.sata) || kit::AnyTicked(r, rules.sfp) ||
            (rules.transceiverCard != nullptr && rules.transceiverCard(r));
 }
 
+void ShowOscillatorChoices(const OscillatorRules& rules, SettingsRecord& shown) {
+    kit::ShowGated(
+        {{rules.si570, Si570Needed(rules, shown)}, {rules.cdcm61004, Cdcm61004Needed(rules, shown)}}, shown);
+}
+
 std::string SfpOscillatorQuestion(const OscillatorRules& rules, const SettingsRecord& r) {
-    if (!AnyTicked(r, rules.sfp) || r.I32(rules.si570) != 0 || r.I32(rules.cdcm61004) != 0)
+    if (!kit::AnyTicked(r, rules.sfp) || r.I32(rules.si570) != 0 || r.I32(rules.cdcm61004) != 0)
         return std::string();
     return "QSP interface is enabled, but the associated programmable oscillator SI570 or CDCM61004 is not "
            "enalbed.\r\nDo you want to continued?";
 }
 
 std::string SataOscillatorQuestion(const OscillatorRules& rules, const SettingsRecord& r) {
-    if (!AnyTicked(r, rules.sata) || r.I32(rules.cdcm61004) != 0)
+    if (!kit::AnyTicked(r, rules.sata) || r.I32(rules.cdcm61004) != 0)
         return std::string();
     return "SATA interface is enabled, but the associated programmable oscillator CDCM61004 is not "
            "enabled.\r\nDo you want to continued?";

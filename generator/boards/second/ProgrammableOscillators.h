@@ -28,6 +28,9 @@ std::vector<std::string> Cdcm61004Items();
 bool Si570Needed(const OscillatorRules& rules, const SettingsRecord& r);
 bool Cdcm61004Needed(const OscillatorRules& rules, const SettingsRecord& r);
 
+// Each list as the form shows it: a disabled list shows "Disable" (0).
+void ShowOscillatorChoices(const OscillatorRules& rules, SettingsRecord& shown);
+
 // The questions, in the order they are asked ("" when nothing is to be asked).
 std::string SfpOscillatorQuestion(const OscillatorRules& rules, const SettingsRecord& r);
 std::string SataOscillatorQuestion(const OscillatorRules& rules, const SettingsRecord& r);

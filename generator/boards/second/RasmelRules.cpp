@@ -1,6 +1,7 @@
 #include "RasmelRules.h"
 
 #include "CONFIG_RASMEL.h"
+#include "boards/kit/AnyTicked.h"
 #include "boards/latest/ClockBoardTexts.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
@@ -63,19 +64,13 @@ constexpr kit::BoardSpec kSpec{
     .attachShape = kit::AttachShape::FormRoutine,
     .loadFailureMessage = true,
     .headOnSave = kit::HeadOnSave::SizeOnly,
+    .choices = C::kChoiceFields,
 };
-
-bool Any(const SettingsRecord& r, std::span<const std::size_t> flags) {
-    return std::any_of(flags.begin(), flags.end(), [&r](std::size_t f) { return r.U8(f) != 0; });
-}
 
 class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    void Normalise(SettingsRecord& r) const override {
-        BringChoicesIntoRange(r, std::span<const ChoiceField>(C::kChoiceFields));
-    }
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         if (r.Text(C::szHSMCPrefixName).empty() && IsHsmcDefaultCard(r.U8(C::nHSMCDaughterId)))
             r.SetText(C::szHSMCPrefixName, "HSMC_");
@@ -84,6 +79,9 @@ public:
         ConfigRasmelPins(&board, r);
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return CheckOscillators(kOscillators, r); }
+    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
+        ShowOscillatorChoices(kOscillators, shown);
+    }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
         return kit::NoteThenSuccess(RasmelNotes(r), folder);
@@ -119,11 +117,11 @@ const OscillatorRules& RasmelOscillators() {
 
 std::string RasmelNotes(const SettingsRecord& r) {
     std::string transceivers;
-    if (Any(r, kSata))
+    if (kit::AnyTicked(r, kSata))
         JoinName(transceivers, "SATA");
     if (r.U8(C::bPCIe))
         JoinName(transceivers, "PCIe");
-    if (Any(r, kSfp))
+    if (kit::AnyTicked(r, kSfp))
         JoinName(transceivers, "SFP+");
     if (TransceiverCard(r))
         JoinName(transceivers, "HSMC-Transceiver");

@@ -22,14 +22,13 @@ public:
     // The list both combo boxes show (not owned; its entries fill the combo boxes).
     void SetDaughterList(const DaughterIdList* ids, int count);
     int GetGpio0Index() const { return m_State.GetIndex(0); }
-    int GetGpio1Index() const { return m_State.GetIndex(1); }
     void SetGpio0Index(int index) { m_State.SetIndex(0, index); }
     void SetGpio1Index(int index) { m_State.SetIndex(1, index); }
     std::string GetGpio0Prefix() const { return m_State.GetPrefix(0); }
-    std::string GetGpio1Prefix() const { return m_State.GetPrefix(1); }
     void SetGpio0Prefix(const std::string& prefix) { m_State.SetPrefix(0, prefix); }
     void SetGpio1Prefix(const std::string& prefix) { m_State.SetPrefix(1, prefix); }
     const GpioExpansion& State() const { return m_State; }
+    void CoupleConfirmed() { m_State.CoupleConfirmed(); }
 
     // Handlers.
     void FormShow();

@@ -11,7 +11,6 @@ public:
     ~TFormGaldor() override;
 
     void ComboBoxFPGAChange();
-    int GetCurrentNode() const { return m_Node; }
 
 protected:
     void FillChoiceLists() override;

@@ -91,7 +91,8 @@ TFormGPIO& TFormLomar::GpioDialog() {
     return *m_FormGpio;
 }
 
-// A stored id the list does not hold leaves that header's confirmed choice as it is.
+// A stored id the list does not hold leaves that header's confirmed choice as it is; then
+// the pair is coupled from GPIO-0.
 void TFormLomar::ShowGpioChoice(const SettingsRecord& record) {
     TFormGPIO& dialog = *m_FormGpio;
     const FormSettings& list = Holder(LOMAR_LIST_GPIO);
@@ -106,6 +107,7 @@ void TFormLomar::ShowGpioChoice(const SettingsRecord& record) {
             break;
         }
     }
+    dialog.CoupleConfirmed();
 }
 
 bool TFormLomar::IsHsmcCGpioMode() const {

@@ -1,6 +1,7 @@
 #pragma once
 // The settings record of board 19, Selvik (the .cfg file's bytes).
 
+#include "settings/ChoiceField.h"
 #include "settings/ConfigRecord.h"
 
 class SELVIK_CONFIG : public ConfigRecord<284> {
@@ -18,5 +19,8 @@ public:
     static constexpr std::size_t nHsmcVoltage = 148; // signed 32-bit, 0-3
     static constexpr std::size_t nHsmcDaughterId = 152;
     static constexpr std::size_t szHSMCPrefixName = 153;
+
+    // The HSMC bank voltage: default 1 (2.5 V).
+    static constexpr ChoiceField kChoiceFields[] = {{nHsmcVoltage, 4, 4, 1}};
 };
 static_assert(SELVIK_CONFIG::szHSMCPrefixName + 128 + 3 == SELVIK_CONFIG::kSize);

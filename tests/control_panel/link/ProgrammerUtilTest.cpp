@@ -1,6 +1,7 @@
 #include "control_panel/SimBoardFixture.h"
 
 #include "control_panel/link/ProgrammerUtil.h"
+#include "platform/FileWrite.h"
 
 #include <csignal>
 #include <filesystem>
@@ -28,7 +29,26 @@ protected:
         return rootDir;
     }
 
+    // The script and any file whose name begins with it (a temporary one beside it).
+    std::vector<std::string> Beside(const std::string& script) const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(temp.Path()))
+            if (e.path().filename().string().starts_with(script))
+                names.push_back(e.path().filename().string());
+        return names;
+    }
+
     CProgrammerUtil util;
+};
+
+// Every write stops halfway, as on a full disk, for the life of the object.
+struct FullDisk {
+    FullDisk()
+        : previous(platform::SetWriteFunction([](int, const void*, std::size_t size) -> ssize_t {
+              return static_cast<ssize_t>(size / 2);
+          })) {}
+    ~FullDisk() { platform::SetWriteFunction(previous); }
+    platform::WriteFunction previous;
 };
 
 const std::string HEADER = "#!/bin/sh\n"
@@ -165,6 +185,32 @@ TEST_F(ProgrammerUtil, ConfigurationFailsWhenTheProgrammerDoes) {
     // Without the design beside the program.
     fs::remove(temp.File("Lumastat.sof"));
     EXPECT_FALSE(util.ConfigureFpga("Lumastat.sof", 15000));
+}
+
+TEST_F(ProgrammerUtil, AScriptIsWrittenWholeOrNotAtAll) {
+    testsupport::WriteFile(Script("fpga_config.sh"), "previous\n");
+    {
+        FullDisk full;
+        EXPECT_FALSE(CProgrammerUtil::WriteTextFile(Script("fpga_config.sh"), HEADER));
+    }
+    EXPECT_EQ(testsupport::ReadFile(Script("fpga_config.sh")), "previous\n");
+    EXPECT_EQ(Beside("fpga_config.sh"), std::vector<std::string>{"fpga_config.sh"});
+
+    // Both runs delete their script before writing it: a failed write leaves none, and
+    // the programmer is not started.
+    testsupport::WriteFile(temp.File("Lumastat.sof"), testsupport::ReadFile(LUMASTAT_SOF));
+    SetState("configured", "0");
+    {
+        FullDisk full;
+        std::string output = "kept";
+        EXPECT_FALSE(util.RunQuartusPgm("-a", output));
+        EXPECT_EQ(output, "kept");
+        EXPECT_FALSE(util.ConfigureFpga("Lumastat.sof", 15000));
+    }
+    EXPECT_EQ(Beside("quartus_pgm.sh"), std::vector<std::string>{});
+    EXPECT_EQ(Beside("fpga_config.sh"), std::vector<std::string>{});
+    EXPECT_FALSE(Exists("result.txt"));
+    EXPECT_EQ(testsupport::ReadFile(StateFolder() + "/configured"), "0");
 }
 
 TEST_F(ProgrammerUtil, WithoutBin64OnlyDetectionRuns) {

@@ -24,10 +24,7 @@ protected:
 
 // The record with every box unticked.
 SettingsRecord Bare() {
-    SettingsRecord r = DefaultsOf(AbrenzLogic());
-    for (const kit::FlagBinding& f : AbrenzLogic().Spec().flags)
-        r.SetU8(f.offset, 0);
-    return r;
+    return UntickedDefaults(AbrenzLogic());
 }
 
 // The pin table alone, before any module is attached.
@@ -91,6 +88,7 @@ TEST(AbrenzPins, TheFourVariantsGiveTheirDevices) {
 
 TEST(AbrenzPins, StoredChoicesOutsideTheirListsComeBackToTheDefaults) {
     SettingsRecord r = DefaultsOf(AbrenzLogic());
+    AbrenzSelectAll(r); // every list enabled
     r.SetU8(C::nBoardType, 9);
     r.SetI32(C::nSi5340A + 4, 8);
     r.SetI32(C::nSi5340BQdrii, -1);

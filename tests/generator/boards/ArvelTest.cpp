@@ -3,7 +3,6 @@
 #include "FirstBoardsSupport.h"
 #include "boards/first/ArvelRules.h"
 #include "boards/first/CONFIG_ARVEL.h"
-#include "boards/first/UI_Arvel.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
@@ -21,8 +20,7 @@ using C = ARVEL_CONFIG;
 
 class Arvel : public BoardFormFixture {
 protected:
-    TFormArvel* Start() { return Open<TFormArvel>(); }
-    bool Shown(const char* name) { return !Get<QWidget>(name)->isHidden(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_ARVEL); }
 };
 
 SettingsRecord WithCards(uint8_t gpio0, uint8_t gpio1) {

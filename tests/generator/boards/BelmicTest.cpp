@@ -3,7 +3,6 @@
 #include "FirstBoardsSupport.h"
 #include "boards/first/BelmicRules.h"
 #include "boards/first/CONFIG_BELMIC.h"
-#include "boards/first/UI_Belmic.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 
@@ -17,14 +16,11 @@ using C = BELMIC_CONFIG;
 
 class Belmic : public BoardFormFixture {
 protected:
-    TFormBelmic* Start() { return Open<TFormBelmic>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_BELMIC); }
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = BelmicLogic().NewRecord();
-    r.SetU8(C::BoardId, 2);
-    r.SetI32(C::Size, 408);
-    return r;
+    return BareRecord(2, 408);
 }
 
 } // namespace

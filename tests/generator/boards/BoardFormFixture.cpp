@@ -1,5 +1,6 @@
 #include "BoardFormFixture.h"
 
+#include "boards/BoardRegistry.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QCloseEvent>
@@ -8,6 +9,12 @@
 BoardFormFixture::BoardFormFixture() {
     seam.SetProgramFolder(dir.Folder());
     seam.SetProgramPath(dir.File("pinwright"));
+}
+
+BoardForm* BoardFormFixture::OpenBoard(uint8_t id) {
+    auto* form = dynamic_cast<BoardForm*>(CreateBoardForm(*FindBoard(id), nullptr));
+    opened.reset(form);
+    return form;
 }
 
 void BoardFormFixture::CloseForm() {

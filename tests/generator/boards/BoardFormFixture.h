@@ -23,6 +23,8 @@ protected:
         opened.reset(form);
         return form;
     }
+    // The board's form as the main window creates it.
+    BoardForm* OpenBoard(uint8_t id);
     BoardForm& Form() { return *opened; }
     // Destroys the form as closing the program does (a close event first).
     void CloseForm();
@@ -40,6 +42,8 @@ protected:
     void Type(const char* edit, const std::string& text);
     void Click(const char* button);
     std::vector<std::string> Items(const char* combo);
+    // Whether the named control is shown.
+    bool Shown(const char* name) { return !Get<QWidget>(name)->isHidden(); }
 
     // Generate with the project dialog answered by the proposed file; returns its folder.
     std::string Generate();
@@ -52,3 +56,8 @@ protected:
 private:
     std::unique_ptr<BoardForm> opened;
 };
+
+// The box a Generate that succeeded shows, as BoxTexts gives it, before the project's folder.
+inline const std::string kGenerateSuccess =
+    "Information|Generate Quartus Project successfully.\r\nThe project is "
+    "located in the folder:\r\n";

@@ -1,14 +1,17 @@
 #pragma once
-// What board tests ask of a board model and of a record: connectors and pins by name,
-// empty and unplaced slots, and the record head every board's defaults start with.
+// What board tests ask of a board model and of a record: the records they start from,
+// the model a pin table makes of one, connectors and pins by name, empty and unplaced
+// slots, and the record head every board's defaults start with.
 
 #include "boards/kit/BoardLogic.h"
 #include "core/MainBoard.h"
+#include "model/DaughterCatalogue.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The record with the board's defaults.
@@ -16,6 +19,30 @@ inline SettingsRecord DefaultsOf(const kit::BoardLogic& logic) {
     SettingsRecord r = logic.NewRecord();
     logic.SetDefaultConfig(r);
     return r;
+}
+
+// A record of the board with its head and nothing else: every box clear, no card.
+inline SettingsRecord BareRecord(uint8_t id, std::size_t size) {
+    SettingsRecord r(size);
+    r.SetU8(0, id);
+    r.SetI32(4, static_cast<int32_t>(size));
+    return r;
+}
+
+// The board's defaults with every box of its form clear.
+inline SettingsRecord UntickedDefaults(const kit::BoardLogic& logic) {
+    SettingsRecord r = DefaultsOf(logic);
+    for (const kit::FlagBinding& f : logic.Spec().flags)
+        r.SetU8(f.offset, 0);
+    return r;
+}
+
+// The board model a pin table makes of a record, or of a board's settings object:
+// ModelOf(ConfigMirvoPins, r).
+template <class Table, class... Args> std::unique_ptr<TMainBoard> ModelOf(Table table, Args&&... args) {
+    auto board = std::make_unique<TMainBoard>();
+    table(board.get(), std::forward<Args>(args)...);
+    return board;
 }
 
 // The board model the pin table alone makes of a record (no attach steps).
@@ -52,6 +79,19 @@ inline std::vector<std::string> PinNames(const TConnector& c) {
     for (int k = 0; k < c.PinCount(); ++k)
         if (const TPin* p = c.GetPin(k))
             names.push_back(p->GetName());
+    return names;
+}
+
+// A card's name as the catalogue gives it.
+inline std::string CardName(uint8_t card) {
+    return BoardName(static_cast<int8_t>(card));
+}
+
+// The names of a connector's slots in order, "-" for a slot that holds no pin.
+inline std::vector<std::string> SlotNames(const TConnector& c) {
+    std::vector<std::string> names;
+    for (int k = 0; k < c.PinCount(); ++k)
+        names.push_back(c.GetPin(k) != nullptr ? c.GetPin(k)->GetName() : "-");
     return names;
 }
 

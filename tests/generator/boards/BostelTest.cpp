@@ -3,7 +3,6 @@
 #include "BoardModelQueries.h"
 #include "boards/latest/BostelRules.h"
 #include "boards/latest/CONFIG_BOSTEL.h"
-#include "boards/latest/UI_Bostel.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
@@ -22,8 +21,7 @@ using C = BOSTEL_CONFIG;
 
 class Bostel : public BoardFormFixture {
 protected:
-    TFormBostel* Start() { return Open<TFormBostel>(); }
-    bool Shown(const char* name) { return !Get<QWidget>(name)->isHidden(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_BOSTEL); }
 };
 
 SettingsRecord Defaults() {
@@ -33,9 +31,7 @@ SettingsRecord Defaults() {
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigBostelPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigBostelPins, r);
 }
 
 } // namespace

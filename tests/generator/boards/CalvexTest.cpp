@@ -31,10 +31,7 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = DefaultsOf(CalvexLogic());
-    for (const kit::FlagBinding& f : CalvexLogic().Spec().flags)
-        r.SetU8(f.offset, 0);
-    return r;
+    return UntickedDefaults(CalvexLogic());
 }
 
 void SetCards(SettingsRecord& r, std::initializer_list<uint8_t> cards) {
@@ -420,11 +417,11 @@ TEST_F(Calvex, ACardThePortDoesNotOfferLeavesThePortAsItWasAndIsNeverAttached) {
     // Without the form such a record still ends in a project, never in an assertion:
     // Generate takes no card the list lacks.
     SettingsRecord dropped = r;
-    CalvexLogic().DropUnlistedCards(dropped);
+    CalvexLogic().Normalise(dropped);
     auto built = Build(CalvexLogic(), dropped);
     EXPECT_EQ(FindConnector(built->board, "FMCB"), nullptr);
     EXPECT_EQ(FindConnector(built->board, "GPIO"), nullptr);
     testsupport::TempDir out;
     seam.ClearRecords();
-    EXPECT_TRUE(kit::GenerateRecord(CalvexLogic(), r, out.File("foreign.qpf")));
+    EXPECT_TRUE(kit::GenerateRecord(CalvexLogic(), dropped, out.File("foreign.qpf")));
 }

@@ -3,7 +3,6 @@
 #include "FirstBoardsSupport.h"
 #include "boards/first/CONFIG_CARDIX.h"
 #include "boards/first/CardixRules.h"
-#include "boards/first/UI_Cardix.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 
@@ -17,14 +16,11 @@ using C = CARDIX_CONFIG;
 
 class Cardix : public BoardFormFixture {
 protected:
-    TFormCardix* Start() { return Open<TFormCardix>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_CARDIX); }
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = CardixLogic().NewRecord();
-    r.SetU8(C::BoardId, 3);
-    r.SetI32(C::Size, 416);
-    return r;
+    return BareRecord(3, 416);
 }
 
 } // namespace

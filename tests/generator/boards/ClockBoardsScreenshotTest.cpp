@@ -6,6 +6,7 @@
 #include "boards/latest/UI_Calvex.h"
 #include "boards/latest/UI_Embrel.h"
 #include "platform/qt/Widgets.h"
+#include "support/FormPixels.h"
 #include "support/TempDir.h"
 
 #include <QImage>
@@ -20,9 +21,7 @@ protected:
         Form().show();
         const QImage shot = Form().grab().toImage();
         EXPECT_EQ(shot.size(), size);
-        const std::string folder = testsupport::BuildDir() + "/screenshots";
-        std::filesystem::create_directories(folder);
-        EXPECT_TRUE(shot.save(QString::fromStdString(folder + "/pinwright-" + board + ".png")));
+        testsupport::SaveScreenshot(shot, std::string("pinwright-") + board);
 
         int visible = 0;
         for (const QWidget* widget : Form().findChildren<QWidget*>()) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-using platform::testing::AssertionFailure;
 using platform::testing::ScriptedPlatform;
 using C = TConfigDunmir::BOARD_CONFIG;
 
@@ -150,22 +149,4 @@ TEST(ConfigDunmirPins, NoFlagsKeepsTheDeviceData) {
     ConfigDunmirPins(&board, &config);
     EXPECT_EQ(board.GetConnectorCount(), 0);
     EXPECT_EQ(board.GetDevice(), "10M50DAF484C7G");
-}
-
-TEST(ConfigDunmirPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    ScriptedPlatform seam;
-    TConfigDunmir config;
-    config.Config.SetHead(30);
-    config.Config.SetBoardId(50);
-    TMainBoard board;
-    try {
-        ConfigDunmirPins(&board, &config);
-        FAIL();
-    } catch (const AssertionFailure& e) {
-        EXPECT_STREQ(e.what(),
-                     "Assertion failed: Config.BoardId == MAINBOARD_DUNMIR, file CONFIG_DUNMIR, line 24");
-    }
-    config.Config.SetHead(30);
-    config.Config.SetSize(271);
-    EXPECT_THROW(ConfigDunmirPins(&board, &config), AssertionFailure);
 }

@@ -4,7 +4,6 @@
 #include "FirstBoardsSupport.h"
 #include "boards/first/CONFIG_DORVEL.h"
 #include "boards/first/DorvelRules.h"
-#include "boards/first/UI_Dorvel.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/TempDir.h"
@@ -19,14 +18,11 @@ using C = DORVEL_CONFIG;
 
 class Dorvel : public BoardFormFixture {
 protected:
-    TFormDorvel* Start() { return Open<TFormDorvel>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_DORVEL); }
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = DorvelLogic().NewRecord();
-    r.SetU8(C::BoardId, 4);
-    r.SetI32(C::Size, 416);
-    return r;
+    return BareRecord(4, 416);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "boards/BoardRegistry.h"
 #include "boards/kit/NameRules.h"
 #include "boards/latest/UI_Dunmir.h"
 #include "platform/qt/QtPlatform.h"
@@ -6,7 +7,6 @@
 #include "support/FifoWatchdog.h"
 #include "support/RerunInFolder.h"
 #include "support/TempDir.h"
-#include "ui/BoardForms.h"
 #include "ui/UnitMain.h"
 
 #include <QCheckBox>
@@ -41,7 +41,7 @@ protected:
 
     // The main window with the Dunmir form, as the program starts.
     void Start() {
-        main = std::make_unique<TFormMain>(nullptr, BoardFormTable());
+        main = std::make_unique<TFormMain>(nullptr, BoardTable());
         form = static_cast<TFormDunmir*>(main->BoardForm(30));
         ASSERT_NE(form, nullptr);
     }
@@ -408,13 +408,13 @@ TEST(DunmirInANonAsciiFolder, SettingsAndProjectsGoWhereTheProgramStands) {
     seam.SetProgramPath(programPath);
 
     // Exit saves default.cfg beside the program; the next start loads it.
-    auto main = std::make_unique<TFormMain>(nullptr, BoardFormTable());
+    auto main = std::make_unique<TFormMain>(nullptr, BoardTable());
     auto edit = [&] { return main->BoardForm(30)->findChild<QLineEdit*>("EditProjectName"); };
     edit()->setText(QString::fromUtf8("caf\u00E9-\u65E5\u672C"));
     main->BoardForm(30)->findChild<QPushButton*>("ButtonExit")->click();
     main.reset();
     EXPECT_TRUE(seam.Boxes().empty());
-    main = std::make_unique<TFormMain>(nullptr, BoardFormTable());
+    main = std::make_unique<TFormMain>(nullptr, BoardTable());
     EXPECT_EQ(edit()->text(), QString::fromUtf8("caf\u00E9-\u65E5\u672C"));
 
     // Generate offers the project's folder, which the file dialog opens, and writes there.

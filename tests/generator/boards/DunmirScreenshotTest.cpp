@@ -1,9 +1,9 @@
 // The Dunmir form as the program shows it: its outlines and pictures drawn where its
 // layout places them, for the defaults and with a peripheral unticked.
+#include "boards/BoardRegistry.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/FormPixels.h"
 #include "support/TempDir.h"
-#include "ui/BoardForms.h"
 #include "ui/UnitMain.h"
 
 #include <QCheckBox>
@@ -14,7 +14,7 @@ TEST(DunmirScreenshot, TheFormAsTheProgramShowsIt) {
     platform::testing::ScriptedPlatform seam;
     seam.SetProgramFolder(dir.Folder());
     seam.SetProgramPath(dir.File("pinwright"));
-    TFormMain main(nullptr, BoardFormTable());
+    TFormMain main(nullptr, BoardTable());
     main.show();
 
     const QImage shot = testsupport::GrabScreenshot(main, "pinwright-dunmir");

@@ -25,17 +25,13 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = ElbrinLogic().NewRecord();
-    r.SetU8(C::BoardId, 5);
-    r.SetI32(C::Size, 432);
+    SettingsRecord r = BareRecord(5, 432);
     r.SetI32(C::nHSMCVoltage, 1);
     return r;
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigElbrinPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigElbrinPins, r);
 }
 
 const std::string kDamage =

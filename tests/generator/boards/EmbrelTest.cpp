@@ -23,10 +23,7 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = DefaultsOf(EmbrelLogic());
-    for (const kit::FlagBinding& f : EmbrelLogic().Spec().flags)
-        r.SetU8(f.offset, 0);
-    return r;
+    return UntickedDefaults(EmbrelLogic());
 }
 
 SettingsRecord SelectAll() {

@@ -2,17 +2,15 @@
 // it, saved beside the other screenshots, with every shown outline drawn in its pen
 // colour where the layout places it, and the board and card pictures drawn.
 #include "BoardFormFixture.h"
-#include "boards/first/UI_Arvel.h"
+#include "boards/BoardRegistry.h"
 #include "boards/first/UI_ArvelLayout.h"
-#include "boards/first/UI_Belmic.h"
 #include "boards/first/UI_BelmicLayout.h"
-#include "boards/first/UI_Cardix.h"
 #include "boards/first/UI_CardixLayout.h"
-#include "boards/first/UI_Dorvel.h"
 #include "boards/first/UI_DorvelLayout.h"
 #include "model/DaughterBitmaps.h"
 #include "model/DaughterId.h"
 #include "platform/qt/Resources.h"
+#include "support/FormPixels.h"
 
 #include <QImage>
 #include <cstring>
@@ -22,13 +20,13 @@
 namespace {
 
 struct Screenshot {
-    const char* file;
+    const char* name; // of the screenshot
     std::span<const platform::LayoutRow> layout;
     BoardForm* (*open)(QWidget*);
 };
 
-template <class Form> BoardForm* OpenForm(QWidget* owner) {
-    return new Form(owner);
+template <uint8_t id> BoardForm* OpenForm(QWidget* owner) {
+    return dynamic_cast<BoardForm*>(CreateBoardForm(*FindBoard(id), owner));
 }
 
 const platform::LayoutRow& RowOf(std::span<const platform::LayoutRow> layout, const char* name) {
@@ -74,9 +72,7 @@ TEST_P(FirstBoardsScreenshot, OutlinesAndPicturesWhereTheLayoutPlacesThem) {
     emit gpio0->activated(gpio0->currentIndex());
     const QImage shot = form->grab().toImage();
     EXPECT_EQ(shot.size(), QSize(s.layout[0].w, s.layout[0].h));
-    const std::string folder = testsupport::BuildDir() + "/screenshots";
-    std::filesystem::create_directories(folder);
-    EXPECT_TRUE(shot.save(QString::fromStdString(folder + "/" + s.file)));
+    testsupport::SaveScreenshot(shot, s.name);
 
     int outlines = 0;
     for (const platform::LayoutRow& row : s.layout) {
@@ -119,11 +115,11 @@ TEST_P(FirstBoardsScreenshot, OutlinesAndPicturesWhereTheLayoutPlacesThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, FirstBoardsScreenshot,
-    ::testing::Values(Screenshot{"pinwright-arvel.png", arvel::kLayout, &OpenForm<TFormArvel>},
-                      Screenshot{"pinwright-belmic.png", belmic::kLayout, &OpenForm<TFormBelmic>},
-                      Screenshot{"pinwright-cardix.png", cardix::kLayout, &OpenForm<TFormCardix>},
-                      Screenshot{"pinwright-dorvel.png", dorvel::kLayout, &OpenForm<TFormDorvel>}),
+    ::testing::Values(Screenshot{"pinwright-arvel", arvel::kLayout, &OpenForm<MAINBOARD_ARVEL>},
+                      Screenshot{"pinwright-belmic", belmic::kLayout, &OpenForm<MAINBOARD_BELMIC>},
+                      Screenshot{"pinwright-cardix", cardix::kLayout, &OpenForm<MAINBOARD_CARDIX>},
+                      Screenshot{"pinwright-dorvel", dorvel::kLayout, &OpenForm<MAINBOARD_DORVEL>}),
     [](const auto& info) {
-        const std::string file = info.param.file;
-        return file.substr(10, file.size() - 14);
+        const std::string name = info.param.name;
+        return name.substr(10);
     });

@@ -3,9 +3,7 @@
 // through Save Setting and Load Setting.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/first/UI_Belmic.h"
-#include "boards/first/UI_Cardix.h"
-#include "boards/first/UI_Dorvel.h"
+#include "boards/BoardRegistry.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 
@@ -25,8 +23,8 @@ struct Board {
     BoardForm* (*open)(QWidget*);
 };
 
-template <class Form> BoardForm* OpenForm(QWidget* owner) {
-    return new Form(owner);
+template <uint8_t id> BoardForm* OpenForm(QWidget* owner) {
+    return dynamic_cast<BoardForm*>(CreateBoardForm(*FindBoard(id), owner));
 }
 
 class FirstBoardsSettings : public BoardFormFixture, public ::testing::WithParamInterface<Board> {
@@ -97,7 +95,7 @@ TEST_P(FirstBoardsSettings, SaveChangeAndLoadAgain) {
 
 INSTANTIATE_TEST_SUITE_P(
     Boards, FirstBoardsSettings,
-    ::testing::Values(Board{"Belmic", 2, 408, 14, "CheckBoxAudio", 150, 152, &OpenForm<TFormBelmic>},
-                      Board{"Cardix", 3, 416, 19, "CheckBoxUSB", 155, 157, &OpenForm<TFormCardix>},
-                      Board{"Dorvel", 4, 416, 21, "CheckBoxUSB", 157, 159, &OpenForm<TFormDorvel>}),
+    ::testing::Values(Board{"Belmic", 2, 408, 14, "CheckBoxAudio", 150, 152, &OpenForm<MAINBOARD_BELMIC>},
+                      Board{"Cardix", 3, 416, 19, "CheckBoxUSB", 155, 157, &OpenForm<MAINBOARD_CARDIX>},
+                      Board{"Dorvel", 4, 416, 21, "CheckBoxUSB", 157, 159, &OpenForm<MAINBOARD_DORVEL>}),
     [](const auto& info) { return std::string(info.param.word); });

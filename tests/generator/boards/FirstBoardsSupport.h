@@ -1,8 +1,9 @@
 #pragma once
 // What the tests of the first catalogue boards share: the record bytes their
-// documentation lays out.
+// documentation lays out, and the cards their Kappel lists offer.
 
 #include "BoardModelQueries.h"
+#include "model/DaughterId.h"
 
 #include <cstdint>
 #include <string>
@@ -22,6 +23,17 @@ inline std::vector<uint8_t> DocumentedDefaults(uint8_t id, std::size_t size, con
 
 inline std::string AsText(const std::vector<uint8_t>& bytes) {
     return std::string(bytes.begin(), bytes.end());
+}
+
+// The items of a Kappel connector's card list.
+inline std::vector<std::string> KappelListItems() {
+    return {"None",
+            CardName(DAUGHTER_KAPPEL_DEFAULT),
+            CardName(DAUGHTER_DVI),
+            CardName(DAUGHTER_NET),
+            CardName(DAUGHTER_PELLUM),
+            CardName(DAUGHTER_HDMI),
+            CardName(DAUGHTER_KAPPEL_LOOPBACK)};
 }
 
 } // namespace firstboards

@@ -1,5 +1,6 @@
 // Board 7, Galdor: its two-node form, record and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/second/CONFIG_GALDOR.h"
 #include "boards/second/GaldorRules.h"
 #include "boards/second/UI_Galdor.h"
@@ -29,23 +30,11 @@ protected:
 
 // A record with both nodes' flags cleared.
 SettingsRecord Bare() {
-    SettingsRecord r = GaldorLogic().NewRecord();
-    r.SetU8(C::BoardId, 7);
-    r.SetI32(C::Size, 1336);
-    return r;
+    return BareRecord(7, 1336);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r, int node = 0) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigGaldorPins(board.get(), r, node);
-    return board;
-}
-
-const TConnector* Named(const TMainBoard& b, const std::string& name) {
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        if (b.GetConnector(i)->GetName() == name)
-            return b.GetConnector(i);
-    return nullptr;
+    return ModelOf(ConfigGaldorPins, r, node);
 }
 
 std::vector<std::string> Names(const TMainBoard& b) {
@@ -337,7 +326,7 @@ TEST(GaldorPins, GroupsHoldTheirPins) {
         SettingsRecord r = Bare();
         r.SetU8(C::Node(1, c.flag), 1);
         const auto board = Model(r, 1);
-        const TConnector* g = Named(*board, c.group);
+        const TConnector* g = FindConnector(*board, c.group);
         ASSERT_NE(g, nullptr);
         ASSERT_EQ(g->PinCount(), c.pins);
         EXPECT_EQ(g->GetPin(0)->GetName(), c.first);
@@ -349,15 +338,15 @@ TEST(GaldorPins, GroupsHoldTheirPins) {
     for (std::size_t flag : {N::bOSC, N::bSwitch, N::bButton, N::bPCIe})
         r.SetU8(C::Node(0, flag), 1);
     const auto board = Model(r);
-    const TPin* osc = Named(*board, "CLOCK")->GetPin(0);
+    const TPin* osc = FindConnector(*board, "CLOCK")->GetPin(0);
     EXPECT_EQ(osc->GetLocation(), "AC35");
     EXPECT_EQ(osc->GetIsClock(), 1);
     EXPECT_EQ(osc->GetPeriod(), 20);
-    const TPin* sw = Named(*board, "SWITCH x 8")->GetPin(0);
+    const TPin* sw = FindConnector(*board, "SWITCH x 8")->GetPin(0);
     EXPECT_EQ(sw->GetIsClock(), 0);
     EXPECT_EQ(sw->GetDirection(), DIRECTION_INPUT);
-    EXPECT_EQ(Named(*board, "BUTTON x 8")->GetPin(7)->GetDirection(), DIRECTION_INPUT);
-    const TConnector* pcie = Named(*board, "PCIe x 8");
+    EXPECT_EQ(FindConnector(*board, "BUTTON x 8")->GetPin(7)->GetDirection(), DIRECTION_INPUT);
+    const TConnector* pcie = FindConnector(*board, "PCIe x 8");
     EXPECT_EQ(pcie->GetPin(1)->GetName(), "PCIE_TX_p[0]");
     EXPECT_EQ(pcie->GetPin(1)->GetLocation(), "AT36");
     EXPECT_EQ(pcie->GetPin(16)->GetName(), "PCIE_REFCLKI_p");
@@ -384,11 +373,11 @@ TEST(GaldorPins, TheSharedI2cBusIsNamedAfterItsUsers) {
         r.SetU8(C::Node(0, N::bTemp), c.temperature);
         r.SetU8(C::Node(0, N::bEEPROM), c.eeprom);
         const auto board = Model(r);
-        const TConnector* bus = Named(*board, c.bus);
+        const TConnector* bus = FindConnector(*board, c.bus);
         ASSERT_NE(bus, nullptr);
         EXPECT_EQ(bus->GetPin(0)->GetName(), "I2C_SDA");
-        EXPECT_EQ(Named(*board, "16x2 Character LCD") != nullptr, c.lcdGroup);
-        EXPECT_EQ(Named(*board, "Temperature") != nullptr, c.temperature);
+        EXPECT_EQ(FindConnector(*board, "16x2 Character LCD") != nullptr, c.lcdGroup);
+        EXPECT_EQ(FindConnector(*board, "Temperature") != nullptr, c.temperature);
     }
     EXPECT_EQ(Model(Bare())->GetConnectorCount(), 0);
 }
@@ -405,9 +394,9 @@ TEST(GaldorPins, TheFlashTakesAllAddressPinsTheSsramTwenty) {
         r.SetU8(C::Node(0, N::bFlash), c.flash);
         r.SetU8(C::Node(0, N::bSSRAM), c.ssram);
         const auto board = Model(r);
-        const TConnector* bus = Named(*board, "Flash and SRAM Address/Data Share Bus");
-        EXPECT_EQ(Named(*board, "Flash Control") != nullptr, c.flash);
-        EXPECT_EQ(Named(*board, "SSRAM Control") != nullptr, c.ssram);
+        const TConnector* bus = FindConnector(*board, "Flash and SRAM Address/Data Share Bus");
+        EXPECT_EQ(FindConnector(*board, "Flash Control") != nullptr, c.flash);
+        EXPECT_EQ(FindConnector(*board, "SSRAM Control") != nullptr, c.ssram);
         if (c.addressPins == 0) {
             EXPECT_EQ(bus, nullptr);
             continue;
@@ -427,7 +416,7 @@ TEST(GaldorPins, MastersForTheSocketAndTheHsmcPorts) {
     r.SetU8(C::HsmcDaughterId(0, 2), DAUGHTER_HSMC_DEFAULT);
     auto board = Model(r);
     EXPECT_EQ(Names(*board), (std::vector<std::string>{"DDR2 SODIMM", "HSMC-C", "HSMC I2C"}));
-    const TConnector* ddr2 = Named(*board, "DDR2 SODIMM");
+    const TConnector* ddr2 = FindConnector(*board, "DDR2 SODIMM");
     EXPECT_EQ(ddr2->GetCaption(), "DDR2 SODIMM");
     EXPECT_EQ(ddr2->GetMasterId(), 1);
     EXPECT_EQ(ddr2->GetType(), CONNECTOR_DDR2_SODIMM);
@@ -440,13 +429,13 @@ TEST(GaldorPins, MastersForTheSocketAndTheHsmcPorts) {
     EXPECT_EQ(ddr2->GetPin(195), nullptr);
     ASSERT_NE(ddr2->GetPin(196), nullptr);
     EXPECT_EQ(ddr2->GetPin(196)->GetLocation(), "");
-    const TConnector* c = Named(*board, "HSMC-C");
+    const TConnector* c = FindConnector(*board, "HSMC-C");
     EXPECT_EQ(c->GetCaption(), "HSMC-C connect to " + BoardName(DAUGHTER_HSMC_DEFAULT));
     EXPECT_EQ(c->GetMasterId(), 10);
     EXPECT_EQ(c->PinCount(), 160);
     EXPECT_EQ(c->ActivePinCount(), 82);
     EXPECT_EQ(c->GetPin(38)->GetLocation(), "AF29");
-    const TConnector* i2c = Named(*board, "HSMC I2C");
+    const TConnector* i2c = FindConnector(*board, "HSMC I2C");
     EXPECT_EQ(i2c->GetPin(0)->GetName(), "HSMC_SCL");
     EXPECT_EQ(i2c->GetPin(1)->GetLocation(), "F26");
     EXPECT_EQ(i2c->GetPin(1)->GetIoStandard(), IOSTD_2V5);
@@ -454,7 +443,7 @@ TEST(GaldorPins, MastersForTheSocketAndTheHsmcPorts) {
     r = Bare();
     r.SetU8(C::HsmcDaughterId(1, 1), DAUGHTER_HSMC_DEFAULT);
     board = Model(r, 1);
-    const TConnector* b = Named(*board, "HSMC-B");
+    const TConnector* b = FindConnector(*board, "HSMC-B");
     EXPECT_EQ(b->GetMasterId(), 9);
     EXPECT_EQ(b->ActivePinCount(), 98);
     EXPECT_EQ(b->GetPin(16)->GetLocation(), "AT4");

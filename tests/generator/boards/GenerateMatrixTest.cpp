@@ -1,7 +1,7 @@
 // Every board through the real writers: its defaults, and every card of every list
 // on every connector, give a project iverilog accepts or a refusal with a message,
 // never an assertion and never a crash.
-#include "boards/BoardLogics.h"
+#include "boards/BoardRegistry.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
@@ -90,8 +90,9 @@ TEST_P(GenerateMatrix, DefaultsAndEveryCardOnEveryConnector) {
 
 std::vector<uint8_t> Boards() {
     std::vector<uint8_t> ids;
-    for (const BoardLogicRow& row : BoardLogicTable())
-        ids.push_back(row.id);
+    for (const BoardRow& row : BoardTable())
+        if (row.logic != nullptr)
+            ids.push_back(row.id);
     return ids;
 }
 

@@ -3,7 +3,6 @@
 #include "FirstBoardsSupport.h"
 #include "boards/first/CONFIG_GLAVIN.h"
 #include "boards/first/GlavinRules.h"
-#include "boards/first/UI_Glavin.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -21,8 +20,7 @@ using C = GLAVIN_CONFIG;
 
 class Glavin : public BoardFormFixture {
 protected:
-    TFormGlavin* Start() { return Open<TFormGlavin>(); }
-    bool Shown(const char* name) { return !Get<QWidget>(name)->isHidden(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_GLAVIN); }
 };
 
 SettingsRecord WithCard(uint8_t card, const char* prefix = "") {

@@ -1,5 +1,6 @@
 // Board 8, Harlin: its form, record, PLL outputs, placement warnings and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/second/CONFIG_HARLIN.h"
 #include "boards/second/HarlinRules.h"
 #include "boards/second/UI_Harlin.h"
@@ -42,23 +43,11 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = HarlinLogic().NewRecord();
-    r.SetU8(C::BoardId, 8);
-    r.SetI32(C::Size, 684);
-    return r;
+    return BareRecord(8, 684);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigHarlinPins(board.get(), r);
-    return board;
-}
-
-const TConnector* Named(const TMainBoard& b, const std::string& name) {
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        if (b.GetConnector(i)->GetName() == name)
-            return b.GetConnector(i);
-    return nullptr;
+    return ModelOf(ConfigHarlinPins, r);
 }
 
 std::vector<std::string> Names(const TConnector& c) {
@@ -368,12 +357,12 @@ TEST(HarlinPins, EachFlagGivesItsGroupAndThePllItsFallbackPins) {
     r.SetU8(C::bSlideSwitch, 1);
     r.SetU8(C::bPCIe, 1);
     const auto b = Model(r);
-    EXPECT_EQ(Named(*b, "Ethernet x 4")->GetPin(4)->GetIoStandardText(), "1.8 V");
-    EXPECT_EQ(Named(*b, "Ethernet x 4")->GetPin(9)->GetIoStandardText(), "2.5 V");
-    EXPECT_EQ(Named(*b, "SLIDE SWITCH x 4")->GetPin(2)->GetIoStandardText(), "3.0-V PCI-X");
-    EXPECT_EQ(Names(*Named(*b, "PCIe x 8")).front(), "PCIE_RX_p[0]");
-    EXPECT_EQ(Names(*Named(*b, "PCIe x 8"))[1], "PCIE_TX_p[0]");
-    EXPECT_EQ(Named(*b, "PCIe x 8")->GetPin(16)->GetIoStandardText(), "HCSL");
+    EXPECT_EQ(FindConnector(*b, "Ethernet x 4")->GetPin(4)->GetIoStandardText(), "1.8 V");
+    EXPECT_EQ(FindConnector(*b, "Ethernet x 4")->GetPin(9)->GetIoStandardText(), "2.5 V");
+    EXPECT_EQ(FindConnector(*b, "SLIDE SWITCH x 4")->GetPin(2)->GetIoStandardText(), "3.0-V PCI-X");
+    EXPECT_EQ(Names(*FindConnector(*b, "PCIe x 8")).front(), "PCIE_RX_p[0]");
+    EXPECT_EQ(Names(*FindConnector(*b, "PCIe x 8"))[1], "PCIE_TX_p[0]");
+    EXPECT_EQ(FindConnector(*b, "PCIe x 8")->GetPin(16)->GetIoStandardText(), "HCSL");
 }
 
 TEST(HarlinPins, TheMastersOfSocketsHeadersAndHsmcConnectors) {
@@ -416,18 +405,18 @@ TEST(HarlinPins, TheMastersOfSocketsHeadersAndHsmcConnectors) {
     r.SetU8(C::HsmcDaughterId(0), DAUGHTER_HSMC_DEFAULT);
     r.SetU8(C::HsmcDaughterId(1), 0);
     b = Model(r);
-    const TConnector* both = Named(*b, "GPIO_0_1");
+    const TConnector* both = FindConnector(*b, "GPIO_0_1");
     ASSERT_NE(both, nullptr);
     EXPECT_EQ(both->GetMasterId(), MASTER_GPIO_BOTH);
     EXPECT_EQ(both->PinCount(), 80);
     EXPECT_EQ(both->GetPin(40)->GetLocation(), "AW5");
-    const TConnector* a = Named(*b, "HSMC-A");
+    const TConnector* a = FindConnector(*b, "HSMC-A");
     EXPECT_EQ(a->ActivePinCount(), 99);
     EXPECT_EQ(a->GetPin(16)->GetLocation(), "B36");
     EXPECT_EQ(a->GetPin(39)->GetLocation(), "AC34");
     EXPECT_EQ(a->GetPin(39)->GetDirection(), DIRECTION_INPUT);
     EXPECT_EQ(a->GetPin(157)->GetLocation(), "AE35");
-    EXPECT_NE(Named(*b, "HSMC I2C"), nullptr);
+    EXPECT_NE(FindConnector(*b, "HSMC I2C"), nullptr);
 
     platform::testing::ScriptedPlatform seam;
     r.SetU8(C::GpioDaughterId(1), 0);

@@ -1,8 +1,8 @@
 // Board 9, Isvar: its form, record, HSMC and FMC ports, DDR3 module and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/second/CONFIG_ISVAR.h"
 #include "boards/second/IsvarRules.h"
-#include "boards/second/UI_Isvar.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -10,7 +10,6 @@
 #include "settings/records/ISVAR_CONFIG.h"
 #include "support/FormPixels.h"
 
-using platform::testing::AssertionOf;
 using testsupport::ReadFile;
 using C = ISVAR_CONFIG;
 
@@ -18,29 +17,17 @@ namespace {
 
 class Isvar : public BoardFormFixture {
 protected:
-    TFormIsvar* Start() { return Open<TFormIsvar>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_ISVAR); }
     bool Shown(const char* shape) { return !Get<platform::OutlineShape>(shape)->isHidden(); }
     std::string Qsf(const std::string& folder) { return ReadFile(folder + "ISVAR.qsf"); }
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = IsvarLogic().NewRecord();
-    r.SetU8(C::BoardId, 9);
-    r.SetI32(C::Size, 924);
-    return r;
+    return BareRecord(9, 924);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigIsvarPins(board.get(), r);
-    return board;
-}
-
-const TConnector* Named(const TMainBoard& b, const std::string& name) {
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        if (b.GetConnector(i)->GetName() == name)
-            return b.GetConnector(i);
-    return nullptr;
+    return ModelOf(ConfigIsvarPins, r);
 }
 
 std::vector<std::string> Pins(const TConnector& c) {
@@ -233,19 +220,6 @@ TEST_F(Isvar, ScreenshotWithTheModuleAndCards) {
     EXPECT_FALSE(Shown("ShapeFMC_A"));
 }
 
-TEST(IsvarPins, TheHeadChecksAreBrokenRules) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 8);
-    TMainBoard b;
-    EXPECT_EQ(AssertionOf([&] { ConfigIsvarPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_ISVAR, file CONFIG_ISVAR, line 20");
-    r.SetU8(C::BoardId, 9);
-    r.SetI32(C::Size, 920);
-    EXPECT_EQ(AssertionOf([&] { ConfigIsvarPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(ISVAR_CONFIG), file CONFIG_ISVAR, line 21");
-}
-
 TEST(IsvarPins, EachFlagGivesItsGroups) {
     struct Case {
         std::vector<std::size_t> flags;
@@ -275,13 +249,13 @@ TEST(IsvarPins, EachFlagGivesItsGroups) {
     r.SetU8(C::bOSC, 1);
     r.SetU8(C::bDDR3, 1);
     const auto b = Model(r);
-    EXPECT_EQ(Pins(*Named(*b, "CLOCK")),
+    EXPECT_EQ(Pins(*FindConnector(*b, "CLOCK")),
               (std::vector<std::string>{"OSC_50_BANK2 AB41 2.5 V", "OSC_50_BANK3 AW22 2.5 V",
                                         "OSC_50_BANK6 C2 2.5 V", "OSC_50_BANK7 D21 2.5 V",
                                         "OSC_50_BANK8 B22 1.5 V"}));
     for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(Named(*b, "CLOCK")->GetPin(k)->GetPeriod(), 20);
-    const TConnector* socket = Named(*b, "DDR3 SODIMM");
+        EXPECT_EQ(FindConnector(*b, "CLOCK")->GetPin(k)->GetPeriod(), 20);
+    const TConnector* socket = FindConnector(*b, "DDR3 SODIMM");
     EXPECT_EQ(socket->GetMasterId(), MASTER_DDR3_SODIMM);
     EXPECT_EQ(socket->ActivePinCount(), 124);
     EXPECT_EQ(socket->GetPin(9)->GetLocation(), "A28");
@@ -320,7 +294,7 @@ TEST(IsvarPins, TheHsmcAndFmcMastersAndTheirI2c) {
               (std::vector<std::string>{"FMCD_CLK AG37 2.5 V", "FMCD_SDA AD31 2.5 V"}));
 
     r.SetU8(C::FmcDaughterId(0), DAUGHTER_FMC_LPC_VITA);
-    EXPECT_EQ(Pins(*Named(*Model(r), "FMC I2C")),
+    EXPECT_EQ(Pins(*FindConnector(*Model(r), "FMC I2C")),
               (std::vector<std::string>{"FMAB_CLK AD30 2.5 V", "FMAB_SDA AG38 2.5 V", "FMCD_CLK AG37 2.5 V",
                                         "FMCD_SDA AD31 2.5 V"}));
 }

@@ -1,8 +1,8 @@
 // Board 10, Jorrel: its form, record, GPIO headers and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/second/CONFIG_JORREL.h"
 #include "boards/second/JorrelRules.h"
-#include "boards/second/UI_Jorrel.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -12,7 +12,6 @@
 
 #include <filesystem>
 
-using platform::testing::AssertionOf;
 using testsupport::ReadFile;
 using C = JORREL_CONFIG;
 
@@ -20,7 +19,7 @@ namespace {
 
 class Jorrel : public BoardFormFixture {
 protected:
-    TFormJorrel* Start() { return Open<TFormJorrel>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_JORREL); }
     void TickOnly(const char* box) {
         for (QCheckBox* b : Form().findChildren<QCheckBox*>())
             Tick(b->objectName().toLatin1().constData(), b->objectName() == box);
@@ -29,16 +28,11 @@ protected:
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = JorrelLogic().NewRecord();
-    r.SetU8(C::BoardId, 10);
-    r.SetI32(C::Size, 404);
-    return r;
+    return BareRecord(10, 404);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigJorrelPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigJorrelPins, r);
 }
 
 const std::string kBanner = "#============================================================\r\n";
@@ -245,20 +239,6 @@ TEST_F(Jorrel, ScreenshotShowsTheOutlinesWhereTheLayoutPlacesThem) {
     EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
     EXPECT_FALSE(Get<platform::OutlineShape>("ShapeGpio1")->isHidden());
     EXPECT_TRUE(Get<platform::OutlineShape>("ShapeGpio0")->isHidden());
-}
-
-TEST(JorrelPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 11);
-    TMainBoard b;
-    EXPECT_EQ(AssertionOf([&] { ConfigJorrelPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_JORREL, file CONFIG_JORREL, line 20");
-    EXPECT_EQ(b.GetBoardId(), 10); // set from the board before the checks
-    r.SetU8(C::BoardId, 10);
-    r.SetI32(C::Size, 408);
-    EXPECT_EQ(AssertionOf([&] { ConfigJorrelPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(JORREL_CONFIG), file CONFIG_JORREL, line 21");
 }
 
 TEST(JorrelPins, TheSharedI2cPairIsOneConnector) {

@@ -15,7 +15,6 @@
 #include <filesystem>
 
 using namespace firstboards;
-using platform::testing::AssertionOf;
 using testsupport::ReadFile;
 
 namespace {
@@ -29,7 +28,6 @@ const std::string kKappelPair =
 class Kestin : public BoardFormFixture {
 protected:
     TFormKestin* Start() { return Open<TFormKestin>(); }
-    bool Shown(const char* name) { return !Get<QWidget>(name)->isHidden(); }
 };
 
 // The defaults as the record's table lays them out: CLOCK, LED and Button ticked.
@@ -39,10 +37,6 @@ std::vector<uint8_t> DocumentedBytes() {
 
 SettingsRecord Bare() {
     return RecordOf(DocumentedDefaults(11, 404, "Kestin", 0));
-}
-
-std::string Name(uint8_t card) {
-    return BoardName(static_cast<int8_t>(card));
 }
 
 } // namespace
@@ -59,13 +53,7 @@ TEST_F(Kestin, FirstStartShowsTheDefaultsAndDestroyingTheFormStoresThem) {
                                "ShapeKappel3", "ShapeKappel23", "ImageKappel1", "ImageKappel23"})
         EXPECT_FALSE(Shown(hidden)) << hidden;
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "Kestin");
-    const std::vector<std::string> kappels = {"None",
-                                              Name(DAUGHTER_KAPPEL_DEFAULT),
-                                              Name(DAUGHTER_DVI),
-                                              Name(DAUGHTER_NET),
-                                              Name(DAUGHTER_PELLUM),
-                                              Name(DAUGHTER_HDMI),
-                                              Name(DAUGHTER_KAPPEL_LOOPBACK)};
+    const std::vector<std::string> kappels = KappelListItems();
     EXPECT_EQ(Items("ComboBoxKappel1"), kappels);
     EXPECT_EQ(Items("ComboBoxKappel23"), kappels);
     CloseForm();
@@ -87,6 +75,19 @@ TEST_F(Kestin, GenerateWithTheDefaults) {
     EXPECT_NE(qsf.find("set_location_assignment PIN_AF9 -to LED[2]\r\n"), std::string::npos);
     std::string output;
     EXPECT_TRUE(testsupport::IverilogAccepts(folder + "Kestin.v", output)) << output;
+}
+
+TEST_F(Kestin, KappelDefaultHasNoPinsAndIsRefusedOnSaveAndGenerate) {
+    Start();
+    ChooseText("ComboBoxKappel1", "Kappel Default");
+    const std::string message = "Error|Kappel 1: the daughter board \"Kappel Default\" has no pin "
+                                "assignments and cannot be generated.";
+    const std::string folder = Generate();
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{message});
+    EXPECT_FALSE(std::filesystem::exists(folder + "Kestin.qpf"));
+    seam.ClearRecords();
+    Click("ButtonSave");
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{message});
 }
 
 TEST(KestinPins, ConnectorsFollowTheFlagsAndCards) {
@@ -172,7 +173,7 @@ TEST(KestinPins, MastersKeepTheGivenLocationsAndLeaveTheRestUnplaced) {
         const TConnector* c = FindConnector(b, k.name);
         ASSERT_NE(c, nullptr) << k.name;
         EXPECT_EQ(c->GetCaption(),
-                  k.caption + Name(k.masterId == 7 ? DAUGHTER_KAPPEL_LOOPBACK : DAUGHTER_DVI));
+                  k.caption + CardName(k.masterId == 7 ? DAUGHTER_KAPPEL_LOOPBACK : DAUGHTER_DVI));
         EXPECT_EQ(c->GetType(), CONNECTOR_KAPPEL);
         EXPECT_EQ(c->GetMasterId(), k.masterId);
         EXPECT_EQ(c->PinCount(), 180);
@@ -182,20 +183,6 @@ TEST(KestinPins, MastersKeepTheGivenLocationsAndLeaveTheRestUnplaced) {
         EXPECT_EQ(c->GetPin(10)->GetLocation(), "");
         EXPECT_EQ(EmptySlots(*c).size(), 48u);
     }
-}
-
-TEST(KestinPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 6);
-    TMainBoard b;
-    EXPECT_EQ(AssertionOf([&] { ConfigKestinPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_KESTIN, file CONFIG_KESTIN, line 21");
-    EXPECT_EQ(b.GetBoardId(), 11);
-    r.SetU8(C::BoardId, 11);
-    r.SetI32(C::Size, 408);
-    EXPECT_EQ(AssertionOf([&] { ConfigKestinPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(KESTIN_CONFIG), file CONFIG_KESTIN, line 22");
 }
 
 TEST(KestinLogic, TheSocketThenKappel23ThenKappel1AreAttached) {
@@ -219,8 +206,8 @@ TEST_F(Kestin, TheSocketModuleAndTheSameCardOnBothKappelsUnderOtherPrefixes) {
     Start();
     Tick("CheckBoxDDR2", true);
     EXPECT_TRUE(Shown("ShapeDDR2"));
-    ChooseText("ComboBoxKappel23", Name(DAUGHTER_KAPPEL_LOOPBACK).c_str());
-    ChooseText("ComboBoxKappel1", Name(DAUGHTER_KAPPEL_LOOPBACK).c_str());
+    ChooseText("ComboBoxKappel23", CardName(DAUGHTER_KAPPEL_LOOPBACK).c_str());
+    ChooseText("ComboBoxKappel1", CardName(DAUGHTER_KAPPEL_LOOPBACK).c_str());
     Type("EditPrefixKappel23", "L23_");
     Type("EditPrefixKappel1", "L1_");
     for (const char* shown :
@@ -257,8 +244,8 @@ TEST_F(Kestin, PrefixRule) {
     for (const Case& c : cases) {
         std::filesystem::remove(dir.File("default.cfg"));
         Start();
-        ChooseText("ComboBoxKappel23", Name(c.card23).c_str());
-        ChooseText("ComboBoxKappel1", Name(c.card1).c_str());
+        ChooseText("ComboBoxKappel23", CardName(c.card23).c_str());
+        ChooseText("ComboBoxKappel1", CardName(c.card1).c_str());
         Type("EditPrefixKappel23", c.prefix23);
         Type("EditPrefixKappel1", c.prefix1);
         Type("EditProjectName", c.name);
@@ -272,9 +259,9 @@ TEST_F(Kestin, PrefixRule) {
 
 TEST_F(Kestin, TheKappel1IdIsAWholeNumber) {
     Start();
-    ChooseText("ComboBoxKappel1", Name(DAUGHTER_PELLUM).c_str());
+    ChooseText("ComboBoxKappel1", CardName(DAUGHTER_PELLUM).c_str());
     Type("EditPrefixKappel1", "P_");
-    ChooseText("ComboBoxKappel23", Name(DAUGHTER_NET).c_str());
+    ChooseText("ComboBoxKappel23", CardName(DAUGHTER_NET).c_str());
     Type("EditProjectName", "kept");
     Tick("CheckBoxPciBus", true);
     seam.AnswerFile(dir.File("kept.cfg"));
@@ -293,7 +280,7 @@ TEST_F(Kestin, TheKappel1IdIsAWholeNumber) {
     // Upper bytes set: no entry of the list, so the choice stays.
     expected[273] = 1;
     testsupport::WriteFile(dir.File("wide.cfg"), AsText(expected));
-    ChooseText("ComboBoxKappel1", Name(DAUGHTER_HDMI).c_str());
+    ChooseText("ComboBoxKappel1", CardName(DAUGHTER_HDMI).c_str());
     Type("EditPrefixKappel1", "H_");
     ChooseText("ComboBoxKappel23", "None");
     Tick("CheckBoxPciBus", false);
@@ -301,22 +288,22 @@ TEST_F(Kestin, TheKappel1IdIsAWholeNumber) {
     Click("ButtonLoad");
     EXPECT_TRUE(seam.Boxes().empty());
     EXPECT_TRUE(Get<QCheckBox>("CheckBoxPciBus")->isChecked());
-    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel23")->currentText().toStdString(), Name(DAUGHTER_NET));
-    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel1")->currentText().toStdString(), Name(DAUGHTER_HDMI));
+    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel23")->currentText().toStdString(), CardName(DAUGHTER_NET));
+    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel1")->currentText().toStdString(), CardName(DAUGHTER_HDMI));
     EXPECT_EQ(Get<QLineEdit>("EditPrefixKappel1")->text(), "P_");
 
     // Without them the stored card comes back.
     seam.AnswerFile(dir.File("kept.cfg"));
     Click("ButtonLoad");
-    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel1")->currentText().toStdString(), Name(DAUGHTER_PELLUM));
+    EXPECT_EQ(Get<QComboBox>("ComboBoxKappel1")->currentText().toStdString(), CardName(DAUGHTER_PELLUM));
 }
 
 TEST_F(Kestin, ScreenshotWithBothKappelsAndTheSocket) {
     Start();
     Tick("CheckBoxDDR2", true);
     Tick("CheckBoxPciBus", true);
-    ChooseText("ComboBoxKappel23", Name(DAUGHTER_HDMI).c_str());
-    ChooseText("ComboBoxKappel1", Name(DAUGHTER_DVI).c_str());
+    ChooseText("ComboBoxKappel23", CardName(DAUGHTER_HDMI).c_str());
+    ChooseText("ComboBoxKappel1", CardName(DAUGHTER_DVI).c_str());
     Form().show();
     EXPECT_EQ(testsupport::OverlappingControls(Form()), std::vector<std::string>{});
     const QImage shot = testsupport::GrabScreenshot(Form(), "pinwright-board11-kappels");

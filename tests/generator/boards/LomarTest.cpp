@@ -1,5 +1,6 @@
 // Board 12, Lomar: its pin table, record, decisions, form and GPIO expansion dialog.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/second/CONFIG_LOMAR.h"
 #include "boards/second/GpioExpansion.h"
 #include "boards/second/LomarRules.h"
@@ -23,36 +24,16 @@ namespace {
 
 // Every flag clear, no card: the bare record of the board.
 SettingsRecord Bare() {
-    SettingsRecord r = LomarLogic().NewRecord();
-    r.SetU8(C::BoardId, 12);
-    r.SetI32(C::Size, 1188);
-    return r;
+    return BareRecord(12, 1188);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigLomarPins(board.get(), r);
-    return board;
-}
-
-const TPin* PinNamed(const TMainBoard& b, const std::string& name) {
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        for (int k = 0; k < b.GetConnector(i)->PinCount(); ++k)
-            if (const TPin* p = b.GetConnector(i)->GetPin(k); p != nullptr && p->GetName() == name)
-                return p;
-    return nullptr;
+    return ModelOf(ConfigLomarPins, r);
 }
 
 std::string StandardOf(const TMainBoard& b, const std::string& name) {
-    const TPin* p = PinNamed(b, name);
+    const TPin* p = FindPin(b, name);
     return p != nullptr ? p->GetIoStandardText() : "(missing " + name + ")";
-}
-
-std::vector<std::string> ConnectorNames(const TMainBoard& b) {
-    std::vector<std::string> names;
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        names.push_back(b.GetConnector(i)->GetName());
-    return names;
 }
 
 // The GPIO headers' list and its first card of each width.
@@ -243,22 +224,22 @@ TEST(LomarPins, ThePllClockAloneAndTheAddressBusOfTheFlash) {
     EXPECT_EQ(clock->GetPin(0)->GetLocation(), "AB34");
     EXPECT_EQ(clock->GetPin(0)->GetIoStandardText(), "2.5 V");
     EXPECT_EQ(clock->GetPin(0)->GetPeriod(), 20);
-    EXPECT_EQ(PinNamed(*b, "PGM_GXB_CLK_p1")->GetIsClock(), 0);
+    EXPECT_EQ(FindPin(*b, "PGM_GXB_CLK_p1")->GetIsClock(), 0);
     r.SetU8(C::bOSC, 1);
     EXPECT_EQ(StandardOf(*Model(r), "OSC_50_BANK1"), "1.8 V");
 
     r = Bare();
     r.SetU8(C::bSSRAM, 1);
     b = Model(r);
-    EXPECT_EQ(PinNamed(*b, "FSM_A[0]"), nullptr);
-    EXPECT_EQ(PinNamed(*b, "FSM_A[1]")->GetLocation(), "L31");
-    EXPECT_EQ(PinNamed(*b, "FSM_A[20]")->GetLocation(), "H34");
-    EXPECT_EQ(PinNamed(*b, "FSM_A[21]"), nullptr);
-    EXPECT_EQ(PinNamed(*b, "FSM_D[31]")->GetLocation(), "D33");
-    EXPECT_EQ(PinNamed(*b, "FSM_D[3]")->GetLocation(), ""); // not given
+    EXPECT_EQ(FindPin(*b, "FSM_A[0]"), nullptr);
+    EXPECT_EQ(FindPin(*b, "FSM_A[1]")->GetLocation(), "L31");
+    EXPECT_EQ(FindPin(*b, "FSM_A[20]")->GetLocation(), "H34");
+    EXPECT_EQ(FindPin(*b, "FSM_A[21]"), nullptr);
+    EXPECT_EQ(FindPin(*b, "FSM_D[31]")->GetLocation(), "D33");
+    EXPECT_EQ(FindPin(*b, "FSM_D[3]")->GetLocation(), ""); // not given
     r.SetU8(C::bFlash, 1);
     b = Model(r);
-    EXPECT_EQ(PinNamed(*b, "FSM_A[25]")->GetLocation(), "M30");
+    EXPECT_EQ(FindPin(*b, "FSM_A[25]")->GetLocation(), "M30");
     EXPECT_EQ(b->GetConnector(1)->PinCount(), 32 + 25 + 2);
 }
 
@@ -326,7 +307,7 @@ TEST(LomarPins, TheMastersKeepTheirFixedPositions) {
         EXPECT_EQ(ddr3->GetPin(position - 1)->GetIoStandard(), IOSTD_1V5) << position;
         EXPECT_EQ(ddr3->GetPin(position - 1)->GetDirection(), DIRECTION_BY_DAUGHTER) << position;
     }
-    EXPECT_EQ(PinNamed(*b, "mem_oct_rup")->GetLocation(), "P26");
+    EXPECT_EQ(FindPin(*b, "mem_oct_rup")->GetLocation(), "P26");
 
     struct Fixed {
         int port;
@@ -594,7 +575,6 @@ protected:
         seam.SetResourceFallback([](const std::string& name) { return platform::ReadResourceBytes(name); });
     }
     TFormLomar* Start() { return Open<TFormLomar>(); }
-    bool Shown(const char* widget) { return !Get<QWidget>(widget)->isHidden(); }
     std::string Qsf(const std::string& folder) { return ReadFile(folder + "LOMAR.qsf"); }
     // The dialog's answer to "GPIO Edit": picks cards and prefixes, then OK or Cancel.
     void AnswerGpioEdit(TFormLomar* form, int index0, const char* prefix0, bool ok) {

@@ -1,15 +1,14 @@
 // Board 13, Mirvo: its form, record and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/second/CONFIG_MIRVO.h"
 #include "boards/second/MirvoRules.h"
-#include "boards/second/UI_Mirvo.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "settings/ConfigFile.h"
 #include "support/FormPixels.h"
 
-using platform::testing::AssertionOf;
 using testsupport::ReadFile;
 using C = MIRVO_CONFIG;
 
@@ -17,49 +16,17 @@ namespace {
 
 class Mirvo : public BoardFormFixture {
 protected:
-    TFormMirvo* Start() { return Open<TFormMirvo>(); }
-    bool Shown(const char* shape) { return !Get<QWidget>(shape)->isHidden(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_MIRVO); }
     std::string Qsf(const std::string& folder) { return ReadFile(folder + "MIRVO.qsf"); }
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = MirvoLogic().NewRecord();
-    r.SetU8(C::BoardId, 13);
-    r.SetI32(C::Size, 412);
-    return r;
+    return BareRecord(13, 412);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigMirvoPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigMirvoPins, r);
 }
-
-std::vector<std::string> ConnectorNames(const TMainBoard& b) {
-    std::vector<std::string> names;
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        names.push_back(b.GetConnector(i)->GetName());
-    return names;
-}
-
-std::vector<std::string> PinNames(const TConnector& c) {
-    std::vector<std::string> names;
-    for (int k = 0; k < c.PinCount(); ++k)
-        names.push_back(c.GetPin(k) != nullptr ? c.GetPin(k)->GetName() : "-");
-    return names;
-}
-
-const TPin* PinNamed(const TMainBoard& b, const std::string& name) {
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        for (int k = 0; k < b.GetConnector(i)->PinCount(); ++k)
-            if (const TPin* p = b.GetConnector(i)->GetPin(k); p != nullptr && p->GetName() == name)
-                return p;
-    return nullptr;
-}
-
-const std::string kSuccess =
-    "Information|Generate Quartus Project successfully.\r\nThe project is located in "
-    "the folder:\r\n";
 
 } // namespace
 
@@ -99,7 +66,7 @@ TEST_F(Mirvo, TheDefaultProjectHasTheSlowClockAndTheUnplacedColourPins) {
     seam.ClearRecords();
     Tick("CheckBoxFlash", false);
     const std::string folder = Generate();
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kSuccess + folder});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kGenerateSuccess + folder});
     const std::string qsf = Qsf(folder);
     for (const char* line : {"set_global_assignment -name FAMILY \"Cyclone IV E\"\r\n",
                              "set_global_assignment -name DEVICE EP4CE40F29C7\r\n",
@@ -146,7 +113,7 @@ TEST_F(Mirvo, TheGenericHsmcCardTakesHsmcForAnEmptyPrefixOnlyInTheProject) {
     Type("EditPrefixHSMC", "");
     seam.ClearRecords();
     const std::string folder = Generate();
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kSuccess + folder});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kGenerateSuccess + folder});
     EXPECT_NE(Qsf(folder).find("set_location_assignment PIN_AB22 -to "), std::string::npos);
     CloseForm();
     SettingsRecord saved = MirvoLogic().NewRecord();
@@ -225,19 +192,6 @@ TEST_F(Mirvo, ScreenshotWithBothCardsChosen) {
     EXPECT_TRUE(Shown("ShapeLCD"));
 }
 
-TEST(MirvoPins, TheRecordHeadIsChecked) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 14);
-    TMainBoard b;
-    EXPECT_EQ(AssertionOf([&] { ConfigMirvoPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_MIRVO, file CONFIG_MIRVO, line 26");
-    r.SetU8(C::BoardId, 13);
-    r.SetI32(C::Size, 424);
-    EXPECT_EQ(AssertionOf([&] { ConfigMirvoPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(MIRVO_CONFIG), file CONFIG_MIRVO, line 27");
-}
-
 TEST(MirvoPins, TheGroupsFollowTheFlagsInTheirOrder) {
     struct Case {
         std::vector<std::size_t> flags;
@@ -271,25 +225,25 @@ TEST(MirvoPins, ClocksEthernetAndColourBuses) {
         int period;
     };
     for (const Clock& c : {Clock{"CLOCK_50", 20}, Clock{"CLOCK2_50", 20}, Clock{"CLOCK_27", 37}}) {
-        const TPin* p = PinNamed(*b, c.name);
+        const TPin* p = FindPin(*b, c.name);
         ASSERT_NE(p, nullptr) << c.name;
         EXPECT_EQ(p->GetIsClock(), 1) << c.name;
         EXPECT_EQ(p->GetPeriod(), c.period) << c.name;
         EXPECT_EQ(p->GetFrequencyText(), "") << c.name;
     }
-    const std::vector<std::string> ethernet = PinNames(*b->GetConnector(2));
+    const std::vector<std::string> ethernet = SlotNames(*b->GetConnector(2));
     ASSERT_EQ(ethernet.size(), 23u);
     EXPECT_EQ(std::vector<std::string>(ethernet.begin(), ethernet.begin() + 5),
               (std::vector<std::string>{"NET_CLK_25", "NET_TX_DATA[0]", "NET_RX_DATA[0]", "NET_TX_DATA[1]",
                                         "NET_RX_DATA[1]"}));
     EXPECT_EQ(ethernet[9], "NET_GTX_CLK");
     for (const char* name : {"VGA_R[0]", "VGA_R[1]", "VGA_G[0]", "VGA_G[1]", "VGA_B[0]", "VGA_B[1]"}) {
-        const TPin* p = PinNamed(*b, name);
+        const TPin* p = FindPin(*b, name);
         ASSERT_NE(p, nullptr) << name;
         EXPECT_EQ(p->GetLocation(), "") << name;
         EXPECT_EQ(p->GetIoStandard(), IOSTD_3V3_LVTTL) << name;
     }
-    EXPECT_EQ(PinNamed(*b, "VGA_B[2]")->GetLocation(), "B10");
+    EXPECT_EQ(FindPin(*b, "VGA_B[2]")->GetLocation(), "B10");
 }
 
 TEST(MirvoPins, TheExpansionConnectors) {

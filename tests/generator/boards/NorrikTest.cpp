@@ -1,5 +1,6 @@
 // Board 14, Norrik: its form, record, PCIe choices and pin table.
 #include "BoardFormFixture.h"
+#include "BoardModelQueries.h"
 #include "boards/second/CONFIG_NORRIK.h"
 #include "boards/second/NorrikRules.h"
 #include "boards/second/UI_Norrik.h"
@@ -21,40 +22,17 @@ namespace {
 class Norrik : public BoardFormFixture {
 protected:
     TFormNorrik* Start() { return Open<TFormNorrik>(); }
-    bool Shown(const char* shape) { return !Get<QWidget>(shape)->isHidden(); }
     std::string Qsf(const std::string& folder) { return ReadFile(folder + "NORRIK.qsf"); }
 };
 
 SettingsRecord Bare() {
-    SettingsRecord r = NorrikLogic().NewRecord();
-    r.SetU8(C::BoardId, 14);
-    r.SetI32(C::Size, 424);
-    return r;
+    return BareRecord(14, 424);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigNorrikPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigNorrikPins, r);
 }
 
-std::vector<std::string> ConnectorNames(const TMainBoard& b) {
-    std::vector<std::string> names;
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        names.push_back(b.GetConnector(i)->GetName());
-    return names;
-}
-
-const TConnector* Named(const TMainBoard& b, const std::string& name) {
-    for (int i = 0; i < b.GetConnectorCount(); ++i)
-        if (b.GetConnector(i)->GetName() == name)
-            return b.GetConnector(i);
-    return nullptr;
-}
-
-const std::string kSuccess =
-    "Information|Generate Quartus Project successfully.\r\nThe project is located in "
-    "the folder:\r\n";
 const std::string kPcie =
     "Information|===== PCIe  Transceiver Pinwright warning =====\r\n"
     "To prevent any errors while compiling your Quartus project, either comment out the\r\n"
@@ -95,7 +73,7 @@ TEST_F(Norrik, FirstStartShowsTheDefaultsAndClosingSavesThem) {
 TEST_F(Norrik, TheDefaultProjectEndsWithTheFanAndHasTheSharedBusFromAddressOne) {
     Start();
     const std::string folder = Generate();
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kSuccess + folder});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kGenerateSuccess + folder});
     const std::string qsf = Qsf(folder);
     for (const char* line : {"set_global_assignment -name FAMILY \"Cyclone IV GX\"\r\n",
                              "set_global_assignment -name DEVICE EP4CGX150DF31C7\r\n",
@@ -132,7 +110,7 @@ TEST_F(Norrik, ThePcieNoteComesBeforeTheSuccessBox) {
         std::vector<std::string> expected;
         if (c.hard || c.soft)
             expected.push_back(kPcie);
-        expected.push_back(kSuccess + folder);
+        expected.push_back(kGenerateSuccess + folder);
         EXPECT_EQ(BoxTexts(), expected) << c.hard << c.soft;
         std::string output;
         EXPECT_TRUE(testsupport::IverilogAccepts(folder + "NORRIK.v", output)) << output;
@@ -148,7 +126,7 @@ TEST_F(Norrik, EveryEmptyHsmcPrefixBecomesHsmcInTheProject) {
     ASSERT_NE(other, cards.end());
     Choose("ComboBoxHSMC", static_cast<int>(other - cards.begin()));
     const std::string folder = Generate();
-    ASSERT_EQ(BoxTexts(), std::vector<std::string>{kSuccess + folder});
+    ASSERT_EQ(BoxTexts(), std::vector<std::string>{kGenerateSuccess + folder});
     EXPECT_NE(Qsf(folder).find(" -to HSMC_"), std::string::npos) << *other;
     std::string output;
     EXPECT_TRUE(testsupport::IverilogAccepts(folder + "NORRIK.v", output)) << output;
@@ -261,7 +239,7 @@ TEST(NorrikPins, TheGroupsFollowTheFlagsAndTheFanIsAlwaysLast) {
     SettingsRecord r = Bare();
     r.SetU8(C::bFlash, 1);
     const auto model = Model(r);
-    const TConnector* bus = Named(*model, kShared);
+    const TConnector* bus = FindConnector(*model, kShared);
     ASSERT_NE(bus, nullptr);
     ASSERT_EQ(bus->PinCount(), 26 + 32);
     EXPECT_EQ(bus->GetPin(0)->GetName(), "FS_ADDR[1]");
@@ -283,7 +261,7 @@ TEST(NorrikPins, PcieClocksAndTheHsmcClockInput) {
         r.SetU8(C::bPCIeHardIP, c.hard ? 1 : 0);
         r.SetU8(C::bPCIeSoftIP, c.soft ? 1 : 0);
         const auto b = Model(r);
-        const TConnector* pcie = Named(*b, "PCIe");
+        const TConnector* pcie = FindConnector(*b, "PCIe");
         ASSERT_NE(pcie, nullptr);
         EXPECT_EQ(pcie->PinCount(), c.pins) << c.hard << c.soft;
         EXPECT_EQ(pcie->GetPin(0)->GetIoStandard(), IOSTD_HCSL);

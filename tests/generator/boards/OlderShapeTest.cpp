@@ -4,7 +4,6 @@
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
 #include "boards/first/ArvelRules.h"
-#include "boards/first/UI_Arvel.h"
 #include "boards/kit/Attach.h"
 #include "boards/kit/PinTable.h"
 #include "model/DaughterId.h"
@@ -28,7 +27,7 @@ constexpr const char* kSamePrefix =
 
 class OlderShape : public BoardFormFixture {
 protected:
-    TFormArvel* Start() { return Open<TFormArvel>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_ARVEL); }
     bool Enabled(const char* name) { return Get<QWidget>(name)->isEnabled(); }
     std::string Text(const char* edit) { return platform::FromQt(Get<QLineEdit>(edit)->text()); }
     std::string Shown(const char* combo) { return platform::FromQt(Get<QComboBox>(combo)->currentText()); }
@@ -211,11 +210,12 @@ TEST(OlderShapeTables, ABrokenTableStopsAtItsOwnCountCheck) {
     for (int i = 0; i < 39; ++i)
         header0 += "A1 ";
     std::string header1 = header0 + "A1";
-    const kit::GpioHeaderPair pair{header0.c_str(), header1.c_str(), 307, 308, 313, 333};
-    EXPECT_EQ(AssertionOf([&] { t.GpioPairMasters(pair, DAUGHTER_GPIO_DEFAULT, 0); }),
+    const kit::HeaderPair pair =
+        kit::GpioHeaders(header0.c_str(), header1.c_str(), {307, 308, 313, 333, 333});
+    EXPECT_EQ(AssertionOf([&] { t.PairMasters(pair, DAUGHTER_GPIO_DEFAULT, 0); }),
               "Assertion failed: nNum == GPIO_PIN_NUM, file CONFIG_TEST, line 333");
-    EXPECT_EQ(AssertionOf([&] { t.GpioPairMasters(pair, DAUGHTER_TURVIN_GPIO, DAUGHTER_TURVIN_GPIO); }),
+    EXPECT_EQ(AssertionOf([&] { t.PairMasters(pair, DAUGHTER_TURVIN_GPIO, DAUGHTER_TURVIN_GPIO); }),
               "Assertion failed: nNum == GPIO_PIN_NUM*2, file CONFIG_TEST, line 313");
-    EXPECT_EQ(AssertionOf([&] { t.GpioPairMasters(pair, 0, 0); }), "");
+    EXPECT_EQ(AssertionOf([&] { t.PairMasters(pair, 0, 0); }), "");
     EXPECT_EQ(board.GetConnectorCount(), 1); // the LED group alone
 }

@@ -30,10 +30,7 @@ protected:
 
 // The record with every box unticked and every oscillator not used.
 SettingsRecord Bare() {
-    SettingsRecord r = DefaultsOf(PallexLogic());
-    for (const kit::FlagBinding& f : PallexLogic().Spec().flags)
-        r.SetU8(f.offset, 0);
-    return r;
+    return UntickedDefaults(PallexLogic());
 }
 
 // The pin table alone, before any module is attached.

@@ -1,6 +1,7 @@
 // The pin-table kit's builders: bank standards, buses with indexes without a pin,
 // buses taken in turn, master connectors from a position mask, the recurring masks,
-// where the board id comes from, and record copies.
+// a pair of headers one card may span, where the board id comes from, and record copies.
+#include "BoardModelQueries.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 #include "model/DaughterId.h"
@@ -14,13 +15,6 @@ namespace {
 
 constexpr kit::TableChecks kChecks{"CONFIG_TEST", "Config.BoardId == MAINBOARD_TEST", 20,
                                    "Config.Size == sizeof(TEST_CONFIG)", 21};
-
-std::vector<std::string> Names(const TConnector& c) {
-    std::vector<std::string> names;
-    for (int i = 0; i < c.PinCount(); ++i)
-        names.push_back(c.GetPin(i) != nullptr ? c.GetPin(i)->GetName() : "-");
-    return names;
-}
 
 class PinTableKit : public ::testing::Test {
 protected:
@@ -65,8 +59,8 @@ TEST_F(PinTableKit, ABusIndexWithoutPinMovesTheIndexOnAndTheCountIsChecked) {
          {"nNum == 8", 49}},
     };
     TConnector* c = table.Group("CLOCK", kClocks);
-    EXPECT_EQ(Names(*c), (std::vector<std::string>{"OSC_B[2]", "OSC_B[3]", "OSC_B[4]", "OSC_B[5]", "OSC_B[6]",
-                                                   "OSC_B[7]"}));
+    EXPECT_EQ(SlotNames(*c), (std::vector<std::string>{"OSC_B[2]", "OSC_B[3]", "OSC_B[4]", "OSC_B[5]",
+                                                       "OSC_B[6]", "OSC_B[7]"}));
     EXPECT_EQ(c->GetPin(0)->GetLocation(), "AC35");
 
     constexpr kit::PinRow kShort[] = {
@@ -83,7 +77,7 @@ TEST_F(PinTableKit, BusesTakenInTurn) {
     };
     TConnector* c = table.Group("E");
     table.AddInterleaved(c, kData);
-    EXPECT_EQ(Names(*c), (std::vector<std::string>{"TX[0]", "RX[0]", "TX[1]", "RX[1]"}));
+    EXPECT_EQ(SlotNames(*c), (std::vector<std::string>{"TX[0]", "RX[0]", "TX[1]", "RX[1]"}));
     EXPECT_EQ(c->GetPin(3)->GetLocation(), "D16");
     EXPECT_EQ(c->GetPin(3)->GetDirection(), DIRECTION_INPUT);
 }
@@ -144,6 +138,67 @@ TEST_F(PinTableKit, ALocationTableThatDoesNotFitItsMaskIsABrokenRule) {
                                        {"pCon->ActivePinCount == 35", 709}};
     EXPECT_EQ(AssertionOf([&] { table.Master(counted, 0); }),
               "Assertion failed: pCon->ActivePinCount == 35, file CONFIG_TEST, line 709");
+}
+
+TEST(HeaderPairs, ThePairsRuleSaysWhichIdsTakeAHeaderAndItsLinesWhichChecksItMakes) {
+    // 40 positions on header 0, 39 on header 1.
+    std::string header0;
+    for (int i = 0; i < 40; ++i)
+        header0 += "A1 ";
+    const std::string header1 = header0.substr(3);
+    const kit::PairLines lines{.id0 = 307, .id1 = 308, .one0 = 330, .one1 = 358};
+    constexpr uint8_t kNoRow = 0xFF; // -1 as a signed byte: the catalogue has no such card
+    const std::string kNoCard = "Assertion failed: 0, file DaughterBoard, line 690";
+    struct Case {
+        kit::PairCards cards;
+        uint8_t id0;
+        uint8_t id1;
+        kit::PairLines lines;
+        std::vector<std::string> masters;
+        std::string assertion;
+    };
+    const Case cases[] = {
+        {kit::PairCards::NonZeroOnceOneAbove0, kNoRow, 0, {}, {}, ""},
+        {kit::PairCards::NonZeroOnceOneAbove0, kNoRow, DAUGHTER_GPIO_DEFAULT, {}, {}, kNoCard},
+        {kit::PairCards::NonZero, kNoRow, 0, {}, {}, kNoCard},
+        {kit::PairCards::Above0, kNoRow, DAUGHTER_GPIO_DEFAULT, {}, {"GPIO_1 connect to GPIO Default"}, ""},
+        {kit::PairCards::NonZero,
+         DAUGHTER_GPIO_DEFAULT,
+         DAUGHTER_GPIO_DEFAULT,
+         {},
+         {"GPIO_0 connect to GPIO Default", "GPIO_1 connect to GPIO Default"},
+         ""},
+        {kit::PairCards::NonZero,
+         DAUGHTER_TURVIN_GPIO,
+         0,
+         {},
+         {"GPIO_0_1 connect to Turvin - High Speed ADC/DAC"},
+         ""},
+        {kit::PairCards::NonZero,
+         DAUGHTER_TURVIN_GPIO,
+         0,
+         lines,
+         {},
+         "Assertion failed: Config.nGpioDaughterId[GPIO_1], file CONFIG_TEST, line 308"},
+        {kit::PairCards::Above0,
+         DAUGHTER_GPIO_DEFAULT,
+         DAUGHTER_GPIO_DEFAULT,
+         lines,
+         {"GPIO_0 connect to GPIO Default"},
+         "Assertion failed: nNum == GPIO_PIN_NUM, file CONFIG_TEST, line 358"},
+    };
+    for (const Case& c : cases) {
+        platform::testing::ScriptedPlatform seam;
+        TMainBoard board;
+        kit::PinTable table(&board, kChecks);
+        const kit::HeaderPair pair = kit::GpioHeaders(header0.c_str(), header1.c_str(), c.lines, c.cards);
+        EXPECT_EQ(AssertionOf([&] { table.PairMasters(pair, c.id0, c.id1); }), c.assertion)
+            << int(c.id0) << " " << int(c.id1);
+        std::vector<std::string> masters;
+        for (int i = 0; i < board.GetConnectorCount(); ++i)
+            masters.push_back(board.GetConnector(i)->GetCaption());
+        EXPECT_EQ(masters, c.masters) << int(c.id0) << " " << int(c.id1);
+    }
 }
 
 TEST(PositionMasks, TheRecurringMasksHoldTheirDocumentedPositions) {
@@ -215,11 +270,11 @@ TEST_F(PinTableKit, TheWholeRecordIsCopiedIntoTheModel) {
     r.SetU8(HARLIN_CONFIG::bExtPLL, 1);
     r.SetU8(HARLIN_CONFIG::nPllFreq + 2, 7);
     r.SetU8(HARLIN_CONFIG::kSize - 1, 9);
-    table.CopyRecord(r, board.m_HarlinConfig);
+    table.CopyRecord(board.m_HarlinConfig, r);
     EXPECT_EQ(std::vector<uint8_t>(board.m_HarlinConfig.data(), board.m_HarlinConfig.data() + r.size()),
               std::vector<uint8_t>(r.data(), r.data() + r.size()));
     SettingsRecord other(404);
-    EXPECT_EQ(AssertionOf([&] { table.CopyRecord(other, board.m_HarlinConfig); }),
+    EXPECT_EQ(AssertionOf([&] { table.CopyRecord(board.m_HarlinConfig, other); }),
               "Assertion failed: Config.Size == sizeof(TEST_CONFIG), file CONFIG_TEST, line 21");
 }
 
@@ -232,7 +287,7 @@ TEST_F(PinTableKit, AShapeTakesItsPrefixAndTheColumnsLocationsInTurn) {
     const char* const columns[] = {"R15 ? W17", "V12 V11"};
     TConnector* c = table.Group("M");
     table.AddShaped(c, "MEMB", kShape, columns);
-    EXPECT_EQ(Names(*c),
+    EXPECT_EQ(SlotNames(*c),
               (std::vector<std::string>{"MEMB_A[0]", "MEMB_A[1]", "MEMB_A[2]", "MEMB_CK", "MEMB_ODT[0]"}));
     EXPECT_EQ(c->GetPin(1)->GetLocation(), "");
     EXPECT_EQ(c->GetPin(2)->GetLocation(), "W17");

@@ -1,17 +1,15 @@
 // Boards 17 and 101: forms that show their layout and do nothing else.
-#include "boards/BoardLogics.h"
-#include "boards/second/UI_Irvane.h"
-#include "boards/second/UI_Quenor.h"
+#include "boards/BoardRegistry.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/FormPixels.h"
 #include "support/TempDir.h"
-#include "ui/BoardForms.h"
 #include "ui/UnitMain.h"
 
 #include <QPointer>
 #include <QPushButton>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -25,36 +23,29 @@ protected:
     platform::testing::ScriptedPlatform seam;
 };
 
-const BoardFormRow* RowOf(uint8_t id) {
-    for (const BoardFormRow& row : BoardFormTable())
-        if (row.id == id)
-            return &row;
-    return nullptr;
-}
-
 } // namespace
 
 TEST_F(Placeholders, QuenorIsAnEmptyWindowCaptionedWithItsName) {
-    TFormQuenor form(nullptr);
-    EXPECT_EQ(form.size(), QSize(870, 640));
-    EXPECT_EQ(form.windowTitle(), "FormQuenor");
-    EXPECT_EQ(form.objectName(), "FormQuenor");
-    EXPECT_TRUE(form.findChildren<QWidget*>().isEmpty());
+    const std::unique_ptr<QWidget> form(CreateBoardForm(*FindBoard(MAINBOARD_QUENOR), nullptr));
+    EXPECT_EQ(form->size(), QSize(870, 640));
+    EXPECT_EQ(form->windowTitle(), "FormQuenor");
+    EXPECT_EQ(form->objectName(), "FormQuenor");
+    EXPECT_TRUE(form->findChildren<QWidget*>().isEmpty());
 }
 
 TEST_F(Placeholders, IrvaneShowsItsLayoutAndItsButtonsDoNothing) {
     {
-        TFormIrvane form(nullptr);
-        form.show();
-        const QImage shot = testsupport::GrabScreenshot(form, "pinwright-irvane");
-        EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, form));
-        EXPECT_NE(form.findChild<QWidget*>("ComboBoxBoard"), nullptr);
-        EXPECT_NE(form.findChild<QWidget*>("ComboBoxHSMC"), nullptr);
-        const auto buttons = form.findChildren<QPushButton*>();
+        const std::unique_ptr<QWidget> form(CreateBoardForm(*FindBoard(MAINBOARD_IRVANE), nullptr));
+        form->show();
+        const QImage shot = testsupport::GrabScreenshot(*form, "pinwright-irvane");
+        EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, *form));
+        EXPECT_NE(form->findChild<QWidget*>("ComboBoxBoard"), nullptr);
+        EXPECT_NE(form->findChild<QWidget*>("ComboBoxHSMC"), nullptr);
+        const auto buttons = form->findChildren<QPushButton*>();
         EXPECT_EQ(buttons.size(), 6);
         for (QPushButton* button : buttons)
             button->click(); // no dialog is scripted: any would fail the test
-        form.close();
+        form->close();
     }
     EXPECT_TRUE(seam.Boxes().empty());
     EXPECT_TRUE(seam.FileDialogs().empty());
@@ -62,14 +53,14 @@ TEST_F(Placeholders, IrvaneShowsItsLayoutAndItsButtonsDoNothing) {
 }
 
 TEST_F(Placeholders, TheMainWindowHostsThemWithoutPinTables) {
-    ASSERT_NE(RowOf(MAINBOARD_QUENOR), nullptr);
-    ASSERT_NE(RowOf(MAINBOARD_IRVANE), nullptr);
-    EXPECT_FALSE(RowOf(MAINBOARD_QUENOR)->freedByMain);
-    EXPECT_TRUE(RowOf(MAINBOARD_IRVANE)->freedByMain);
+    ASSERT_NE(FindBoard(MAINBOARD_QUENOR), nullptr);
+    ASSERT_NE(FindBoard(MAINBOARD_IRVANE), nullptr);
+    EXPECT_FALSE(FindBoard(MAINBOARD_QUENOR)->freedByMain);
+    EXPECT_TRUE(FindBoard(MAINBOARD_IRVANE)->freedByMain);
     EXPECT_EQ(FindBoardLogic(MAINBOARD_QUENOR), nullptr);
     EXPECT_EQ(FindBoardLogic(MAINBOARD_IRVANE), nullptr);
 
-    TFormMain main(nullptr, BoardFormTable());
+    TFormMain main(nullptr, BoardTable());
     main.CreateBoardForm(MAINBOARD_IRVANE);
     QPointer<QWidget> irvane = main.BoardForm(MAINBOARD_IRVANE);
     ASSERT_NE(irvane, nullptr);

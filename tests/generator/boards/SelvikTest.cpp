@@ -127,18 +127,3 @@ TEST(SelvikPins, TheHsmcMasterAndItsClockInput) {
     EXPECT_EQ(withClock.GetConnector(0)->GetPin(4)->GetName(), "HSMC_REF_CLK_p");
     EXPECT_EQ(withClock.GetConnector(0)->GetPin(4)->GetPeriod(), 10);
 }
-
-TEST(SelvikPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = SelvikLogic().NewRecord();
-    r.SetU8(SELVIK_CONFIG::BoardId, 20);
-    r.SetI32(SELVIK_CONFIG::Size, 284);
-    TMainBoard b;
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigSelvikPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_SELVIK, file CONFIG_SELVIK, line 24");
-    EXPECT_EQ(b.GetBoardId(), 20);
-    r.SetU8(SELVIK_CONFIG::BoardId, 19);
-    r.SetI32(SELVIK_CONFIG::Size, 408);
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigSelvikPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(SELVIK_CONFIG), file CONFIG_SELVIK, line 25");
-}

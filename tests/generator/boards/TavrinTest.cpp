@@ -26,9 +26,7 @@ protected:
 
 // The board model of a record through the pin table.
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigTavrinPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigTavrinPins, r);
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
 #include "boards/latest/CONFIG_ULMARO.h"
-#include "boards/latest/UI_Ulmaro.h"
 #include "boards/latest/UlmaroRules.h"
 #include "core/Pinwright.h"
 #include "model/DaughterCatalogue.h"
@@ -22,16 +21,16 @@ using C = ULMARO_CONFIG;
 
 class Ulmaro : public BoardFormFixture {
 protected:
-    TFormUlmaro* Start() { return Open<TFormUlmaro>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_ULMARO); }
     bool Shown(const char* shape) { return !Get<platform::OutlineShape>(shape)->isHidden(); }
 };
 
 SettingsRecord Bare() {
-    return soc::Bare(21, 408);
+    return BareRecord(21, 408);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    return soc::Model(ConfigUlmaroPins, r);
+    return ModelOf(ConfigUlmaroPins, r);
 }
 
 const std::string kStars = "#" + std::string(62, '*') + "\r\n";

@@ -2,7 +2,6 @@
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
 #include "boards/latest/CONFIG_XYLMAR.h"
-#include "boards/latest/UI_Xylmar.h"
 #include "boards/latest/XylmarRules.h"
 #include "core/Pinwright.h"
 #include "model/DaughterCatalogue.h"
@@ -22,16 +21,16 @@ using C = XYLMAR_CONFIG;
 
 class Xylmar : public BoardFormFixture {
 protected:
-    TFormXylmar* Start() { return Open<TFormXylmar>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_XYLMAR); }
     bool Shown(const char* shape) { return !Get<platform::OutlineShape>(shape)->isHidden(); }
 };
 
 SettingsRecord Bare() {
-    return soc::Bare(24, 404);
+    return BareRecord(24, 404);
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    return soc::Model(ConfigXylmarPins, r);
+    return ModelOf(ConfigXylmarPins, r);
 }
 
 } // namespace
@@ -196,20 +195,6 @@ TEST(XylmarPins, OrderHpsAndClocks) {
     TPinwright w;
     EXPECT_EQ(w.GetSdcBoardClocks(board.get()), "");
     EXPECT_NE(w.GetSdcJtagClock(board.get()), "");
-}
-
-TEST(XylmarPins, ARecordOfAnotherBoardOrSizeIsABrokenRule) {
-    platform::testing::ScriptedPlatform seam;
-    SettingsRecord r = Bare();
-    r.SetU8(C::BoardId, 23);
-    TMainBoard b;
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigXylmarPins(&b, r); }),
-              "Assertion failed: Config.BoardId == MAINBOARD_XYLMAR, file CONFIG_Xylmar, line 24");
-    EXPECT_EQ(b.GetBoardId(), 23);
-    r.SetU8(C::BoardId, 24);
-    r.SetI32(C::Size, 408);
-    EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigXylmarPins(&b, r); }),
-              "Assertion failed: Config.Size == sizeof(XYLMAR_CONFIG), file CONFIG_Xylmar, line 25");
 }
 
 TEST_F(Xylmar, Screenshot) {

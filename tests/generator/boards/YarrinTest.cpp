@@ -2,7 +2,6 @@
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
 #include "boards/latest/CONFIG_YARRIN.h"
-#include "boards/latest/UI_Yarrin.h"
 #include "boards/latest/YarrinRules.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
@@ -26,7 +25,7 @@ constexpr uint8_t kKamrel = 12;       // a 40-pin card
 
 class Yarrin : public BoardFormFixture {
 protected:
-    TFormYarrin* Start() { return Open<TFormYarrin>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_YARRIN); }
     bool Shown(const char* shape) { return !Get<platform::OutlineShape>(shape)->isHidden(); }
     int Index(const char* combo) { return Get<QComboBox>(combo)->currentIndex(); }
     std::string Prefix(const char* edit) { return platform::FromQt(Get<QLineEdit>(edit)->text()); }
@@ -44,9 +43,7 @@ SettingsRecord Record() {
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigYarrinPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigYarrinPins, r);
 }
 
 } // namespace

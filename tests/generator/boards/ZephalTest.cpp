@@ -24,7 +24,6 @@ using C = ZEPHAL_CONFIG;
 class Zephal : public BoardFormFixture {
 protected:
     TFormZephal* Start() { return Open<TFormZephal>(); }
-    bool Shown(const char* name) { return !Get<QWidget>(name)->isHidden(); }
     void WriteCfg(const std::string& file, const SettingsRecord& r) {
         testsupport::WriteFile(file, std::string(reinterpret_cast<const char*>(r.data()), r.size()));
     }
@@ -42,9 +41,7 @@ SettingsRecord Defaults() {
 }
 
 std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
-    auto board = std::make_unique<TMainBoard>();
-    ConfigZephalPins(board.get(), r);
-    return board;
+    return ModelOf(ConfigZephalPins, r);
 }
 
 // Every pin of the model by name: "location|standard".

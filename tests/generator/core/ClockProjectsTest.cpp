@@ -1,7 +1,8 @@
 // The clock-chip boards' projects with the program's own module resources: every
 // resource name the writers use finds its module, and each board's generated
-// project (top level plus exported modules) compiles as a whole. The boards' pin
-// tables come later; each board here has the ports its clock text uses.
+// project (top level plus exported modules) compiles as a whole. Each board model is
+// built by hand with only the ports its clock text uses, so a failure points at the
+// writers and the modules, not at a pin table (the board tests cover those).
 #include "core/MainBoard.h"
 #include "core/Pinwright.h"
 #include "platform/qt/Resources.h"

@@ -1,12 +1,13 @@
 // Every board form of the catalogue, as the main window creates it: nothing lies over
 // anything else, outlines and pictures are drawn where the layout places them, and a
 // screenshot of each is kept for a person to look at.
+#include "boards/BoardRegistry.h"
 #include "model/MainBoardId.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/FormOverlaps.h"
 #include "support/FormPixels.h"
 #include "support/TempDir.h"
-#include "ui/BoardForms.h"
+#include "support/TextInk.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -14,24 +15,26 @@
 
 namespace {
 
-class EveryBoardForm : public ::testing::TestWithParam<BoardFormRow> {};
+class EveryBoardForm : public ::testing::TestWithParam<BoardRow> {};
 
 TEST_P(EveryBoardForm, LaidOutAndDrawnAsItsLayoutSays) {
     testsupport::TempDir dir;
     platform::testing::ScriptedPlatform seam;
     seam.SetProgramFolder(dir.Folder());
     seam.SetProgramPath(dir.File("pinwright"));
-    const BoardFormRow& row = GetParam();
-    std::unique_ptr<QWidget> form(row.create(nullptr));
+    const BoardRow& row = GetParam();
+    std::unique_ptr<QWidget> form(CreateBoardForm(row, nullptr));
     ASSERT_NE(form, nullptr);
     form->show();
     EXPECT_EQ(testsupport::OverlappingControls(*form), std::vector<std::string>{});
     const QImage shot = testsupport::GrabScreenshot(*form, "pinwright-board" + std::to_string(row.id));
-    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, *form, row.id == MAINBOARD_QUENOR ? 0 : 1));
+    const int least = row.id == MAINBOARD_QUENOR ? 0 : 1;
+    EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, *form, least));
+    EXPECT_TRUE(testsupport::TextsShowWhole(*form, least));
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, EveryBoardForm,
-                         ::testing::ValuesIn(BoardFormTable().begin(), BoardFormTable().end()),
+                         ::testing::ValuesIn(BoardTable().begin(), BoardTable().end()),
                          [](const auto& info) { return "Board" + std::to_string(info.param.id); });
 
 } // namespace

@@ -1,10 +1,10 @@
+#include "boards/BoardRegistry.h"
 #include "model/DaughterBitmaps.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/FifoWatchdog.h"
 #include "support/TempDir.h"
-#include "ui/BoardForms.h"
 #include "ui/UI_Selector.h"
 #include "ui/UnitMain.h"
 
@@ -30,10 +30,10 @@ QWidget* PlainForm(QWidget* owner) {
 }
 
 // Stand-ins for board forms: one the main window frees, two it keeps.
-constexpr BoardFormRow kTestForms[] = {
-    {1, true, &PlainForm},
-    {20, false, &PlainForm},
-    {30, false, &PlainForm},
+constexpr BoardRow kTestForms[] = {
+    {1, "One", "One", "", nullptr, {}, &PlainForm, true},
+    {20, "Twenty", "Twenty", "", nullptr, {}, &PlainForm, false},
+    {30, "Thirty", "Thirty", "", nullptr, {}, &PlainForm, false},
 };
 
 class MainWindow : public ::testing::Test {
@@ -49,7 +49,7 @@ protected:
 
 TEST_F(MainWindow, StartsWithTheDunmirFormAndWritesTheIniOnExit) {
     {
-        TFormMain main(nullptr, BoardFormTable());
+        TFormMain main(nullptr, BoardTable());
         EXPECT_EQ(FormMain, &main);
         EXPECT_EQ(main.MainBoardId(), 30);
         EXPECT_EQ(main.windowTitle(), "Dunmir V1.0.1");
@@ -68,7 +68,7 @@ TEST_F(MainWindow, StartsWithTheDunmirFormAndWritesTheIniOnExit) {
 TEST_F(MainWindow, AStoredBoardIsReplacedBy30AndOtherSectionsStay) {
     WriteFile(Ini(), "[Other]\nKey=value\n\n[Builder]\nMainBoard=5\n");
     {
-        TFormMain main(nullptr, BoardFormTable());
+        TFormMain main(nullptr, BoardTable());
         EXPECT_EQ(main.MainBoardId(), 30);
     }
     EXPECT_EQ(ReadFile(Ini()), "[Other]\nKey=value\n\n[Builder]\nMainBoard=30\n");
@@ -87,7 +87,7 @@ TEST_F(MainWindow, OnlyTheBoardLineChangesCommentsAndLineEndsStay) {
     };
     for (const Case& c : cases) {
         WriteFile(Ini(), c.before);
-        { TFormMain main(nullptr, BoardFormTable()); }
+        { TFormMain main(nullptr, BoardTable()); }
         EXPECT_EQ(ReadFile(Ini()), c.after);
     }
 }
@@ -96,7 +96,7 @@ TEST_F(MainWindow, APipeInPlaceOfTheIniIsNotWaitedOn) {
     testsupport::FifoWatchdog fifo(Ini());
     ASSERT_TRUE(fifo.Made());
     {
-        TFormMain main(nullptr, BoardFormTable());
+        TFormMain main(nullptr, BoardTable());
         main.LoadMainBoardId();
         EXPECT_EQ(main.MainBoardId(), 30);
     }
@@ -115,7 +115,7 @@ TEST_F(MainWindow, ReadsTheLowByteAndWritesItAsASignedByte) {
     const Case cases[] = {
         {"5", 5, "5"}, {"286", 30, "30"}, {"200", 200, "-56"}, {"abc", 0, "0"}, {"", 0, "0"},
     };
-    TFormMain main(nullptr, BoardFormTable());
+    TFormMain main(nullptr, BoardTable());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
         WriteFile(Ini(), std::string("[Builder]\nMainBoard=") + c.stored + "\n");
@@ -133,7 +133,7 @@ TEST_F(MainWindow, ReadsTheLowByteAndWritesItAsASignedByte) {
 
 TEST_F(MainWindow, AnIniThatCannotBeWrittenIsSwallowed) {
     std::filesystem::create_directory(Ini());
-    EXPECT_NO_THROW({ TFormMain main(nullptr, BoardFormTable()); });
+    EXPECT_NO_THROW({ TFormMain main(nullptr, BoardTable()); });
     EXPECT_TRUE(std::filesystem::is_directory(Ini()));
     EXPECT_TRUE(seam.Boxes().empty());
 }
@@ -159,7 +159,7 @@ TEST_F(MainWindow, DocksTheBoardFormAndCentresOnItsSize) {
 }
 
 TEST_F(MainWindow, AnIdWithoutAFormIsABrokenRule) {
-    TFormMain main(nullptr, BoardFormTable());
+    TFormMain main(nullptr, BoardTable());
     for (int id : {200, 0, 33, 102}) {
         SCOPED_TRACE(id);
         EXPECT_EQ(AssertionOf([&] { main.CreateBoardForm(static_cast<uint8_t>(id)); }),
@@ -218,7 +218,7 @@ TEST(DaughterBitmaps, EveryNameIsAnEightyPixelPicture) {
 }
 
 TEST_F(MainWindow, ShowDaughterImageShowsOrHides) {
-    TFormMain main(nullptr, BoardFormTable());
+    TFormMain main(nullptr, BoardTable());
     platform::PictureBox image(&main);
     image.SetAutoSize(true);
     main.ShowDaughterImage(&image, 24);

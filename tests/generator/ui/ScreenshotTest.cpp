@@ -1,11 +1,11 @@
 // Pictures of the windows for a person to look at, each checked against the window's
 // outlines and pictures.
+#include "boards/BoardRegistry.h"
 #include "model/DaughterBitmaps.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/FormPixels.h"
 #include "support/TempDir.h"
-#include "ui/BoardForms.h"
 #include "ui/UI_Selector.h"
 #include "ui/UnitMain.h"
 
@@ -18,7 +18,7 @@ TEST(Screenshots, MainWindowSelectorAndCards) {
     platform::testing::ScriptedPlatform seam;
     seam.SetProgramPath(dir.File("pinwright"));
 
-    TFormMain main(nullptr, BoardFormTable());
+    TFormMain main(nullptr, BoardTable());
     main.show();
     QCoreApplication::processEvents();
     EXPECT_TRUE(testsupport::DrawnAsLaidOut(testsupport::GrabScreenshot(main, "pinwright-main"), main));
@@ -46,6 +46,5 @@ TEST(Screenshots, MainWindowSelectorAndCards) {
             ++i;
         }
     }
-    const std::string path = testsupport::BuildDir() + "/screenshots/pinwright-daughter-pictures.png";
-    EXPECT_TRUE(pictures.save(QString::fromStdString(path)));
+    testsupport::SaveScreenshot(pictures, "pinwright-daughter-pictures");
 }

@@ -1,10 +1,9 @@
+#include "boards/BoardRegistry.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"
-#include "ui/BoardForms.h"
-#include "ui/SelectorBoards.h"
 #include "ui/UI_Selector.h"
 #include "ui/UnitMain.h"
 
@@ -25,7 +24,7 @@ QWidget* PlainForm(QWidget* owner) {
     return form;
 }
 
-constexpr BoardFormRow kTestForms[] = {{30, false, &PlainForm}};
+constexpr BoardRow kTestForms[] = {{30, "Thirty", "Thirty", "", nullptr, {}, &PlainForm, false}};
 
 QPushButton* Button(QWidget* selector, const char* name) {
     return Component<QPushButton>(selector, name);
@@ -145,9 +144,8 @@ TEST_F(Selector, WithCancelDisabledOnlyOkLeads) {
 }
 
 TEST(SelectorBoards, EveryPictureIsABoardPicture) {
-    for (const SelectorBoardRow& row : kSelectorBoards) {
+    for (const BoardRow& row : BoardTable()) {
         const QImage picture = platform::LoadPicture(row.picture);
         EXPECT_EQ(picture.size(), QSize(400, 300)) << row.picture;
     }
-    EXPECT_EQ(std::size(kSelectorBoards), 35u);
 }

@@ -1,7 +1,9 @@
 // The CDCM6208's I2C engine against a model chip: one write of a 16-bit word to a
 // 16-bit register, the bytes the chip sees and the done pulse; a write the chip
-// refuses ends early with oNACK. Then I2C_CDCM6208_Config, whose register list is
-// empty: done after the power-up wait, no traffic.
+// refuses ends early with oNACK. A reset while the chip acknowledges a byte (SDA
+// held low): the next write frees the bus first, and a line held low for good
+// gets nine clocks, then the write. Then I2C_CDCM6208_Config, whose register list
+// is empty: done after the power-up wait, no traffic.
 module cdcm6208_tb;
 
     reg clk = 1'b0;
@@ -11,6 +13,11 @@ module cdcm6208_tb;
     wire scl, sda, done, nack, config_done, config_scl;
     pullup (scl);
     pullup (sda);
+    reg stuck = 1'b0; // something on the bus holds SDA low for good
+    assign sda = stuck ? 1'b0 : 1'bz;
+    integer scl_falls = 0;
+    always @(negedge scl)
+        scl_falls = scl_falls + 1;
     pullup (config_scl);
 
     i2c_chip_model #(.ADDRESS(7'h54), .REG_BYTES(2)) chip (.scl(scl), .sda(sda));
@@ -69,6 +76,43 @@ module cdcm6208_tb;
         expect_event(3, 8'hA8);
         expect_event(1, 0);
         expect_no_more_events;
+
+        // The reset comes while the chip acknowledges the register address.
+        chip.regs[3] = 8'h00;
+        chip.regs[4] = 8'h00;
+        @(negedge clk) go = 1'b1;
+        @(negedge clk) go = 1'b0;
+        wait (chip.acking && chip.bytes == 2);
+        @(posedge scl) #40 rst_n = 1'b0;
+        #1000 chip.event_count = 0;
+        at = 0;
+        rst_n = 1'b1;
+        write_once;
+        expect_event(1, 0);
+        expect_event(0, 0);
+        expect_event(2, 8'hA8);
+        expect_event(2, 8'h00);
+        expect_event(2, 8'h03);
+        expect_event(2, 8'h12);
+        expect_event(2, 8'hF5);
+        expect_event(1, 0);
+        expect_no_more_events;
+        if (nack || chip.regs[3] !== 8'h12 || chip.regs[4] !== 8'hF5) begin
+            $display("FAIL: after the reset nack %b, registers %h %h", nack, chip.regs[3], chip.regs[4]);
+            errors = errors + 1;
+        end
+
+        // Nine clocks, then START and five bytes of nine bits; the write ends.
+        rst_n = 1'b0;
+        stuck = 1'b1;
+        #100 rst_n = 1'b1;
+        scl_falls = 0;
+        write_once;
+        if (scl_falls != 9 + 1 + 5 * 9) begin
+            $display("FAIL: %0d SCL clocks with SDA held low", scl_falls);
+            errors = errors + 1;
+        end
+        stuck = 1'b0;
 
         if (!config_done || idle_chip.event_count != 0) begin
             $display("FAIL: config done %b after %0d events", config_done, idle_chip.event_count);

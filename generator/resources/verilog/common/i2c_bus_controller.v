@@ -4,6 +4,12 @@
 //   read:  START, device+W, register, repeated START, device+R, data (master NACK), STOP
 // A byte the chip does not acknowledge ends the access with a STOP and oNACK.
 //
+// A reset can come while a chip is in the middle of a byte and holds SDA low; it
+// would not see the next START and would take what follows as data. So the first
+// access after a reset frees the bus first: while SDA is seen low, up to nine SCL
+// clocks move the chip on to the end of its byte, and each clock ends as a STOP
+// does (SDA released while SCL is high), which the chip sees once it has let go.
+//
 // Timing: every bit takes four quarters of QUARTER input clocks; SDA changes in
 // the first quarter while SCL is low, SCL is high for the middle two, SDA is read
 // at the third. With a 50 MHz clock and QUARTER = 125 SCL runs at 100 kHz and every
@@ -27,14 +33,18 @@ module i2c_bus_controller #(
     inout  wire       I2C_SDAT
 );
 
-    localparam [2:0] S_IDLE = 3'd0, S_START = 3'd1, S_TX = 3'd2, S_RX = 3'd3, S_RSTART = 3'd4, S_STOP = 3'd5;
+    localparam [2:0] S_IDLE = 3'd0, S_START = 3'd1, S_TX = 3'd2, S_RX = 3'd3, S_RSTART = 3'd4, S_STOP = 3'd5,
+                     S_CLEAR = 3'd6;
 
     wire tick;
     clock_divider #(.DIVIDE(QUARTER)) quarter_tick (.iCLK(iCLK), .iRST_n(iRST_n), .oTICK(tick));
 
     reg [2:0] state;
     reg [1:0] quarter;
-    reg [3:0] bit_n;   // 0-7 data bits, 8 the acknowledge; START and STOP count two bit times
+    reg [3:0] bit_n;   // 0-7 data bits, 8 the acknowledge; START and STOP count two bit times;
+                       // the clocks given while the bus is freed
+    reg       cleared; // the bus has been freed since the reset
+    reg       looking; // freeing the bus: 0 the clock, 1 the STOP and the look at SDA
     reg [2:0] step;    // place in the access: 1 device+W, 2 register, 3 data or repeated START, 4 device+R, 5 data
     reg       read;
     reg [6:0] dev;
@@ -84,6 +94,8 @@ module i2c_bus_controller #(
             state <= S_IDLE;
             quarter <= 2'd0;
             bit_n <= 4'd0;
+            cleared <= 1'b0;
+            looking <= 1'b0;
             step <= 3'd0;
             read <= 1'b0;
             dev <= 7'd0;
@@ -100,9 +112,10 @@ module i2c_bus_controller #(
             oDONE <= 1'b0;
             if (state == S_IDLE) begin
                 if (iGO) begin
-                    state <= S_START;
+                    state <= cleared ? S_START : S_CLEAR;
                     quarter <= 2'd0;
                     bit_n <= 4'd0;
+                    looking <= 1'b1;
                     step <= 3'd0;
                     read <= iREAD;
                     dev <= iDEV;
@@ -113,6 +126,28 @@ module i2c_bus_controller #(
             end else if (tick) begin
                 quarter <= quarter + 2'd1;
                 case (state)
+                    // Two bit times a clock: SCL falls, SDA is pulled low, SCL rises;
+                    // then SDA is released (a STOP when no chip holds it) and looked at.
+                    S_CLEAR:
+                        if (!looking)
+                            case (quarter)
+                                2'd0: scl_low <= 1'b1;
+                                2'd1: sda_low <= 1'b1;
+                                2'd2: scl_low <= 1'b0;
+                                default: looking <= 1'b1;
+                            endcase
+                        else if (quarter == 2'd1)
+                            sda_low <= 1'b0;
+                        else if (quarter == 2'd3) begin
+                            if (sda_in[1] || bit_n == 4'd9) begin
+                                bit_n <= 4'd0;
+                                cleared <= 1'b1;
+                                state <= S_START;
+                            end else begin
+                                bit_n <= bit_n + 4'd1;
+                                looking <= 1'b0;
+                            end
+                        end
                     // SDA falls while SCL is high, a bit time later SCL falls.
                     S_START: begin
                         if (bit_n == 4'd0 && quarter == 2'd3)

@@ -1,8 +1,0 @@
-#include "UI_Wendro.h"
-
-#include "UI_WendroLayout.h"
-#include "WendroRules.h"
-
-TFormWendro::TFormWendro(QWidget* owner) : BoardForm(owner, WendroLogic(), wendro::kLayout) {
-    Start();
-}
