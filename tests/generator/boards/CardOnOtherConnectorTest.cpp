@@ -2,7 +2,7 @@
 // connectors of boards 6 and 11, an FMC LPC card on the HPC ports of board 29. The first
 // index column is the board connector's position of the pin, the second the card's,
 // also after the pins were sorted by name.
-#include "boards/BoardLogics.h"
+#include "boards/BoardRegistry.h"
 #include "model/DaughterId.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
