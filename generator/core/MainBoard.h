@@ -2,17 +2,17 @@
 // The description of one main board for one Generate: device, connectors with their
 // pins, board id, and what the board-specific project text needs of the settings.
 
+#include "boards/latest/ulmaro/ULMARO_CONFIG.h"
+#include "boards/latest/vardis/VARDIS_CONFIG.h"
+#include "boards/latest/yarrin/YARRIN_CONFIG.h"
+#include "boards/second/harlin/HARLIN_CONFIG.h"
+#include "boards/second/lomar/LOMAR_CONFIG.h"
+#include "boards/second/norrik/NORRIK_CONFIG.h"
+#include "boards/second/ostrel/OSTREL_CONFIG.h"
+#include "boards/second/pallex/PALLEX_CONFIG.h"
+#include "boards/second/rasmel/RASMEL_CONFIG.h"
 #include "model/Connector.h"
 #include "model/MainBoardId.h"
-#include "settings/records/HARLIN_CONFIG.h"
-#include "settings/records/LOMAR_CONFIG.h"
-#include "settings/records/NORRIK_CONFIG.h"
-#include "settings/records/OSTREL_CONFIG.h"
-#include "settings/records/PALLEX_CONFIG.h"
-#include "settings/records/RASMEL_CONFIG.h"
-#include "settings/records/ULMARO_CONFIG.h"
-#include "settings/records/VARDIS_CONFIG.h"
-#include "settings/records/YARRIN_CONFIG.h"
 
 #include <memory>
 #include <string>

@@ -2,11 +2,11 @@
 
 #include "HtmlGenerator.h"
 #include "ModulePorts.h"
+#include "boards/latest/forvik/ConfigForvik.h"
 #include "platform/DateText.h"
 #include "platform/FileWrite.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
-#include "settings/ConfigForvik.h"
 
 #include <charconv>
 #include <cstring>

@@ -1,8 +1,8 @@
 // The pictures of the clock-chip boards (27, 29 and 31), drawn from their forms' layouts.
 #include "FormBoardPicture.h"
-#include "boards/latest/UI_AbrenzLayout.h"
-#include "boards/latest/UI_CalvexLayout.h"
-#include "boards/latest/UI_EmbrelLayout.h"
+#include "boards/latest/abrenz/UI_AbrenzLayout.h"
+#include "boards/latest/calvex/UI_CalvexLayout.h"
+#include "boards/latest/embrel/UI_EmbrelLayout.h"
 
 PW_FORM_BOARD_PICTURE(abrenz::kLayout, "Abrenz");
 PW_FORM_BOARD_PICTURE(calvex::kLayout, "Calvex");

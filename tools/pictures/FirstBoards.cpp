@@ -1,9 +1,9 @@
 // The pictures of the first catalogue boards, drawn from their forms' layouts.
 #include "FormBoardPicture.h"
-#include "boards/first/UI_ArvelLayout.h"
-#include "boards/first/UI_BelmicLayout.h"
-#include "boards/first/UI_CardixLayout.h"
-#include "boards/first/UI_DorvelLayout.h"
+#include "boards/first/arvel/UI_ArvelLayout.h"
+#include "boards/first/belmic/UI_BelmicLayout.h"
+#include "boards/first/cardix/UI_CardixLayout.h"
+#include "boards/first/dorvel/UI_DorvelLayout.h"
 
 PW_FORM_BOARD_PICTURE(arvel::kLayout, "Arvel");
 PW_FORM_BOARD_PICTURE(belmic::kLayout, "Belmic");

@@ -1,8 +1,8 @@
 // The pictures of the latest catalogue boards, drawn from their forms' layouts, and
 // the other pictures their forms show.
 #include "FormBoardPicture.h"
-#include "boards/latest/UI_SelvikLayout.h"
-#include "boards/latest/UI_TavrinLayout.h"
+#include "boards/latest/selvik/UI_SelvikLayout.h"
+#include "boards/latest/tavrin/UI_TavrinLayout.h"
 
 using namespace pictures;
 

@@ -1,10 +1,10 @@
 // The pictures of boards 25, 26, 28 and 32, drawn from their forms' layouts, and the
 // jumper drawing the Forvik form shows.
 #include "FormBoardPicture.h"
-#include "boards/latest/UI_BostelLayout.h"
-#include "boards/latest/UI_ForvikLayout.h"
-#include "boards/latest/UI_YarrinLayout.h"
-#include "boards/latest/UI_ZephalLayout.h"
+#include "boards/latest/bostel/UI_BostelLayout.h"
+#include "boards/latest/forvik/UI_ForvikLayout.h"
+#include "boards/latest/yarrin/UI_YarrinLayout.h"
+#include "boards/latest/zephal/UI_ZephalLayout.h"
 
 using namespace pictures;
 

@@ -2,7 +2,7 @@
 // field: six jumper columns (HSMC-F, E, D on the upper row, C, B, A on the lower, one
 // position per voltage step 8 pixels apart) under a row of two LEDs per connector.
 #include "FormBoardPicture.h"
-#include "boards/second/UI_LomarLayout.h"
+#include "boards/second/lomar/UI_LomarLayout.h"
 
 using namespace pictures;
 

@@ -1,11 +1,11 @@
 // Board 27, Abrenz: its form, record, pin table, the Si5340 clock lists and the DDR3 sockets.
 #include "ClockBoardsSupport.h"
-#include "boards/latest/AbrenzRules.h"
-#include "boards/latest/CONFIG_ABRENZ.h"
-#include "boards/latest/UI_Abrenz.h"
+#include "boards/latest/abrenz/AbrenzRules.h"
+#include "boards/latest/abrenz/CONFIG_ABRENZ.h"
+#include "boards/latest/abrenz/ConfigAbrenz.h"
+#include "boards/latest/abrenz/UI_Abrenz.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
-#include "settings/ConfigAbrenz.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

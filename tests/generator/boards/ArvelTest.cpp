@@ -1,8 +1,8 @@
 // Board 1, Arvel: its form, record, card list, pin table and GPIO masters.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/first/ArvelRules.h"
-#include "boards/first/CONFIG_ARVEL.h"
+#include "boards/first/arvel/ArvelRules.h"
+#include "boards/first/arvel/CONFIG_ARVEL.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"

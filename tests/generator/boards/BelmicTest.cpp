@@ -1,8 +1,8 @@
 // Board 2, Belmic: its pin table, its GPIO card names and a record of board 1.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/first/BelmicRules.h"
-#include "boards/first/CONFIG_BELMIC.h"
+#include "boards/first/belmic/BelmicRules.h"
+#include "boards/first/belmic/CONFIG_BELMIC.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 

@@ -1,8 +1,8 @@
 // Board 28, Bostel: its form, record, Moxen header and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/latest/BostelRules.h"
-#include "boards/latest/CONFIG_BOSTEL.h"
+#include "boards/latest/bostel/BostelRules.h"
+#include "boards/latest/bostel/CONFIG_BOSTEL.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"

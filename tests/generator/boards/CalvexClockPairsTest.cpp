@@ -1,7 +1,7 @@
 // Board 29 with both clock chips: the reference-clock buses of FMC ports A and D take
 // one element from each chip, in two connectors, and each is one port of the module.
 #include "ClockBoardsSupport.h"
-#include "boards/latest/UI_Calvex.h"
+#include "boards/latest/calvex/UI_Calvex.h"
 #include "support/TempDir.h"
 
 using testsupport::ReadFile;

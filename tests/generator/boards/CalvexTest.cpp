@@ -1,13 +1,13 @@
 // Board 29, Calvex: its form, record, pin table, the CDCM6208 and LMK04906 lists,
 // the GPIO header, the four FMC ports and the DDR3 socket.
 #include "ClockBoardsSupport.h"
-#include "boards/latest/CONFIG_CALVEX.h"
-#include "boards/latest/CalvexRules.h"
-#include "boards/latest/UI_Calvex.h"
+#include "boards/latest/calvex/CONFIG_CALVEX.h"
+#include "boards/latest/calvex/CalvexRules.h"
+#include "boards/latest/calvex/ConfigCalvex.h"
+#include "boards/latest/calvex/UI_Calvex.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
-#include "settings/ConfigCalvex.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

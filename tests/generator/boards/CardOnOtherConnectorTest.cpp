@@ -3,12 +3,12 @@
 // index column is the board connector's position of the pin, the second the card's,
 // also after the pins were sorted by name.
 #include "boards/BoardRegistry.h"
+#include "boards/first/fennic/FENNIC_CONFIG.h"
+#include "boards/first/kestin/KESTIN_CONFIG.h"
+#include "boards/latest/calvex/ConfigCalvex.h"
 #include "model/DaughterId.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
-#include "settings/ConfigCalvex.h"
-#include "settings/records/FENNIC_CONFIG.h"
-#include "settings/records/KESTIN_CONFIG.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Board 3, Cardix: its pin table with the shared I2C connector, and a record of board 4.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/first/CONFIG_CARDIX.h"
-#include "boards/first/CardixRules.h"
+#include "boards/first/cardix/CONFIG_CARDIX.h"
+#include "boards/first/cardix/CardixRules.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 

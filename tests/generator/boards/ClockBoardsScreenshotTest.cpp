@@ -2,9 +2,9 @@
 // each visible outline's pen is drawn on all four edges of its rectangle, and the board
 // picture where the layout places it.
 #include "ClockBoardsSupport.h"
-#include "boards/latest/UI_Abrenz.h"
-#include "boards/latest/UI_Calvex.h"
-#include "boards/latest/UI_Embrel.h"
+#include "boards/latest/abrenz/UI_Abrenz.h"
+#include "boards/latest/calvex/UI_Calvex.h"
+#include "boards/latest/embrel/UI_Embrel.h"
 #include "platform/qt/Widgets.h"
 #include "support/FormPixels.h"
 #include "support/TempDir.h"

@@ -1,4 +1,4 @@
-#include "boards/latest/CONFIG_DUNMIR.h"
+#include "boards/latest/dunmir/CONFIG_DUNMIR.h"
 #include "platform/testing/ScriptedPlatform.h"
 
 #include <gtest/gtest.h>

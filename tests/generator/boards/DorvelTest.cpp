@@ -2,8 +2,8 @@
 // record with a spanning card on one header, and a record of board 3.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/first/CONFIG_DORVEL.h"
-#include "boards/first/DorvelRules.h"
+#include "boards/first/dorvel/CONFIG_DORVEL.h"
+#include "boards/first/dorvel/DorvelRules.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/TempDir.h"

@@ -1,6 +1,6 @@
 #include "boards/BoardRegistry.h"
 #include "boards/kit/NameRules.h"
-#include "boards/latest/UI_Dunmir.h"
+#include "boards/latest/dunmir/UI_Dunmir.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
 #include "platform/testing/ScriptedPlatform.h"

@@ -1,9 +1,9 @@
 // Board 5, Elbrin: its form, record, bank voltages and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/second/CONFIG_ELBRIN.h"
-#include "boards/second/ElbrinRules.h"
-#include "boards/second/UI_Elbrin.h"
+#include "boards/second/elbrin/CONFIG_ELBRIN.h"
+#include "boards/second/elbrin/ElbrinRules.h"
+#include "boards/second/elbrin/UI_Elbrin.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

@@ -1,11 +1,11 @@
 // Board 31, Embrel: its form, record, pin table, the Si5340 clock lists and the LTM4677 flag.
 #include "ClockBoardsSupport.h"
-#include "boards/latest/CONFIG_EMBREL.h"
-#include "boards/latest/EmbrelRules.h"
-#include "boards/latest/UI_Embrel.h"
+#include "boards/latest/embrel/CONFIG_EMBREL.h"
+#include "boards/latest/embrel/ConfigEmbrel.h"
+#include "boards/latest/embrel/EmbrelRules.h"
+#include "boards/latest/embrel/UI_Embrel.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
-#include "settings/ConfigEmbrel.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

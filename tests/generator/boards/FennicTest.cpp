@@ -2,9 +2,9 @@
 // in place of Kappel-B, its record, its two card lists and its prefix rules.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/first/CONFIG_FENNIC.h"
-#include "boards/first/FennicRules.h"
-#include "boards/first/UI_Fennic.h"
+#include "boards/first/fennic/CONFIG_FENNIC.h"
+#include "boards/first/fennic/FennicRules.h"
+#include "boards/first/fennic/UI_Fennic.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

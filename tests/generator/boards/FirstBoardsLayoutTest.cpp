@@ -1,10 +1,10 @@
 // The layouts of boards 1 to 4: no two controls of one parent overlap, and every
 // component lies inside its parent. Outlines are marks over the board picture and
 // keep the places the documentation gives them.
-#include "boards/first/UI_ArvelLayout.h"
-#include "boards/first/UI_BelmicLayout.h"
-#include "boards/first/UI_CardixLayout.h"
-#include "boards/first/UI_DorvelLayout.h"
+#include "boards/first/arvel/UI_ArvelLayout.h"
+#include "boards/first/belmic/UI_BelmicLayout.h"
+#include "boards/first/cardix/UI_CardixLayout.h"
+#include "boards/first/dorvel/UI_DorvelLayout.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

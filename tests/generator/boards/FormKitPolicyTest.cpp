@@ -3,8 +3,8 @@
 // only for found cards, fixed modules, HSMC prefix rules), on a form with Jorrel's
 // controls.
 #include "BoardFormFixture.h"
-#include "boards/second/CONFIG_JORREL.h"
-#include "boards/second/UI_JorrelLayout.h"
+#include "boards/second/jorrel/CONFIG_JORREL.h"
+#include "boards/second/jorrel/UI_JorrelLayout.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"

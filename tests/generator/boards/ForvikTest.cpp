@@ -1,9 +1,9 @@
 // Board 32, Forvik: its form, record, HSMC voltage choice, notes and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/latest/CONFIG_FORVIK.h"
-#include "boards/latest/ForvikRules.h"
-#include "boards/latest/UI_Forvik.h"
+#include "boards/latest/forvik/CONFIG_FORVIK.h"
+#include "boards/latest/forvik/ForvikRules.h"
+#include "boards/latest/forvik/UI_Forvik.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

@@ -1,9 +1,9 @@
 // Board 7, Galdor: its two-node form, record and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/second/CONFIG_GALDOR.h"
-#include "boards/second/GaldorRules.h"
-#include "boards/second/UI_Galdor.h"
+#include "boards/second/galdor/CONFIG_GALDOR.h"
+#include "boards/second/galdor/GaldorRules.h"
+#include "boards/second/galdor/UI_Galdor.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

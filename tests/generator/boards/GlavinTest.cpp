@@ -1,8 +1,8 @@
 // Board 50, Glavin: its form, record, card list, pin table and its own HSMC attach step.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/first/CONFIG_GLAVIN.h"
-#include "boards/first/GlavinRules.h"
+#include "boards/first/glavin/CONFIG_GLAVIN.h"
+#include "boards/first/glavin/GlavinRules.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

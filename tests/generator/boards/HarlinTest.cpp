@@ -1,9 +1,9 @@
 // Board 8, Harlin: its form, record, PLL outputs, placement warnings and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/second/CONFIG_HARLIN.h"
-#include "boards/second/HarlinRules.h"
-#include "boards/second/UI_Harlin.h"
+#include "boards/second/harlin/CONFIG_HARLIN.h"
+#include "boards/second/harlin/HarlinRules.h"
+#include "boards/second/harlin/UI_Harlin.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

@@ -2,9 +2,9 @@
 // rule, the DDR2 socket, and its pin table.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/first/CONFIG_HESTOR.h"
-#include "boards/first/HestorRules.h"
-#include "boards/first/UI_Hestor.h"
+#include "boards/first/hestor/CONFIG_HESTOR.h"
+#include "boards/first/hestor/HestorRules.h"
+#include "boards/first/hestor/UI_Hestor.h"
 #include "boards/kit/BoardHost.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"

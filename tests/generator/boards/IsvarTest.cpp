@@ -1,13 +1,13 @@
 // Board 9, Isvar: its form, record, HSMC and FMC ports, DDR3 module and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/second/CONFIG_ISVAR.h"
-#include "boards/second/IsvarRules.h"
+#include "boards/second/isvar/CONFIG_ISVAR.h"
+#include "boards/second/isvar/ISVAR_CONFIG.h"
+#include "boards/second/isvar/IsvarRules.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
-#include "settings/records/ISVAR_CONFIG.h"
 #include "support/FormPixels.h"
 
 using testsupport::ReadFile;

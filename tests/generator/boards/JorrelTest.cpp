@@ -1,8 +1,8 @@
 // Board 10, Jorrel: its form, record, GPIO headers and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/second/CONFIG_JORREL.h"
-#include "boards/second/JorrelRules.h"
+#include "boards/second/jorrel/CONFIG_JORREL.h"
+#include "boards/second/jorrel/JorrelRules.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

@@ -2,9 +2,9 @@
 // socket, the 32-bit Kappel 1 card id and the sort before the cards are attached.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/first/CONFIG_KESTIN.h"
-#include "boards/first/KestinRules.h"
-#include "boards/first/UI_Kestin.h"
+#include "boards/first/kestin/CONFIG_KESTIN.h"
+#include "boards/first/kestin/KestinRules.h"
+#include "boards/first/kestin/UI_Kestin.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

@@ -2,18 +2,18 @@
 // tools/gen-project runs (a new form's record, Load Setting, Generate) gives the
 // project a user would get, byte for byte where the case names a text.
 #include "boards/BoardRegistry.h"
+#include "boards/latest/abrenz/ConfigAbrenz.h"
+#include "boards/latest/embrel/ConfigEmbrel.h"
+#include "boards/latest/ulmaro/ULMARO_CONFIG.h"
+#include "boards/latest/vardis/VARDIS_CONFIG.h"
+#include "boards/latest/wendro/WENDRO_CONFIG.h"
+#include "boards/latest/yarrin/YARRIN_CONFIG.h"
+#include "boards/second/elbrin/ELBRIN_CONFIG.h"
+#include "boards/second/ostrel/OSTREL_CONFIG.h"
+#include "boards/second/rasmel/RASMEL_CONFIG.h"
 #include "model/DaughterId.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
-#include "settings/ConfigAbrenz.h"
-#include "settings/ConfigEmbrel.h"
-#include "settings/records/ELBRIN_CONFIG.h"
-#include "settings/records/OSTREL_CONFIG.h"
-#include "settings/records/RASMEL_CONFIG.h"
-#include "settings/records/ULMARO_CONFIG.h"
-#include "settings/records/VARDIS_CONFIG.h"
-#include "settings/records/WENDRO_CONFIG.h"
-#include "settings/records/YARRIN_CONFIG.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

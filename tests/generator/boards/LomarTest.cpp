@@ -1,10 +1,10 @@
 // Board 12, Lomar: its pin table, record, decisions, form and GPIO expansion dialog.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/second/CONFIG_LOMAR.h"
 #include "boards/second/GpioExpansion.h"
-#include "boards/second/LomarRules.h"
-#include "boards/second/UI_Lomar.h"
+#include "boards/second/lomar/CONFIG_LOMAR.h"
+#include "boards/second/lomar/LomarRules.h"
+#include "boards/second/lomar/UI_Lomar.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

@@ -1,8 +1,8 @@
 // Board 13, Mirvo: its form, record and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/second/CONFIG_MIRVO.h"
-#include "boards/second/MirvoRules.h"
+#include "boards/second/mirvo/CONFIG_MIRVO.h"
+#include "boards/second/mirvo/MirvoRules.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

@@ -1,9 +1,9 @@
 // Board 14, Norrik: its form, record, PCIe choices and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/second/CONFIG_NORRIK.h"
-#include "boards/second/NorrikRules.h"
-#include "boards/second/UI_Norrik.h"
+#include "boards/second/norrik/CONFIG_NORRIK.h"
+#include "boards/second/norrik/NorrikRules.h"
+#include "boards/second/norrik/UI_Norrik.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

@@ -3,13 +3,13 @@
 // silent loads, the save when the form is destroyed, and the attach steps' own lines.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/first/ArvelRules.h"
+#include "boards/first/arvel/ARVEL_CONFIG.h"
+#include "boards/first/arvel/ArvelRules.h"
 #include "boards/kit/Attach.h"
 #include "boards/kit/PinTable.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
-#include "settings/records/ARVEL_CONFIG.h"
 
 #include <filesystem>
 

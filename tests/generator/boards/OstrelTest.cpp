@@ -1,9 +1,9 @@
 // Board 15, Ostrel: its record, pin table, the Si570 and CDCM61004 lists with their
 // question, the notes after a Generate, and the form as shown.
 #include "ClockBoardsSupport.h"
-#include "boards/second/CONFIG_OSTREL.h"
-#include "boards/second/OstrelRules.h"
-#include "boards/second/UI_Ostrel.h"
+#include "boards/second/ostrel/CONFIG_OSTREL.h"
+#include "boards/second/ostrel/OstrelRules.h"
+#include "boards/second/ostrel/UI_Ostrel.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/FormPixels.h"
 #include "support/TempDir.h"

@@ -1,9 +1,9 @@
 // Board 16, Pallex: its form, record, pin table, the three oscillator lists and the
 // two DDR3 sockets.
 #include "ClockBoardsSupport.h"
-#include "boards/second/CONFIG_PALLEX.h"
-#include "boards/second/PallexRules.h"
-#include "boards/second/UI_Pallex.h"
+#include "boards/second/pallex/CONFIG_PALLEX.h"
+#include "boards/second/pallex/PallexRules.h"
+#include "boards/second/pallex/UI_Pallex.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/FormPixels.h"
 #include "support/TempDir.h"

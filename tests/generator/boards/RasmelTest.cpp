@@ -1,9 +1,9 @@
 // Board 18, Rasmel: its record, pin table with the HSMC-A master, the oscillator lists
 // that the SFP+ cages, SATA ports and transceiver cards enable, its questions and notes.
 #include "ClockBoardsSupport.h"
-#include "boards/second/CONFIG_RASMEL.h"
-#include "boards/second/RasmelRules.h"
-#include "boards/second/UI_Rasmel.h"
+#include "boards/second/rasmel/CONFIG_RASMEL.h"
+#include "boards/second/rasmel/RasmelRules.h"
+#include "boards/second/rasmel/UI_Rasmel.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/testing/ScriptedPlatform.h"

@@ -1,8 +1,8 @@
 // Board 19, Selvik: its form, record, HSMC voltage choice and pin table.
 #include "BoardFormFixture.h"
-#include "boards/latest/CONFIG_SELVIK.h"
-#include "boards/latest/SelvikRules.h"
-#include "boards/latest/UI_Selvik.h"
+#include "boards/latest/selvik/CONFIG_SELVIK.h"
+#include "boards/latest/selvik/SelvikRules.h"
+#include "boards/latest/selvik/UI_Selvik.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"

@@ -1,9 +1,9 @@
 // The layouts of boards 21 to 24: no two controls of one parent overlap (the outlines
 // lie over the board picture by design and are left out).
-#include "boards/latest/UI_UlmaroLayout.h"
-#include "boards/latest/UI_VardisLayout.h"
-#include "boards/latest/UI_WendroLayout.h"
-#include "boards/latest/UI_XylmarLayout.h"
+#include "boards/latest/ulmaro/UI_UlmaroLayout.h"
+#include "boards/latest/vardis/UI_VardisLayout.h"
+#include "boards/latest/wendro/UI_WendroLayout.h"
+#include "boards/latest/xylmar/UI_XylmarLayout.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Board 20, Tavrin: its form, record, pin table and batch.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/latest/CONFIG_TAVRIN.h"
-#include "boards/latest/TavrinRules.h"
-#include "boards/latest/UI_Tavrin.h"
+#include "boards/latest/tavrin/CONFIG_TAVRIN.h"
+#include "boards/latest/tavrin/TavrinRules.h"
+#include "boards/latest/tavrin/UI_Tavrin.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Resources.h"

@@ -1,8 +1,8 @@
 // Board 21, Ulmaro: its form, record, pin table, header pairing and timing constraints.
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
-#include "boards/latest/CONFIG_ULMARO.h"
-#include "boards/latest/UlmaroRules.h"
+#include "boards/latest/ulmaro/CONFIG_ULMARO.h"
+#include "boards/latest/ulmaro/UlmaroRules.h"
 #include "core/Pinwright.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"

@@ -1,8 +1,8 @@
 // Board 22, Vardis: its form, record, pin table, HPS outlines and batch.
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
-#include "boards/latest/CONFIG_VARDIS.h"
-#include "boards/latest/VardisRules.h"
+#include "boards/latest/vardis/CONFIG_VARDIS.h"
+#include "boards/latest/vardis/VardisRules.h"
 #include "core/Pinwright.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"

@@ -1,8 +1,8 @@
 // Board 23, Wendro: its form, record and pin table (the sister of board 24 without HDMI).
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
-#include "boards/latest/CONFIG_WENDRO.h"
-#include "boards/latest/WendroRules.h"
+#include "boards/latest/wendro/CONFIG_WENDRO.h"
+#include "boards/latest/wendro/WendroRules.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

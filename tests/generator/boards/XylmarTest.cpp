@@ -1,8 +1,8 @@
 // Board 24, Xylmar: its form, record, pin table and header pairing.
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
-#include "boards/latest/CONFIG_XYLMAR.h"
-#include "boards/latest/XylmarRules.h"
+#include "boards/latest/xylmar/CONFIG_XYLMAR.h"
+#include "boards/latest/xylmar/XylmarRules.h"
 #include "core/Pinwright.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"

@@ -1,8 +1,8 @@
 // Board 25, Yarrin: its form, record, two coupled GPIO headers, batch and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/latest/CONFIG_YARRIN.h"
-#include "boards/latest/YarrinRules.h"
+#include "boards/latest/yarrin/CONFIG_YARRIN.h"
+#include "boards/latest/yarrin/YarrinRules.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

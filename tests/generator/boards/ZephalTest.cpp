@@ -1,9 +1,9 @@
 // Board 26, Zephal: its form, record, BBB header modes, hidden revision and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
-#include "boards/latest/CONFIG_ZEPHAL.h"
-#include "boards/latest/UI_Zephal.h"
-#include "boards/latest/ZephalRules.h"
+#include "boards/latest/zephal/CONFIG_ZEPHAL.h"
+#include "boards/latest/zephal/UI_Zephal.h"
+#include "boards/latest/zephal/ZephalRules.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"

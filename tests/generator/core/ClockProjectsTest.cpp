@@ -3,13 +3,13 @@
 // project (top level plus exported modules) compiles as a whole. Each board model is
 // built by hand with only the ports its clock text uses, so a failure points at the
 // writers and the modules, not at a pin table (the board tests cover those).
+#include "boards/latest/abrenz/ConfigAbrenz.h"
+#include "boards/latest/calvex/ConfigCalvex.h"
+#include "boards/latest/embrel/ConfigEmbrel.h"
 #include "core/MainBoard.h"
 #include "core/Pinwright.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
-#include "settings/ConfigAbrenz.h"
-#include "settings/ConfigCalvex.h"
-#include "settings/ConfigEmbrel.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

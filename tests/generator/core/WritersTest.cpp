@@ -1,3 +1,7 @@
+#include "boards/latest/abrenz/ConfigAbrenz.h"
+#include "boards/latest/calvex/ConfigCalvex.h"
+#include "boards/latest/embrel/ConfigEmbrel.h"
+#include "boards/latest/forvik/ConfigForvik.h"
 #include "core/FileGenerator.h"
 #include "core/MainBoard.h"
 #include "core/PinParsing.h"
@@ -5,10 +9,6 @@
 #include "platform/FileWrite.h"
 #include "platform/Text.h"
 #include "platform/testing/ScriptedPlatform.h"
-#include "settings/ConfigAbrenz.h"
-#include "settings/ConfigCalvex.h"
-#include "settings/ConfigEmbrel.h"
-#include "settings/ConfigForvik.h"
 #include "support/TempDir.h"
 
 #include <cerrno>

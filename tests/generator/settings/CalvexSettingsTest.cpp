@@ -1,6 +1,6 @@
 // The CDCM6208 and LMK04906 clock-chip settings of board 29 (Calvex): .qsf blocks,
 // controller instances, module files and output frequencies.
-#include "settings/ConfigCalvex.h"
+#include "boards/latest/calvex/ConfigCalvex.h"
 
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"

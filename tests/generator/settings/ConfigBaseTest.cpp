@@ -1,5 +1,5 @@
 #include "settings/ConfigBase.h"
-#include "settings/ConfigDunmir.h"
+#include "boards/latest/dunmir/ConfigDunmir.h"
 
 #include "model/ConnectorType.h"
 

@@ -1,5 +1,5 @@
-#include "settings/ConfigDunmir.h"
-#include "settings/ConfigForvik.h"
+#include "boards/latest/dunmir/ConfigDunmir.h"
+#include "boards/latest/forvik/ConfigForvik.h"
 
 #include "platform/FileWrite.h"
 #include "platform/testing/ScriptedPlatform.h"

@@ -1,5 +1,5 @@
 #include "settings/ConfigFile.h"
-#include "settings/ConfigDunmir.h"
+#include "boards/latest/dunmir/ConfigDunmir.h"
 
 #include "platform/FileWrite.h"
 #include "platform/testing/ScriptedPlatform.h"

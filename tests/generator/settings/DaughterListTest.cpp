@@ -1,5 +1,5 @@
 #include "settings/DaughterList.h"
-#include "settings/ConfigDunmir.h"
+#include "boards/latest/dunmir/ConfigDunmir.h"
 
 #include "model/ConnectorType.h"
 #include "platform/testing/ScriptedPlatform.h"

@@ -1,4 +1,4 @@
-#include "settings/ConfigDunmir.h"
+#include "boards/latest/dunmir/ConfigDunmir.h"
 
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"

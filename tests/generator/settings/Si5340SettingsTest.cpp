@@ -1,7 +1,7 @@
 // The Si5340 clock-chip settings of boards 27 (Abrenz) and 31 (Embrel): .qsf blocks,
 // controller instances, module files and frequencies.
-#include "settings/ConfigAbrenz.h"
-#include "settings/ConfigEmbrel.h"
+#include "boards/latest/abrenz/ConfigAbrenz.h"
+#include "boards/latest/embrel/ConfigEmbrel.h"
 
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"

@@ -1,7 +1,0 @@
-#pragma once
-// The Embrel board's pin table (board 31): turns its settings object into the board model.
-
-#include "core/MainBoard.h"
-#include "settings/ConfigEmbrel.h"
-
-void ConfigEmbrelPins(TMainBoard* board, TConfigEmbrel* config);

@@ -1,0 +1,63 @@
+#include "WendroRules.h"
+
+#include "CONFIG_WENDRO.h"
+#include "boards/latest/HpsWarning.h"
+#include "model/DaughterId.h"
+
+namespace {
+
+using C = WENDRO_CONFIG;
+
+// clang-format off
+constexpr kit::FlagBinding kFlags[] = {
+    {"CheckBoxOSC", C::bOSC, 1, "ShapeOSC"},
+    {"CheckBoxLED", C::bLED, 1, "ShapeLED"},
+    {"CheckBoxButton", C::bButton, 1, "ShapeButton"},
+    {"CheckBoxSwitch", C::bSwitch, 1, "ShapeSwitch"},
+    {"CheckBoxADC", C::bADC, 1, "ShapeADC"},
+    {"CheckBoxHPS", C::bHPS, 0, "ShapeHPS"},
+    {"CheckBoxArduino", C::bArduino, 1, "ShapeArduino_0", "ShapeArduino_1"},
+};
+// One list of 2x20 cards serves both headers: no card spans them on this board.
+constexpr kit::CardListSpec kLists[] = {
+    {CONNECTOR_GPIO40, false, VOLTAGE_2V5},
+};
+constexpr kit::ConnectorBinding kConnectors[] = {
+    {"ComboBoxGpio0", "EditPrefixGpio0", "ImageGpio0", "ShapeGpio0", C::nGpioDaughterId[GPIO_0], C::szGpioPrefixName[GPIO_0], 0, kit::CardKind::Gpio, MASTER_GPIO_0, IOSTD_3V3_LVTTL},
+    {"ComboBoxGpio1", "EditPrefixGpio1", "ImageGpio1", "ShapeGpio1", C::nGpioDaughterId[GPIO_1], C::szGpioPrefixName[GPIO_1], 0, kit::CardKind::Gpio, MASTER_GPIO_1, IOSTD_3V3_LVTTL},
+};
+constexpr kit::GpioPair kPair{WENDRO_GPIO_0, WENDRO_GPIO_1};
+constexpr kit::FlagNote kNotes[] = {
+    {C::bHPS, latest::kHpsWarning},
+};
+// clang-format on
+
+constexpr kit::BoardSpec kSpec{
+    .id = MAINBOARD_WENDRO,
+    .recordSize = C::kSize,
+    .head = kit::kCommonHead,
+    .defaultName = "WENDRO",
+    .folder = "WENDRO",
+    .flags = kFlags,
+    .lists = kLists,
+    .connectors = kConnectors,
+    .attachShape = kit::AttachShape::FormRoutine,
+    .gpioPair = &kPair,
+    .notes = kNotes,
+};
+
+class Logic final : public kit::BoardLogic {
+public:
+    Logic() : BoardLogic(kSpec) {}
+
+    void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
+        ConfigWendroPins(&board, r);
+    }
+};
+
+} // namespace
+
+const kit::BoardLogic& WendroLogic() {
+    static const Logic logic;
+    return logic;
+}
