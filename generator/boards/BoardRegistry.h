@@ -4,9 +4,10 @@
 //   1. its id in model/MainBoardId.h;
 //   2. a folder boards/<group>/<name>/ with its record, its pin table (CONFIG_<NAME>), its
 //      decisions (<Name>Rules, a kit::BoardLogic), its form's layout (UI_<Name>Layout.h), a
-//      form class of its own only where it does more than the kit's form, its texts for the
-//      writers, and its picture's drawing code, which the pictures tool collects;
-//   3. its row in BoardRegistry.cpp.
+//      form class of its own only where it does more than the kit's form, and its texts for
+//      the writers;
+//   3. its row in BoardRegistry.cpp: the pictures tool draws the board's picture from the
+//      layout the row names (a picture drawn by hand goes in tools/pictures/<Name>*.cpp).
 
 #include "boards/kit/BoardLogic.h"
 #include "platform/qt/FormLayout.h"
@@ -27,6 +28,9 @@ struct BoardRow {
     // A form class of the board's own; nullptr: the kit's form of the layout and logic.
     QWidget* (*form)(QWidget* owner);
     bool freedByMain; // deleted by TFormMain::FreeBoardForms
+    // The layout's row whose board drawing the pictures tool makes from the layout's
+    // shapes; nullptr: the board's picture is drawn by hand.
+    const char* layoutPicture = "ImageBoard";
 };
 
 // The rows in board-id order.

@@ -1,5 +1,6 @@
-// The board pictures of the selector: a board outline with its FPGA, headers and
-// title. A board form that brings its own drawing of its board skips that name here.
+// The board pictures: the selector's, a board outline with its FPGA, headers and title;
+// and the form's, drawn from the shapes of the board's layout.
+#include "FormBoardPicture.h"
 #include "Picture.h"
 #include "boards/BoardRegistry.h"
 
@@ -37,6 +38,9 @@ void DrawBoard(QPainter& p, int w, int h, const BoardRow& row, const QColor& fil
         Registry().push_back({"pinwright", row.picture, 400, 300, Format::Png,
                               [row, fill](QPainter& p, int w, int h) { DrawBoard(p, w, h, row, fill); }});
     }
+    for (const BoardRow& row : BoardTable())
+        if (row.layoutPicture != nullptr)
+            RegisterFormBoardPicture(row.layout, row.name, row.layoutPicture);
     return true;
 }();
 

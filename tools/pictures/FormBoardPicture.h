@@ -9,18 +9,9 @@
 
 namespace pictures {
 
-// Registers the picture of the layout's row "ImageBoard", or of the row named
-// imageName (its resource name and size).
+// Registers the picture of the layout's row named imageName (its resource name and
+// size); false when the layout has no such picture.
 bool RegisterFormBoardPicture(std::span<const platform::LayoutRow> layout, const char* title,
-                              const char* imageName = "ImageBoard");
+                              const char* imageName);
 
 } // namespace pictures
-
-#define PW_FORM_BOARD_PICTURE(layout, title)                                                                 \
-    [[maybe_unused]] static const bool PW_PICTURE_CAT(pw_board_, __COUNTER__) =                              \
-        ::pictures::RegisterFormBoardPicture(layout, title)
-
-// A layout whose board picture has a name of its own.
-#define PW_FORM_BOARD_PICTURE_NAMED(layout, image, title)                                                    \
-    [[maybe_unused]] static const bool PW_PICTURE_CAT(pw_board_, __COUNTER__) =                              \
-        ::pictures::RegisterFormBoardPicture(layout, title, image)

@@ -1,12 +1,8 @@
-// The Lomar board's picture, drawn from its form's layout, and its I/O-voltage jumper
-// field: six jumper columns (HSMC-F, E, D on the upper row, C, B, A on the lower, one
-// position per voltage step 8 pixels apart) under a row of two LEDs per connector.
-#include "FormBoardPicture.h"
-#include "boards/second/lomar/UI_LomarLayout.h"
+// The Lomar form's I/O-voltage jumper field: six jumper columns (HSMC-F, E, D on the upper row, C, B, A on
+// the lower, one position per voltage step 8 pixels apart) under a row of two LEDs per connector.
+#include "Picture.h"
 
 using namespace pictures;
-
-PW_FORM_BOARD_PICTURE(lomar::kLayout, "Lomar");
 
 namespace {
 

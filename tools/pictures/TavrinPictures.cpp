@@ -1,13 +1,7 @@
-// The pictures of the latest catalogue boards, drawn from their forms' layouts, and
-// the other pictures their forms show.
-#include "FormBoardPicture.h"
-#include "boards/latest/selvik/UI_SelvikLayout.h"
-#include "boards/latest/tavrin/UI_TavrinLayout.h"
+// The Tavrin form's digit blocks.
+#include "Picture.h"
 
 using namespace pictures;
-
-PW_FORM_BOARD_PICTURE(selvik::kLayout, "Selvik");
-PW_FORM_BOARD_PICTURE(tavrin::kLayout, "Tavrin");
 
 // Tavrin's digit block: four digits, or two when a GPIO card takes the upper ones.
 PW_PICTURE("pinwright", "TAVRIN_HEX_x4_BITMAP", 135, 60, Format::Png, [](QPainter& p, int w, int h) {

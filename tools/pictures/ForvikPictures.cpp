@@ -1,17 +1,7 @@
-// The pictures of boards 25, 26, 28 and 32, drawn from their forms' layouts, and the
-// jumper drawing the Forvik form shows.
-#include "FormBoardPicture.h"
-#include "boards/latest/bostel/UI_BostelLayout.h"
-#include "boards/latest/forvik/UI_ForvikLayout.h"
-#include "boards/latest/yarrin/UI_YarrinLayout.h"
-#include "boards/latest/zephal/UI_ZephalLayout.h"
+// The jumper drawing the Forvik form shows.
+#include "Picture.h"
 
 using namespace pictures;
-
-PW_FORM_BOARD_PICTURE(yarrin::kLayout, "Yarrin");
-PW_FORM_BOARD_PICTURE(zephal::kLayout, "Zephal");
-PW_FORM_BOARD_PICTURE(bostel::kLayout, "Bostel");
-PW_FORM_BOARD_PICTURE(forvik::kLayout, "Forvik");
 
 namespace {
 
