@@ -2,6 +2,7 @@
 
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
+#include "boards/latest/selvik/SelvikText.h"
 #include "model/DaughterCatalogue.h"
 
 namespace {
@@ -126,6 +127,7 @@ uint8_t SelvikHsmcStandard(int32_t voltage) {
 }
 
 void ConfigSelvikPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeSelvikText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_SELVIK, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const uint8_t hsmc = Config.U8(C::nHsmcDaughterId);

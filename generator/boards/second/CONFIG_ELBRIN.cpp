@@ -2,6 +2,7 @@
 
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
+#include "boards/second/elbrin/ElbrinText.h"
 #include "platform/Assert.h"
 
 #include <string>
@@ -260,6 +261,7 @@ bool ElbrinVoltageStandard(int32_t voltage, uint8_t& standard) {
 }
 
 void ConfigElbrinPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeElbrinText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_ELBRIN, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const uint8_t gpio = Config.U8(C::nGpioDaughterId);

@@ -2,6 +2,7 @@
 
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
+#include "boards/second/isvar/IsvarText.h"
 
 namespace {
 
@@ -166,6 +167,7 @@ constexpr kit::MaskedMasterRow kFmcMasters[] = {
 } // namespace
 
 void ConfigIsvarPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeIsvarText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_ISVAR, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

@@ -2,6 +2,7 @@
 
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
+#include "boards/second/jorrel/JorrelText.h"
 
 namespace {
 
@@ -99,6 +100,7 @@ constexpr kit::MaskedMasterRow kGpioMasters[] = {
 } // namespace
 
 void ConfigJorrelPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeJorrelText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_JORREL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

@@ -2,6 +2,7 @@
 
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
+#include "boards/second/lomar/LomarText.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/Assert.h"
 
@@ -268,7 +269,7 @@ void ConfigLomarPins(TMainBoard* board, const SettingsRecord& Config) {
     t.SetBank(kBankB, HsmcBankIoStandard(Config, 1));
     t.SetBank(kBankD, HsmcBankIoStandard(Config, 3));
     // The writers read the PLL choices from the copy; it is taken before the checks.
-    t.CopyRecord(board->m_LomarConfig, Config);
+    board->SetBoardText(std::make_unique<LomarText>(t.RecordCopy<LOMAR_CONFIG>(Config)));
     const uint8_t variant = Config.U8(C::nBoardType);
     t.Begin(MAINBOARD_LOMAR, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize,
             kDevices[variant < std::size(kDevices) ? variant : 0]);

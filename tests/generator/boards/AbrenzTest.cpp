@@ -2,7 +2,9 @@
 #include "ClockBoardsSupport.h"
 #include "boards/latest/AbrenzRules.h"
 #include "boards/latest/CONFIG_ABRENZ.h"
+#include "boards/latest/ClockChipText.h"
 #include "boards/latest/UI_Abrenz.h"
+#include "generator/boards/BoardTextOf.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
 #include "settings/ConfigAbrenz.h"
@@ -82,7 +84,7 @@ TEST(AbrenzPins, TheFourVariantsGiveTheirDevices) {
         EXPECT_EQ(built->board.GetDevicePackage(), "FBGA");
         EXPECT_EQ(built->board.GetSpeedGradeText(), "");
         EXPECT_EQ(built->board.GetSpeedGrade(), 0);
-        EXPECT_EQ(built->board.m_pConfigBoard, built->settings.get());
+        EXPECT_EQ(TextOf<ClockChipText>(built->board).Settings(), built->settings.get());
     }
 }
 
