@@ -2,45 +2,31 @@
 
 #include "cards/CardTables.h"
 #include "model/DaughterCatalogue.h"
-#include "model/MainBoardId.h"
 #include "platform/Assert.h"
 
 #include <cstring>
 
 namespace {
 
-// Values the factory derives from the main board before it fills a card.
+// The rules as a fill uses them: the caller's standard after its replacement.
 struct BoardRules {
-    uint8_t xcvrStandard; // transceiver pins
-    uint8_t hsmcStandard; // general pins of the HSMC cards
-    uint8_t ioStandard;   // the caller's standard after its replacement
-    bool lvdsXcvrRows;    // LVDS default card with its transceiver rows
-    bool upperCaseHsmc;   // HSMC default names in upper case
-    uint8_t gpioStyle;    // 0: per-position names, 1: "GPIO[%d]"
+    uint8_t xcvrStandard;
+    uint8_t hsmcStandard;
+    uint8_t ioStandard;
+    bool lvdsXcvrRows;
+    bool upperCaseHsmc;
+    GpioStyle gpioStyle;
+    uint8_t gpioNaming; // the naming of the GPIO Default variants (0 or 1)
 };
 
-BoardRules RulesFor(uint8_t mainBoardId, uint8_t ioStandard) {
-    BoardRules r{};
-    r.xcvrStandard =
-        (mainBoardId == MAINBOARD_GALDOR || mainBoardId == MAINBOARD_HARLIN || mainBoardId == MAINBOARD_LOMAR)
-            ? IOSTD_1V4_PCML
-            : IOSTD_1V5_PCML;
-    r.hsmcStandard = mainBoardId == MAINBOARD_HARLIN ? IOSTD_1V8 : IOSTD_2V5;
-    r.ioStandard = ioStandard;
-    if (mainBoardId == MAINBOARD_GALDOR || mainBoardId == MAINBOARD_HARLIN ||
-        mainBoardId == MAINBOARD_ISVAR || mainBoardId == MAINBOARD_LOMAR)
-        r.ioStandard = IOSTD_3V0_PCI_X;
-    else if (mainBoardId == MAINBOARD_CALVEX)
-        r.ioStandard = IOSTD_2V5;
-    r.lvdsXcvrRows = mainBoardId == MAINBOARD_HARLIN || mainBoardId == MAINBOARD_LOMAR;
-    r.upperCaseHsmc = mainBoardId == MAINBOARD_ELBRIN || mainBoardId == MAINBOARD_MIRVO ||
-                      mainBoardId == MAINBOARD_NORRIK || mainBoardId == MAINBOARD_SELVIK ||
-                      mainBoardId == MAINBOARD_TAVRIN || mainBoardId == MAINBOARD_FORVIK;
-    r.gpioStyle = (mainBoardId == MAINBOARD_ARVEL || mainBoardId == MAINBOARD_BELMIC ||
-                   mainBoardId == MAINBOARD_DORVEL || mainBoardId == MAINBOARD_FENNIC)
-                      ? 0
-                      : 1;
-    return r;
+BoardRules RulesFor(const TCardRules& rules, uint8_t ioStandard) {
+    return {rules.xcvrStandard,
+            rules.hsmcStandard,
+            rules.replaceIoStandard ? rules.ioStandard : ioStandard,
+            rules.lvdsXcvrRows,
+            rules.upperCaseHsmc,
+            rules.gpioStyle,
+            rules.gpioStyle == GpioStyle::PerPosition ? uint8_t{0} : uint8_t{1}};
 }
 
 // The assertion line of a card that has no table.
@@ -83,10 +69,10 @@ constexpr FillRow kFills[] = {
     {DAUGHTER_GPIO_DEFAULT, [](TConnector* c, const FillArgs& a) {
         if (a.pinName != nullptr && a.pinName[0] != '\0')
             FillCardGpioNamedPins(c, a.pinName, a.rules.ioStandard);
-        else if (a.mainBoard == MAINBOARD_JORREL)
+        else if (a.rules.gpioStyle == GpioStyle::OwnTable)
             FillCardGpioDefaultJorrelPins(c);
         else
-            FillCardGpioDefaultPins(c, a.rules.gpioStyle, a.rules.ioStandard);
+            FillCardGpioDefaultPins(c, a.rules.gpioNaming, a.rules.ioStandard);
     }},
     {DAUGHTER_HSMC_DEFAULT, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_2V5, false, a.rules.upperCaseHsmc); }},
     {DAUGHTER_HSMC_DEFAULT_WITH_TRANSCEIVER, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_2V5, true, false); }},
@@ -156,9 +142,9 @@ constexpr FillRow kFills[] = {
     {DAUGHTER_JOSSEN_MOXEN, [](TConnector* c, const FillArgs&) { FillCardJossenPins(c); }},
     {DAUGHTER_FISKEL_GPIO, [](TConnector* c, const FillArgs& a) { FillCardFiskelGpioPins(c, a.rules.ioStandard); }},
     {DAUGHTER_FISKEL_FMC, [](TConnector* c, const FillArgs&) { FillCardFiskelFmcPins(c); }},
-    {DAUGHTER_GPIO_DEFAULT_2V5, [](TConnector* c, const FillArgs& a) { FillCardGpioDefaultPins(c, a.rules.gpioStyle, IOSTD_2V5); }},
-    {DAUGHTER_GPIO_DEFAULT_1V8, [](TConnector* c, const FillArgs& a) { FillCardGpioDefaultPins(c, a.rules.gpioStyle, IOSTD_1V8); }},
-    {DAUGHTER_GPIO_DEFAULT_1V5, [](TConnector* c, const FillArgs& a) { FillCardGpioDefaultPins(c, a.rules.gpioStyle, IOSTD_1V5); }},
+    {DAUGHTER_GPIO_DEFAULT_2V5, [](TConnector* c, const FillArgs& a) { FillCardGpioDefaultPins(c, a.rules.gpioNaming, IOSTD_2V5); }},
+    {DAUGHTER_GPIO_DEFAULT_1V8, [](TConnector* c, const FillArgs& a) { FillCardGpioDefaultPins(c, a.rules.gpioNaming, IOSTD_1V8); }},
+    {DAUGHTER_GPIO_DEFAULT_1V5, [](TConnector* c, const FillArgs& a) { FillCardGpioDefaultPins(c, a.rules.gpioNaming, IOSTD_1V5); }},
     {DAUGHTER_HSMC_DEFAULT_3V3, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_3V3_LVTTL, false, a.rules.upperCaseHsmc); }},
     {DAUGHTER_HSMC_DEFAULT_1V8, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_1V8, false, a.rules.upperCaseHsmc); }},
     {DAUGHTER_HSMC_DEFAULT_1V5, [](TConnector* c, const FillArgs& a) { HsmcDefault(c, a, IOSTD_1V5, false, a.rules.upperCaseHsmc); }},
@@ -182,12 +168,12 @@ Fill FillOf(uint8_t card) {
 TDaughterBoard::TDaughterBoard() : TConnector("", "", CONNECTOR_NONE, -1) {}
 
 bool TDaughterBoard::FillPins(uint8_t BoardId, uint8_t MainBoardId, int HsmcVariant, uint8_t IoStandard,
-                              const char* PinName) {
+                              const char* PinName, const TCardRules& Rules) {
     ClearPins();
     const Fill fill = FillOf(BoardId);
     if (fill == nullptr)
         return false;
-    fill(this, {BoardId, MainBoardId, HsmcVariant, PinName, RulesFor(MainBoardId, IoStandard)});
+    fill(this, {BoardId, MainBoardId, HsmcVariant, PinName, RulesFor(Rules, IoStandard)});
     SetName(BoardName(static_cast<int8_t>(BoardId)));
     SetCaption(BoardDescription(static_cast<int8_t>(BoardId)));
     SetType(BoardConnectorType(static_cast<int8_t>(BoardId)));
@@ -195,14 +181,14 @@ bool TDaughterBoard::FillPins(uint8_t BoardId, uint8_t MainBoardId, int HsmcVari
 }
 
 void TDaughterBoard::CreateBoard(uint8_t BoardId, uint8_t MainBoardId, int HsmcVariant, uint8_t IoStandard,
-                                 const char* PinName) {
-    if (!FillPins(BoardId, MainBoardId, HsmcVariant, IoStandard, PinName))
+                                 const char* PinName, const TCardRules& Rules) {
+    if (!FillPins(BoardId, MainBoardId, HsmcVariant, IoStandard, PinName, Rules))
         platform::AssertFailed("0", "DaughterBoard", NoTableLine(BoardId));
 }
 
 bool TDaughterBoard::TryCreateBoard(uint8_t BoardId, uint8_t MainBoardId, int HsmcVariant, uint8_t IoStandard,
-                                    const char* PinName) {
-    return FillPins(BoardId, MainBoardId, HsmcVariant, IoStandard, PinName);
+                                    const char* PinName, const TCardRules& Rules) {
+    return FillPins(BoardId, MainBoardId, HsmcVariant, IoStandard, PinName, Rules);
 }
 
 namespace {

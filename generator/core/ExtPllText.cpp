@@ -1,7 +1,5 @@
-// The external-PLL text of boards 8 and 12 and the controller instance that board
-// 16's oscillator text shares with them.
+// The external-PLL text and the controller instance that the oscillator text shares.
 #include "ExtPllText.h"
-#include "MainBoard.h"
 
 #include "platform/Assert.h"
 #include "platform/Text.h"
@@ -12,19 +10,12 @@ namespace {
 
 const char* const kVRule = "//=======================================================\r\n";
 
-// Options of a PLL clock on boards 8 and 12; the index is also the value written.
+// Options of a PLL clock; the index is also the value written.
 // clang-format off
 constexpr const char* kOptions[] = {
     "Unchange", "Disable", "62.5", "75", "100", "125", "150", "156.25", "187.5", "200", "250", "312.5", "625",
 };
 
-// How boards 8 and 12 wire the controller (the rows differ as their texts do).
-const ExtPllWiring kHarlin = {"CPU_RESET_n", "OSC_50_BANK2",
-                              {"HSMA_REFCLK", "HSMB_REFCLK", "PLL_CLKIN/SATA_REFCLK"},
-                              "MAX_I2C_SCLK", "MAX_I2C_SDAT", " MHZ"};
-const ExtPllWiring kLomar = {"1'b1", "OSC_50_BANK1",
-                             {"HSMA_REFCLK", "HSME_REFCLK", "PGM_GXB_CLK"},
-                             "MAX2_I2C_SCL", "MAX2_I2C_SDA", " MHZ"};
 // clang-format on
 
 std::string Line(const std::string& text) {
@@ -35,23 +26,19 @@ std::string OptionText(int index) {
     return index >= 0 && index < static_cast<int>(std::size(kOptions)) ? kOptions[index] : "";
 }
 
-// The text of boards 8 and 12 from their record's flag and three settings.
-template <class Record>
-std::string BoardText(const Record& record, std::size_t flag, std::size_t settings,
-                      const ExtPllWiring& wiring) {
-    if (record.U8(flag) == 0)
+} // namespace
+
+std::string ExtPllText(bool enabled, const int (&settings)[3], const ExtPllWiring& wiring) {
+    if (!enabled)
         return std::string();
-    const int c[3] = {record.U8(settings), record.U8(settings + 1), record.U8(settings + 2)};
-    const std::string texts[3] = {OptionText(c[0]), OptionText(c[1]), OptionText(c[2])};
+    const std::string texts[3] = {OptionText(settings[0]), OptionText(settings[1]), OptionText(settings[2])};
     std::string text = "\r\n\r\n";
     text += kVRule;
     text += Line("//  External PLL Configuration ==========================");
     text += kVRule;
     text += "\r\n";
-    return text + ExtPllControllerText(wiring, c, texts);
+    return text + ExtPllControllerText(wiring, settings, texts);
 }
-
-} // namespace
 
 std::string ExtPllControllerText(const ExtPllWiring& w, const int (&settings)[3],
                                  const std::string (&texts)[3]) {
@@ -109,14 +96,4 @@ std::string ExtPllControllerText(const ExtPllWiring& w, const int (&settings)[3]
     text += "\r\n";
     text += Line(");");
     return text;
-}
-
-std::string TMainBoard::GetStructuralCodeHarlin() const {
-    PW_ASSERT(m_BoardId == MAINBOARD_HARLIN, "m_BoardId == MAINBOARD_HARLIN", "MainBoard", 727);
-    return BoardText(m_HarlinConfig, HARLIN_CONFIG::bExtPLL, HARLIN_CONFIG::nPllFreq, kHarlin);
-}
-
-std::string TMainBoard::GetStructuralCodeLomar() const {
-    PW_ASSERT(m_BoardId == MAINBOARD_LOMAR, "m_BoardId == MAINBOARD_LOMAR", "MainBoard", 851);
-    return BoardText(m_LomarConfig, LOMAR_CONFIG::bExtPLL, LOMAR_CONFIG::nPllFreq, kLomar);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The external-PLL controller text of boards 8, 12 and 16: an ext_pll_ctrl instance
+// The external-PLL controller text: an ext_pll_ctrl instance
 // whose three settings are tied to the chosen options, and the counter that raises
 // its write trigger once after reset.
 
@@ -19,3 +19,7 @@ struct ExtPllWiring {
 // the option text of settings[i].
 std::string ExtPllControllerText(const ExtPllWiring& wiring, const int (&settings)[3],
                                  const std::string (&texts)[3]);
+
+// The whole external-PLL text of a board whose record enables the controller and
+// chooses its three options (0-12): banner and controller, or nothing when disabled.
+std::string ExtPllText(bool enabled, const int (&settings)[3], const ExtPllWiring& wiring);

@@ -98,7 +98,7 @@ bool TMainBoard::Attach(int masterId, uint8_t daughterId, const char* prefix, co
     TConnector* pMasterConn = FindMasterConnector(masterId);
     PW_ASSERT(pMasterConn, "pMasterConn", "MainBoard", masterLine);
     TDaughterBoard daughter;
-    if (!daughter.TryCreateBoard(daughterId, m_BoardId, 0, ioStandard, pinName))
+    if (!daughter.TryCreateBoard(daughterId, m_BoardId, 0, ioStandard, pinName, m_CardRules))
         return false;
     PW_ASSERT(daughter.UpdateMasterConnector(pMasterConn, prefix),
               "pDaughter->UpdateMasterConnector(pMasterConn, pPrefixName)", "MainBoard", updateLine);

@@ -1,24 +1,15 @@
 #pragma once
 // The description of one main board for one Generate: device, connectors with their
-// pins, board id, and what the board-specific project text needs of the settings.
+// pins, board id, the board's own project text and the rules its cards follow.
 
-#include "boards/latest/ulmaro/ULMARO_CONFIG.h"
-#include "boards/latest/vardis/VARDIS_CONFIG.h"
-#include "boards/latest/yarrin/YARRIN_CONFIG.h"
-#include "boards/second/harlin/HARLIN_CONFIG.h"
-#include "boards/second/lomar/LOMAR_CONFIG.h"
-#include "boards/second/norrik/NORRIK_CONFIG.h"
-#include "boards/second/ostrel/OSTREL_CONFIG.h"
-#include "boards/second/pallex/PALLEX_CONFIG.h"
-#include "boards/second/rasmel/RASMEL_CONFIG.h"
+#include "BoardText.h"
+#include "CardRules.h"
 #include "model/Connector.h"
 #include "model/MainBoardId.h"
 
 #include <memory>
 #include <string>
 #include <vector>
-
-class TConfigBoard;
 
 class TMainBoard {
 public:
@@ -60,18 +51,12 @@ public:
     bool AttachDdr3SodimmSstl15(int masterId, const char* prefix, uint8_t DiffStrobes,
                                 uint8_t SmbusIoStandard, uint8_t AddressIoStandard);
 
-    // Board-specific project text.
+    // Board-specific project text, from the board's text object.
     std::string GetQsfGlobalAssignments() const;
     std::string GetStructuralCode() const;
-    std::string GetQsfAssignmentsNorrik() const;
-    std::string GetStructuralCodeNorrik() const;
-    // The external-PLL controllers of boards 8 and 12 and the oscillators of boards
-    // 15, 16 and 18, from the board's record copy; each asserts its board id.
-    std::string GetStructuralCodeHarlin() const;
-    std::string GetStructuralCodeLomar() const;
-    std::string GetStructuralCodeOstrel() const;
-    std::string GetStructuralCodePallex() const;
-    std::string GetStructuralCodeRasmel() const;
+    void SetBoardText(std::unique_ptr<TBoardText> text) { m_pBoardText = std::move(text); }
+    // nullptr: the board adds no text of its own.
+    const TBoardText* GetBoardText() const { return m_pBoardText.get(); }
     // The pin at 1-based PinIndex of the n-th (0-based) HSMC connector, or nullptr.
     TPin* GetHsmcPinName(int n, int PinIndex) const;
     // The port lines of the top-level module.
@@ -85,16 +70,8 @@ public:
     std::string m_Package;
     std::string m_SpeedGradeText;
     uint8_t m_BoardId = 0;
-    HARLIN_CONFIG m_HarlinConfig;
-    LOMAR_CONFIG m_LomarConfig;
-    TConfigBoard* m_pConfigBoard = nullptr; // not owned: it belongs to the form
-    RASMEL_CONFIG m_RasmelConfig;
-    PALLEX_CONFIG m_PallexConfig;
-    OSTREL_CONFIG m_OstrelConfig;
-    NORRIK_CONFIG m_NorrikConfig;
-    ULMARO_CONFIG m_UlmaroConfig;
-    VARDIS_CONFIG m_VardisConfig;
-    YARRIN_CONFIG m_YarrinConfig;
+    TCardRules m_CardRules;
+    std::unique_ptr<TBoardText> m_pBoardText;
 
 private:
     bool Attach(int masterId, uint8_t daughterId, const char* prefix, const char* pinName, uint8_t ioStandard,

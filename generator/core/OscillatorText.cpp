@@ -1,7 +1,6 @@
 // The oscillator text of boards 15, 16 and 18 (source EXTRA_S5 in the assertions).
 #include "OscillatorText.h"
 #include "ExtPllText.h"
-#include "MainBoard.h"
 
 #include "platform/Assert.h"
 #include "platform/Text.h"
@@ -68,8 +67,9 @@ std::string OptionText(uint8_t index) {
     return index < std::size(kExtPllOptions) ? kExtPllOptions[index] : "";
 }
 
-// Boards 15 and 18: the CDCM61004, then the Si570, each when chosen.
-std::string CdcmAndSi570(int32_t cdcm61004, int32_t si570) {
+} // namespace
+
+std::string GetCdcmAndSi570Code(int32_t cdcm61004, int32_t si570) {
     std::string text;
     if (cdcm61004 != 0)
         text += GetCdcm61004Code(static_cast<uint8_t>(cdcm61004));
@@ -77,8 +77,6 @@ std::string CdcmAndSi570(int32_t cdcm61004, int32_t si570) {
         text += GetSi570Code(static_cast<uint8_t>(si570), "CPU_RESET_n");
     return text;
 }
-
-} // namespace
 
 double Si570Frequency(uint8_t index) {
     return index >= 1 && index <= std::size(kSi570) ? kSi570[index - 1].mhz : 0;
@@ -149,31 +147,4 @@ std::string GetExtPllCtrlCode(uint8_t c1, uint8_t c2, uint8_t c3) {
     const int settings[3] = {c1, c2, c3};
     const std::string texts[3] = {OptionText(c1), OptionText(c2), OptionText(c3)};
     return text + ExtPllControllerText(kPallex, settings, texts);
-}
-
-std::string TMainBoard::GetStructuralCodePallex() const {
-    PW_ASSERT(m_BoardId == MAINBOARD_PALLEX, "m_BoardId == MAINBOARD_PALLEX", "EXTRA_S5", 325);
-    const PALLEX_CONFIG& r = m_PallexConfig;
-    const int32_t cdcm61001 = r.I32(PALLEX_CONFIG::nCdcm61001Freq);
-    const int32_t cdcm61004 = r.I32(PALLEX_CONFIG::nCdcm61004Freq);
-    const int32_t si570 = r.I32(PALLEX_CONFIG::nSi570Freq);
-    std::string text;
-    // Both disabled: no controller at all.
-    if (!(cdcm61001 == 1 && cdcm61004 == 1))
-        text += GetExtPllCtrlCode(static_cast<uint8_t>(cdcm61001), static_cast<uint8_t>(cdcm61004), 0);
-    if (si570 != 0)
-        text += GetSi570Code(static_cast<uint8_t>(si570), "CPU_RESET_n");
-    return text;
-}
-
-std::string TMainBoard::GetStructuralCodeOstrel() const {
-    PW_ASSERT(m_BoardId == MAINBOARD_OSTREL, "m_BoardId == MAINBOARD_OSTREL", "EXTRA_S5", 383);
-    return CdcmAndSi570(m_OstrelConfig.I32(OSTREL_CONFIG::nCdcm61004Freq),
-                        m_OstrelConfig.I32(OSTREL_CONFIG::nSi570Freq));
-}
-
-std::string TMainBoard::GetStructuralCodeRasmel() const {
-    PW_ASSERT(m_BoardId == MAINBOARD_RASMEL, "m_BoardId == MAINBOARD_RASMEL", "EXTRA_S5", 404);
-    return CdcmAndSi570(m_RasmelConfig.I32(RASMEL_CONFIG::nCdcm61004Freq),
-                        m_RasmelConfig.I32(RASMEL_CONFIG::nSi570Freq));
 }

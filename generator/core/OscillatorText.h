@@ -18,3 +18,5 @@ std::string GetSi570Code(uint8_t choice, const char* reset);
 std::string GetCdcm61004Code(uint8_t choice);
 // Board 16's external-PLL controller for the options of clocks 1 to 3 (0-12).
 std::string GetExtPllCtrlCode(uint8_t c1, uint8_t c2, uint8_t c3);
+// The CDCM61004 text, then the Si570 text (reset by CPU_RESET_n), each when chosen (not 0).
+std::string GetCdcmAndSi570Code(int32_t cdcm61004, int32_t si570);

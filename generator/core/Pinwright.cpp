@@ -2,7 +2,6 @@
 
 #include "HtmlGenerator.h"
 #include "ModulePorts.h"
-#include "boards/latest/forvik/ConfigForvik.h"
 #include "platform/DateText.h"
 #include "platform/FileWrite.h"
 #include "platform/Platform.h"
@@ -220,45 +219,8 @@ bool TPinwright::WriteVerilog(TMainBoard* board, const std::string& path) {
 }
 
 bool TPinwright::ExportVerilogModules(TMainBoard* board, const std::string& folder) {
-    // The selections are 32-bit combo-box indexes of the board's record (0 = not used).
-    struct Clocks {
-        int32_t si570 = 0, cdcm61004 = 0, cdcm61001 = 0;
-    };
-    Clocks clocks;
-    const uint8_t id = board->GetBoardIdAsByte();
-    if (id == MAINBOARD_PALLEX)
-        clocks = {board->m_PallexConfig.I32(PALLEX_CONFIG::nSi570Freq),
-                  board->m_PallexConfig.I32(PALLEX_CONFIG::nCdcm61004Freq),
-                  board->m_PallexConfig.I32(PALLEX_CONFIG::nCdcm61001Freq)};
-    else if (id == MAINBOARD_OSTREL)
-        clocks = {board->m_OstrelConfig.I32(OSTREL_CONFIG::nSi570Freq),
-                  board->m_OstrelConfig.I32(OSTREL_CONFIG::nCdcm61004Freq), 0};
-    else if (id == MAINBOARD_RASMEL)
-        clocks = {board->m_RasmelConfig.I32(RASMEL_CONFIG::nSi570Freq),
-                  board->m_RasmelConfig.I32(RASMEL_CONFIG::nCdcm61004Freq), 0};
-
-    bool result = true;
-    bool pll = true;
-    if (id == MAINBOARD_HARLIN || id == MAINBOARD_LOMAR ||
-        (id == MAINBOARD_PALLEX && !(clocks.cdcm61004 == 1 && clocks.cdcm61001 == 1))) {
-        pll = ExportResource(folder + "EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG");
-        result = result && pll;
-    }
-    if ((id == MAINBOARD_RASMEL || id == MAINBOARD_OSTREL || (id == MAINBOARD_PALLEX && pll)) &&
-        clocks.si570 != 0) {
-        for (const char* file :
-             {"si570_controller.v", "clock_divider.v", "edge_detector.v", "i2c_bus_controller.v",
-              "i2c_controller.v", "i2c_reg_controller.v", "initial_config.v"})
-            if (!ExportResource(folder + file, platform::ChangeFileExt(file, "_verilog"))) {
-                result = false;
-                break;
-            }
-    }
-    if ((id == MAINBOARD_RASMEL || id == MAINBOARD_OSTREL) && clocks.cdcm61004 != 0)
-        result = ExportResource(folder + "CDCM6100x_Config.v", "cdcm6100x_config_verilog") && result;
-    if ((id == MAINBOARD_CALVEX || id == MAINBOARD_ABRENZ || id == MAINBOARD_EMBREL) && board->m_pConfigBoard)
-        result = board->m_pConfigBoard->ExportVerilogModules(folder) && result;
-    if (!result) {
+    const TBoardText* text = board->GetBoardText();
+    if (text != nullptr && !text->ExportModules(folder)) {
         platform::ShowMessage("Failed to export verilog IP", "Error", platform::Icon::Error);
         return false;
     }
@@ -318,150 +280,24 @@ bool TPinwright::WriteSdc(TMainBoard* board, const std::string& path) {
     return WriteText(path, text);
 }
 
-namespace {
-
-// Peripheral flags of the boards whose constraints depend on them.
-struct SdcFlags {
-    bool vga = false, sdram = false, audio = false, videoIn = false;
-};
-
-SdcFlags FlagsOf(TMainBoard* board) {
-    SdcFlags f;
-    switch (board->GetBoardIdAsByte()) {
-    case MAINBOARD_ULMARO: {
-        const auto& r = board->m_UlmaroConfig;
-        f = {r.U8(r.bVGA) == 1, r.U8(r.bSDRAM) == 1, r.U8(r.bAudio) == 1, r.U8(r.bVideoIn) == 1};
-        break;
-    }
-    case MAINBOARD_VARDIS: {
-        const auto& r = board->m_VardisConfig;
-        f = {r.U8(r.bVGA) == 1, false, r.U8(r.bAudio) == 1, r.U8(r.bVideoIn) == 1};
-        break;
-    }
-    case MAINBOARD_YARRIN:
-        f.vga = board->m_YarrinConfig.U8(YARRIN_CONFIG::bVGA) == 1;
-        break;
-    case MAINBOARD_FORVIK:
-        if (const auto* forvik = dynamic_cast<const TConfigForvik*>(board->m_pConfigBoard)) {
-            const auto& r = forvik->Config;
-            f = {r.U8(r.bVGA) == 1, r.U8(r.bSDRAM) == 1, r.U8(r.bAudio) == 1, r.U8(r.bVideoIn) == 1};
-        }
-        break;
-    default:
-        break;
-    }
-    return f;
-}
-
-} // namespace
-
 std::string TPinwright::GetSdcBoardClocks(TMainBoard* board) {
-    const uint8_t id = board->GetBoardIdAsByte();
-    if (id != MAINBOARD_ULMARO && id != MAINBOARD_VARDIS && id != MAINBOARD_YARRIN && id != MAINBOARD_FORVIK)
-        return std::string();
-    const SdcFlags f = FlagsOf(board);
-    std::string text;
-    if (f.videoIn && id != MAINBOARD_YARRIN)
-        text += "create_clock -period \"27 MHz\"  -name tv_27m [get_ports TD_CLK27]\r\n";
-    if (f.sdram && (id == MAINBOARD_ULMARO || id == MAINBOARD_FORVIK))
-        text += "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n";
-    if (f.audio && id != MAINBOARD_YARRIN)
-        text += "# AUDIO : 48kHz 384fs 32-bit data\r\n"
-                "create_clock -period \"18.432 MHz\" -name clk_audxck [get_ports AUD_XCK]\r\n"
-                "create_clock -period \"1.536 MHz\" -name clk_audbck [get_ports AUD_BCLK]\r\n";
-    if (f.vga)
-        text += "# VGA : 640x480@60Hz\r\n"
-                "#create_clock -period \"25.18 MHz\" -name clk_vga [get_ports VGA_CLK]\r\n"
-                "# VGA : 800x600@60Hz\r\n"
-                "#create_clock -period \"40.0 MHz\" -name clk_vga [get_ports VGA_CLK]\r\n"
-                "# VGA : 1024x768@60Hz\r\n"
-                "#create_clock -period \"65.0 MHz\" -name clk_vga [get_ports VGA_CLK]\r\n"
-                "# VGA : 1280x1024@60Hz\r\n"
-                "create_clock -period \"108.0 MHz\" -name clk_vga [get_ports VGA_CLK]\r\n";
-    if (!text.empty())
-        text += "\r\n";
-    return text;
+    const TBoardText* text = board->GetBoardText();
+    return text != nullptr ? text->SdcBoardClocks() : std::string();
 }
 
 std::string TPinwright::GetSdcInputDelays(TMainBoard* board) {
-    if (board->GetBoardIdAsByte() != MAINBOARD_ULMARO)
-        return std::string();
-    const SdcFlags f = FlagsOf(board);
-    std::string text;
-    if (f.sdram || f.videoIn)
-        text += "# Board Delay (Data) + Propagation Delay - Board Delay (Clock)\r\n";
-    if (f.sdram)
-        text += "set_input_delay -max -clock clk_dram -0.048 [get_ports DRAM_DQ*]\r\n"
-                "set_input_delay -min -clock clk_dram -0.057 [get_ports DRAM_DQ*]\r\n"
-                "\r\n";
-    if (f.videoIn)
-        text += "set_input_delay -max -clock tv_27m 3.508 -clock_fall [get_ports TD_DATA*]\r\n"
-                "set_input_delay -min -clock tv_27m -2.539 -clock_fall [get_ports TD_DATA*]\r\n"
-                "set_input_delay -max -clock tv_27m 3.654 -clock_fall [get_ports TD_HS]\r\n"
-                "set_input_delay -min -clock tv_27m -2.454 -clock_fall [get_ports TD_HS]\r\n"
-                "set_input_delay -max -clock tv_27m 3.652 -clock_fall [get_ports TD_VS]\r\n"
-                "set_input_delay -min -clock tv_27m -2.456 -clock_fall [get_ports TD_VS]\r\n"
-                "\r\n";
-    return text;
+    const TBoardText* text = board->GetBoardText();
+    return text != nullptr ? text->SdcInputDelays() : std::string();
 }
 
 std::string TPinwright::GetSdcOutputDelays(TMainBoard* board) {
-    if (board->GetBoardIdAsByte() != MAINBOARD_ULMARO)
-        return std::string();
-    const SdcFlags f = FlagsOf(board);
-    std::string text;
-    if (f.sdram || f.vga)
-        text += "# max : Board Delay (Data) - Board Delay (Clock) + tsu (External Device)\r\n"
-                "# min : Board Delay (Data) - Board Delay (Clock) - th (External Device)\r\n";
-    if (f.sdram)
-        text += "set_output_delay -max -clock clk_dram 1.452  [get_ports DRAM_DQ*]\r\n"
-                "set_output_delay -min -clock clk_dram -0.857 [get_ports DRAM_DQ*]\r\n"
-                "set_output_delay -max -clock clk_dram 1.531 [get_ports DRAM_ADDR*]\r\n"
-                "set_output_delay -min -clock clk_dram -0.805 [get_ports DRAM_ADDR*]\r\n"
-                "set_output_delay -max -clock clk_dram 1.533  [get_ports DRAM_*DQM]\r\n"
-                "set_output_delay -min -clock clk_dram -0.805 [get_ports DRAM_*DQM]\r\n"
-                "set_output_delay -max -clock clk_dram 1.510  [get_ports DRAM_BA*]\r\n"
-                "set_output_delay -min -clock clk_dram -0.800 [get_ports DRAM_BA*]\r\n"
-                "set_output_delay -max -clock clk_dram 1.520  [get_ports DRAM_RAS_N]\r\n"
-                "set_output_delay -min -clock clk_dram -0.780 [get_ports DRAM_RAS_N]\r\n"
-                "set_output_delay -max -clock clk_dram 1.5000  [get_ports DRAM_CAS_N]\r\n"
-                "set_output_delay -min -clock clk_dram -0.800 [get_ports DRAM_CAS_N]\r\n"
-                "set_output_delay -max -clock clk_dram 1.545 [get_ports DRAM_WE_N]\r\n"
-                "set_output_delay -min -clock clk_dram -0.755 [get_ports DRAM_WE_N]\r\n"
-                "set_output_delay -max -clock clk_dram 1.496  [get_ports DRAM_CKE]\r\n"
-                "set_output_delay -min -clock clk_dram -0.804 [get_ports DRAM_CKE]\r\n"
-                "set_output_delay -max -clock clk_dram 1.508  [get_ports DRAM_CS_N]\r\n"
-                "set_output_delay -min -clock clk_dram -0.792 [get_ports DRAM_CS_N]\r\n"
-                "\r\n";
-    if (f.vga)
-        text += "set_output_delay -max -clock clk_vga 0.220 [get_ports VGA_R*]\r\n"
-                "set_output_delay -min -clock clk_vga -1.506 [get_ports VGA_R*]\r\n"
-                "set_output_delay -max -clock clk_vga 0.212 [get_ports VGA_G*]\r\n"
-                "set_output_delay -min -clock clk_vga -1.519 [get_ports VGA_G*]\r\n"
-                "set_output_delay -max -clock clk_vga 0.264 [get_ports VGA_B*]\r\n"
-                "set_output_delay -min -clock clk_vga -1.519 [get_ports VGA_B*]\r\n"
-                "set_output_delay -max -clock clk_vga 0.215 [get_ports VGA_BLANK]\r\n"
-                "set_output_delay -min -clock clk_vga -1.485 [get_ports VGA_BLANK]\r\n"
-                "\r\n";
-    return text;
+    const TBoardText* text = board->GetBoardText();
+    return text != nullptr ? text->SdcOutputDelays() : std::string();
 }
 
 std::string TPinwright::GetSdcJtagClock(TMainBoard* board) {
-    switch (board->GetBoardIdAsByte()) {
-    case MAINBOARD_ULMARO:
-    case MAINBOARD_VARDIS:
-    case MAINBOARD_WENDRO:
-    case MAINBOARD_XYLMAR:
-    case MAINBOARD_FORVIK:
-        return "# for enhancing USB BlasterII to be reliable, 25MHz\r\n"
-               "create_clock -name {altera_reserved_tck} -period 40 {altera_reserved_tck}\r\n"
-               "set_input_delay -clock altera_reserved_tck -clock_fall 3 [get_ports altera_reserved_tdi]\r\n"
-               "set_input_delay -clock altera_reserved_tck -clock_fall 3 [get_ports altera_reserved_tms]\r\n"
-               "set_output_delay -clock altera_reserved_tck 3 [get_ports altera_reserved_tdo]\r\n"
-               "\r\n";
-    default:
-        return std::string();
-    }
+    const TBoardText* text = board->GetBoardText();
+    return text != nullptr ? text->SdcJtagClock() : std::string();
 }
 
 bool TPinwright::WritePinReport(TMainBoard* board, const std::string& path) {

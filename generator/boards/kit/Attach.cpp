@@ -33,7 +33,7 @@ bool IsModule(CardKind kind) {
 }
 
 // Fills d with the step's card; false when the card has no table.
-bool Fill(TDaughterBoard& d, const AttachStep& step, uint8_t boardId) {
+bool Fill(TDaughterBoard& d, const AttachStep& step, uint8_t boardId, const TCardRules& rules) {
     // Differential strobes; the side-band and address-select standards of the module.
     switch (step.kind) {
     case CardKind::Ddr2Sodimm:
@@ -55,7 +55,8 @@ bool Fill(TDaughterBoard& d, const AttachStep& step, uint8_t boardId) {
         d.CreateDdr3SodimmSstl15(1, IOSTD_1V5, IOSTD_1V5);
         return true;
     default:
-        return d.TryCreateBoard(step.card, boardId, step.hsmcVariant, step.ioStandard, step.pinOverride);
+        return d.TryCreateBoard(step.card, boardId, step.hsmcVariant, step.ioStandard, step.pinOverride,
+                                rules);
     }
 }
 
@@ -140,7 +141,7 @@ bool RunAttach(TMainBoard& board, const AttachStep& step, AttachShape shape) {
     TConnector* pMasterConn = board.FindMasterConnector(step.masterId);
     PW_ASSERT(pMasterConn, "pMasterConn", lines.source, lines.masterLine);
     TDaughterBoard daughter;
-    if (!Fill(daughter, step, static_cast<uint8_t>(board.GetBoardId())))
+    if (!Fill(daughter, step, static_cast<uint8_t>(board.GetBoardId()), board.m_CardRules))
         return false;
     PW_ASSERT(daughter.UpdateMasterConnector(pMasterConn, step.prefix.c_str()),
               lines.updateRule != nullptr ? lines.updateRule
@@ -149,16 +150,16 @@ bool RunAttach(TMainBoard& board, const AttachStep& step, AttachShape shape) {
     return true;
 }
 
-bool CardHasPins(const AttachStep& step, uint8_t boardId) {
+bool CardHasPins(const AttachStep& step, uint8_t boardId, const TCardRules& rules) {
     if (IsModule(step.kind))
         return true;
     TDaughterBoard d;
-    return Fill(d, step, boardId);
+    return Fill(d, step, boardId, rules);
 }
 
-std::size_t LongestCardPinName(const AttachStep& step, uint8_t boardId) {
+std::size_t LongestCardPinName(const AttachStep& step, uint8_t boardId, const TCardRules& rules) {
     TDaughterBoard d;
-    if (!Fill(d, step, boardId))
+    if (!Fill(d, step, boardId, rules))
         return 0;
     std::size_t longest = 0;
     for (int i = 0; i < d.PinCount(); ++i)

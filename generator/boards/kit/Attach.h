@@ -64,9 +64,10 @@ bool RunAttach(TMainBoard& board, const AttachStep& step, AttachShape shape);
 // The type test's text of a connector kind (a routine may name its own, AttachLines).
 const char* TypeRuleOf(CardKind kind);
 
-// The longest pin name the card brings to a connector of this step (0 for no table).
-std::size_t LongestCardPinName(const AttachStep& step, uint8_t boardId);
+// The longest pin name the card brings to a connector of this step on a board with
+// these card rules (0 for no table).
+std::size_t LongestCardPinName(const AttachStep& step, uint8_t boardId, const TCardRules& rules);
 // Whether the step's card has a pin table (a list may offer one that has none).
-bool CardHasPins(const AttachStep& step, uint8_t boardId);
+bool CardHasPins(const AttachStep& step, uint8_t boardId, const TCardRules& rules);
 
 } // namespace kit

@@ -279,11 +279,11 @@ std::string BoardLogic::Validate(const SettingsRecord& r) const {
     }
     const std::vector<AttachStep> steps = AttachPlan(r);
     for (const AttachStep& step : steps) {
-        if (!CardHasPins(step, spec_.id))
+        if (!CardHasPins(step, spec_.id, spec_.cardRules))
             return NoPinsMessage(step);
         if (step.pinOverride != nullptr && step.pinOverride[0] != '\0')
             continue; // the card takes the header's name, no prefix
-        message = CheckPrefixName(step.prefix, LongestCardPinName(step, spec_.id),
+        message = CheckPrefixName(step.prefix, LongestCardPinName(step, spec_.id, spec_.cardRules),
                                   BoardName(static_cast<int8_t>(step.card)));
         if (!message.empty())
             return message;
@@ -356,6 +356,7 @@ std::vector<Notice> NoteThenSuccess(const std::string& note, const std::string& 
 bool BuildBoard(const BoardLogic& logic, const SettingsRecord& r, TMainBoard& board,
                 std::unique_ptr<TConfigBoard>& settings) {
     settings = logic.MakeSettings(r);
+    board.m_CardRules = logic.Spec().cardRules;
     logic.FillBoard(board, r, settings.get());
     const std::vector<AttachStep> plan = logic.AttachPlan(r);
     for (std::size_t i = 0; i < plan.size(); ++i) {

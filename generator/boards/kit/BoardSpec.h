@@ -4,6 +4,7 @@
 // the policies in which the form shapes of the catalogue differ.
 
 #include "Attach.h"
+#include "core/CardRules.h"
 #include "model/DaughterId.h" // the card lists' connector types and voltages
 #include "settings/ChoiceField.h"
 #include "settings/ConfigRecord.h"
@@ -162,6 +163,8 @@ struct BoardSpec {
     bool prefixRulesFirst = false;
     // The board's own lists of fixed choices (voltages, variants), by their record fields.
     std::span<const ChoiceField> choices = {};
+    // What the daughter-board factory takes from this board when it fills a card.
+    TCardRules cardRules = {};
 };
 
 } // namespace kit

@@ -298,6 +298,11 @@ public:
         CheckRecordSize(r.size(), copy.size());
         std::copy(r.data(), r.data() + std::min(r.size(), copy.size()), copy.data());
     }
+    template <class Record> Record RecordCopy(const SettingsRecord& r) {
+        Record copy;
+        CopyRecord(copy, r);
+        return copy;
+    }
     // The standard of a bank that rows name with BankStandard(bank).
     void SetBank(int bank, uint8_t standard);
 

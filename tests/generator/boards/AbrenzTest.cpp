@@ -1,9 +1,11 @@
 // Board 27, Abrenz: its form, record, pin table, the Si5340 clock lists and the DDR3 sockets.
 #include "ClockBoardsSupport.h"
+#include "boards/latest/ClockChipText.h"
 #include "boards/latest/abrenz/AbrenzRules.h"
 #include "boards/latest/abrenz/CONFIG_ABRENZ.h"
 #include "boards/latest/abrenz/ConfigAbrenz.h"
 #include "boards/latest/abrenz/UI_Abrenz.h"
+#include "generator/boards/BoardTextOf.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"
 #include "support/TempDir.h"
@@ -82,7 +84,7 @@ TEST(AbrenzPins, TheFourVariantsGiveTheirDevices) {
         EXPECT_EQ(built->board.GetDevicePackage(), "FBGA");
         EXPECT_EQ(built->board.GetSpeedGradeText(), "");
         EXPECT_EQ(built->board.GetSpeedGrade(), 0);
-        EXPECT_EQ(built->board.m_pConfigBoard, built->settings.get());
+        EXPECT_EQ(TextOf<ClockChipText>(built->board).Settings(), built->settings.get());
     }
 }
 

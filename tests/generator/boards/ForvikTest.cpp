@@ -3,7 +3,9 @@
 #include "BoardModelQueries.h"
 #include "boards/latest/forvik/CONFIG_FORVIK.h"
 #include "boards/latest/forvik/ForvikRules.h"
+#include "boards/latest/forvik/ForvikText.h"
 #include "boards/latest/forvik/UI_Forvik.h"
+#include "generator/boards/BoardTextOf.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -79,7 +81,7 @@ TEST_F(Forvik, FirstStartWithAnotherBoardsDefaultCfgShowsTheDefaults) {
               (std::vector<std::string>{"CLOCK", "KEY", "SW", "LED", "Seg7", "SDRAM", "Video-In", "VGA",
                                         "Audio", "PS2", "ADC", "I2C for Audio and Video-In", "IR"}));
     EXPECT_EQ(ActivePins(*board), 168);
-    EXPECT_EQ(board->m_pConfigBoard, &settings);
+    EXPECT_EQ(TextOf<ForvikText>(*board).Settings(), &settings);
 
     const std::string folder = Generate();
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{kGenerateSuccess + folder});

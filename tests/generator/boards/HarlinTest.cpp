@@ -3,7 +3,9 @@
 #include "BoardModelQueries.h"
 #include "boards/second/harlin/CONFIG_HARLIN.h"
 #include "boards/second/harlin/HarlinRules.h"
+#include "boards/second/harlin/HarlinText.h"
 #include "boards/second/harlin/UI_Harlin.h"
+#include "generator/boards/BoardTextOf.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -350,7 +352,7 @@ TEST(HarlinPins, EachFlagGivesItsGroupAndThePllItsFallbackPins) {
             groups.emplace_back(b->GetConnector(i)->GetName(), b->GetConnector(i)->PinCount());
         EXPECT_EQ(groups, c.groups) << c.flags.size();
         EXPECT_EQ(b->GetBoardId(), 8);
-        EXPECT_EQ(b->m_HarlinConfig.U8(C::bExtPLL), r.U8(C::bExtPLL));
+        EXPECT_EQ(RecordOf<HarlinText>(*b).U8(C::bExtPLL), r.U8(C::bExtPLL));
     }
     SettingsRecord r = Bare();
     r.SetU8(C::bEthernet, 1);

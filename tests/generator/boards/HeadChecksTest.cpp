@@ -14,6 +14,7 @@
 #include "boards/latest/selvik/SelvikRules.h"
 #include "boards/latest/vardis/CONFIG_VARDIS.h"
 #include "boards/latest/vardis/VardisRules.h"
+#include "boards/latest/vardis/VardisText.h"
 #include "boards/latest/wendro/CONFIG_WENDRO.h"
 #include "boards/latest/wendro/WendroRules.h"
 #include "boards/latest/xylmar/CONFIG_XYLMAR.h"
@@ -26,8 +27,11 @@
 #include "boards/second/mirvo/MirvoRules.h"
 #include "boards/second/ostrel/CONFIG_OSTREL.h"
 #include "boards/second/ostrel/OstrelRules.h"
+#include "boards/second/ostrel/OstrelText.h"
 #include "boards/second/rasmel/CONFIG_RASMEL.h"
 #include "boards/second/rasmel/RasmelRules.h"
+#include "boards/second/rasmel/RasmelText.h"
+#include "generator/boards/BoardTextOf.h"
 #include "platform/testing/ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
@@ -98,18 +102,18 @@ const HeadCase kCases[] = {
     {"Ostrel", &WithRecord<OstrelLogic, ConfigOstrelPins>, 14, 15, 164, 165,
      "Assertion failed: Config.BoardId == MAINBOARD_OSTREL, file CONFIG_OSTREL, line 66",
      "Assertion failed: Config.Size == sizeof(OSTREL_CONFIG), file CONFIG_OSTREL, line 67", 14,
-     [](const TMainBoard& b) { return int(b.m_OstrelConfig.GetBoardId()); }},
+     [](const TMainBoard& b) { return int(RecordOf<OstrelText>(b).GetBoardId()); }},
     {"Rasmel", &WithRecord<RasmelLogic, ConfigRasmelPins>, 15, 18, 296, 164,
      "Assertion failed: Config.BoardId == MAINBOARD_RASMEL, file CONFIG_RASMEL, line 33",
      "Assertion failed: Config.Size == sizeof(RASMEL_CONFIG), file CONFIG_RASMEL, line 34", 15,
-     [](const TMainBoard& b) { return int(b.m_RasmelConfig.GetBoardId()); }},
+     [](const TMainBoard& b) { return int(RecordOf<RasmelText>(b).GetBoardId()); }},
     {"Selvik", &WithRecord<SelvikLogic, ConfigSelvikPins>, 20, 19, 284, 408,
      "Assertion failed: Config.BoardId == MAINBOARD_SELVIK, file CONFIG_SELVIK, line 24",
      "Assertion failed: Config.Size == sizeof(SELVIK_CONFIG), file CONFIG_SELVIK, line 25", 20},
     {"Vardis", &WithRecord<VardisLogic, ConfigVardisPins>, 21, 22, 408, 404,
      "Assertion failed: Config.BoardId == MAINBOARD_VARDIS, file CONFIG_VARDIS, line 23",
      "Assertion failed: Config.Size == sizeof(VARDIS_CONFIG), file CONFIG_VARDIS, line 24", 21,
-     [](const TMainBoard& b) { return int(b.m_VardisConfig.U8(0)); }},
+     [](const TMainBoard& b) { return int(RecordOf<VardisText>(b).U8(0)); }},
     {"Wendro", &WithRecord<WendroLogic, ConfigWendroPins>, 24, 23, 404, 408,
      "Assertion failed: Config.BoardId == MAINBOARD_WENDRO, file CONFIG_Wendro, line 22",
      "Assertion failed: Config.Size == sizeof(WENDRO_CONFIG), file CONFIG_Wendro, line 23", 24},

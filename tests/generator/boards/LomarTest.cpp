@@ -4,7 +4,9 @@
 #include "boards/second/GpioExpansion.h"
 #include "boards/second/lomar/CONFIG_LOMAR.h"
 #include "boards/second/lomar/LomarRules.h"
+#include "boards/second/lomar/LomarText.h"
 #include "boards/second/lomar/UI_Lomar.h"
+#include "generator/boards/BoardTextOf.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -92,7 +94,7 @@ TEST(LomarPins, TheHeadIsCheckedAfterTheRecordIsCopied) {
     EXPECT_EQ(AssertionOf([&] { ConfigLomarPins(&b, r); }),
               "Assertion failed: Config.BoardId == MAINBOARD_LOMAR, file CONFIG_LOMAR, line 53");
     EXPECT_EQ(b.GetBoardId(), 13);
-    EXPECT_EQ(b.m_LomarConfig.U8(C::bExtPLL), 1);
+    EXPECT_EQ(RecordOf<LomarText>(b).U8(C::bExtPLL), 1);
     r.SetU8(C::BoardId, 12);
     r.SetI32(C::Size, 1187);
     EXPECT_EQ(AssertionOf([&] { ConfigLomarPins(&b, r); }),
@@ -122,7 +124,7 @@ TEST(LomarPins, EveryFlagClearGivesTheLoopAloneWithTheDeviceOfTheVariant) {
     EXPECT_EQ(b->m_PinCount, 1517);
     EXPECT_EQ(b->m_Package, "FBGA");
     EXPECT_EQ(b->m_SpeedGrade, 2);
-    EXPECT_EQ(b->m_LomarConfig.U8(C::nPllFreq), 7);
+    EXPECT_EQ(RecordOf<LomarText>(*b).U8(C::nPllFreq), 7);
     r.SetU8(C::nBoardType, 1);
     EXPECT_EQ(Model(r)->m_Device, "EP4SGX530KH40C2");
 }

@@ -3,7 +3,9 @@
 #include "BoardModelQueries.h"
 #include "boards/second/norrik/CONFIG_NORRIK.h"
 #include "boards/second/norrik/NorrikRules.h"
+#include "boards/second/norrik/NorrikText.h"
 #include "boards/second/norrik/UI_Norrik.h"
+#include "generator/boards/BoardTextOf.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -204,7 +206,7 @@ TEST(NorrikPins, TheRecordIsCopiedThenItsHeadChecked) {
     TMainBoard b;
     EXPECT_EQ(AssertionOf([&] { ConfigNorrikPins(&b, r); }),
               "Assertion failed: Config.BoardId == MAINBOARD_NORRIK, file CONFIG_Norrik, line 35");
-    EXPECT_EQ(std::memcmp(b.m_NorrikConfig.data(), r.data(), 424), 0);
+    EXPECT_EQ(std::memcmp(RecordOf<NorrikText>(b).data(), r.data(), 424), 0);
     r.SetU8(C::BoardId, 14);
     r.SetI32(C::Size, 412);
     EXPECT_EQ(AssertionOf([&] { ConfigNorrikPins(&b, r); }),
@@ -234,7 +236,7 @@ TEST(NorrikPins, TheGroupsFollowTheFlagsAndTheFanIsAlwaysLast) {
         const auto b = Model(r);
         EXPECT_EQ(ConnectorNames(*b), c.connectors);
         EXPECT_EQ(b->GetBoardId(), 14);
-        EXPECT_EQ(std::memcmp(b->m_NorrikConfig.data(), r.data(), 424), 0);
+        EXPECT_EQ(std::memcmp(RecordOf<NorrikText>(*b).data(), r.data(), 424), 0);
     }
     SettingsRecord r = Bare();
     r.SetU8(C::bFlash, 1);

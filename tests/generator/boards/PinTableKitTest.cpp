@@ -4,6 +4,8 @@
 #include "BoardModelQueries.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
+#include "boards/second/harlin/HarlinText.h"
+#include "generator/boards/BoardTextOf.h"
 #include "model/DaughterId.h"
 #include "platform/testing/ScriptedPlatform.h"
 
@@ -270,11 +272,12 @@ TEST_F(PinTableKit, TheWholeRecordIsCopiedIntoTheModel) {
     r.SetU8(HARLIN_CONFIG::bExtPLL, 1);
     r.SetU8(HARLIN_CONFIG::nPllFreq + 2, 7);
     r.SetU8(HARLIN_CONFIG::kSize - 1, 9);
-    table.CopyRecord(board.m_HarlinConfig, r);
-    EXPECT_EQ(std::vector<uint8_t>(board.m_HarlinConfig.data(), board.m_HarlinConfig.data() + r.size()),
+    table.CopyRecord(RecordOf<HarlinText>(board), r);
+    EXPECT_EQ(std::vector<uint8_t>(RecordOf<HarlinText>(board).data(),
+                                   RecordOf<HarlinText>(board).data() + r.size()),
               std::vector<uint8_t>(r.data(), r.data() + r.size()));
     SettingsRecord other(404);
-    EXPECT_EQ(AssertionOf([&] { table.CopyRecord(board.m_HarlinConfig, other); }),
+    EXPECT_EQ(AssertionOf([&] { table.CopyRecord(RecordOf<HarlinText>(board), other); }),
               "Assertion failed: Config.Size == sizeof(TEST_CONFIG), file CONFIG_TEST, line 21");
 }
 

@@ -3,7 +3,9 @@
 #include "ClockBoardsSupport.h"
 #include "boards/second/rasmel/CONFIG_RASMEL.h"
 #include "boards/second/rasmel/RasmelRules.h"
+#include "boards/second/rasmel/RasmelText.h"
 #include "boards/second/rasmel/UI_Rasmel.h"
+#include "generator/boards/BoardTextOf.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/testing/ScriptedPlatform.h"
@@ -145,7 +147,7 @@ TEST(RasmelPins, ReferenceClocksTakeTheirChoicesFrequencies) {
     EXPECT_EQ(cage->GetPin(cage->PinCount() - 1)->GetName(), "SFP1G_REFCLK_p");
     EXPECT_EQ(cage->GetPin(cage->PinCount() - 1)->GetFrequencyText(), "125.00 MHz");
     EXPECT_EQ(cage->GetPin(cage->PinCount() - 1)->GetLocation(), "AB6");
-    EXPECT_EQ(board->m_RasmelConfig.I32(C::nCdcm61004Freq), 4);
+    EXPECT_EQ(RecordOf<RasmelText>(*board).I32(C::nCdcm61004Freq), 4);
 
     // The SATA clock at "Disable" is a plain input; at a choice a clock.
     r = Bare();

@@ -3,7 +3,9 @@
 #include "SocBoardSupport.h"
 #include "boards/latest/ulmaro/CONFIG_ULMARO.h"
 #include "boards/latest/ulmaro/UlmaroRules.h"
+#include "boards/latest/ulmaro/UlmaroText.h"
 #include "core/Pinwright.h"
+#include "generator/boards/BoardTextOf.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -259,7 +261,7 @@ TEST(UlmaroPins, GroupsFollowTheirFlags) {
     }
     // The record copy the timing constraints read.
     r.SetU8(C::Reserved407, 9);
-    EXPECT_EQ(Bytes(Model(r)->m_UlmaroConfig), Bytes(r));
+    EXPECT_EQ(Bytes(RecordOf<UlmaroText>(*Model(r))), Bytes(r));
 }
 
 TEST(UlmaroPins, ClocksHpsPinsAndSinglePins) {

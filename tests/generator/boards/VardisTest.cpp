@@ -3,7 +3,9 @@
 #include "SocBoardSupport.h"
 #include "boards/latest/vardis/CONFIG_VARDIS.h"
 #include "boards/latest/vardis/VardisRules.h"
+#include "boards/latest/vardis/VardisText.h"
 #include "core/Pinwright.h"
+#include "generator/boards/BoardTextOf.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -191,7 +193,7 @@ TEST(VardisPins, ConnectorOrderAndTheSharedI2c) {
     EXPECT_EQ(gpio->PinCount(), 40);
     EXPECT_EQ(gpio->ActivePinCount(), 36);
     EXPECT_EQ(EmptySlots(*gpio), (std::vector<int>{10, 11, 28, 29}));
-    EXPECT_EQ(Bytes(board->m_VardisConfig), Bytes(all));
+    EXPECT_EQ(Bytes(RecordOf<VardisText>(*board)), Bytes(all));
 }
 
 TEST(VardisPins, StandardsClocksAndUnplacedHpsPins) {

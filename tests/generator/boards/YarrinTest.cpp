@@ -3,6 +3,8 @@
 #include "BoardModelQueries.h"
 #include "boards/latest/yarrin/CONFIG_YARRIN.h"
 #include "boards/latest/yarrin/YarrinRules.h"
+#include "boards/latest/yarrin/YarrinText.h"
+#include "generator/boards/BoardTextOf.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -273,7 +275,7 @@ TEST(YarrinPins, TheModelKeepsACopyOfTheRecordForTheWriters) {
     r.SetU8(C::bVGA, 1);
     r.SetText(C::ProjectName, "copy");
     auto board = Model(r);
-    EXPECT_TRUE(std::equal(r.data(), r.data() + r.size(), board->m_YarrinConfig.data()));
+    EXPECT_TRUE(std::equal(r.data(), r.data() + r.size(), RecordOf<YarrinText>(*board).data()));
     EXPECT_EQ(board->GetConnector(0)->GetName(), "VGA");
 }
 
@@ -286,7 +288,7 @@ TEST(YarrinPins, BrokenRecordsStopOnTheirAssertions) {
               "Assertion failed: Config.BoardId == MAINBOARD_YARRIN, file CONFIG_YARRIN, line 24");
     // The copy and the board id are taken before the check.
     EXPECT_EQ(b.GetBoardId(), 24);
-    EXPECT_EQ(b.m_YarrinConfig.U8(C::BoardId), 24);
+    EXPECT_EQ(RecordOf<YarrinText>(b).U8(C::BoardId), 24);
     r.SetU8(C::BoardId, 25);
     r.SetU8(C::nGpioDaughterId, kSpanningCard);
     EXPECT_EQ(platform::testing::AssertionOf([&] { ConfigYarrinPins(&b, r); }),

@@ -3,6 +3,7 @@
 #include "core/DaughterBoard.h"
 #include "core/MainBoard.h"
 #include "core/Pinwright.h"
+#include "generator/core/CardRulesOf.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/Text.h"
 #include "platform/testing/ScriptedPlatform.h"
@@ -76,7 +77,9 @@ TEST(AttachEveryCard, ItsOwnKindOfMasterGivesAParsableProject) {
             TConnector* master = Master(type, 20, MasterSlots(type));
             b.AddConnector(master);
             TDaughterBoard d;
-            ASSERT_TRUE(d.TryCreateBoard(static_cast<uint8_t>(id), board, 0, IOSTD_3V3_LVTTL, nullptr)) << id;
+            ASSERT_TRUE(d.TryCreateBoard(static_cast<uint8_t>(id), board, 0, IOSTD_3V3_LVTTL, nullptr,
+                                         CardRulesOf(board)))
+                << id;
             ASSERT_TRUE(d.UpdateMasterConnector(master, "C_"));
             EXPECT_EQ(master->ActivePinCount(), d.ActivePinCount()) << id;
             GenerateAndParse(b, "card " + std::to_string(id) + " on board " + std::to_string(board));
@@ -124,7 +127,7 @@ TEST(AttachEveryCard, HsmcCardsOnAKappelMasterAndLpcCardsOnAnHpcMaster) {
         TConnector* kappel = Master(CONNECTOR_KAPPEL, 6, 180);
         b.AddConnector(kappel);
         TDaughterBoard d;
-        d.CreateBoard(static_cast<uint8_t>(id), 11, 0, IOSTD_3V3_LVTTL, nullptr);
+        d.CreateBoard(static_cast<uint8_t>(id), 11, 0, IOSTD_3V3_LVTTL, nullptr, CardRulesOf(11));
         ASSERT_TRUE(d.UpdateMasterConnector(kappel, ""));
         EXPECT_EQ(kappel->GetDaughterType(), CONNECTOR_HSMC);
         // Each active Kappel position carries the card pin of its mapped HSMC position.

@@ -3,11 +3,19 @@
 // project (top level plus exported modules) compiles as a whole. Each board model is
 // built by hand with only the ports its clock text uses, so a failure points at the
 // writers and the modules, not at a pin table (the board tests cover those).
+#include "boards/latest/ClockChipText.h"
 #include "boards/latest/abrenz/ConfigAbrenz.h"
 #include "boards/latest/calvex/ConfigCalvex.h"
 #include "boards/latest/embrel/ConfigEmbrel.h"
+#include "boards/latest/forvik/ForvikText.h"
+#include "boards/second/harlin/HarlinText.h"
+#include "boards/second/lomar/LomarText.h"
+#include "boards/second/ostrel/OstrelText.h"
+#include "boards/second/pallex/PallexText.h"
+#include "boards/second/rasmel/RasmelText.h"
 #include "core/MainBoard.h"
 #include "core/Pinwright.h"
+#include "generator/boards/BoardTextOf.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/TempDir.h"
@@ -159,8 +167,8 @@ TEST(ClockProjects, ExternalPllBoards) {
     {
         TMainBoard b;
         b.m_BoardId = MAINBOARD_HARLIN;
-        b.m_HarlinConfig.SetU8(HARLIN_CONFIG::bExtPLL, 1);
-        b.m_HarlinConfig.SetU8(HARLIN_CONFIG::nPllFreq + 2, 12);
+        RecordOf<HarlinText>(b).SetU8(HARLIN_CONFIG::bExtPLL, 1);
+        RecordOf<HarlinText>(b).SetU8(HARLIN_CONFIG::nPllFreq + 2, 12);
         const Port ports[] = {{"OSC_50_BANK2", DIRECTION_INPUT},
                               {"CPU_RESET_n", DIRECTION_INPUT},
                               {"MAX_I2C_SCLK", DIRECTION_OUTPUT},
@@ -171,8 +179,8 @@ TEST(ClockProjects, ExternalPllBoards) {
     {
         TMainBoard b;
         b.m_BoardId = MAINBOARD_LOMAR;
-        b.m_LomarConfig.SetU8(LOMAR_CONFIG::bExtPLL, 1);
-        b.m_LomarConfig.SetU8(LOMAR_CONFIG::nPllFreq, 7);
+        RecordOf<LomarText>(b).SetU8(LOMAR_CONFIG::bExtPLL, 1);
+        RecordOf<LomarText>(b).SetU8(LOMAR_CONFIG::nPllFreq, 7);
         const Port ports[] = {{"OSC_50_BANK1", DIRECTION_INPUT},
                               {"MAX2_I2C_SCL", DIRECTION_OUTPUT},
                               {"MAX2_I2C_SDA", DIRECTION_INOUT}};
@@ -190,11 +198,11 @@ TEST(ClockProjects, OscillatorBoards) {
         TMainBoard b;
         b.m_BoardId = id;
         if (id == MAINBOARD_OSTREL) {
-            b.m_OstrelConfig.SetI32(OSTREL_CONFIG::nSi570Freq, 6);
-            b.m_OstrelConfig.SetI32(OSTREL_CONFIG::nCdcm61004Freq, 10);
+            RecordOf<OstrelText>(b).SetI32(OSTREL_CONFIG::nSi570Freq, 6);
+            RecordOf<OstrelText>(b).SetI32(OSTREL_CONFIG::nCdcm61004Freq, 10);
         } else {
-            b.m_RasmelConfig.SetI32(RASMEL_CONFIG::nSi570Freq, 1);
-            b.m_RasmelConfig.SetI32(RASMEL_CONFIG::nCdcm61004Freq, 1);
+            RecordOf<RasmelText>(b).SetI32(RASMEL_CONFIG::nSi570Freq, 1);
+            RecordOf<RasmelText>(b).SetI32(RASMEL_CONFIG::nCdcm61004Freq, 1);
         }
         b.AddConnector(Connector("CLOCK", kResetAndOsc));
         b.AddConnector(Connector("SI570", kSi570));
@@ -203,9 +211,9 @@ TEST(ClockProjects, OscillatorBoards) {
     }
     TMainBoard b;
     b.m_BoardId = MAINBOARD_PALLEX;
-    b.m_PallexConfig.SetI32(PALLEX_CONFIG::nSi570Freq, 3);
-    b.m_PallexConfig.SetI32(PALLEX_CONFIG::nCdcm61004Freq, 5);
-    b.m_PallexConfig.SetI32(PALLEX_CONFIG::nCdcm61001Freq, 11);
+    RecordOf<PallexText>(b).SetI32(PALLEX_CONFIG::nSi570Freq, 3);
+    RecordOf<PallexText>(b).SetI32(PALLEX_CONFIG::nCdcm61004Freq, 5);
+    RecordOf<PallexText>(b).SetI32(PALLEX_CONFIG::nCdcm61001Freq, 11);
     const Port pll[] = {{"PLL_SCL", DIRECTION_OUTPUT}, {"PLL_SDA", DIRECTION_INOUT}};
     b.AddConnector(Connector("CLOCK", kResetAndOsc));
     b.AddConnector(Connector("SI570", kSi570));
@@ -234,7 +242,7 @@ TEST(ClockProjects, Si5340Boards) {
           {31, "CLK_50_B2F", &embrel}}) {
         TMainBoard b;
         b.m_BoardId = id;
-        b.m_pConfigBoard = settings;
+        b.SetBoardText(std::make_unique<ClockChipText>(settings));
         const Port osc[] = {{clock, DIRECTION_INPUT}};
         b.AddConnector(Connector("CLOCK", osc));
         b.AddConnector(Connector("SI5340", kSi5340));
@@ -253,7 +261,7 @@ TEST(ClockProjects, Cdcm6208AndLmk04906Board) {
     calvex.Config.SetU8(C::nLmk04906 + 1, 2);
     TMainBoard b;
     b.m_BoardId = MAINBOARD_CALVEX;
-    b.m_pConfigBoard = &calvex;
+    b.SetBoardText(std::make_unique<ClockChipText>(&calvex));
     const Port lmk[] = {{"OSC_50_B4A", DIRECTION_INPUT},
                         {"LMK04906_CLK", DIRECTION_OUTPUT},
                         {"LMK04906_DATAIN", DIRECTION_OUTPUT},

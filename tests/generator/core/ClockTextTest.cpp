@@ -3,6 +3,12 @@
 #include "core/MainBoard.h"
 #include "core/OscillatorText.h"
 
+#include "boards/second/harlin/HarlinText.h"
+#include "boards/second/lomar/LomarText.h"
+#include "boards/second/ostrel/OstrelText.h"
+#include "boards/second/pallex/PallexText.h"
+#include "boards/second/rasmel/RasmelText.h"
+#include "generator/boards/BoardTextOf.h"
 #include "platform/testing/ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
@@ -204,9 +210,9 @@ void SetPll(TMainBoard& b, uint8_t board, uint8_t c1, uint8_t c2, uint8_t c3) {
         record.SetU8(clocks + 2, c3);
     };
     if (board == MAINBOARD_HARLIN)
-        set(b.m_HarlinConfig, HARLIN_CONFIG::bExtPLL, HARLIN_CONFIG::nPllFreq);
+        set(RecordOf<HarlinText>(b), HARLIN_CONFIG::bExtPLL, HARLIN_CONFIG::nPllFreq);
     else
-        set(b.m_LomarConfig, LOMAR_CONFIG::bExtPLL, LOMAR_CONFIG::nPllFreq);
+        set(RecordOf<LomarText>(b), LOMAR_CONFIG::bExtPLL, LOMAR_CONFIG::nPllFreq);
 }
 
 } // namespace
@@ -222,7 +228,7 @@ TEST(ExtPllText, Board8WithTheClocksAt0And1And12) {
               std::string::npos);
 
     // Not ticked: nothing, whatever the clocks hold.
-    b.m_HarlinConfig.SetU8(HARLIN_CONFIG::bExtPLL, 0);
+    RecordOf<HarlinText>(b).SetU8(HARLIN_CONFIG::bExtPLL, 0);
     EXPECT_EQ(b.GetStructuralCode(), "");
 }
 
@@ -245,16 +251,16 @@ TEST(ExtPllText, EachMemberAssertsItsBoard) {
     ScriptedPlatform seam;
     TMainBoard b;
     b.m_BoardId = MAINBOARD_LOMAR;
-    EXPECT_EQ(AssertionOf([&] { b.GetStructuralCodeHarlin(); }),
+    EXPECT_EQ(AssertionOf([&] { HarlinText({}).StructuralCode(b); }),
               "Assertion failed: m_BoardId == MAINBOARD_HARLIN, file MainBoard, line 727");
-    EXPECT_EQ(AssertionOf([&] { b.GetStructuralCodePallex(); }),
+    EXPECT_EQ(AssertionOf([&] { PallexText({}).StructuralCode(b); }),
               "Assertion failed: m_BoardId == MAINBOARD_PALLEX, file EXTRA_S5, line 325");
-    EXPECT_EQ(AssertionOf([&] { b.GetStructuralCodeOstrel(); }),
+    EXPECT_EQ(AssertionOf([&] { OstrelText({}).StructuralCode(b); }),
               "Assertion failed: m_BoardId == MAINBOARD_OSTREL, file EXTRA_S5, line 383");
-    EXPECT_EQ(AssertionOf([&] { b.GetStructuralCodeRasmel(); }),
+    EXPECT_EQ(AssertionOf([&] { RasmelText({}).StructuralCode(b); }),
               "Assertion failed: m_BoardId == MAINBOARD_RASMEL, file EXTRA_S5, line 404");
     b.m_BoardId = MAINBOARD_HARLIN;
-    EXPECT_EQ(AssertionOf([&] { b.GetStructuralCodeLomar(); }),
+    EXPECT_EQ(AssertionOf([&] { LomarText({}).StructuralCode(b); }),
               "Assertion failed: m_BoardId == MAINBOARD_LOMAR, file MainBoard, line 851");
 }
 
@@ -277,7 +283,7 @@ TEST(OscillatorText, Board16) {
     ScriptedPlatform seam;
     TMainBoard b;
     b.m_BoardId = MAINBOARD_PALLEX;
-    PALLEX_CONFIG& r = b.m_PallexConfig;
+    PALLEX_CONFIG& r = RecordOf<PallexText>(b);
     r.SetI32(PALLEX_CONFIG::nCdcm61001Freq, 11);
     EXPECT_EQ(b.GetStructuralCode(), kPallex);
 
@@ -308,11 +314,11 @@ TEST(OscillatorText, Boards15And18) {
         b.m_BoardId = board;
         auto set = [&](int32_t si570, int32_t cdcm61004) {
             if (board == MAINBOARD_OSTREL) {
-                b.m_OstrelConfig.SetI32(OSTREL_CONFIG::nSi570Freq, si570);
-                b.m_OstrelConfig.SetI32(OSTREL_CONFIG::nCdcm61004Freq, cdcm61004);
+                RecordOf<OstrelText>(b).SetI32(OSTREL_CONFIG::nSi570Freq, si570);
+                RecordOf<OstrelText>(b).SetI32(OSTREL_CONFIG::nCdcm61004Freq, cdcm61004);
             } else {
-                b.m_RasmelConfig.SetI32(RASMEL_CONFIG::nSi570Freq, si570);
-                b.m_RasmelConfig.SetI32(RASMEL_CONFIG::nCdcm61004Freq, cdcm61004);
+                RecordOf<RasmelText>(b).SetI32(RASMEL_CONFIG::nSi570Freq, si570);
+                RecordOf<RasmelText>(b).SetI32(RASMEL_CONFIG::nCdcm61004Freq, cdcm61004);
             }
         };
         set(6, 10);

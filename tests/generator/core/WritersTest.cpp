@@ -1,11 +1,23 @@
+#include "boards/first/belmic/BelmicText.h"
+#include "boards/latest/ClockChipText.h"
 #include "boards/latest/abrenz/ConfigAbrenz.h"
 #include "boards/latest/calvex/ConfigCalvex.h"
 #include "boards/latest/embrel/ConfigEmbrel.h"
 #include "boards/latest/forvik/ConfigForvik.h"
+#include "boards/latest/forvik/ForvikText.h"
+#include "boards/latest/selvik/SelvikText.h"
+#include "boards/latest/zephal/ZephalText.h"
+#include "boards/second/irvane/IrvaneText.h"
+#include "boards/second/jorrel/JorrelText.h"
+#include "boards/second/norrik/NorrikText.h"
+#include "boards/second/pallex/PallexText.h"
+#include "boards/second/quenor/QuenorText.h"
+#include "boards/second/rasmel/RasmelText.h"
 #include "core/FileGenerator.h"
 #include "core/MainBoard.h"
 #include "core/PinParsing.h"
 #include "core/Pinwright.h"
+#include "generator/boards/BoardTextOf.h"
 #include "platform/FileWrite.h"
 #include "platform/Text.h"
 #include "platform/testing/ScriptedPlatform.h"
@@ -607,13 +619,14 @@ TEST(SdcBoardClocks, ForvikReadsItsSettingsObject) {
     forvik.Config.SetU8(TConfigForvik::FORVIK_CONFIG::bSDRAM, 1);
     TMainBoard b;
     b.m_BoardId = 32;
-    b.m_pConfigBoard = &forvik;
+    b.SetBoardText(std::make_unique<ForvikText>(&forvik));
     TPinwright w;
     EXPECT_EQ(w.GetSdcBoardClocks(&b),
               "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n\r\n");
     EXPECT_EQ(w.GetSdcInputDelays(&b), "");
     EXPECT_EQ(w.GetSdcOutputDelays(&b), "");
     b.m_BoardId = 30;
+    b.SetBoardText(nullptr);
     EXPECT_EQ(w.GetSdcBoardClocks(&b), "");
     EXPECT_EQ(w.GetSdcJtagClock(&b), "");
 }
@@ -639,7 +652,7 @@ TEST(ExportVerilogModules, WhichModulesEachBoardWrites) {
         TempDir dir;
         TMainBoard b;
         b.m_BoardId = 18;
-        b.m_RasmelConfig.SetI32(160, 3);
+        RecordOf<RasmelText>(b).SetI32(160, 3);
         TPinwright w;
         EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
         EXPECT_EQ(files(dir), (V{"CDCM6100x_Config.v"}));
@@ -648,13 +661,13 @@ TEST(ExportVerilogModules, WhichModulesEachBoardWrites) {
         TempDir dir;
         TMainBoard b;
         b.m_BoardId = 16;
-        b.m_PallexConfig.SetI32(168, 1);
-        b.m_PallexConfig.SetI32(172, 1);
+        RecordOf<PallexText>(b).SetI32(168, 1);
+        RecordOf<PallexText>(b).SetI32(172, 1);
         TPinwright w;
         EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
         EXPECT_TRUE(files(dir).empty());
-        b.m_PallexConfig.SetI32(172, 2);
-        b.m_PallexConfig.SetI32(164, 1);
+        RecordOf<PallexText>(b).SetI32(172, 2);
+        RecordOf<PallexText>(b).SetI32(164, 1);
         EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
         V expected = si570;
         expected.insert(expected.begin(), "EXT_PLL_CTRL.v");
@@ -668,8 +681,8 @@ TEST(ExportVerilogModules, WhichModulesEachBoardWrites) {
         testsupport::WriteFile(dir.File("si570_controller.v/keep"), "x"); // a folder that is not removed
         TMainBoard b;
         b.m_BoardId = 18;
-        b.m_RasmelConfig.SetI32(156, 1);
-        b.m_RasmelConfig.SetI32(160, 1);
+        RecordOf<RasmelText>(b).SetI32(156, 1);
+        RecordOf<RasmelText>(b).SetI32(160, 1);
         TPinwright w;
         EXPECT_FALSE(w.ExportVerilogModules(&b, dir.Folder()));
         EXPECT_EQ(files(dir), (V{"CDCM6100x_Config.v", "si570_controller.v"}));
@@ -692,7 +705,7 @@ TEST(ExportVerilogModules, AClockChipBoardsFailedExportStopsGenerate) {
         TMainBoard b;
         Dunmir(b);
         b.m_BoardId = id;
-        b.m_pConfigBoard = settings;
+        b.SetBoardText(std::make_unique<ClockChipText>(settings));
         TPinwright w;
         EXPECT_FALSE(w.Generate(&b, dir.File("clocks.qpf"))) << int(id);
         EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
@@ -723,17 +736,18 @@ TEST(BoardText, ClockChipBoardsAskTheirSettingsObject) {
     ScriptedPlatform seam;
     ClockChipSettings settings;
     TMainBoard b;
-    b.m_pConfigBoard = &settings;
     TPinwright w;
     for (uint8_t id : {uint8_t{27}, uint8_t{29}, uint8_t{31}}) {
         b.m_BoardId = id;
+        b.SetBoardText(std::make_unique<ClockChipText>(&settings));
         EXPECT_EQ(b.GetQsfGlobalAssignments(), "qsf lines\r\n");
         EXPECT_EQ(b.GetStructuralCode(), "verilog lines\r\n");
         EXPECT_FALSE(w.ExportVerilogModules(&b, "/p/"));
         EXPECT_EQ(settings.exportedTo, "/p/");
         EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
     }
-    b.m_BoardId = 30; // the Dunmir settings object is asked for nothing
+    b.m_BoardId = 30; // the Dunmir board has no text
+    b.SetBoardText(nullptr);
     EXPECT_EQ(b.GetQsfGlobalAssignments(), "");
     EXPECT_EQ(b.GetStructuralCode(), "");
 }
@@ -745,6 +759,13 @@ TEST(BoardText, QsfLinesThatDependOnUsedLocations) {
     auto board = [](uint8_t id, std::initializer_list<const char*> used) {
         auto b = std::make_unique<TMainBoard>();
         b->m_BoardId = id;
+        // The text each board's pin table sets.
+        const std::pair<uint8_t, std::unique_ptr<TBoardText> (*)()> texts[] = {
+            {10, MakeJorrelText}, {2, MakeBelmicText},  {26, MakeZephalText},
+            {19, MakeSelvikText}, {17, MakeQuenorText}, {101, MakeIrvaneText}};
+        for (const auto& [board, make] : texts)
+            if (board == id)
+                b->SetBoardText(make());
         auto* c = new TConnector("X", "", CONNECTOR_NONE, -1);
         for (const char* location : used)
             c->AddPin(new TPin("P", location, DIRECTION_INPUT, 8, 0.0f));
@@ -772,15 +793,15 @@ TEST(BoardText, QsfLinesThatDependOnUsedLocations) {
               "Assertion failed: 0, file MainBoard, line 408");
 
     auto norrik = board(14, {});
-    norrik->m_NorrikConfig.SetU8(292, 4);
-    norrik->m_NorrikConfig.SetText(293, 128, "HSMC_");
+    RecordOf<NorrikText>(*norrik).SetU8(292, 4);
+    RecordOf<NorrikText>(*norrik).SetText(293, 128, "HSMC_");
     const std::string toggle = "set_instance_assignment -name IO_MAXIMUM_TOGGLE_RATE \"0 MHz\" -to ";
     EXPECT_EQ(norrik->GetQsfGlobalAssignments(),
               banner +
                   "# When Norrik HSMC is configued as LVDS, configure the following pins to avoid compile "
                   "error.\r\n" +
                   banner + toggle + "HSMC_D[1]\r\n" + toggle + "HSMC_D[3]\r\n" + toggle + "FAN_CTRL\r\n");
-    norrik->m_NorrikConfig.SetU8(292, 2);
+    RecordOf<NorrikText>(*norrik).SetU8(292, 2);
     EXPECT_EQ(norrik->GetQsfGlobalAssignments(), "");
     EXPECT_EQ(norrik->GetStructuralCode(),
               "\r\n\t//////////// FAN Control //////////\r\nassign FAN_CTRL = 1'bz; // turn on FAN\r\n\r\n");

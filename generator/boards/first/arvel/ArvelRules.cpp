@@ -25,7 +25,11 @@ constexpr kit::FlagBinding kFlags[] = {
 };
 // clang-format on
 
-constexpr kit::BoardSpec kSpec = first::OlderGpioBoardSpec<C>(MAINBOARD_ARVEL, "Arvel", kFlags);
+constexpr kit::BoardSpec kSpec = [] {
+    kit::BoardSpec spec = first::OlderGpioBoardSpec<C>(MAINBOARD_ARVEL, "Arvel", kFlags);
+    spec.cardRules.gpioStyle = GpioStyle::PerPosition; // GPIO Default named per position
+    return spec;
+}();
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "CONFIG_ARVEL.h"
 
+#include "ArvelText.h"
 #include "boards/kit/PinTable.h"
 
 namespace {
@@ -117,6 +118,7 @@ constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
 } // namespace
 
 void ConfigArvelPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeArvelText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_ARVEL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

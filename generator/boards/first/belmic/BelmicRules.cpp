@@ -27,7 +27,11 @@ constexpr kit::FlagBinding kFlags[] = {
 };
 // clang-format on
 
-constexpr kit::BoardSpec kSpec = first::OlderGpioBoardSpec<C>(MAINBOARD_BELMIC, "Belmic", kFlags);
+constexpr kit::BoardSpec kSpec = [] {
+    kit::BoardSpec spec = first::OlderGpioBoardSpec<C>(MAINBOARD_BELMIC, "Belmic", kFlags);
+    spec.cardRules.gpioStyle = GpioStyle::PerPosition; // GPIO Default named per position
+    return spec;
+}();
 
 } // namespace
 

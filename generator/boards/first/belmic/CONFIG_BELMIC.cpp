@@ -1,5 +1,6 @@
 #include "CONFIG_BELMIC.h"
 
+#include "BelmicText.h"
 #include "boards/kit/PinTable.h"
 
 namespace {
@@ -122,6 +123,7 @@ constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
 } // namespace
 
 void ConfigBelmicPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeBelmicText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_BELMIC, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

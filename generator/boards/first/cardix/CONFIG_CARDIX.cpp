@@ -1,5 +1,6 @@
 #include "CONFIG_CARDIX.h"
 
+#include "CardixText.h"
 #include "boards/kit/PinTable.h"
 
 namespace {
@@ -195,6 +196,7 @@ std::string CardixI2cName(bool audio, bool tvDecoder) {
 }
 
 void ConfigCardixPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeCardixText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_CARDIX, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const bool audio = Config.U8(C::bAudio) != 0;

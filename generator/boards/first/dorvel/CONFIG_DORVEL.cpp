@@ -1,5 +1,6 @@
 #include "CONFIG_DORVEL.h"
 
+#include "DorvelText.h"
 #include "boards/kit/PinTable.h"
 
 namespace {
@@ -232,6 +233,7 @@ std::string DorvelI2cName(bool audio, bool tvDecoder1, bool tvDecoder2) {
 }
 
 void ConfigDorvelPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeDorvelText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_DORVEL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const bool audio = Config.U8(C::bAudio) != 0;

@@ -65,6 +65,7 @@ constexpr kit::BoardSpec kSpec{
     .successBox = false,
     .modules = kModules,
     .choices = kChoices,
+    .cardRules = {.gpioStyle = GpioStyle::PerPosition},
 };
 
 class FennicRules final : public kit::BoardLogic {

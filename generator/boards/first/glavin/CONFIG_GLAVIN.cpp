@@ -1,5 +1,6 @@
 #include "CONFIG_GLAVIN.h"
 
+#include "GlavinText.h"
 #include "boards/kit/PinTable.h"
 
 namespace {
@@ -74,6 +75,7 @@ constexpr kit::MaskedMasterRow kHsmc{"HSMC", "HSMC connect to %s", CONNECTOR_HSM
 } // namespace
 
 void ConfigGlavinPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeGlavinText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_GLAVIN, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

@@ -1,5 +1,6 @@
 #include "CONFIG_HESTOR.h"
 
+#include "HestorText.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 
@@ -116,6 +117,7 @@ constexpr kit::MaskedMasterRow kPorts[] = {
 } // namespace
 
 void ConfigHestorPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeHestorText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_HESTOR, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const bool portB = Config.U8(C::bPortBSignals) != 0;

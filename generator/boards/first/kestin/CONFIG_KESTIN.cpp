@@ -1,5 +1,6 @@
 #include "CONFIG_KESTIN.h"
 
+#include "KestinText.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 
@@ -67,6 +68,7 @@ constexpr kit::MaskedMasterRow kKappel1Master{"KAPPEL_1", "KAPPEL1 connect to %s
 } // namespace
 
 void ConfigKestinPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeKestinText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_KESTIN, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

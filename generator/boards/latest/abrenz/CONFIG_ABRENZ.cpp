@@ -3,6 +3,7 @@
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
+#include "boards/latest/ClockChipText.h"
 
 namespace {
 
@@ -314,7 +315,7 @@ void Ddr3Socket(kit::PinTable& t, const MaskedMasterRow& row, std::span<const Pi
 
 void ConfigAbrenzPins(TMainBoard* board, TConfigAbrenz* config) {
     const C& Config = config->Config;
-    board->m_pConfigBoard = config;
+    board->SetBoardText(std::make_unique<ClockChipText>(config));
     kit::PinTable t(board, kChecks);
     const uint8_t variant = Config.U8(C::nBoardType);
     // A variant outside the list is brought back on load; the table never reads past it.

@@ -3,6 +3,7 @@
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
+#include "boards/latest/ClockChipText.h"
 
 namespace {
 
@@ -264,7 +265,7 @@ constexpr MaskedMasterRow kFmcPorts[] = {
 
 void ConfigCalvexPins(TMainBoard* board, TConfigCalvex* config) {
     const C& Config = config->Config;
-    board->m_pConfigBoard = config;
+    board->SetBoardText(std::make_unique<ClockChipText>(config));
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_CALVEX, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize,
             Config.U8(C::nBoardType) == 1 ? kDeviceAB : kDeviceA7);

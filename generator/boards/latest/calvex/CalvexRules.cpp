@@ -102,6 +102,7 @@ constexpr kit::BoardSpec kSpec{
     .prefixRules = kPrefixRules,
     .modules = kModules,
     .choices = C::kChoiceFields,
+    .cardRules = {.replaceIoStandard = true, .ioStandard = IOSTD_2V5},
 };
 
 class Logic final : public kit::SettingsBoardLogic<TConfigCalvex, ConfigCalvexPins> {

@@ -125,7 +125,6 @@ TPin* Clock(const char* name, const char* location, const char* frequency) {
 void ConfigDunmirPins(TMainBoard* board, TConfigDunmir* config) {
     using C = TConfigDunmir::BOARD_CONFIG;
     const C& Config = config->Config;
-    board->m_pConfigBoard = config;
     board->m_BoardId = Config.GetBoardId();
     PW_ASSERT(Config.GetBoardId() == MAINBOARD_DUNMIR, "Config.BoardId == MAINBOARD_DUNMIR", "CONFIG_DUNMIR",
               24);

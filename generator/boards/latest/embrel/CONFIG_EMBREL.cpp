@@ -2,6 +2,7 @@
 
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
+#include "boards/latest/ClockChipText.h"
 
 namespace {
 
@@ -286,7 +287,7 @@ uint8_t Choice(const C& Config, std::size_t offset) {
 
 void ConfigEmbrelPins(TMainBoard* board, TConfigEmbrel* config) {
     const C& Config = config->Config;
-    board->m_pConfigBoard = config;
+    board->SetBoardText(std::make_unique<ClockChipText>(config));
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_EMBREL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     // The controllers run from CLK_50_B2F, CPU_RESET_n and BUTTON[0].

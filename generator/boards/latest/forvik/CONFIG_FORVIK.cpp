@@ -1,5 +1,6 @@
 #include "CONFIG_FORVIK.h"
 
+#include "ForvikText.h"
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
 
@@ -190,8 +191,8 @@ constexpr MasterRow kHsmcMaster{"HSMC", "HSMC connect to %s", CONNECTOR_HSMC, MA
 } // namespace
 
 void ConfigForvikPins(TMainBoard* board, TConfigForvik* config) {
-    // The writers read the settings object through the model; it stays the form's.
-    board->m_pConfigBoard = config;
+    // The writers read the settings object through the board's text; it stays the form's.
+    board->SetBoardText(std::make_unique<ForvikText>(config));
     const C& Config = config->Config;
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_FORVIK, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);

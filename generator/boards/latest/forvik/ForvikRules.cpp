@@ -57,6 +57,7 @@ constexpr kit::BoardSpec kSpec{
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::BoardModel,
     .choices = C::kChoiceFields,
+    .cardRules = {.upperCaseHsmc = true},
 };
 
 static_assert(C::kChoiceFields[0].count == std::size(kForvikVoltages));

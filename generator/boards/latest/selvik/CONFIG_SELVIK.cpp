@@ -1,5 +1,6 @@
 #include "CONFIG_SELVIK.h"
 
+#include "SelvikText.h"
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
 #include "model/DaughterCatalogue.h"
@@ -126,6 +127,7 @@ uint8_t SelvikHsmcStandard(int32_t voltage) {
 }
 
 void ConfigSelvikPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeSelvikText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_SELVIK, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const uint8_t hsmc = Config.U8(C::nHsmcDaughterId);

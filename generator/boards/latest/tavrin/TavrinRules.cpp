@@ -52,6 +52,7 @@ constexpr kit::BoardSpec kSpec{
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::FormRoutine,
     .batch = kBatch,
+    .cardRules = {.upperCaseHsmc = true},
 };
 
 class Logic final : public kit::BoardLogic {

@@ -1,5 +1,6 @@
 #include "CONFIG_ULMARO.h"
 
+#include "UlmaroText.h"
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
 
@@ -184,7 +185,7 @@ constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
 
 void ConfigUlmaroPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(board->m_UlmaroConfig, Config);
+    board->SetBoardText(std::make_unique<UlmaroText>(t.RecordCopy<ULMARO_CONFIG>(Config)));
     t.Begin(MAINBOARD_ULMARO, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bADC))
         t.Group("ADC", kAdc);

@@ -1,5 +1,6 @@
 #include "CONFIG_VARDIS.h"
 
+#include "VardisText.h"
 #include "boards/kit/PinTable.h"
 
 namespace {
@@ -195,7 +196,7 @@ constexpr MasterRow kGpioMaster{"GPIO", "GPIO connect to %s", CONNECTOR_GPIO40, 
 
 void ConfigVardisPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(board->m_VardisConfig, Config);
+    board->SetBoardText(std::make_unique<VardisText>(t.RecordCopy<VARDIS_CONFIG>(Config)));
     t.Begin(MAINBOARD_VARDIS, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))
         t.Group("CLOCK", kClock);

@@ -1,5 +1,6 @@
 #include "CONFIG_WENDRO.h"
 
+#include "WendroText.h"
 #include "boards/latest/xylmar/CONFIG_XYLMAR.h"
 
 namespace {
@@ -35,6 +36,7 @@ constexpr MasterRow kGpio1{"GPIO_1", "GPIO connect to %s", CONNECTOR_GPIO40, MAS
 } // namespace
 
 void ConfigWendroPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeWendroText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_WENDRO, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     // No HDMI transmitter on this board.

@@ -1,4 +1,5 @@
 #include "CONFIG_XYLMAR.h"
+#include "XylmarText.h"
 
 namespace {
 
@@ -151,6 +152,7 @@ void AddXylmarGroups(kit::PinTable& t, const XylmarGroups& g) {
 }
 
 void ConfigXylmarPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeXylmarText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_XYLMAR, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     AddXylmarGroups(t, {Config.U8(C::bADC) != 0, Config.U8(C::bArduino) != 0, Config.U8(C::bOSC) != 0,

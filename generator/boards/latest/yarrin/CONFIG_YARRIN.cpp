@@ -1,5 +1,6 @@
 #include "CONFIG_YARRIN.h"
 
+#include "YarrinText.h"
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
 
@@ -108,8 +109,9 @@ constexpr kit::HeaderPair kGpio =
 
 void ConfigYarrinPins(TMainBoard* board, const SettingsRecord& Config) {
     // The writers read the copy; it is taken before the record is checked.
-    board->m_YarrinConfig.Clear();
-    std::copy_n(Config.data(), std::min(Config.size(), C::kSize), board->m_YarrinConfig.data());
+    C copy;
+    std::copy_n(Config.data(), std::min(Config.size(), C::kSize), copy.data());
+    board->SetBoardText(std::make_unique<YarrinText>(copy));
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_YARRIN, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

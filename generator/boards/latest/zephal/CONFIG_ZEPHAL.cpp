@@ -1,5 +1,6 @@
 #include "CONFIG_ZEPHAL.h"
 
+#include "ZephalText.h"
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
 #include "cards/CardTables.h"
@@ -297,6 +298,7 @@ void AddBbbRow(TConnector* c, uint8_t mode, uint8_t header, const char* position
 } // namespace
 
 void ConfigZephalPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeZephalText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_ZEPHAL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const uint8_t rev = RevisionOf(Config.I32(C::nBoardRevision));

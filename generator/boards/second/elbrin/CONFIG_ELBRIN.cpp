@@ -1,5 +1,6 @@
 #include "CONFIG_ELBRIN.h"
 
+#include "ElbrinText.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 #include "platform/Assert.h"
@@ -260,6 +261,7 @@ bool ElbrinVoltageStandard(int32_t voltage, uint8_t& standard) {
 }
 
 void ConfigElbrinPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeElbrinText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_ELBRIN, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const uint8_t gpio = Config.U8(C::nGpioDaughterId);

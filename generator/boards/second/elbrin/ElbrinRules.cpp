@@ -67,6 +67,7 @@ constexpr kit::BoardSpec kSpec{
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::FormRoutine,
     .choices = C::kChoiceFields,
+    .cardRules = {.upperCaseHsmc = true},
 };
 
 bool IsVoltage(int32_t v) {

@@ -72,6 +72,7 @@ constexpr kit::BoardSpec kSpec{
     .prefixRules = kPrefixRules,
     .modules = kModules<Node>,
     .choices = C::kChoiceFields,
+    .cardRules = {.xcvrStandard = IOSTD_1V4_PCML, .replaceIoStandard = true, .ioStandard = IOSTD_3V0_PCI_X},
 };
 
 template <int Node> class Logic final : public kit::BoardLogic {

@@ -1,5 +1,6 @@
 #include "CONFIG_HARLIN.h"
 
+#include "HarlinText.h"
 #include "boards/kit/AnyTicked.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
@@ -284,7 +285,7 @@ constexpr kit::MaskedMasterRow kHsmcMasters[] = {
 
 void ConfigHarlinPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(board->m_HarlinConfig, Config);
+    board->SetBoardText(std::make_unique<HarlinText>(t.RecordCopy<HARLIN_CONFIG>(Config)));
     t.Begin(MAINBOARD_HARLIN, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const uint8_t variant = Config.U8(C::nBoardType);
     if (variant >= std::size(kVariantDevices))

@@ -99,6 +99,11 @@ constexpr kit::BoardSpec kSpec{
     .prefixRules = kPrefixRules,
     .modules = kModules,
     .choices = C::kChoiceFields,
+    .cardRules = {.xcvrStandard = IOSTD_1V4_PCML,
+                  .hsmcStandard = IOSTD_1V8,
+                  .replaceIoStandard = true,
+                  .ioStandard = IOSTD_3V0_PCI_X,
+                  .lvdsXcvrRows = true},
 };
 
 const char* const kPlacementLine =

@@ -1,5 +1,6 @@
 #include "CONFIG_ISVAR.h"
 
+#include "IsvarText.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 
@@ -166,6 +167,7 @@ constexpr kit::MaskedMasterRow kFmcMasters[] = {
 } // namespace
 
 void ConfigIsvarPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeIsvarText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_ISVAR, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

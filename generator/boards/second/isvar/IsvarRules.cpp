@@ -89,6 +89,7 @@ const kit::BoardSpec kSpec{
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kPrefixRules,
     .modules = kModules,
+    .cardRules = {.replaceIoStandard = true, .ioStandard = IOSTD_3V0_PCI_X},
 };
 
 class Logic final : public kit::BoardLogic {

@@ -1,5 +1,6 @@
 #include "CONFIG_JORREL.h"
 
+#include "JorrelText.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 
@@ -99,6 +100,7 @@ constexpr kit::MaskedMasterRow kGpioMasters[] = {
 } // namespace
 
 void ConfigJorrelPins(TMainBoard* board, const SettingsRecord& Config) {
+    board->SetBoardText(MakeJorrelText());
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_JORREL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

@@ -51,6 +51,7 @@ constexpr kit::BoardSpec kSpec{
     .save = kit::SaveAtEnd::InDestructor,
     .successBox = false,
     .prefixRules = kPrefixRules,
+    .cardRules = {.gpioStyle = GpioStyle::OwnTable},
 };
 
 class Logic final : public kit::BoardLogic {

@@ -1,5 +1,6 @@
 #include "CONFIG_LOMAR.h"
 
+#include "LomarText.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 #include "model/DaughterCatalogue.h"
@@ -268,7 +269,7 @@ void ConfigLomarPins(TMainBoard* board, const SettingsRecord& Config) {
     t.SetBank(kBankB, HsmcBankIoStandard(Config, 1));
     t.SetBank(kBankD, HsmcBankIoStandard(Config, 3));
     // The writers read the PLL choices from the copy; it is taken before the checks.
-    t.CopyRecord(board->m_LomarConfig, Config);
+    board->SetBoardText(std::make_unique<LomarText>(t.RecordCopy<LOMAR_CONFIG>(Config)));
     const uint8_t variant = Config.U8(C::nBoardType);
     t.Begin(MAINBOARD_LOMAR, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize,
             kDevices[variant < std::size(kDevices) ? variant : 0]);

@@ -90,6 +90,10 @@ constexpr kit::BoardSpec kSpec{
     .generateFrom = kit::WorkingRecord::IntoSettings,
     .modules = kModules,
     .choices = C::kChoiceFields,
+    .cardRules = {.xcvrStandard = IOSTD_1V4_PCML,
+                  .replaceIoStandard = true,
+                  .ioStandard = IOSTD_3V0_PCI_X,
+                  .lvdsXcvrRows = true},
 };
 
 constexpr int kHsmcPortC = 2;

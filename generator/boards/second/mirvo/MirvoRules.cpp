@@ -48,6 +48,7 @@ constexpr kit::BoardSpec kSpec{
     .lists = kLists,
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::FormRoutine,
+    .cardRules = {.upperCaseHsmc = true},
 };
 
 class Logic final : public kit::BoardLogic {

@@ -1,5 +1,6 @@
 #include "CONFIG_NORRIK.h"
 
+#include "NorrikText.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
 
@@ -220,7 +221,7 @@ constexpr kit::MaskedMasterRow kHsmcMaster{"HSMC", "HSMC connect to %s", CONNECT
 
 void ConfigNorrikPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(board->m_NorrikConfig, Config);
+    board->SetBoardText(std::make_unique<NorrikText>(t.RecordCopy<NORRIK_CONFIG>(Config)));
     t.Begin(MAINBOARD_NORRIK, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))
         t.Group("CLOCK", kClock);

@@ -53,6 +53,7 @@ constexpr kit::BoardSpec kSpec{
     .lists = kLists,
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::FormRoutine,
+    .cardRules = {.upperCaseHsmc = true},
 };
 
 class Logic final : public kit::BoardLogic {

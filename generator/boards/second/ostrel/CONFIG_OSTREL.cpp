@@ -1,5 +1,6 @@
 #include "CONFIG_OSTREL.h"
 
+#include "OstrelText.h"
 #include "boards/kit/AnyTicked.h"
 #include "boards/kit/PinTable.h"
 #include "boards/second/OscillatorPins.h"
@@ -190,7 +191,7 @@ constexpr std::size_t kMemories[] = {C::Ddr3(0),  C::Ddr3(1),  C::Qdrii(0),
 
 void ConfigOstrelPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(board->m_OstrelConfig, Config);
+    board->SetBoardText(std::make_unique<OstrelText>(t.RecordCopy<OSTREL_CONFIG>(Config)));
     t.Begin(MAINBOARD_OSTREL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const int32_t si570 = Config.I32(C::nSi570Freq);
     const int32_t cdcm = Config.I32(C::nCdcm61004Freq);

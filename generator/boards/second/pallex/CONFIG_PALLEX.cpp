@@ -1,5 +1,6 @@
 #include "CONFIG_PALLEX.h"
 
+#include "PallexText.h"
 #include "boards/kit/AssertionChoices.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
@@ -294,7 +295,7 @@ ClockRow At(ClockRow row, double mhz, const char* format, std::string& text) {
 
 void ConfigPallexPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(board->m_PallexConfig, Config);
+    board->SetBoardText(std::make_unique<PallexText>(t.RecordCopy<PALLEX_CONFIG>(Config)));
     t.Begin(MAINBOARD_PALLEX, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     auto on = [&Config](std::size_t flag) { return Config.U8(flag) != 0; };
     auto any = [&on](std::size_t first, int count) {

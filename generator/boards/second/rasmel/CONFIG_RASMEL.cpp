@@ -1,5 +1,6 @@
 #include "CONFIG_RASMEL.h"
 
+#include "RasmelText.h"
 #include "boards/kit/PinTable.h"
 #include "boards/second/OscillatorPins.h"
 #include "model/DaughterCatalogue.h"
@@ -171,7 +172,7 @@ const char* CdcmGroupName(bool sfp, bool sata) {
 
 void ConfigRasmelPins(TMainBoard* board, const SettingsRecord& Config) {
     kit::PinTable t(board, kChecks);
-    t.CopyRecord(board->m_RasmelConfig, Config);
+    board->SetBoardText(std::make_unique<RasmelText>(t.RecordCopy<RASMEL_CONFIG>(Config)));
     t.Begin(MAINBOARD_RASMEL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const int32_t si570 = Config.I32(C::nSi570Freq);
     const int32_t cdcm = Config.I32(C::nCdcm61004Freq);
