@@ -15,7 +15,7 @@ inline constexpr kit::CardListSpec kGpioHeaderList[] = {{CONNECTOR_GPIO80, false
 
 // GPIO Default on both headers is a pair like any other: one prefix must differ.
 inline constexpr kit::GpioPair kGpioHeaderPair{GPIO_HEADER_0, GPIO_HEADER_1, MASTER_GPIO_BOTH,
-                                                   kit::DefaultPairRule::PrefixRule};
+                                               kit::DefaultPairRule::PrefixRule};
 
 // clang-format off
 template <class C>
