@@ -113,7 +113,7 @@ protected:
     // it is shown (bytes the form clears at a load).
     virtual void FixLoaded(SettingsRecord& /*r*/) const {}
     // The board's own controls as ConfigToUi shows record r (its choices already in their
-    // lists): by default each choice of the spec's list.
+    // lists): by default each choice of the BoardSpec's list.
     virtual void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const;
     // Whether ConfigToUi shows a connector's stored card; false: its controls keep what they show.
     virtual bool ShowsStoredCard(int /*connector*/, const SettingsRecord& /*r*/,
@@ -124,7 +124,7 @@ protected:
     // showed before the load.
     virtual void AfterShow(const SettingsRecord& /*r*/, const SettingsRecord& /*before*/,
                            SettingsRecord& /*shown*/) const {}
-    // The board's own controls as UiToConfig stores them: by default each choice of the spec's list.
+    // The board's own controls as UiToConfig stores them: by default each choice of the BoardSpec's list.
     virtual void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const;
 
     // ConfigToUi of record r over the controls `shown`: name, boxes, choices, cards and
@@ -132,7 +132,7 @@ protected:
     void Show(const SettingsRecord& r, SettingsRecord& shown) const;
     // Whether the card list `list` holds the card.
     bool Offers(int list, int32_t card) const;
-    // The header coupling from header `from` of the spec's pair, on a shown record.
+    // The header coupling from header `from` of the BoardSpec's pair, on a shown record.
     void CoupleShown(SettingsRecord& shown, int from) const;
 
 private:
