@@ -7,6 +7,7 @@
 // 2 on wrong arguments, 3 on a broken internal rule.
 #include "ConsolePlatform.h"
 #include "boards/BoardRegistry.h"
+#include "boards/kit/Generate.h"
 #include "platform/Text.h"
 #include "settings/ConfigFile.h"
 
@@ -28,19 +29,25 @@ int main(int argc, char** argv) {
         return 2;
     }
     // A new form shows the defaults; Load Setting then shows the file's record.
-    SettingsRecord record = logic->StartRecord();
+    kit::FormView view = logic->NewView();
+    SettingsRecord stored = logic->NewRecord();
+    logic->Start(view, stored, nullptr);
     if (argc == 4) {
-        if (!configfile::Load(argv[3], record.data(), record.size())) {
-            std::fprintf(stderr, "gen-project: %s is not a record of %zu bytes\n", argv[3], record.size());
+        if (!configfile::Load(argv[3], stored.data(), stored.size())) {
+            std::fprintf(stderr, "gen-project: %s is not a record of %zu bytes\n", argv[3], stored.size());
             return 2;
         }
-        logic->Normalise(record);
+        logic->Load(view, stored);
     }
     std::string folder = argv[2];
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    const std::string qpf = folder + logic->ProjectName(record) + ".qpf";
-    return kit::GenerateRecord(*logic, record, qpf) ? 0 : 1;
+    const kit::BoardLogic& shown = logic->Part(view.part);
+    const std::string qpf = folder + shown.ProjectName(view.record) + ".qpf";
+    return kit::GenerateRecord(shown, view, stored,
+                               [&qpf](const std::string&, const std::string&) { return qpf; })
+               ? 0
+               : 1;
 }

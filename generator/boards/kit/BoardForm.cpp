@@ -1,12 +1,10 @@
 #include "BoardForm.h"
 
 #include "BoardHost.h"
-#include "HeaderCoupling.h"
-#include "NameRules.h"
+#include "Generate.h"
 #include "model/DaughterBitmaps.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/Platform.h"
-#include "platform/Text.h"
 #include "platform/qt/ByteLimitValidator.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/QtPlatform.h"
@@ -19,7 +17,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <filesystem>
 
 using platform::Component;
 using platform::FromQt;
@@ -35,22 +32,15 @@ void ShowCardPicture(platform::PictureBox* image, int cardId) {
     image->SetImage(platform::LoadBitmapResource(name));
 }
 
-void SyncHeaderPair(QComboBox* changed, QLineEdit* changedPrefix, QComboBox* other, QLineEdit* otherPrefix,
-                    uint8_t changedCard, uint8_t otherCard, bool lock) {
-    const kit::Coupling coupling = kit::CoupleHeaders(changedCard, otherCard);
-    if (coupling == kit::Coupling::Follow) {
-        other->setCurrentIndex(changed->currentIndex());
-        otherPrefix->setText(changedPrefix->text());
-    }
-    if (lock) {
-        other->setEnabled(coupling != kit::Coupling::Follow);
-        otherPrefix->setEnabled(coupling != kit::Coupling::Follow);
-    }
-    if (coupling == kit::Coupling::FreeAndClear) {
-        other->setCurrentIndex(0);
-        otherPrefix->clear();
-    }
+namespace {
+
+// An edit is set only where its text differs, so that what the user typed stays as typed.
+void SetEditText(QLineEdit* edit, const std::string& text) {
+    if (FromQt(edit->text()) != text)
+        edit->setText(ToQt(text));
 }
+
+} // namespace
 
 BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
                      std::span<const platform::LayoutRow> layout)
@@ -58,31 +48,41 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
     const kit::BoardSpec& spec = logic.Spec();
     platform::BuildForm(this, layout);
     setWindowFlag(Qt::FramelessWindowHint);
-    m_Holders.resize(std::max<std::size_t>(1, spec.lists.size()));
-    for (FormSettings& holder : m_Holders)
-        holder.Config = SettingsRecord(spec.recordSize);
+    m_Settings.Config = logic.NewRecord();
 
     m_EditProjectName = Component<QLineEdit>(this, "EditProjectName");
     platform::LimitBytes(m_EditProjectName, 127);
-    for (const kit::FlagBinding& f : spec.flags) {
-        QCheckBox* box = Component<QCheckBox>(this, f.box);
+    for (std::size_t i = 0; i < spec.flags.size(); ++i) {
+        QCheckBox* box = Component<QCheckBox>(this, spec.flags[i].box);
         m_Boxes.push_back(box);
-        connect(box, &QCheckBox::clicked, this, [this] { CheckBoxClick(); });
+        const int flag = static_cast<int>(i);
+        connect(box, &QCheckBox::clicked, this, [this, flag] { CheckBoxClick(flag); });
     }
     for (std::size_t i = 0; i < spec.connectors.size(); ++i) {
         const kit::ConnectorBinding& c = spec.connectors[i];
         if (c.combo == nullptr) { // the board binds its own controls
-            m_Cards.push_back({nullptr, nullptr, nullptr, c.list});
+            m_Cards.push_back({nullptr, nullptr, nullptr, -1});
             continue;
         }
         CardControls controls{Component<QComboBox>(this, c.combo), Component<QLineEdit>(this, c.prefixEdit),
                               c.image != nullptr ? Component<platform::PictureBox>(this, c.image) : nullptr,
-                              c.list};
+                              -1};
         platform::LimitBytes(controls.prefix, 127); // the record's field holds 127 bytes
         m_Cards.push_back(controls);
         const int connector = static_cast<int>(i);
         connect(controls.combo, &QComboBox::activated, this,
                 [this, connector] { ComboBoxCardChange(connector); });
+    }
+    for (std::size_t i = 0; i < spec.choiceLists.size(); ++i) {
+        QComboBox* combo = Component<QComboBox>(this, spec.choiceLists[i].combo);
+        m_Choices.push_back(combo);
+        const int list = static_cast<int>(i);
+        connect(combo, &QComboBox::activated, this, [this, list] { ComboBoxChoiceChange(list); });
+    }
+    for (const kit::TextBinding& t : spec.texts) {
+        QLineEdit* edit = Component<QLineEdit>(this, t.edit);
+        platform::LimitBytes(edit, 127); // the record's field holds 127 bytes
+        m_Texts.push_back(edit);
     }
     auto bind = [this](const char* name, void (BoardForm::*handler)()) {
         if (auto* button = findChild<QPushButton*>(QString::fromLatin1(name)))
@@ -112,19 +112,14 @@ PlainBoardForm::~PlainBoardForm() {
 }
 
 void BoardForm::Start() {
-    FillComboBoxes();
+    FillChoiceLists();
+    m_View = m_Logic->NewView();
+    Bind();
     Settings().LastFolder = platform::Current().ProgramFolder();
-    if (Settings().LoadDefaultConfig())
-        m_Logic->ReadyToShow(Record());
-    else
-        SetDefaultConfig(Record());
-    m_Logic->PrepareStart(Record());
-    ConfigToUi(Record());
-    TrailingSteps();
-}
-
-void BoardForm::UseLogic(const kit::BoardLogic& logic) {
-    m_Logic = &logic;
+    SettingsRecord start = m_Logic->NewRecord();
+    const bool found = Settings().LoadConfigFile(start, configfile::DefaultConfigPath());
+    m_Logic->Start(m_View, Record(), found ? &start : nullptr, this);
+    Bind();
 }
 
 void BoardForm::SaveInDestructor() {
@@ -140,119 +135,72 @@ void BoardForm::SetShapeVisible(const char* name, bool visible) {
     Component<platform::OutlineShape>(this, name)->setVisible(visible);
 }
 
-void BoardForm::SetDefaultConfig(SettingsRecord& record) {
-    m_Logic->SetDefaultConfig(record);
-}
-
-void BoardForm::FillCardCombo(int connector, int list) {
-    CardControls& c = m_Cards[static_cast<std::size_t>(connector)];
-    const FormSettings& holder = m_Holders[static_cast<std::size_t>(list)];
-    c.list = list;
-    if (c.combo == nullptr)
-        return;
-    c.combo->clear();
-    for (int i = 0; i < holder.DaughterCount; ++i)
-        c.combo->addItem(
-            ToQt(BoardName(static_cast<int8_t>(holder.DaughterIds[static_cast<std::size_t>(i)]))));
-    c.combo->setCurrentIndex(0);
-    c.combo->setMaxVisibleItems(std::max(1, holder.DaughterCount));
-}
-
-void BoardForm::FillComboBoxes() {
-    const kit::BoardSpec& spec = m_Logic->Spec();
-    for (std::size_t i = 0; i < spec.lists.size(); ++i)
-        m_Holders[i].DaughterCount = kit::CardList(spec.lists[i], m_Holders[i].DaughterIds);
-    for (std::size_t i = 0; i < m_Cards.size(); ++i)
-        FillCardCombo(static_cast<int>(i), spec.connectors[i].list);
-    FillChoiceLists();
-}
-
-uint8_t BoardForm::ChosenCard(int connector) const {
-    const CardControls& c = m_Cards[static_cast<std::size_t>(connector)];
-    const int index = c.combo != nullptr ? c.combo->currentIndex() : -1;
-    if (index < 0)
-        return 0;
-    return m_Holders[static_cast<std::size_t>(c.list)].DaughterIds[static_cast<std::size_t>(index)];
-}
-
-void BoardForm::ConfigToUi(const SettingsRecord& record) {
-    const kit::BoardSpec& spec = m_Logic->Spec();
-    m_EditProjectName->setText(ToQt(m_Logic->ProjectName(record)));
-    for (std::size_t i = 0; i < spec.flags.size(); ++i) {
-        const bool ticked = record.U8(spec.flags[i].offset) != 0;
-        const bool changed = m_Boxes[i]->isChecked() != ticked;
-        m_Boxes[i]->setChecked(ticked);
-        // Where the toolkit ran a box's handler when code changed it, the board asks for it.
-        if (changed && spec.boxClickOnLoad)
-            CheckBoxClick();
-    }
-    ChoicesToUi(record);
+void BoardForm::Bind() {
+    const kit::BoardLogic& logic = Logic();
+    const kit::BoardSpec& spec = logic.Spec();
+    const SettingsRecord& shown = m_View.record;
+    SetEditText(m_EditProjectName, logic.ProjectName(shown));
+    for (std::size_t i = 0; i < m_Boxes.size(); ++i)
+        m_Boxes[i]->setChecked(shown.U8(spec.flags[i].offset) != 0);
     for (std::size_t i = 0; i < m_Cards.size(); ++i) {
         CardControls& c = m_Cards[i];
         if (c.combo == nullptr)
             continue;
-        const FormSettings& holder = m_Holders[static_cast<std::size_t>(c.list)];
-        if (!ShowsStoredCard(static_cast<int>(i), record))
-            continue;
-        const int32_t id = m_Logic->StoredCard(record, static_cast<int>(i));
-        bool found = false;
-        for (int k = 0; k < holder.DaughterCount && !found; ++k)
-            if (holder.DaughterIds[static_cast<std::size_t>(k)] == id) {
-                c.combo->setCurrentIndex(k);
-                found = true;
-            }
-        if (!found && spec.prefixOnShow == kit::PrefixOnShow::OnlyWhenFound)
-            continue;
-        if (c.combo->currentIndex() > 0)
-            c.prefix->setText(ToQt(record.Text(spec.connectors[i].prefixOffset)));
-        else
-            c.prefix->clear();
+        const int k = static_cast<int>(i);
+        const int list = m_View.lists[i];
+        if (c.shownList != list) {
+            c.combo->clear();
+            const std::span<const uint8_t> cards = logic.Cards(list);
+            for (uint8_t card : cards)
+                c.combo->addItem(ToQt(BoardName(static_cast<int8_t>(card))));
+            c.combo->setMaxVisibleItems(std::max(1, static_cast<int>(cards.size())));
+            c.shownList = list;
+        }
+        c.combo->setCurrentIndex(logic.CardIndex(m_View, k));
+        c.combo->setEnabled(logic.CardEnabled(m_View, k));
+        SetEditText(c.prefix, shown.Text(spec.connectors[i].prefixOffset));
+        c.prefix->setEnabled(logic.PrefixEnabled(m_View, k));
     }
-    // A record shown is coupled from GPIO-0 as the user's choice there would couple it; some
-    // boards leave which combo box is enabled as it was.
-    if (spec.gpioPair != nullptr)
-        SyncGpioCombos(spec.gpioPair->header0, spec.gpioPair->lockOnShow);
-    UpdateDaughterImages();
-    UpdateShapes();
+    for (std::size_t i = 0; i < m_Choices.size(); ++i) {
+        const std::size_t offset = spec.choiceLists[i].offset;
+        m_Choices[i]->setCurrentIndex(logic.Choice(m_View, offset));
+        m_Choices[i]->setEnabled(logic.ChoiceEnabled(m_View, offset));
+    }
+    for (std::size_t i = 0; i < m_Texts.size(); ++i)
+        SetEditText(m_Texts[i], shown.Text(spec.texts[i].offset));
+    BindExtras(m_View);
 }
 
-bool BoardForm::UiToConfig(SettingsRecord& record) {
-    const kit::BoardSpec& spec = m_Logic->Spec();
-    m_Logic->SetSavedHead(record);
-    record.SetText(spec.head.projectName, FromQt(m_EditProjectName->text()));
-    for (std::size_t i = 0; i < spec.flags.size(); ++i)
-        record.SetU8(spec.flags[i].offset, m_Boxes[i]->isChecked() ? 1 : 0);
+void BoardForm::Read() {
+    const kit::BoardLogic& logic = Logic();
+    const kit::BoardSpec& spec = logic.Spec();
+    SettingsRecord& shown = m_View.record;
+    shown.SetText(spec.head.projectName, FromQt(m_EditProjectName->text()));
+    for (std::size_t i = 0; i < m_Boxes.size(); ++i)
+        shown.SetU8(spec.flags[i].offset, m_Boxes[i]->isChecked() ? 1 : 0);
     for (std::size_t i = 0; i < m_Cards.size(); ++i) {
-        if (m_Cards[i].combo == nullptr)
+        const CardControls& c = m_Cards[i];
+        if (c.combo == nullptr)
             continue;
-        m_Logic->StoreCard(record, static_cast<int>(i), ChosenCard(static_cast<int>(i)));
-        record.SetText(spec.connectors[i].prefixOffset, FromQt(m_Cards[i].prefix->text()));
+        const int k = static_cast<int>(i);
+        logic.StoreCard(shown, k, logic.CardAt(m_View, k, c.combo->currentIndex()));
+        shown.SetText(spec.connectors[i].prefixOffset, FromQt(c.prefix->text()));
     }
-    UiToChoices(record);
-    return true;
+    for (std::size_t i = 0; i < m_Choices.size(); ++i)
+        logic.SetChoice(m_View, spec.choiceLists[i].offset, m_Choices[i]->currentIndex());
+    for (std::size_t i = 0; i < m_Texts.size(); ++i)
+        shown.SetText(spec.texts[i].offset, FromQt(m_Texts[i]->text()));
 }
 
-void BoardForm::UpdateDaughterImages() {
-    for (std::size_t i = 0; i < m_Cards.size(); ++i)
-        if (m_Cards[i].image != nullptr)
-            ShowCardPicture(m_Cards[i].image, ChosenCard(static_cast<int>(i)));
-    UpdateExtraImages();
+void BoardForm::ConfigToUi(const SettingsRecord& record) {
+    Read();
+    Logic().Show(m_View, record, this);
+    Bind();
 }
 
-void BoardForm::UpdateShapes() {
-    const kit::BoardSpec& spec = m_Logic->Spec();
-    for (std::size_t i = 0; i < spec.flags.size(); ++i) {
-        const kit::FlagBinding& f = spec.flags[i];
-        for (const char* shape : {f.shape, f.shape2})
-            if (shape != nullptr)
-                SetShapeVisible(shape, m_Boxes[i]->isChecked());
-        for (const char* shape : f.moreShapes)
-            SetShapeVisible(shape, m_Boxes[i]->isChecked());
-    }
-    for (std::size_t i = 0; i < m_Cards.size(); ++i)
-        if (spec.connectors[i].shape != nullptr && m_Cards[i].combo != nullptr)
-            SetShapeVisible(spec.connectors[i].shape, m_Cards[i].combo->currentIndex() > 0);
-    UpdateExtras();
+void BoardForm::UiToConfig(SettingsRecord& record) {
+    Read();
+    Logic().Store(m_View, record);
 }
 
 SettingsRecord BoardForm::Shown() {
@@ -261,133 +209,73 @@ SettingsRecord BoardForm::Shown() {
     return record;
 }
 
-SettingsRecord BoardForm::WorkingRecord() {
-    return m_Logic->WorkingRecord(Shown());
+uint8_t BoardForm::ChosenCard(int connector) {
+    Read();
+    return static_cast<uint8_t>(Logic().StoredCard(m_View.record, connector));
 }
 
 bool BoardForm::ValidateUi() {
-    const SettingsRecord record = WorkingRecord();
-    const std::string message = m_Logic->Validate(record);
-    if (!message.empty()) {
-        platform::ShowMessage(message, "Error", platform::Icon::Error);
-        return false;
+    Read();
+    return kit::CheckSettings(Logic(), Logic().RecordToGenerate(m_View, Record()));
+}
+
+void BoardForm::CardPictures(const kit::FormView& view) {
+    const kit::BoardLogic& logic = Logic();
+    for (std::size_t i = 0; i < m_Cards.size(); ++i)
+        if (m_Cards[i].image != nullptr)
+            ShowCardPicture(m_Cards[i].image, logic.StoredCard(view.record, static_cast<int>(i)));
+    DrawPictures(view);
+}
+
+void BoardForm::Outlines(const kit::FormView& view) {
+    const kit::BoardSpec& spec = Logic().Spec();
+    for (const kit::FlagBinding& f : spec.flags) {
+        const bool ticked = view.record.U8(f.offset) != 0;
+        for (const char* shape : {f.shape, f.shape2})
+            if (shape != nullptr)
+                SetShapeVisible(shape, ticked);
+        for (const char* shape : f.moreShapes)
+            SetShapeVisible(shape, ticked);
     }
-    return m_Logic->ConfirmSettings(record);
+    for (std::size_t i = 0; i < m_Cards.size(); ++i)
+        if (spec.connectors[i].shape != nullptr && m_Cards[i].combo != nullptr)
+            SetShapeVisible(spec.connectors[i].shape,
+                            Logic().StoredCard(view.record, static_cast<int>(i)) != 0);
+    DrawOutlines(view);
 }
 
-SettingsRecord BoardForm::GenerateRecord() {
-    if (m_Logic->Spec().generateFrom == kit::WorkingRecord::IntoSettings)
-        UiToConfig(Record());
-    return WorkingRecord();
-}
-
-bool BoardForm::GenerateProject(const std::string& qpfPath) {
-    // A working record: the default prefixes never reach the settings object's record.
-    return kit::GenerateProject(*m_Logic, GenerateRecord(), qpfPath);
-}
-
-void BoardForm::SyncGpioCombos(int senderConnector, bool lock) {
-    const kit::GpioPair* pair = m_Logic->Spec().gpioPair;
-    if (pair == nullptr)
-        return;
-    const int self = senderConnector == pair->header0 ? pair->header0 : pair->header1;
-    const int other = self == pair->header0 ? pair->header1 : pair->header0;
-    CardControls& mine = m_Cards[static_cast<std::size_t>(self)];
-    CardControls& theirs = m_Cards[static_cast<std::size_t>(other)];
-    if (mine.combo == nullptr || theirs.combo == nullptr)
-        return; // a pair the board couples itself
-    SyncHeaderPair(mine.combo, mine.prefix, theirs.combo, theirs.prefix, ChosenCard(self), ChosenCard(other),
-                   lock);
+void BoardForm::ChoicesShown(const kit::FormView& view) {
+    DrawChoices(view);
 }
 
 void BoardForm::ButtonGenClick() {
-    if (!ValidateUi())
-        return;
-    const kit::BoardSpec& spec = m_Logic->Spec();
-    if ((!spec.batch.empty() || spec.batchWithoutPasses) && platform::Current().IsCtrlHeld()) {
-        BatchGenerate();
-        return;
-    }
-    if (!m_Logic->ConfirmGenerate(WorkingRecord()))
-        return;
-    const std::string path = ChooseProjectFile(spec.folder, FromQt(m_EditProjectName->text()));
-    if (path.empty())
-        return;
-    kit::GenerateAndReport(*m_Logic, GenerateRecord(), path);
-}
-
-void BoardForm::BatchGenerate() {
-    const kit::BoardSpec& spec = m_Logic->Spec();
-    platform::Beep();
-    const QString projectName = m_EditProjectName->text();
-    std::vector<int> indexes;
-    std::vector<QString> prefixes;
-    for (const CardControls& c : m_Cards) {
-        indexes.push_back(c.combo != nullptr ? c.combo->currentIndex() : 0);
-        prefixes.push_back(c.prefix != nullptr ? c.prefix->text() : QString());
-    }
-    const std::string path = ChooseProjectFile(spec.folder, FromQt(projectName));
-    if (!path.empty()) {
-        const std::string folder = platform::ExtractFilePath(path);
-        bool ok = true;
-        for (const kit::BatchPass& pass : spec.batch) {
-            CardControls& c = m_Cards[static_cast<std::size_t>(pass.connector)];
-            for (int i = pass.from; i < c.combo->count() && ok; ++i) {
-                // Setting the index fires no handler: pictures and outlines stay.
-                c.combo->setCurrentIndex(i);
-                if (spec.gpioPair != nullptr && (pass.connector == spec.gpioPair->header0))
-                    m_Cards[static_cast<std::size_t>(spec.gpioPair->header1)].combo->setCurrentIndex(i);
-                if (pass.prefix != nullptr)
-                    c.prefix->setText(QString::fromLatin1(pass.prefix));
-                if (pass.pairPrefix != nullptr && spec.gpioPair != nullptr &&
-                    pass.connector == spec.gpioPair->header0) {
-                    const bool spans = BoardConnectorType(static_cast<int8_t>(ChosenCard(pass.connector))) ==
-                                       CONNECTOR_GPIO80;
-                    c.prefix->setText(spans ? QString() : QString::fromLatin1(pass.prefix));
-                    m_Cards[static_cast<std::size_t>(spec.gpioPair->header1)].prefix->setText(
-                        spans ? QString() : QString::fromLatin1(pass.pairPrefix));
-                }
-                const std::string name = kit::BatchProjectName(pass.nameFormat, ChosenCard(pass.connector));
-                m_EditProjectName->setText(ToQt(name));
-                const std::string projectFolder = folder + name;
-                std::error_code ec;
-                std::filesystem::create_directories(projectFolder, ec);
-                ok = GenerateProject(projectFolder + "/" + name + ".qpf");
-            }
-            c.combo->setCurrentIndex(0);
-            if (!ok)
-                break;
-        }
-    }
-    m_EditProjectName->setText(projectName);
-    for (std::size_t i = 0; i < m_Cards.size(); ++i) {
-        if (m_Cards[i].combo == nullptr)
-            continue;
-        m_Cards[i].combo->setCurrentIndex(indexes[i]);
-        m_Cards[i].prefix->setText(prefixes[i]);
-    }
+    Read();
+    kit::GenerateRecord(Logic(), m_View, Record(), [](const std::string& folder, const std::string& name) {
+        return ChooseProjectFile(folder, name);
+    });
 }
 
 void BoardForm::ButtonSaveClick() {
     if (!ValidateUi())
         return;
-    UiToConfig(Record());
-    Settings().SaveConfigAs(FromQt(m_EditProjectName->text()));
+    Logic().Store(m_View, Record());
+    Settings().SaveConfigAs(Logic().ProjectName(m_View.record));
 }
 
 void BoardForm::ButtonLoadClick() {
     if (Settings().LoadConfigFrom()) {
-        m_Logic->ReadyToShow(Record());
-        ConfigToUi(Record());
-        TrailingSteps();
+        Read();
+        Logic().Load(m_View, Record(), this);
+        Bind();
     } else if (m_Logic->Spec().loadFailureMessage) {
         platform::ShowMessage("Failed to load setting", "Error", platform::Icon::Error);
     }
 }
 
 void BoardForm::ButtonDefaultSettingClick() {
-    SetDefaultConfig(Record());
-    ConfigToUi(Record());
+    Read();
+    Logic().Defaults(m_View, Record(), this);
+    Bind();
 }
 
 void BoardForm::ButtonExitClick() {
@@ -401,18 +289,39 @@ void BoardForm::ButtonMainBoardSelectClick() {
         MainHost->PostSelectMainBoard();
 }
 
-void BoardForm::CheckBoxClick() {
-    UpdateShapes();
-    BoxClicked();
+void BoardForm::CheckBoxClick(int flag) {
+    Read();
+    Logic().ClickBox(m_View, Record(), flag, m_Boxes[static_cast<std::size_t>(flag)]->isChecked(), this);
+    Bind();
+    BoxDrawn(flag);
 }
 
 void BoardForm::ComboBoxCardChange(int connector) {
-    const kit::GpioPair* pair = m_Logic->Spec().gpioPair;
-    if (pair != nullptr && (connector == pair->header0 || connector == pair->header1))
-        SyncGpioCombos(connector);
-    CardChanged(connector);
-    UpdateDaughterImages();
-    UpdateShapes();
+    Read();
+    Logic().ChooseCard(m_View, connector, m_Cards[static_cast<std::size_t>(connector)].combo->currentIndex(),
+                       this);
+    Bind();
+}
+
+void BoardForm::ComboBoxChoiceChange(int list) {
+    Read();
+    const std::size_t i = static_cast<std::size_t>(list);
+    Logic().ChooseItem(m_View, Record(), Logic().Spec().choiceLists[i].offset, m_Choices[i]->currentIndex(),
+                       this);
+    Bind();
+}
+
+void BoardForm::ChoosePart(int part) {
+    Apply([this, part](kit::FormView& view, SettingsRecord& stored, kit::FormPainter* painter) {
+        m_Logic->ChoosePart(view, stored, part, painter);
+    });
+}
+
+void BoardForm::Apply(const std::function<void(kit::FormView& view, SettingsRecord& stored,
+                                               kit::FormPainter* painter)>& action) {
+    Read();
+    action(m_View, Record(), this);
+    Bind();
 }
 
 void BoardForm::FormClose() {

@@ -1,10 +1,10 @@
 #pragma once
-// The board-form kit's window: one board form is its layout table, its binding
-// tables (kit::BoardSpec) and its decisions (kit::BoardLogic), plus the few
-// controls of its own that a board binds in its subclass. Everything the board
-// forms share lives here once: construction, record to controls and back, the
-// outlines and card pictures, validation, Generate with its batch, the GPIO header
-// coupling, Save/Load, and the save at the end of the form's life.
+// The board-form kit's window: a view of its board's logic. One board form is its
+// layout table, its binding tables (kit::BoardSpec) and its decisions
+// (kit::BoardLogic). It keeps what its controls show (kit::FormView), binds that to
+// the controls and back, and hands every action of the user to the logic with it;
+// then it binds again. It draws the outlines and card pictures when the logic says.
+// A board's own form class adds only what it draws beyond the kit.
 
 #include "BoardLogic.h"
 #include "platform/qt/FormLayout.h"
@@ -12,6 +12,7 @@
 #include "settings/SettingsRecord.h"
 
 #include <QWidget>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,30 +25,27 @@ namespace platform {
 class PictureBox;
 }
 
-// The settings holder of a board form: the record, the folder of the last .cfg
-// dialog and one card list.
+// The settings holder of a board form: the record and the folder of the last .cfg dialog.
 using FormSettings = TConfigBase<SettingsRecord>;
 
-class BoardForm : public QWidget {
+class BoardForm : public QWidget, protected kit::FormPainter {
 public:
     BoardForm(QWidget* owner, const kit::BoardLogic& logic, std::span<const platform::LayoutRow> layout);
     ~BoardForm() override;
     BoardForm(const BoardForm&) = delete;
     BoardForm& operator=(const BoardForm&) = delete;
 
-    // Roles.
-    void SetDefaultConfig(SettingsRecord& record);
-    void FillComboBoxes();
+    // The binding: what the view holds into the controls, and what the controls show
+    // (the user's typing and choices) into the view.
+    void Bind();
+    void Read();
+    const kit::FormView& View() const { return m_View; }
+
+    // The record shown, and what the controls show stored into a record.
     void ConfigToUi(const SettingsRecord& record);
-    bool UiToConfig(SettingsRecord& record);
-    void UpdateDaughterImages();
-    void UpdateShapes();
+    void UiToConfig(SettingsRecord& record);
+    // The checks of Save and Generate on what the controls show.
     bool ValidateUi();
-    bool GenerateProject(const std::string& qpfPath);
-    // Couples the header pair after the sender's card changed; lock: the follower's
-    // controls are disabled (and the other one's enabled) as well.
-    void SyncGpioCombos(int senderConnector, bool lock = true);
-    void BatchGenerate();
 
     // Handlers.
     void ButtonGenClick();
@@ -56,57 +54,54 @@ public:
     void ButtonExitClick();
     void ButtonMainBoardSelectClick();
     void ButtonDefaultSettingClick();
-    void CheckBoxClick();
+    void CheckBoxClick(int flag);
     void ComboBoxCardChange(int connector);
+    void ComboBoxChoiceChange(int list);
     void FormClose();
 
-    const kit::BoardLogic& Logic() const { return *m_Logic; }
+    // The decisions of the part of the board the controls show.
+    const kit::BoardLogic& Logic() const { return m_Logic->Part(m_View.part); }
     // The settings object: its record is the form's lasting state.
-    FormSettings& Settings() { return m_Holders.front(); }
-    SettingsRecord& Record() { return m_Holders.front().Config; }
-    // The settings record with the controls copied in: what the form shows.
+    FormSettings& Settings() { return m_Settings; }
+    SettingsRecord& Record() { return m_Settings.Config; }
+    // The settings record with what the controls show stored in it.
     SettingsRecord Shown();
     // The card id chosen on a connector.
-    uint8_t ChosenCard(int connector) const;
+    uint8_t ChosenCard(int connector);
     QComboBox* Combo(int connector) const { return m_Cards[static_cast<std::size_t>(connector)].combo; }
     QLineEdit* PrefixEdit(int connector) const { return m_Cards[static_cast<std::size_t>(connector)].prefix; }
 
 protected:
     // Runs the common construction once the subclass has bound its own controls:
-    // lists filled, default.cfg or the defaults, shown, then the board's trailing steps.
+    // lists filled, default.cfg or the defaults, shown.
     void Start();
-    // Decisions that bind the same controls to other bytes of the record (the settings
-    // block of another part of the board); the controls keep what they show.
-    void UseLogic(const kit::BoardLogic& logic);
     // A board whose settings are saved in the destructor calls this from its destructor.
     void SaveInDestructor();
+    // Another part of the board shown (its controls' binding calls this).
+    void ChoosePart(int part);
+    // An action of the board's logic on what the form shows: what the controls show is
+    // read, the action runs (with the settings record and the form to draw), and the
+    // result is bound to the controls.
+    void Apply(const std::function<void(kit::FormView& view, SettingsRecord& stored,
+                                        kit::FormPainter* painter)>& action);
 
-    // Fills a connector's combo box from card list `list`, at index 0.
-    void FillCardCombo(int connector, int list);
-    int ShownList(int connector) const { return m_Cards[static_cast<std::size_t>(connector)].list; }
-    // The settings holder of card list `list` (its DaughterIds).
-    const FormSettings& Holder(int list) const { return m_Holders[static_cast<std::size_t>(list)]; }
     void SetShapeVisible(const char* name, bool visible);
     QWidget* Widget(const char* name) const;
 
-    // The record of one Generate (kit::BoardLogic::WorkingRecord of what the form shows).
-    SettingsRecord WorkingRecord();
-    // The same for a project about to be written: a board whose Generate works in the
-    // settings record first copies the controls into it.
-    SettingsRecord GenerateRecord();
-
-    // Hooks for the board's own controls.
+    // What the board draws beyond the kit, from what the form shows.
     virtual void FillChoiceLists() {}
-    virtual void ChoicesToUi(const SettingsRecord& /*record*/) {}
-    virtual void UiToChoices(SettingsRecord& /*record*/) {}
-    virtual void UpdateExtras() {}
-    virtual void UpdateExtraImages() {}
-    virtual void TrailingSteps() {}
-    virtual void CardChanged(int /*connector*/) {}
-    // After the outlines, when the user (or, with boxClickOnLoad, ConfigToUi) changes a box.
-    virtual void BoxClicked() {}
-    // Whether ConfigToUi shows a connector's stored card; false: its controls keep what they show.
-    virtual bool ShowsStoredCard(int /*connector*/, const SettingsRecord& /*record*/) const { return true; }
+    virtual void DrawPictures(const kit::FormView& /*view*/) {}
+    virtual void DrawOutlines(const kit::FormView& /*view*/) {}
+    virtual void DrawChoices(const kit::FormView& /*view*/) {}
+    // After a box click has been handled.
+    virtual void BoxDrawn(int /*flag*/) {}
+    // The board's own controls that show something of the view beyond its record.
+    virtual void BindExtras(const kit::FormView& /*view*/) {}
+
+    // kit::FormPainter
+    void CardPictures(const kit::FormView& view) override;
+    void Outlines(const kit::FormView& view) override;
+    void ChoicesShown(const kit::FormView& view) override;
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -115,13 +110,16 @@ private:
         QComboBox* combo;
         QLineEdit* prefix;
         platform::PictureBox* image;
-        int list;
+        int shownList; // the card list the combo box holds; -1: none yet
     };
 
-    const kit::BoardLogic* m_Logic;
-    std::vector<FormSettings> m_Holders; // the first holds the record; one card list each
+    const kit::BoardLogic* m_Logic; // the board's (its first part's) decisions
+    kit::FormView m_View;
+    FormSettings m_Settings;
     std::vector<QCheckBox*> m_Boxes;
     std::vector<CardControls> m_Cards;
+    std::vector<QComboBox*> m_Choices;
+    std::vector<QLineEdit*> m_Texts;
     QLineEdit* m_EditProjectName = nullptr;
 };
 
@@ -136,9 +134,3 @@ public:
 
 // Shows a card's 80-pixel picture on image, or hides it for no card.
 void ShowCardPicture(platform::PictureBox* image, int cardId);
-
-// Couples two GPIO headers' controls after the changed header's card changed
-// (kit::CoupleHeaders): the other header follows and is locked, or is unlocked (with
-// lock false, only the choices follow).
-void SyncHeaderPair(QComboBox* changed, QLineEdit* changedPrefix, QComboBox* other, QLineEdit* otherPrefix,
-                    uint8_t changedCard, uint8_t otherCard, bool lock);

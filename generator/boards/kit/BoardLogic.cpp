@@ -2,12 +2,9 @@
 
 #include "HeaderCoupling.h"
 #include "NameRules.h"
-#include "core/Pinwright.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
-#include "settings/ConfigBoard.h"
-#include "settings/DaughterList.h"
 
 #include <algorithm>
 
@@ -19,6 +16,14 @@ int32_t CardList(const CardListSpec& list, DaughterIdList& ids) {
         if (count < static_cast<int32_t>(ids.size()))
             ids[static_cast<std::size_t>(count++)] = card;
     return count;
+}
+
+BoardLogic::BoardLogic(const BoardSpec& spec) : spec_(spec) {
+    for (const CardListSpec& list : spec_.lists) {
+        DaughterIdList ids{};
+        const int32_t count = CardList(list, ids);
+        cards_.emplace_back(ids.begin(), ids.begin() + count);
+    }
 }
 
 void BoardLogic::SetHead(SettingsRecord& r) const {
@@ -75,115 +80,343 @@ void BringIntoRange(std::span<const ChoiceField> choices, const SettingsRecord& 
 
 } // namespace
 
-SettingsRecord BoardLogic::StartRecord() const {
-    SettingsRecord r = NewRecord();
-    SetDefaultConfig(r);
-    PrepareStart(r);
-    Pass(r, NewRecord()); // a new form's controls show nothing chosen
-    return r;
+// ---- What the form shows ----
+
+FormView BoardLogic::NewView() const {
+    FormView view;
+    view.record = NewRecord();
+    for (const ConnectorBinding& c : spec_.connectors)
+        view.lists.push_back(c.list);
+    view.locked.assign(spec_.connectors.size(), 0);
+    SetUpView(view);
+    return view;
 }
+
+void BoardLogic::Start(FormView& view, SettingsRecord& stored, const SettingsRecord* start,
+                       FormPainter* painter) const {
+    if (stored.size() != spec_.recordSize)
+        stored = NewRecord();
+    if (start != nullptr && start->size() == spec_.recordSize) {
+        stored = *start;
+        ReadyToShow(stored);
+    } else {
+        SetDefaultConfig(stored);
+    }
+    PrepareStart(stored);
+    Show(view, stored, painter);
+    AfterLoad(view, stored, painter);
+}
+
+void BoardLogic::Load(FormView& view, SettingsRecord& stored, FormPainter* painter) const {
+    ReadyToShow(stored);
+    Show(view, stored, painter);
+    AfterLoad(view, stored, painter);
+}
+
+void BoardLogic::Defaults(FormView& view, SettingsRecord& stored, FormPainter* painter) const {
+    SetDefaultConfig(stored);
+    Show(view, stored, painter);
+}
+
+void BoardLogic::Show(FormView& view, const SettingsRecord& r, FormPainter* painter) const {
+    const std::size_t name = spec_.head.projectName;
+    view.record.SetText(name, platform::ReencodeUtf8(r.Text(name)));
+    for (std::size_t i = 0; i < spec_.flags.size(); ++i) {
+        const FlagBinding& f = spec_.flags[i];
+        const bool ticked = r.U8(f.offset) != 0;
+        const bool changed = (view.record.U8(f.offset) != 0) != ticked;
+        view.record.SetU8(f.offset, ticked ? 1 : 0);
+        // Where the toolkit ran a box's handler when code changed it, the board asks for it.
+        if (changed && spec_.boxClickOnLoad) {
+            Redraw(view, painter);
+            BoxClicked(view, r, static_cast<int>(i), painter);
+        }
+    }
+    ShowChoices(r, view);
+    if (painter != nullptr)
+        painter->ChoicesShown(view);
+    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
+        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
+        if (c.combo == nullptr || !ShowsStoredCard(k, r, view))
+            continue;
+        const int32_t stored = StoredCard(r, k);
+        if (Offers(view.lists[static_cast<std::size_t>(k)], stored))
+            StoreCard(view.record, k, static_cast<uint8_t>(stored));
+        else if (spec_.prefixOnShow == PrefixOnShow::OnlyWhenFound)
+            continue; // the prefix edit keeps its text too
+        view.record.SetText(c.prefixOffset, StoredCard(view.record, k) != 0
+                                                ? platform::ReencodeUtf8(r.Text(c.prefixOffset))
+                                                : std::string());
+    }
+    // A record shown is coupled from the first header as the user's choice there would
+    // couple it; some boards leave which header is locked as it was.
+    if (spec_.gpioPair != nullptr)
+        Couple(view, spec_.gpioPair->header0, spec_.gpioPair->lockOnShow);
+    DrawPictures(view, painter);
+    Redraw(view, painter);
+}
+
+void BoardLogic::Store(const FormView& view, SettingsRecord& target) const {
+    SetSavedHead(target);
+    target.SetText(spec_.head.projectName, view.record.Text(spec_.head.projectName));
+    for (const FlagBinding& f : spec_.flags)
+        target.SetU8(f.offset, view.record.U8(f.offset) != 0 ? 1 : 0);
+    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
+        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
+        if (c.combo == nullptr)
+            continue;
+        StoreCard(target, k, static_cast<uint8_t>(StoredCard(view.record, k)));
+        target.SetText(c.prefixOffset, view.record.Text(c.prefixOffset));
+    }
+    for (const TextBinding& t : spec_.texts)
+        target.SetText(t.offset, view.record.Text(t.offset));
+    StoreChoices(view, target);
+}
+
+void BoardLogic::ClickBox(FormView& view, const SettingsRecord& stored, int flag, bool ticked,
+                          FormPainter* painter) const {
+    view.record.SetU8(spec_.flags[static_cast<std::size_t>(flag)].offset, ticked ? 1 : 0);
+    Redraw(view, painter);
+    BoxClicked(view, stored, flag, painter);
+}
+
+void BoardLogic::ChooseCard(FormView& view, int connector, int index, FormPainter* painter) const {
+    StoreCard(view.record, connector, CardAt(view, connector, index));
+    const GpioPair* pair = spec_.gpioPair;
+    if (pair != nullptr && (connector == pair->header0 || connector == pair->header1))
+        Couple(view, connector, true);
+    CardChanged(view, connector);
+    DrawPictures(view, painter);
+    Redraw(view, painter);
+}
+
+void BoardLogic::ChooseItem(FormView& view, SettingsRecord& stored, std::size_t offset, int index,
+                            FormPainter* painter) const {
+    SetChoice(view, offset, index);
+    ItemChosen(view, stored, offset, painter);
+}
+
+uint8_t BoardLogic::ChoiceWidth(std::size_t offset) const {
+    for (const ChoiceField& f : spec_.choices)
+        if (f.offset == offset)
+            return f.width;
+    return 1;
+}
+
+int32_t BoardLogic::Choice(const FormView& view, std::size_t offset) const {
+    return ChoiceIn(view.record, offset);
+}
+
+int32_t BoardLogic::ChoiceIn(const SettingsRecord& r, std::size_t offset) const {
+    return ChoiceWidth(offset) == 1 ? r.U8(offset) : r.I32(offset);
+}
+
+void BoardLogic::SetChoice(FormView& view, std::size_t offset, int index) const {
+    if (ChoiceWidth(offset) == 1)
+        view.record.SetU8(offset, static_cast<uint8_t>(index));
+    else
+        view.record.SetI32(offset, index);
+}
+
+void BoardLogic::ChoosePart(FormView& view, SettingsRecord& stored, int part, FormPainter* painter) const {
+    // Picking the part shown changes nothing.
+    if (part == view.part || part < 0 || part >= Parts())
+        return;
+    Part(view.part).Store(view, stored);
+    view.part = part;
+    Part(part).Show(view, stored, painter);
+}
+
+std::span<const uint8_t> BoardLogic::Cards(int list) const {
+    if (list < 0 || static_cast<std::size_t>(list) >= cards_.size())
+        return {};
+    return cards_[static_cast<std::size_t>(list)];
+}
+
+int BoardLogic::IndexIn(int list, int32_t card) const {
+    const std::span<const uint8_t> cards = Cards(list);
+    if (card < 0 || card > 0xFF)
+        return -1;
+    const auto at = std::find(cards.begin(), cards.end(), static_cast<uint8_t>(card));
+    return at == cards.end() ? -1 : static_cast<int>(at - cards.begin());
+}
+
+bool BoardLogic::Offers(int list, int32_t card) const {
+    return IndexIn(list, card) >= 0;
+}
+
+int BoardLogic::CardIndex(const FormView& view, int connector) const {
+    return IndexIn(view.lists[static_cast<std::size_t>(connector)], StoredCard(view.record, connector));
+}
+
+uint8_t BoardLogic::CardAt(const FormView& view, int connector, int index) const {
+    const std::span<const uint8_t> cards = Cards(view.lists[static_cast<std::size_t>(connector)]);
+    return index >= 0 && static_cast<std::size_t>(index) < cards.size()
+               ? cards[static_cast<std::size_t>(index)]
+               : 0;
+}
+
+bool BoardLogic::CardEnabled(const FormView& view, int connector) const {
+    return view.locked[static_cast<std::size_t>(connector)] == 0;
+}
+
+bool BoardLogic::PrefixEnabled(const FormView& view, int connector) const {
+    return view.locked[static_cast<std::size_t>(connector)] == 0;
+}
+
+void BoardLogic::ShowChoices(const SettingsRecord& r, FormView& view) const {
+    BringIntoRange(spec_.choices, r, view.record);
+    if (const ListSwitch* s = spec_.listSwitch)
+        SetList(view, s->connector, s->listOf(Choice(view, s->choice)));
+}
+
+void BoardLogic::SetUpView(FormView& view) const {
+    if (const ListSwitch* s = spec_.listSwitch) {
+        for (const ChoiceField& f : spec_.choices)
+            if (f.offset == s->choice)
+                SetChoice(view, s->choice, f.fallback);
+        SetList(view, s->connector, s->listOf(Choice(view, s->choice)));
+    }
+}
+
+void BoardLogic::ItemChosen(FormView& view, SettingsRecord& /*stored*/, std::size_t offset,
+                            FormPainter* painter) const {
+    // The card picture keeps the previous card until the next card change.
+    if (const ListSwitch* s = spec_.listSwitch; s != nullptr && offset == s->choice) {
+        SetList(view, s->connector, s->listOf(Choice(view, s->choice)));
+        Redraw(view, painter);
+    }
+}
+
+void BoardLogic::StoreChoices(const FormView& view, SettingsRecord& target) const {
+    for (const ChoiceField& f : spec_.choices) {
+        if (f.width == 1)
+            target.SetU8(f.offset, view.record.U8(f.offset));
+        else
+            target.SetI32(f.offset, view.record.I32(f.offset));
+    }
+}
+
+void BoardLogic::DrawPictures(const FormView& view, FormPainter* painter) const {
+    if (painter != nullptr)
+        painter->CardPictures(view);
+}
+
+void BoardLogic::Redraw(FormView& view, FormPainter* painter) const {
+    if (painter != nullptr)
+        painter->Outlines(view);
+    FollowOutlines(view);
+}
+
+void BoardLogic::Refresh(FormView& view, FormPainter* painter) const {
+    DrawPictures(view, painter);
+    Redraw(view, painter);
+}
+
+void BoardLogic::SetList(FormView& view, int connector, int list) const {
+    view.lists[static_cast<std::size_t>(connector)] = list;
+    StoreCard(view.record, connector, CardAt(view, connector, 0));
+}
+
+void BoardLogic::Couple(FormView& view, int from, bool lock) const {
+    const GpioPair& pair = *spec_.gpioPair;
+    const int self = from == pair.header0 ? pair.header0 : pair.header1;
+    const int other = self == pair.header0 ? pair.header1 : pair.header0;
+    const ConnectorBinding& mine = spec_.connectors[static_cast<std::size_t>(self)];
+    const ConnectorBinding& theirs = spec_.connectors[static_cast<std::size_t>(other)];
+    if (mine.combo == nullptr || theirs.combo == nullptr)
+        return; // a pair the board couples itself
+    const Coupling coupling = CoupleHeaders(CardId(view.record, self), CardId(view.record, other));
+    if (coupling == Coupling::Follow) {
+        StoreCard(view.record, other, CardAt(view, other, CardIndex(view, self)));
+        view.record.SetText(theirs.prefixOffset, view.record.Text(mine.prefixOffset));
+    }
+    if (lock)
+        view.locked[static_cast<std::size_t>(other)] = coupling == Coupling::Follow ? 1 : 0;
+    if (coupling == Coupling::FreeAndClear) {
+        StoreCard(view.record, other, CardAt(view, other, 0));
+        view.record.SetText(theirs.prefixOffset, "");
+    }
+}
+
+// ---- Records ----
 
 void BoardLogic::ReadyToShow(SettingsRecord& r) const {
     FixLoaded(r);
     BringIntoRange(spec_.choices, r, r);
 }
 
+SettingsRecord BoardLogic::StartRecord() const {
+    FormView view = NewView();
+    SettingsRecord stored = NewRecord();
+    Start(view, stored, nullptr);
+    Store(view, stored);
+    return stored;
+}
+
 void BoardLogic::Normalise(SettingsRecord& r) const {
-    Pass(r, StartRecord());
+    FormView view = NewView();
+    SettingsRecord stored = NewRecord();
+    Start(view, stored, nullptr);
+    stored = r;
+    Load(view, stored);
+    Store(view, stored);
+    r = stored;
 }
 
-void BoardLogic::Pass(SettingsRecord& r, const SettingsRecord& before) const {
-    ReadyToShow(r);
-    SettingsRecord shown = before;
-    Show(r, shown);
-    AfterShow(r, before, shown);
-    Store(shown, r);
+SettingsRecord BoardLogic::RecordToGenerate(const FormView& view, const SettingsRecord& stored) const {
+    SettingsRecord r = spec_.generateFrom == GenerateFrom::Zeroed ? NewRecord() : stored;
+    Store(view, r);
+    SetHead(r);
+    ApplyDefaultPrefixes(r);
+    return r;
 }
 
-void BoardLogic::Show(const SettingsRecord& r, SettingsRecord& shown) const {
-    const std::size_t name = spec_.head.projectName;
-    shown.SetText(name, platform::ReencodeUtf8(r.Text(name)));
-    for (const FlagBinding& f : spec_.flags)
-        shown.SetU8(f.offset, r.U8(f.offset) != 0 ? 1 : 0);
-    ShowChoices(r, shown);
-    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
-        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
-        if (c.combo == nullptr || !ShowsStoredCard(k, r, shown))
-            continue;
-        const int32_t stored = StoredCard(r, k);
-        const bool found = Offers(ListOf(k, shown), stored);
-        if (found)
-            StoreCard(shown, k, static_cast<uint8_t>(stored));
-        else if (spec_.prefixOnShow == PrefixOnShow::OnlyWhenFound)
-            continue; // the prefix edit keeps its text too
-        shown.SetText(c.prefixOffset,
-                      StoredCard(shown, k) != 0 ? platform::ReencodeUtf8(r.Text(c.prefixOffset)) : "");
+std::vector<BatchProject> BoardLogic::BatchProjects(const FormView& shown,
+                                                    const SettingsRecord& stored) const {
+    std::vector<BatchProject> projects;
+    FormView view = shown; // the controls as the batch sets them: the form's own stay as they are
+    SettingsRecord settings = stored;
+    const GpioPair* pair = spec_.gpioPair;
+    for (const BatchPass& pass : spec_.batch) {
+        const int k = pass.connector;
+        const bool fromHeader0 = pair != nullptr && k == pair->header0;
+        const std::size_t prefix = spec_.connectors[static_cast<std::size_t>(k)].prefixOffset;
+        const int count = static_cast<int>(Cards(view.lists[static_cast<std::size_t>(k)]).size());
+        for (int i = pass.from; i < count; ++i) {
+            const uint8_t card = CardAt(view, k, i);
+            StoreCard(view.record, k, card);
+            if (fromHeader0)
+                StoreCard(view.record, pair->header1, CardAt(view, pair->header1, i));
+            if (pass.prefix != nullptr)
+                view.record.SetText(prefix, pass.prefix);
+            if (pass.pairPrefix != nullptr && fromHeader0) {
+                const bool spans = BoardConnectorType(static_cast<int8_t>(card)) == CONNECTOR_GPIO80;
+                view.record.SetText(prefix, spans || pass.prefix == nullptr ? "" : pass.prefix);
+                view.record.SetText(spec_.connectors[static_cast<std::size_t>(pair->header1)].prefixOffset,
+                                    spans ? "" : pass.pairPrefix);
+            }
+            const std::string name = BatchProjectName(pass.nameFormat, card);
+            view.record.SetText(spec_.head.projectName, name);
+            if (spec_.generateFrom == GenerateFrom::StoredSettings)
+                Store(view, settings);
+            projects.push_back({name, RecordToGenerate(view, settings)});
+        }
+        StoreCard(view.record, k, CardAt(view, k, 0));
     }
-    if (spec_.gpioPair != nullptr)
-        CoupleShown(shown, spec_.gpioPair->header0);
+    return projects;
 }
 
-void BoardLogic::Store(const SettingsRecord& shown, SettingsRecord& target) const {
-    SetSavedHead(target);
-    target.SetText(spec_.head.projectName, shown.Text(spec_.head.projectName));
-    for (const FlagBinding& f : spec_.flags)
-        target.SetU8(f.offset, shown.U8(f.offset) != 0 ? 1 : 0);
-    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
-        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
-        if (c.combo == nullptr)
-            continue;
-        StoreCard(target, k, static_cast<uint8_t>(StoredCard(shown, k)));
-        target.SetText(c.prefixOffset, shown.Text(c.prefixOffset));
-    }
-    StoreChoices(shown, target);
+int BoardLogic::ListOf(int connector, const SettingsRecord& r) const {
+    if (const ListSwitch* s = spec_.listSwitch; s != nullptr && connector == s->connector)
+        return s->listOf(ChoiceIn(r, s->choice));
+    return spec_.connectors[static_cast<std::size_t>(connector)].list;
 }
 
-SettingsRecord BoardLogic::WorkingRecord(const SettingsRecord& shown) const {
-    SettingsRecord w = spec_.generateFrom == kit::WorkingRecord::Zeroed ? NewRecord() : shown;
-    Store(shown, w);
-    SetHead(w);
-    ApplyDefaultPrefixes(w);
-    return w;
-}
-
-void BoardLogic::ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const {
-    BringIntoRange(spec_.choices, r, shown);
-}
-
-void BoardLogic::StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const {
-    for (const ChoiceField& f : spec_.choices) {
-        if (f.width == 1)
-            target.SetU8(f.offset, shown.U8(f.offset));
-        else
-            target.SetI32(f.offset, shown.I32(f.offset));
-    }
-}
-
-void BoardLogic::CoupleShown(SettingsRecord& shown, int from) const {
-    const GpioPair& pair = *spec_.gpioPair;
-    const int other = from == pair.header0 ? pair.header1 : pair.header0;
-    const ConnectorBinding& mine = spec_.connectors[static_cast<std::size_t>(from)];
-    const ConnectorBinding& theirs = spec_.connectors[static_cast<std::size_t>(other)];
-    switch (CoupleHeaders(shown.U8(mine.idOffset), shown.U8(theirs.idOffset))) {
-    case Coupling::Follow:
-        shown.SetU8(theirs.idOffset, shown.U8(mine.idOffset));
-        shown.SetText(theirs.prefixOffset, shown.Text(mine.prefixOffset));
-        break;
-    case Coupling::FreeAndClear:
-        shown.SetU8(theirs.idOffset, 0);
-        shown.SetText(theirs.prefixOffset, "");
-        break;
-    case Coupling::Free:
-        break;
-    }
-}
-
-bool BoardLogic::Offers(int list, int32_t card) const {
-    if (list < 0 || static_cast<std::size_t>(list) >= spec_.lists.size() || card < 0 || card > 0xFF)
-        return false;
-    DaughterIdList ids{};
-    const auto end = ids.begin() + CardList(spec_.lists[static_cast<std::size_t>(list)], ids);
-    return std::find(ids.begin(), end, static_cast<uint8_t>(card)) != end;
+AttachStep BoardLogic::StepOf(int connector, const SettingsRecord& r) const {
+    const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(connector)];
+    return {c.kind,        r.U8(c.idOffset), c.masterId,   r.Text(c.prefixOffset),
+            c.pinOverride, c.ioStandard,     c.hsmcVariant};
 }
 
 int32_t BoardLogic::StoredCard(const SettingsRecord& r, int connector) const {
@@ -199,15 +432,7 @@ void BoardLogic::StoreCard(SettingsRecord& r, int connector, uint8_t card) const
         r.SetU8(c.idOffset, card);
 }
 
-int BoardLogic::ListOf(int connector, const SettingsRecord& /*r*/) const {
-    return spec_.connectors[static_cast<std::size_t>(connector)].list;
-}
-
-AttachStep BoardLogic::StepOf(int connector, const SettingsRecord& r) const {
-    const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(connector)];
-    return {c.kind,        r.U8(c.idOffset), c.masterId,   r.Text(c.prefixOffset),
-            c.pinOverride, c.ioStandard,     c.hsmcVariant};
-}
+// ---- Generate ----
 
 namespace {
 
@@ -351,57 +576,6 @@ std::vector<Notice> NoteThenSuccess(const std::string& note, const std::string& 
         notices.push_back({note, "Information", static_cast<int>(platform::Icon::Information)});
     notices.push_back(SuccessNotice(folder));
     return notices;
-}
-
-bool BuildBoard(const BoardLogic& logic, const SettingsRecord& r, TMainBoard& board,
-                std::unique_ptr<TConfigBoard>& settings) {
-    settings = logic.MakeSettings(r);
-    board.m_CardRules = logic.Spec().cardRules;
-    logic.FillBoard(board, r, settings.get());
-    const std::vector<AttachStep> plan = logic.AttachPlan(r);
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-        if (!RunAttach(board, plan[i], logic.Spec().attachShape))
-            return false;
-        logic.AfterAttach(board, plan, i);
-    }
-    return true;
-}
-
-bool GenerateProject(const BoardLogic& logic, const SettingsRecord& r, const std::string& qpfPath) {
-    auto board = std::make_unique<TMainBoard>();
-    std::unique_ptr<TConfigBoard> settings;
-    if (!BuildBoard(logic, r, *board, settings))
-        return false;
-    TPinwright writer;
-    return writer.Generate(board.get(), qpfPath);
-}
-
-void ShowNotices(const std::vector<Notice>& notices) {
-    for (const Notice& n : notices)
-        platform::ShowMessage(n.text, n.caption, static_cast<platform::Icon>(n.icon));
-}
-
-bool GenerateAndReport(const BoardLogic& logic, const SettingsRecord& r, const std::string& qpfPath) {
-    if (GenerateProject(logic, r, qpfPath)) {
-        ShowNotices(logic.AfterGenerate(r, platform::ExtractFilePath(qpfPath)));
-        return true;
-    }
-    platform::ShowMessage(platform::Format("Failed to generate Quartus project: %s.",
-                                           platform::ExtractFileName(qpfPath).c_str()),
-                          "Error", platform::Icon::Error);
-    return false;
-}
-
-bool GenerateRecord(const BoardLogic& logic, const SettingsRecord& shown, const std::string& qpfPath) {
-    const SettingsRecord r = logic.WorkingRecord(shown);
-    const std::string message = logic.Validate(r);
-    if (!message.empty()) {
-        platform::ShowMessage(message, "Error", platform::Icon::Error);
-        return false;
-    }
-    if (!logic.ConfirmSettings(r) || !logic.ConfirmGenerate(r))
-        return false;
-    return GenerateAndReport(logic, r, qpfPath);
 }
 
 } // namespace kit

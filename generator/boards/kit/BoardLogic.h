@@ -1,19 +1,23 @@
 #pragma once
 // What a board form decides, without widgets: defaults, what a loaded record may
-// hold, validation, the pin table and the attach steps of Generate, and the notes
-// after it. The form binds its widgets to the record; tools/gen-project and the
-// tests drive the same decisions without any window.
+// hold, what the controls show of a record and how every action of the user changes
+// that (kit::FormView), validation, the pin table and the attach steps of Generate,
+// the batch, and the notes after it. The form binds a FormView to its widgets and
+// calls these for everything else; tools/gen-project and the tests make the same
+// calls without any window.
 
 #include "Attach.h"
 #include "BoardSpec.h"
+#include "FormPainter.h"
+#include "FormView.h"
+#include "settings/ConfigBoard.h"
 #include "settings/DaughterList.h"
 #include "settings/SettingsRecord.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
-
-#include "settings/ConfigBoard.h"
 
 namespace kit {
 
@@ -24,9 +28,15 @@ struct Notice {
     int icon; // platform::Icon
 };
 
+// One project of the left-Ctrl batch: its name (and sub-folder) and the record it is built from.
+struct BatchProject {
+    std::string name;
+    SettingsRecord record;
+};
+
 class BoardLogic {
 public:
-    explicit BoardLogic(const BoardSpec& spec) : spec_(spec) {}
+    explicit BoardLogic(const BoardSpec& spec);
     virtual ~BoardLogic() = default;
     BoardLogic(const BoardLogic&) = delete;
     BoardLogic& operator=(const BoardLogic&) = delete;
@@ -45,24 +55,76 @@ public:
     uint8_t CardId(const SettingsRecord& r, int connector) const;
     std::string Prefix(const SettingsRecord& r, int connector) const;
 
-    // The record a new form shows: the defaults, as the form prepares them at its start.
-    SettingsRecord StartRecord() const;
+    // ---- What the form shows, and the user's actions on it ----
+    // The controls of a new form: every list filled, nothing chosen.
+    FormView NewView() const;
+    // A new form's start: the record of default.cfg (`start`, null when there is none)
+    // or the defaults become the settings record `stored`, and the controls show it.
+    void Start(FormView& view, SettingsRecord& stored, const SettingsRecord* start,
+               FormPainter* painter = nullptr) const;
+    // Load Setting, once `stored` holds the file's record.
+    void Load(FormView& view, SettingsRecord& stored, FormPainter* painter = nullptr) const;
+    // Default Setting.
+    void Defaults(FormView& view, SettingsRecord& stored, FormPainter* painter = nullptr) const;
+    // The controls show record r (the settings record, wherever the form shows one).
+    void Show(FormView& view, const SettingsRecord& r, FormPainter* painter = nullptr) const;
+    // What the controls show, into target: the save of the settings record, and the
+    // controls' part of every record Generate builds.
+    void Store(const FormView& view, SettingsRecord& target) const;
+    // The user ticks or clears a box (its index in the BoardSpec's flags).
+    void ClickBox(FormView& view, const SettingsRecord& stored, int flag, bool ticked,
+                  FormPainter* painter = nullptr) const;
+    // The user picks item `index` of a connector's card list.
+    void ChooseCard(FormView& view, int connector, int index, FormPainter* painter = nullptr) const;
+    // The user picks item `index` of one of the board's own lists (by its record field).
+    void ChooseItem(FormView& view, SettingsRecord& stored, std::size_t offset, int index,
+                    FormPainter* painter = nullptr) const;
+    // The user picks another part of the board (another FPGA): the controls' part is
+    // kept in the settings record, then the other part is shown.
+    void ChoosePart(FormView& view, SettingsRecord& stored, int part, FormPainter* painter = nullptr) const;
+
+    // The card pictures and the outlines drawn again, and the lists following them: what
+    // a form does after an action of its own (a dialog's choice) changed the view.
+    void Refresh(FormView& view, FormPainter* painter) const;
+
+    // What a board's controls offer and allow.
+    std::span<const uint8_t> Cards(int list) const;
+    // A connector's combo box: the item its card is, and the card an item is.
+    int CardIndex(const FormView& view, int connector) const;
+    uint8_t CardAt(const FormView& view, int connector, int index) const;
+    virtual bool CardEnabled(const FormView& view, int connector) const;
+    bool PrefixEnabled(const FormView& view, int connector) const;
+    // One of the board's own lists (by its record field): the item it shows, the item
+    // the user picked, and whether it may be changed.
+    int32_t Choice(const FormView& view, std::size_t offset) const;
+    void SetChoice(FormView& view, std::size_t offset, int index) const;
+    virtual bool ChoiceEnabled(const FormView& /*view*/, std::size_t /*offset*/) const { return true; }
+
+    // A board whose record holds several parts shown one at a time (two FPGAs): the
+    // number of parts and the decisions of each.
+    virtual int Parts() const { return 1; }
+    virtual const BoardLogic& Part(int /*part*/) const { return *this; }
+
     // What a loaded record loses before any control shows it: a choice outside its list
     // takes its default (the list cannot show it), and the board's own fixes.
     void ReadyToShow(SettingsRecord& r) const;
-    // What a new form makes of a record it loads (Load Setting), as its next Save or
-    // Generate stores it: the controls show what they can (a card its list does not hold
-    // leaves the connector as the start showed it), and the record takes back what they show.
+    // The record a new form stores at once (its start, then a save).
+    SettingsRecord StartRecord() const;
+    // What a new form makes of a record it loads (Load Setting), as its next Save stores it.
     void Normalise(SettingsRecord& r) const;
-    // What UiToConfig writes into target from controls that show `shown`.
-    void Store(const SettingsRecord& shown, SettingsRecord& target) const;
-    // The record one Generate works on, from what the controls show: the board's
-    // starting record with the controls copied in, this board's head and its default
-    // prefixes.
-    SettingsRecord WorkingRecord(const SettingsRecord& shown) const;
     // What the board's form changes in the record it starts with (default.cfg or the
     // defaults) before it is shown.
     virtual void PrepareStart(SettingsRecord& /*r*/) const {}
+
+    // ---- Generate ----
+    // The record one Generate works on: the board's starting record (zeroed, or the
+    // settings record) with the controls copied in, this board's head and its default
+    // prefixes.
+    SettingsRecord RecordToGenerate(const FormView& view, const SettingsRecord& stored) const;
+    // The projects of the left-Ctrl batch, in the order they are written: each card of
+    // each pass's list with the controls as the batch sets them.
+    std::vector<BatchProject> BatchProjects(const FormView& view, const SettingsRecord& stored) const;
+    bool HasBatch() const { return !spec_.batch.empty() || spec_.batchWithoutPasses; }
     // Prefixes a board gives an empty prefix of some cards ("HSMC_"), before validation.
     virtual void ApplyDefaultPrefixes(SettingsRecord& /*r*/) const {}
     // "" when the record may be saved or generated, else the message to show.
@@ -92,7 +154,8 @@ public:
     // The boxes after a successful Generate (the success box included, in the board's order).
     virtual std::vector<Notice> AfterGenerate(const SettingsRecord& r, const std::string& folder) const;
 
-    // The card list a connector takes its card from (some boards switch lists by a choice).
+    // The card list a connector of record r takes its card from (some boards switch
+    // lists by a choice).
     virtual int ListOf(int connector, const SettingsRecord& /*r*/) const;
     // The defaults with each choice that changes which cards a connector offers or how
     // they attach (voltages, modes, variants): what the generate matrix walks.
@@ -108,38 +171,56 @@ public:
 
 protected:
     virtual void SetBoardDefaults(SettingsRecord& /*r*/) const {}
-
-    // The steps of Normalise a board adds to the kit's. What a loaded record loses before
-    // it is shown (bytes the form clears at a load).
+    // What a loaded record loses before it is shown (bytes the form clears at a load).
     virtual void FixLoaded(SettingsRecord& /*r*/) const {}
-    // The board's own controls as ConfigToUi shows record r (its choices already in their
-    // lists): by default each choice of the BoardSpec's list.
-    virtual void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const;
-    // Whether ConfigToUi shows a connector's stored card; false: its controls keep what they show.
+
+    // The steps of the form the boards add to: each runs where the form's step ran.
+    // The board's own controls of a new form (their first items, their lists).
+    virtual void SetUpView(FormView& view) const;
+    // The board's own controls as they show record r: by default each choice of the
+    // BoardSpec's list, as it stands, and the card list the ListSwitch picks.
+    virtual void ShowChoices(const SettingsRecord& r, FormView& view) const;
+    // Whether the controls show a connector's stored card; false: they keep what they show.
     virtual bool ShowsStoredCard(int /*connector*/, const SettingsRecord& /*r*/,
-                                 const SettingsRecord& /*shown*/) const {
+                                 const FormView& /*view*/) const {
         return true;
     }
-    // The form's trailing steps after it has shown record r; `before` is what a new form
-    // showed before the load.
-    virtual void AfterShow(const SettingsRecord& /*r*/, const SettingsRecord& /*before*/,
-                           SettingsRecord& /*shown*/) const {}
-    // The board's own controls as UiToConfig stores them: by default each choice of the BoardSpec's list.
-    virtual void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const;
+    // The board's own controls into the record: by default each choice of the BoardSpec's list.
+    virtual void StoreChoices(const FormView& view, SettingsRecord& target) const;
+    // After a start or a load has shown the settings record.
+    virtual void AfterLoad(FormView& /*view*/, SettingsRecord& /*stored*/, FormPainter* /*painter*/) const {}
+    // What the board's lists do each time the outlines are drawn again (they follow the boxes).
+    virtual void FollowOutlines(FormView& /*view*/) const {}
+    // After the user's box click has redrawn the outlines.
+    virtual void BoxClicked(FormView& /*view*/, const SettingsRecord& /*stored*/, int /*flag*/,
+                            FormPainter* /*painter*/) const {}
+    // After the user's card choice has coupled the header pair, before the redraw.
+    virtual void CardChanged(FormView& /*view*/, int /*connector*/) const {}
+    // After the user's choice in one of the board's own lists.
+    virtual void ItemChosen(FormView& view, SettingsRecord& stored, std::size_t offset,
+                            FormPainter* painter) const;
 
-    // ConfigToUi of record r over the controls `shown`: name, boxes, choices, cards and
-    // the header pair's coupling.
-    void Show(const SettingsRecord& r, SettingsRecord& shown) const;
+    // Steps for the boards' own.
+    void DrawPictures(const FormView& view, FormPainter* painter) const;
+    // The outlines drawn again, then the lists follow.
+    void Redraw(FormView& view, FormPainter* painter) const;
     // Whether the card list `list` holds the card.
     bool Offers(int list, int32_t card) const;
-    // The header coupling from header `from` of the BoardSpec's pair, on a shown record.
-    void CoupleShown(SettingsRecord& shown, int from) const;
+    // The position of a card in a list, -1 when it does not hold it.
+    int IndexIn(int list, int32_t card) const;
+    // A connector's combo box filled with another list: "None" chosen.
+    void SetList(FormView& view, int connector, int list) const;
+    // The header coupling from header `from` of the BoardSpec's pair; lock: the follower is
+    // locked (or the other one freed) as well.
+    void Couple(FormView& view, int from, bool lock) const;
 
 private:
-    // Normalise, from controls that showed `before`.
-    void Pass(SettingsRecord& r, const SettingsRecord& before) const;
+    // A list of the board's own keeps its item in the width the BoardSpec's choices give, else one byte.
+    uint8_t ChoiceWidth(std::size_t offset) const;
+    int32_t ChoiceIn(const SettingsRecord& r, std::size_t offset) const;
 
     const BoardSpec& spec_;
+    std::vector<std::vector<uint8_t>> cards_; // each card list's cards
 };
 
 // The success box of the newer forms.
@@ -150,26 +231,5 @@ std::vector<Notice> NoteThenSuccess(const std::string& note, const std::string& 
 // Fills ids with a card list (the catalogue's cards, then the board's appended ones);
 // returns the number of entries.
 int32_t CardList(const CardListSpec& list, DaughterIdList& ids);
-
-// The board model and project of one Generate: default prefixes are already in r.
-// Shows only the writers' own boxes; true when the project was written.
-bool GenerateProject(const BoardLogic& logic, const SettingsRecord& r, const std::string& qpfPath);
-
-// Builds the board model of a record (pin table and attach steps) without writing.
-// settings keeps the settings object the model points to; false when a card has no table.
-bool BuildBoard(const BoardLogic& logic, const SettingsRecord& r, TMainBoard& board,
-                std::unique_ptr<TConfigBoard>& settings);
-
-void ShowNotices(const std::vector<Notice>& notices);
-
-// GenerateProject, then what the form shows: the notices after a success, or the
-// failure box naming the .qpf file.
-bool GenerateAndReport(const BoardLogic& logic, const SettingsRecord& r, const std::string& qpfPath);
-
-// The whole Generate without windows, as the form runs it with the controls showing
-// `shown` (a record Normalise gave) and the project file qpfPath chosen: the working
-// record, validation, the board's questions, the project and its boxes. True when the
-// project was written.
-bool GenerateRecord(const BoardLogic& logic, const SettingsRecord& shown, const std::string& qpfPath);
 
 } // namespace kit

@@ -90,9 +90,32 @@ enum class HeadOnSave { IdAndSize, SizeOnly, Keep };
 
 // The record a Generate starts from before the controls are copied in: zeroed, or
 // the settings object's record (whose bytes no control covers then come along), or
-// the settings object's record once Generate has copied the controls into it (the
+// the settings object's record once Generate has stored the controls in it (the
 // record then keeps them, as a Save would).
-enum class WorkingRecord { Zeroed, FromSettings, IntoSettings };
+enum class GenerateFrom { Zeroed, Settings, StoredSettings };
+
+// One of the board's own lists of fixed choices (a voltage, a clock, a variant): its
+// combo box and the record field that keeps the item chosen (its width is the one the
+// BoardSpec's choices give, else one byte).
+struct ChoiceBinding {
+    const char* combo;
+    std::size_t offset;
+};
+
+// A list of the board's own whose item picks the card list of one connector (an I/O
+// voltage): another item fills the connector's combo box again, "None" chosen; a new
+// form shows the item the BoardSpec's choices give as the default.
+struct ListSwitch {
+    std::size_t choice; // the list's record field, one of the BoardSpec's choices
+    int connector;
+    int (*listOf)(int32_t item);
+};
+
+// An edit of the board's own that shows a text field of the record.
+struct TextBinding {
+    const char* edit;
+    std::size_t offset;
+};
 
 // When a loaded card id is not in its combo box's list, the combo box keeps its
 // choice; its prefix edit then shows the stored prefix when the kept choice is not
@@ -153,7 +176,7 @@ struct BoardSpec {
     std::span<const FlagNote> notes = {};
     // Policies of the older form shapes; the defaults are the newest forms'.
     HeadOnSave headOnSave = HeadOnSave::IdAndSize;
-    WorkingRecord generateFrom = WorkingRecord::Zeroed;
+    GenerateFrom generateFrom = GenerateFrom::Zeroed;
     PrefixOnShow prefixOnShow = PrefixOnShow::ByChoice;
     std::span<const PrefixRule> prefixRules = {}; // empty: the GPIO pair's rule, if any
     std::span<const ModuleBinding> modules = {};
@@ -163,6 +186,10 @@ struct BoardSpec {
     bool prefixRulesFirst = false;
     // The board's own lists of fixed choices (voltages, variants), by their record fields.
     std::span<const ChoiceField> choices = {};
+    // The combo boxes and edits of the board's own that show record fields.
+    std::span<const ChoiceBinding> choiceLists = {};
+    std::span<const TextBinding> texts = {};
+    const ListSwitch* listSwitch = nullptr;
     // What the daughter-board factory takes from this board when it fills a card.
     TCardRules cardRules = {};
 };

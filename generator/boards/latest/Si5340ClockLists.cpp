@@ -2,7 +2,6 @@
 
 #include "ClockBoardTexts.h"
 #include "boards/kit/AnyTicked.h"
-#include "boards/kit/GatedChoice.h"
 #include "platform/Platform.h"
 
 bool ClockNeeded(const SettingsRecord& r, const Si5340ClockList& list) {
@@ -14,11 +13,6 @@ bool ChipNeeded(const SettingsRecord& r, std::span<const Si5340ClockList> lists,
         if (list.chip == chip && ClockNeeded(r, list))
             return true;
     return false;
-}
-
-void ShowClockChoices(std::span<const Si5340ClockList> lists, SettingsRecord& shown) {
-    for (const Si5340ClockList& list : lists)
-        kit::ShowGated({list.choice, ClockNeeded(shown, list)}, shown);
 }
 
 std::string OscillatorQuestionOf(const SettingsRecord& r, std::span<const Si5340ClockList> lists) {

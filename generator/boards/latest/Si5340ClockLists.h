@@ -27,8 +27,6 @@ struct Si5340ClockList {
 bool ClockNeeded(const SettingsRecord& r, const Si5340ClockList& list);
 // Some ticked interface needs an output of the chip (its outline is shown).
 bool ChipNeeded(const SettingsRecord& r, std::span<const Si5340ClockList> lists, Si5340Chip chip);
-// Each list as the form shows it: a list no ticked interface needs shows "Not Use" (0).
-void ShowClockChoices(std::span<const Si5340ClockList> lists, SettingsRecord& shown);
 // The question before a Generate: the needed outputs left at "Not Use"; "" when none.
 std::string OscillatorQuestionOf(const SettingsRecord& r, std::span<const Si5340ClockList> lists);
 // Asks it (warning, Yes/No); true when there is nothing to ask or the answer is Yes.

@@ -2,15 +2,17 @@
 
 #include "boards/kit/HeaderCoupling.h"
 
-void GpioExpansion::SetDaughterList(const DaughterIdList* ids, int count) {
-    ids_ = ids;
-    count_ = count;
+uint8_t GpioExpansion::CardAt(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= cards_.size())
+        return 0;
+    return cards_[static_cast<std::size_t>(index)];
 }
 
-uint8_t GpioExpansion::CardAt(int index) const {
-    if (ids_ == nullptr || index < 0 || index >= count_)
-        return 0;
-    return (*ids_)[static_cast<std::size_t>(index)];
+int GpioExpansion::IndexOf(uint8_t card) const {
+    for (std::size_t i = 0; i < cards_.size(); ++i)
+        if (cards_[i] == card)
+            return static_cast<int>(i);
+    return 0;
 }
 
 void GpioExpansion::SetIndex(int header, int index) {

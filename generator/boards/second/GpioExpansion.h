@@ -7,6 +7,7 @@
 #include "settings/DaughterList.h"
 
 #include <array>
+#include <span>
 #include <string>
 
 class GpioExpansion {
@@ -18,8 +19,13 @@ public:
     };
 
     // The card list both headers offer (not owned).
-    void SetDaughterList(const DaughterIdList* ids, int count);
+    void SetDaughterList(std::span<const uint8_t> cards) { cards_ = cards; }
+    void SetDaughterList(const DaughterIdList* ids, int count) {
+        cards_ = {ids->data(), static_cast<std::size_t>(count)};
+    }
     uint8_t CardAt(int index) const;
+    // The first item that is card; 0 ("None") when the list does not hold it.
+    int IndexOf(uint8_t card) const;
 
     // The confirmed choice; a setter writes only a changed value.
     int GetIndex(int header) const { return confirmed_[Slot(header)].index; }
@@ -44,8 +50,7 @@ private:
     static std::size_t Slot(int header) { return header == 0 ? 0 : 1; }
     void Couple(std::array<Header, 2>& headers, int changed) const;
 
-    const DaughterIdList* ids_ = nullptr;
-    int count_ = 0;
+    std::span<const uint8_t> cards_;
     std::array<Header, 2> confirmed_;
     std::array<Header, 2> shown_;
 };

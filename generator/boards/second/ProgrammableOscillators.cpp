@@ -1,7 +1,6 @@
 #include "ProgrammableOscillators.h"
 
 #include "boards/kit/AnyTicked.h"
-#include "boards/kit/GatedChoice.h"
 #include "core/OscillatorText.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
@@ -37,11 +36,6 @@ bool Si570Needed(const OscillatorRules& rules, const SettingsRecord& r) {
 bool Cdcm61004Needed(const OscillatorRules& rules, const SettingsRecord& r) {
     return kit::AnyTicked(r, rules.sata) || kit::AnyTicked(r, rules.sfp) ||
            (rules.transceiverCard != nullptr && rules.transceiverCard(r));
-}
-
-void ShowOscillatorChoices(const OscillatorRules& rules, SettingsRecord& shown) {
-    kit::ShowGated(
-        {{rules.si570, Si570Needed(rules, shown)}, {rules.cdcm61004, Cdcm61004Needed(rules, shown)}}, shown);
 }
 
 std::string SfpOscillatorQuestion(const OscillatorRules& rules, const SettingsRecord& r) {

@@ -17,6 +17,7 @@ struct OscillatorRules {
     std::span<const std::size_t> sfp;                         // the SFP+ cages' flags
     std::span<const std::size_t> sata;                        // the SATA ports' flags (none on board 15)
     bool (*transceiverCard)(const SettingsRecord&) = nullptr; // a card whose lanes need the CDCM61004
+    bool refreshOnChoice = false; // a choice in a list redraws the outlines at once
 };
 
 // "Disable", then the frequencies: "%.5f" for the Si570 (8 items), "%.2f" for the CDCM61004 (12).
@@ -27,9 +28,6 @@ std::vector<std::string> Cdcm61004Items();
 // SATA port is ticked or a transceiver card is chosen.
 bool Si570Needed(const OscillatorRules& rules, const SettingsRecord& r);
 bool Cdcm61004Needed(const OscillatorRules& rules, const SettingsRecord& r);
-
-// Each list as the form shows it: a disabled list shows "Disable" (0).
-void ShowOscillatorChoices(const OscillatorRules& rules, SettingsRecord& shown);
 
 // The questions, in the order they are asked ("" when nothing is to be asked).
 std::string SfpOscillatorQuestion(const OscillatorRules& rules, const SettingsRecord& r);

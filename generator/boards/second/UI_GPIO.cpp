@@ -34,8 +34,9 @@ TFormGPIO::TFormGPIO(QWidget* owner) : QDialog(owner) {
             [this] { ButtonCancelClick(); });
 }
 
-void TFormGPIO::SetDaughterList(const DaughterIdList* ids, int count) {
-    m_State.SetDaughterList(ids, count);
+void TFormGPIO::SetDaughterList(std::span<const uint8_t> cards) {
+    m_State.SetDaughterList(cards);
+    const int count = static_cast<int>(cards.size());
     for (QComboBox* combo : m_Combo) {
         combo->clear();
         for (int i = 0; i < count; ++i)

@@ -20,7 +20,10 @@ public:
     explicit TFormGPIO(QWidget* owner);
 
     // The list both combo boxes show (not owned; its entries fill the combo boxes).
-    void SetDaughterList(const DaughterIdList* ids, int count);
+    void SetDaughterList(std::span<const uint8_t> cards);
+    void SetDaughterList(const DaughterIdList* ids, int count) {
+        SetDaughterList({ids->data(), static_cast<std::size_t>(count)});
+    }
     int GetGpio0Index() const { return m_State.GetIndex(0); }
     void SetGpio0Index(int index) { m_State.SetIndex(0, index); }
     void SetGpio1Index(int index) { m_State.SetIndex(1, index); }
@@ -28,6 +31,7 @@ public:
     void SetGpio0Prefix(const std::string& prefix) { m_State.SetPrefix(0, prefix); }
     void SetGpio1Prefix(const std::string& prefix) { m_State.SetPrefix(1, prefix); }
     const GpioExpansion& State() const { return m_State; }
+    GpioExpansion& State() { return m_State; }
     void CoupleConfirmed() { m_State.CoupleConfirmed(); }
 
     // Handlers.

@@ -3,6 +3,7 @@
 #include "FirstBoardsSupport.h"
 #include "boards/first/arvel/ArvelRules.h"
 #include "boards/first/arvel/CONFIG_ARVEL.h"
+#include "boards/kit/Generate.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Widgets.h"

@@ -1,6 +1,7 @@
 // Board 29, Calvex: its form, record, pin table, the CDCM6208 and LMK04906 lists,
 // the GPIO header, the four FMC ports and the DDR3 socket.
 #include "ClockBoardsSupport.h"
+#include "boards/kit/Generate.h"
 #include "boards/latest/calvex/CONFIG_CALVEX.h"
 #include "boards/latest/calvex/CalvexRules.h"
 #include "boards/latest/calvex/ConfigCalvex.h"
@@ -423,5 +424,5 @@ TEST_F(Calvex, ACardThePortDoesNotOfferLeavesThePortAsItWasAndIsNeverAttached) {
     EXPECT_EQ(FindConnector(built->board, "GPIO"), nullptr);
     testsupport::TempDir out;
     seam.ClearRecords();
-    EXPECT_TRUE(kit::GenerateRecord(CalvexLogic(), dropped, out.File("foreign.qpf")));
+    EXPECT_TRUE(kit::GenerateLoaded(CalvexLogic(), dropped, out.File("foreign.qpf")));
 }

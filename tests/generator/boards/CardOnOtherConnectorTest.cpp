@@ -5,6 +5,7 @@
 #include "boards/BoardRegistry.h"
 #include "boards/first/fennic/FENNIC_CONFIG.h"
 #include "boards/first/kestin/KESTIN_CONFIG.h"
+#include "boards/kit/Generate.h"
 #include "boards/latest/calvex/ConfigCalvex.h"
 #include "model/DaughterId.h"
 #include "platform/qt/Resources.h"
@@ -81,7 +82,7 @@ TEST(CardOnOtherConnector, TheReportShowsBothPositionsOfEachPin) {
         r.SetU8(c.cardOffset, c.card);
         if (c.prefixOffset != 0)
             r.SetText(c.prefixOffset, c.prefix);
-        ASSERT_TRUE(kit::GenerateRecord(logic, r, dir.File("p.qpf")));
+        ASSERT_TRUE(kit::GenerateLoaded(logic, r, dir.File("p.qpf")));
         const std::string htm = ReadFile(dir.File("p.htm"));
         for (const std::string& row : c.rows)
             EXPECT_NE(htm.find(row), std::string::npos) << row;

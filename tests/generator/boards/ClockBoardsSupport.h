@@ -5,6 +5,7 @@
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
 #include "boards/kit/BoardLogic.h"
+#include "boards/kit/Generate.h"
 #include "platform/qt/Resources.h"
 
 #include <memory>

@@ -4,6 +4,7 @@
 #include "FirstBoardsSupport.h"
 #include "boards/first/dorvel/CONFIG_DORVEL.h"
 #include "boards/first/dorvel/DorvelRules.h"
+#include "boards/kit/Generate.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/TempDir.h"
@@ -123,7 +124,7 @@ TEST_F(Dorvel, ASpanningCardOnTheFirstHeaderAloneIsBroughtIntoLineNotAnAssertion
     EXPECT_EQ(loaded.U8(C::nGpioDaughterId[C::GPIO_1]), DAUGHTER_TURVIN_GPIO);
     testsupport::TempDir out;
     EXPECT_EQ(
-        AssertionOf([&] { EXPECT_TRUE(kit::GenerateRecord(DorvelLogic(), loaded, out.File("p.qpf"))); }), "");
+        AssertionOf([&] { EXPECT_TRUE(kit::GenerateLoaded(DorvelLogic(), loaded, out.File("p.qpf"))); }), "");
 }
 
 TEST_F(Dorvel, ARecordOfBoard3LoadsByItsSizeAndStillGenerates) {

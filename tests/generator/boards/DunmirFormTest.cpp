@@ -1,4 +1,5 @@
 #include "boards/BoardRegistry.h"
+#include "boards/kit/Generate.h"
 #include "boards/kit/NameRules.h"
 #include "boards/latest/dunmir/UI_Dunmir.h"
 #include "platform/qt/QtPlatform.h"
@@ -92,7 +93,7 @@ TEST_F(DunmirForm, FirstStartWithoutDefaultCfg) {
 TEST_F(DunmirForm, DefaultRecordBytes) {
     Start();
     SettingsRecord record = form->Logic().NewRecord();
-    form->SetDefaultConfig(record);
+    form->Logic().SetDefaultConfig(record);
     const uint8_t* b = record.data();
     EXPECT_EQ(std::vector<uint8_t>(b, b + 5), (std::vector<uint8_t>{0x10, 0x01, 0x00, 0x00, 0x1E}));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(b + 5)), "DUNMIR");
@@ -171,7 +172,9 @@ TEST_F(DunmirForm, GpioDefaultWithAPrefix) {
     EXPECT_FALSE(Get<platform::PictureBox>("ImageGpio")->isHidden());
     const std::string folder = dir.Folder() + "out/";
     fs::create_directories(folder);
-    ASSERT_TRUE(form->GenerateProject(folder + "p.qpf"));
+    form->Read();
+    ASSERT_TRUE(kit::GenerateProject(
+        form->Logic(), form->Logic().RecordToGenerate(form->View(), form->Record()), folder + "p.qpf"));
     const std::string qsf = ReadFile(folder + "p.qsf");
     EXPECT_NE(qsf.find("# GPIO, GPIO connect to GPIO Default\r\n"), std::string::npos);
     for (int i = 0; i < 36; ++i)

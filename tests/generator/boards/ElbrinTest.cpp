@@ -1,6 +1,7 @@
 // Board 5, Elbrin: its form, record, bank voltages and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
+#include "boards/kit/Generate.h"
 #include "boards/second/elbrin/CONFIG_ELBRIN.h"
 #include "boards/second/elbrin/ElbrinRules.h"
 #include "boards/second/elbrin/UI_Elbrin.h"
@@ -81,7 +82,7 @@ TEST_F(Elbrin, Defaults) {
         expected[offset] = 1;
     expected[296] = 1; // HSMC voltage index 1
     SettingsRecord r = Form().Logic().NewRecord();
-    Form().SetDefaultConfig(r);
+    Form().Logic().SetDefaultConfig(r);
     EXPECT_EQ(std::vector<uint8_t>(r.data(), r.data() + r.size()), expected);
     CloseForm();
     EXPECT_EQ(ReadFile(dir.File("default.cfg")), std::string(expected.begin(), expected.end()));

@@ -42,7 +42,7 @@ constexpr kit::BoardSpec kOlder{
     .attachShape = kit::AttachShape::FormRoutine,
     .successBox = false,
     .headOnSave = kit::HeadOnSave::Keep,
-    .generateFrom = kit::WorkingRecord::FromSettings,
+    .generateFrom = kit::GenerateFrom::Settings,
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kHsmcRule,
     .modules = kModules,

@@ -2,6 +2,7 @@
 // on every connector, give a project iverilog accepts or a refusal with a message,
 // never an assertion and never a crash.
 #include "boards/BoardRegistry.h"
+#include "boards/kit/Generate.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
@@ -29,7 +30,7 @@ protected:
         seam.ClearRecords();
         bool written = false;
         try {
-            written = kit::GenerateRecord(logic, record, dir.File("matrix.qpf"));
+            written = kit::GenerateLoaded(logic, record, dir.File("matrix.qpf"));
         } catch (const AssertionFailure& e) {
             ADD_FAILURE() << what << ": " << e.what();
             return;

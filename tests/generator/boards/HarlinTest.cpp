@@ -103,7 +103,7 @@ TEST_F(Harlin, DefaultsAreTheRecordOfTheBoardAndTheDestructorSavesThem) {
     const char tail[] = {0, 1, 1, 1, 4, 4, 4};
     expected.replace(158, 7, tail, 7);
     SettingsRecord r = HarlinLogic().NewRecord();
-    Form().SetDefaultConfig(r);
+    Form().Logic().SetDefaultConfig(r);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(r.data()), r.size()), expected);
     CloseForm();
     EXPECT_EQ(ReadFile(dir.File("default.cfg")), expected);

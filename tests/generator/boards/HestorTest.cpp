@@ -6,6 +6,7 @@
 #include "boards/first/hestor/HestorRules.h"
 #include "boards/first/hestor/UI_Hestor.h"
 #include "boards/kit/BoardHost.h"
+#include "boards/kit/Generate.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"

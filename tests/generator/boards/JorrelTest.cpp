@@ -1,6 +1,7 @@
 // Board 10, Jorrel: its form, record, GPIO headers and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
+#include "boards/kit/Generate.h"
 #include "boards/second/jorrel/CONFIG_JORREL.h"
 #include "boards/second/jorrel/JorrelRules.h"
 #include "model/DaughterCatalogue.h"

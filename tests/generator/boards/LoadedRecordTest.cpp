@@ -2,6 +2,7 @@
 // tools/gen-project runs (a new form's record, Load Setting, Generate) gives the
 // project a user would get, byte for byte where the case names a text.
 #include "boards/BoardRegistry.h"
+#include "boards/kit/Generate.h"
 #include "boards/latest/abrenz/ConfigAbrenz.h"
 #include "boards/latest/embrel/ConfigEmbrel.h"
 #include "boards/latest/ulmaro/ULMARO_CONFIG.h"
@@ -90,7 +91,7 @@ TEST_P(LoadedRecord, IsGeneratedAsTheFormShowsIt) {
     c.change(r);
     logic.Normalise(r);
     testsupport::TempDir dir;
-    ASSERT_TRUE(kit::GenerateRecord(logic, r, dir.File("loaded.qpf")));
+    ASSERT_TRUE(kit::GenerateLoaded(logic, r, dir.File("loaded.qpf")));
     const std::string text = testsupport::ReadFile(dir.File(std::string("loaded") + c.extension));
     if (*c.holds != '\0') {
         EXPECT_NE(text.find(c.holds), std::string::npos) << c.holds;

@@ -1,6 +1,7 @@
 // Board 12, Lomar: its pin table, record, decisions, form and GPIO expansion dialog.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
+#include "boards/kit/Generate.h"
 #include "boards/second/GpioExpansion.h"
 #include "boards/second/lomar/CONFIG_LOMAR.h"
 #include "boards/second/lomar/LomarRules.h"

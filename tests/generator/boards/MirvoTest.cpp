@@ -50,7 +50,7 @@ TEST_F(Mirvo, FirstStartShowsTheDefaultsAndClosingSavesThem) {
     for (std::size_t offset = 136; offset <= 151; ++offset)
         expected[offset] = 1; // every flag but the LCD's at 152
     SettingsRecord r = MirvoLogic().NewRecord();
-    Form().SetDefaultConfig(r);
+    Form().Logic().SetDefaultConfig(r);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(r.data()), r.size()), expected);
     CloseForm();
     EXPECT_EQ(ReadFile(dir.File("default.cfg")), expected);

@@ -1,6 +1,7 @@
 // Board 14, Norrik: its form, record, PCIe choices and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
+#include "boards/kit/Generate.h"
 #include "boards/second/norrik/CONFIG_NORRIK.h"
 #include "boards/second/norrik/NorrikRules.h"
 #include "boards/second/norrik/NorrikText.h"

@@ -55,7 +55,7 @@ TEST_F(Tavrin, Defaults) {
     for (std::size_t offset = 136; offset <= 149; ++offset)
         expected[offset] = (offset == 147 || offset == 148) ? 0 : 1;
     SettingsRecord r = Form().Logic().NewRecord();
-    Form().SetDefaultConfig(r);
+    Form().Logic().SetDefaultConfig(r);
     EXPECT_EQ(std::vector<uint8_t>(r.data(), r.data() + r.size()), expected);
 }
 

@@ -59,7 +59,7 @@ TEST_F(Ulmaro, DefaultsGenerateThirteenConnectorsAndNoHpsWarning) {
     for (std::size_t offset = 136; offset <= 147; ++offset)
         expected[offset] = 1;
     SettingsRecord r = UlmaroLogic().NewRecord();
-    Form().SetDefaultConfig(r);
+    Form().Logic().SetDefaultConfig(r);
     EXPECT_EQ(Bytes(r), expected);
     EXPECT_EQ(ConnectorNames(*Model(r)),
               (std::vector<std::string>{"ADC", "Audio", "CLOCK", "SDRAM", "I2C for Audio and Video-In",

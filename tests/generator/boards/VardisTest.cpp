@@ -57,7 +57,7 @@ TEST_F(Vardis, DefaultsAndTheCardList) {
     for (std::size_t offset = 136; offset <= 148; ++offset)
         expected[offset] = 1;
     SettingsRecord r = VardisLogic().NewRecord();
-    Form().SetDefaultConfig(r);
+    Form().Logic().SetDefaultConfig(r);
     EXPECT_EQ(Bytes(r), expected);
 
     const std::string folder = Generate();

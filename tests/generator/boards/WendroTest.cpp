@@ -1,6 +1,7 @@
 // Board 23, Wendro: its form, record and pin table (the sister of board 24 without HDMI).
 #include "BoardFormFixture.h"
 #include "SocBoardSupport.h"
+#include "boards/kit/Generate.h"
 #include "boards/latest/wendro/CONFIG_WENDRO.h"
 #include "boards/latest/wendro/WendroRules.h"
 #include "model/DaughterCatalogue.h"
@@ -54,7 +55,7 @@ TEST_F(Wendro, DefaultsAndTheTwoByTwentyLists) {
     for (std::size_t offset : {136, 137, 138, 139, 140, 142})
         expected[offset] = 1;
     SettingsRecord r = WendroLogic().NewRecord();
-    Form().SetDefaultConfig(r);
+    Form().Logic().SetDefaultConfig(r);
     EXPECT_EQ(Bytes(r), expected);
 }
 
@@ -188,7 +189,7 @@ TEST_F(Wendro, AnEightyPinCardInAFileIsNoCard) {
     testsupport::TempDir other;
     r.SetU8(C::nGpioDaughterId[GPIO_1], DAUGHTER_TURVIN_GPIO);
     WendroLogic().Normalise(r);
-    EXPECT_TRUE(kit::GenerateRecord(WendroLogic(), r, other.File("WENDRO.qpf")));
+    EXPECT_TRUE(kit::GenerateLoaded(WendroLogic(), r, other.File("WENDRO.qpf")));
     EXPECT_EQ(ReadFile(other.File("WENDRO.qsf")).find("GPIO"), std::string::npos);
 }
 

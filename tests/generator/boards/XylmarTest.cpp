@@ -52,7 +52,7 @@ TEST_F(Xylmar, DefaultsAndBothLists) {
     for (std::size_t offset : {136, 137, 138, 139, 140, 142, 143})
         expected[offset] = 1;
     SettingsRecord r = XylmarLogic().NewRecord();
-    Form().SetDefaultConfig(r);
+    Form().Logic().SetDefaultConfig(r);
     EXPECT_EQ(Bytes(r), expected);
 
     const std::string folder = Generate();

@@ -50,6 +50,8 @@ constexpr kit::GpioPair kPair{fennic::GPIO_0, fennic::GPIO_1, MASTER_GPIO_BOTH,
 constexpr kit::ModuleBinding kModules[] = {{C::bDDR2, CardKind::Ddr2SodimmLvttl, MASTER_DDR2_SODIMM, "mem_"}};
 constexpr ChoiceField kChoices[] = {{C::nBoardType, 1, std::size(fennic::kBoardTypes), 0}};
 
+constexpr kit::ChoiceBinding kChoiceLists[] = {{"ComboBoxBoard", C::nBoardType}};
+
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_FENNIC,
     .recordSize = C::kSize,
@@ -65,26 +67,30 @@ constexpr kit::BoardSpec kSpec{
     .successBox = false,
     .modules = kModules,
     .choices = kChoices,
+    .choiceLists = kChoiceLists,
     .cardRules = {.gpioStyle = GpioStyle::PerPosition},
 };
+
+void FreeKappelB(kit::FormView& view) {
+    view.record.SetU8(C::nKappelDaughterId[C::KAPPEL_B], 0);
+    view.record.SetText(C::szKappelPrefixName[C::KAPPEL_B], "");
+}
 
 class FennicRules final : public kit::BoardLogic {
 public:
     FennicRules() : BoardLogic(kSpec) {}
 
     // With the socket in use, Kappel-B shows no card and takes none.
-    void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const override {
-        BoardLogic::ShowChoices(r, shown);
-        if (shown.U8(C::bDDR2) != 0) {
-            shown.SetU8(C::nKappelDaughterId[C::KAPPEL_B], 0);
-            shown.SetText(C::szKappelPrefixName[C::KAPPEL_B], "");
-        }
+    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
+        BoardLogic::ShowChoices(r, view);
+        if (view.record.U8(C::bDDR2) != 0)
+            FreeKappelB(view);
     }
     // Only the connectors in use show their cards; a Kappel card the list does not hold
     // leaves the row as it is, prefix included.
-    bool ShowsStoredCard(int connector, const SettingsRecord& r, const SettingsRecord& shown) const override {
+    bool ShowsStoredCard(int connector, const SettingsRecord& r, const kit::FormView& view) const override {
         const bool gpio = r.U8(C::bGpio) != 0;
-        const bool listed = Offers(ListOf(connector, shown), StoredCard(r, connector));
+        const bool listed = Offers(view.lists[static_cast<std::size_t>(connector)], StoredCard(r, connector));
         switch (connector) {
         case fennic::GPIO_0:
         case fennic::GPIO_1:
@@ -97,9 +103,33 @@ public:
             return listed;
         }
     }
-    void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const override {
-        BoardLogic::StoreChoices(shown, target);
+    void StoreChoices(const kit::FormView& view, SettingsRecord& target) const override {
+        BoardLogic::StoreChoices(view, target);
         fennic::DropUnusedConnectors(target);
+    }
+    // Kappel-B's card is chosen only while the socket is not in use.
+    bool CardEnabled(const kit::FormView& view, int connector) const override {
+        if (connector == fennic::KAPPEL_B && view.record.U8(C::bDDR2) != 0)
+            return false;
+        return BoardLogic::CardEnabled(view, connector);
+    }
+    // The header coupling runs only while the headers are used.
+    void AfterLoad(kit::FormView& view, SettingsRecord&, kit::FormPainter* painter) const override {
+        if (view.record.U8(C::bGpio) != 0)
+            Couple(view, fennic::GPIO_0, true);
+        Refresh(view, painter);
+    }
+    // Every card choice runs the coupling; any connector but GPIO-0 counts as GPIO-1.
+    void CardChanged(kit::FormView& view, int connector) const override {
+        if (connector >= fennic::KAPPEL_A && view.record.U8(C::bGpio) != 0)
+            Couple(view, fennic::GPIO_1, true);
+    }
+    // Ticking the socket frees Kappel-B; every box then redraws.
+    void BoxClicked(kit::FormView& view, const SettingsRecord&, int flag,
+                    kit::FormPainter* painter) const override {
+        if (kFlags[flag].offset == C::bDDR2 && view.record.U8(C::bDDR2) != 0)
+            FreeKappelB(view);
+        Refresh(view, painter);
     }
     std::string CheckPrefixes(const SettingsRecord& r) const override {
         const std::string message = fennic::CheckGpioPair(r);

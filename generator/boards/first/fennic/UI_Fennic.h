@@ -5,8 +5,6 @@
 
 #include "boards/kit/BoardForm.h"
 
-class QCheckBox;
-
 class TFormFennic : public BoardForm {
 public:
     explicit TFormFennic(QWidget* owner);
@@ -14,24 +12,14 @@ public:
     TFormFennic(const TFormFennic&) = delete;
     TFormFennic& operator=(const TFormFennic&) = delete;
 
-    // What a click on a check box changes besides the outlines.
-    void CheckBoxClickSteps(QCheckBox* sender);
-
 protected:
     void FillChoiceLists() override;
-    void ChoicesToUi(const SettingsRecord& record) override;
-    void UiToChoices(SettingsRecord& record) override;
-    bool ShowsStoredCard(int connector, const SettingsRecord& record) const override;
-    void UpdateExtraImages() override;
-    void UpdateExtras() override;
-    void TrailingSteps() override;
-    void CardChanged(int connector) override;
+    void DrawChoices(const kit::FormView& view) override;
+    void DrawPictures(const kit::FormView& view) override;
+    void DrawOutlines(const kit::FormView& view) override;
+    void BoxDrawn(int flag) override;
 
 private:
-    bool GpioTicked() const;
-    bool Ddr2Ticked() const;
-    bool Listed(int connector, const SettingsRecord& record) const;
-    // The GPIO rows shown in place of the Kappel-A choice, or not.
-    void ShowGpioRows(bool shown);
-    void FreeKappelB(bool socketUsed);
+    // The GPIO rows shown in place of the Kappel-A choice, or not, under the row's caption.
+    void ShowGpioRows(bool shown, const char* caption);
 };

@@ -13,5 +13,5 @@ public:
     TFormKestin& operator=(const TFormKestin&) = delete;
 
 protected:
-    void UpdateExtras() override;
+    void DrawOutlines(const kit::FormView& view) override;
 };

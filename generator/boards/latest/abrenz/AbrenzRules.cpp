@@ -2,8 +2,8 @@
 
 #include "CONFIG_ABRENZ.h"
 #include "boards/kit/AnyTicked.h"
-#include "boards/kit/SettingsBoardLogic.h"
 #include "boards/latest/ClockBoardTexts.h"
+#include "boards/latest/Si5340BoardLogic.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"
 
@@ -57,6 +57,17 @@ constexpr Si5340ClockList kClockLists[] = {
     {"ComboBoxDi5340B_QDRII", C::nSi5340BQdrii, &TConfigAbrenz::Si5340bQdriiFrequency, 5, kQdriiUsers, "QDRII", Si5340Chip::B},
     {"ComboBoxDi5340B_PCIE", C::nSi5340BPcie, &TConfigAbrenz::Si5340bPcieFrequency, 2, kPcieUsers, "On-Board PCIe ref clock", Si5340Chip::B},
 };
+// The variant and the clock-output lists, by the fields they show.
+constexpr kit::ChoiceBinding kChoiceLists[] = {
+    {"ComboBoxBoard", C::nBoardType},
+    {"ComboBoxDi5340A_A", C::nSi5340A + 0},
+    {"ComboBoxDi5340A_B", C::nSi5340A + 4},
+    {"ComboBoxDi5340A_C", C::nSi5340A + 8},
+    {"ComboBoxDi5340A_D", C::nSi5340A + 12},
+    {"ComboBoxDi5340B_DDR3", C::nSi5340BDdr3},
+    {"ComboBoxDi5340B_QDRII", C::nSi5340BQdrii},
+    {"ComboBoxDi5340B_PCIE", C::nSi5340BPcie},
+};
 // The sockets always carry the DDR3 SO-DIMM module.
 constexpr kit::ModuleBinding kModules[] = {
     {C::bDdr3A, kit::CardKind::Ddr3SodimmSstl15, MASTER_DDR3_SODIMM_A, "DDR3A_"},
@@ -75,20 +86,18 @@ constexpr kit::BoardSpec kSpec{
     .connectors = {},
     .attachShape = kit::AttachShape::BoardModel,
     .loadFailureMessage = true,
-    .generateFrom = kit::WorkingRecord::FromSettings,
+    .generateFrom = kit::GenerateFrom::Settings,
     .modules = kModules,
     .boardSelector = false,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
 };
 
-class Logic final : public kit::SettingsBoardLogic<TConfigAbrenz, ConfigAbrenzPins> {
+class Logic final : public Si5340BoardLogic<TConfigAbrenz, ConfigAbrenzPins> {
 public:
-    Logic() : SettingsBoardLogic(kSpec) {}
+    Logic() : Si5340BoardLogic(kSpec, kClockLists) {}
 
     bool ConfirmGenerate(const SettingsRecord& r) const override { return AskOscillators(r, kClockLists); }
-    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
-        ShowClockChoices(kClockLists, shown);
-    }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
         return kit::NoteThenSuccess(AbrenzNotes(r), folder);

@@ -11,9 +11,4 @@ public:
 
 protected:
     void FillChoiceLists() override;
-    void ChoicesToUi(const SettingsRecord& record) override;
-    void UiToChoices(SettingsRecord& record) override;
-
-private:
-    QComboBox* m_ComboBoxBoard;
 };

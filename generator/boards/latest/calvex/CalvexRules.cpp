@@ -1,7 +1,6 @@
 #include "CalvexRules.h"
 
 #include "CONFIG_CALVEX.h"
-#include "boards/kit/GatedChoice.h"
 #include "boards/kit/SettingsBoardLogic.h"
 #include "boards/latest/ClockBoardTexts.h"
 #include "model/DaughterId.h"
@@ -72,6 +71,19 @@ constexpr CalvexClockList kLmkLists[] = {
     {"ComboBoxPLL_FMCC_PLUS", C::nLmk04906 + 2, kLmkItems},
     {"ComboBoxPLL_FMCD_PLUS", C::nLmk04906 + 3, kLmkItems},
 };
+constexpr kit::ChoiceBinding kChoiceLists[] = {
+    {"ComboBoxBoard", C::nBoardType},
+    {"ComboBoxPLL_FMCA", C::nCdcm6208 + 0},
+    {"ComboBoxPLL_FMCD", C::nCdcm6208 + 1},
+    {"ComboBoxPLL_SATA_HOST", C::nCdcm6208 + 2},
+    {"ComboBoxPLL_SATA_DEVICE", C::nCdcm6208 + 3},
+    {"ComboBoxPLL_PCIE", C::nCdcm6208 + 4},
+    {"ComboBoxPLL_DDR3", C::nCdcm6208 + 5},
+    {"ComboBoxPLL_FMCA_PLUS", C::nLmk04906 + 0},
+    {"ComboBoxPLL_FMCB_PLUS", C::nLmk04906 + 1},
+    {"ComboBoxPLL_FMCC_PLUS", C::nLmk04906 + 2},
+    {"ComboBoxPLL_FMCD_PLUS", C::nLmk04906 + 3},
+};
 constexpr int kFmcPorts[] = {0, 1, 2, 3};
 constexpr kit::PrefixRule kPrefixRules[] = {
     {kit::PrefixRuleKind::Fmc, kFmcPorts},
@@ -97,11 +109,12 @@ constexpr kit::BoardSpec kSpec{
     .loadFailureMessage = true,
     // The head keeps what the record held; a port whose stored card its list lacks keeps its choice.
     .headOnSave = kit::HeadOnSave::Keep,
-    .generateFrom = kit::WorkingRecord::FromSettings,
+    .generateFrom = kit::GenerateFrom::Settings,
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kPrefixRules,
     .modules = kModules,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
     .cardRules = {.replaceIoStandard = true, .ioStandard = IOSTD_2V5},
 };
 
@@ -110,11 +123,9 @@ public:
     Logic() : SettingsBoardLogic(kSpec) {}
 
     // Each chip's lists are chosen only while its box is ticked.
-    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
-        for (const CalvexClockList& list : CalvexCdcmLists())
-            kit::ShowGated({list.setting, shown.U8(C::bCdcmPll) != 0, 0, 1}, shown);
-        for (const CalvexClockList& list : CalvexLmkLists())
-            kit::ShowGated({list.setting, shown.U8(C::bLmkPll) != 0, 0, 1}, shown);
+    bool ChoiceEnabled(const kit::FormView& view, std::size_t offset) const override {
+        const std::size_t box = ChipOf(offset);
+        return box == 0 || view.record.U8(box) != 0;
     }
     bool ConfirmSettings(const SettingsRecord& r) const override {
         const bool cdcm = r.U8(C::bCdcmPll) != 0;
@@ -163,6 +174,34 @@ protected:
             r.SetU8(C::nCdcm6208 + i, kCdcmDefaults[i]);
         for (std::size_t i = 0; i < std::size(kLmkDefaults); ++i)
             r.SetU8(C::nLmk04906 + i, kLmkDefaults[i]);
+    }
+    // The lists show the record's settings while their chip's box is ticked, else "Disable".
+    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
+        BoardLogic::ShowChoices(r, view);
+        ShowSettings(r, view);
+    }
+    // Any box shows the settings record's settings again: a choice since the last save is replaced.
+    void BoxClicked(kit::FormView& view, const SettingsRecord& stored, int,
+                    kit::FormPainter*) const override {
+        ShowSettings(stored, view);
+    }
+
+private:
+    // The box of the chip whose output a field sets; 0 for a field of no chip.
+    static std::size_t ChipOf(std::size_t offset) {
+        for (const CalvexClockList& list : kCdcmLists)
+            if (list.setting == offset)
+                return C::bCdcmPll;
+        for (const CalvexClockList& list : kLmkLists)
+            if (list.setting == offset)
+                return C::bLmkPll;
+        return 0;
+    }
+    static void ShowSettings(const SettingsRecord& r, kit::FormView& view) {
+        for (const CalvexClockList& list : kCdcmLists)
+            view.record.SetU8(list.setting, view.record.U8(C::bCdcmPll) != 0 ? r.U8(list.setting) : 0);
+        for (const CalvexClockList& list : kLmkLists)
+            view.record.SetU8(list.setting, view.record.U8(C::bLmkPll) != 0 ? r.U8(list.setting) : 0);
     }
 };
 

@@ -4,25 +4,10 @@
 
 #include "boards/kit/BoardForm.h"
 
-#include <vector>
-
 class TFormCalvex : public BoardForm {
 public:
     explicit TFormCalvex(QWidget* owner);
 
-    // Each chip's lists are enabled while its box is ticked and show the record's settings.
-    void UpdatePllEnable(const SettingsRecord& record);
-
 protected:
     void FillChoiceLists() override;
-    void ChoicesToUi(const SettingsRecord& record) override;
-    void UiToChoices(SettingsRecord& record) override;
-    void BoxClicked() override;
-
-private:
-    QComboBox* m_ComboBoxBoard;
-    QCheckBox* m_CheckBoxExtCdcmPLL;
-    QCheckBox* m_CheckBoxExtLmkPLL;
-    std::vector<QComboBox*> m_Cdcm;
-    std::vector<QComboBox*> m_Lmk;
 };

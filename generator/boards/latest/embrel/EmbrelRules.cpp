@@ -2,8 +2,8 @@
 
 #include "CONFIG_EMBREL.h"
 #include "boards/kit/AnyTicked.h"
-#include "boards/kit/SettingsBoardLogic.h"
 #include "boards/latest/ClockBoardTexts.h"
+#include "boards/latest/Si5340BoardLogic.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -52,6 +52,12 @@ constexpr Si5340ClockList kClockLists[] = {
 };
 // clang-format on
 
+constexpr kit::ChoiceBinding kChoiceLists[] = {
+    {"ComboBoxSi5340A_A", C::nSi5340A + 0}, {"ComboBoxSi5340A_B", C::nSi5340A + 4},
+    {"ComboBoxSi5340A_C", C::nSi5340A + 8}, {"ComboBoxSi5340A_D", C::nSi5340A + 12},
+    {"ComboBoxSi5340B_QDRII", C::nSi5340B},
+};
+
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_EMBREL,
     .recordSize = C::kSize,
@@ -63,22 +69,20 @@ constexpr kit::BoardSpec kSpec{
     .connectors = {},
     .attachShape = kit::AttachShape::BoardModel,
     .loadFailureMessage = true,
-    .generateFrom = kit::WorkingRecord::FromSettings,
+    .generateFrom = kit::GenerateFrom::Settings,
     .boardSelector = false,
     .boxClickOnLoad = true,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
 };
 
-class Logic final : public kit::SettingsBoardLogic<TConfigEmbrel, ConfigEmbrelPins> {
+class Logic final : public Si5340BoardLogic<TConfigEmbrel, ConfigEmbrelPins> {
 public:
-    Logic() : SettingsBoardLogic(kSpec) {}
+    Logic() : Si5340BoardLogic(kSpec, kClockLists) {}
 
     // No expansion connector: nothing is ever attached.
     std::vector<kit::AttachStep> AttachPlan(const SettingsRecord&) const override { return {}; }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return AskOscillators(r, kClockLists); }
-    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
-        ShowClockChoices(kClockLists, shown);
-    }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
         return kit::NoteThenSuccess(EmbrelNotes(r), folder);

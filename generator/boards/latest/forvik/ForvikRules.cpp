@@ -44,6 +44,8 @@ constexpr kit::ConnectorBinding kConnectors[] = {
 // By voltage index.
 constexpr int kListOfVoltage[] = {1, 2, 3, 4};
 constexpr const char* kMarks[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc1V8", "ShapeHsmc1V5"};
+constexpr kit::ChoiceBinding kChoiceLists[] = {{"ComboBoxHsmcVol", C::nHsmcVoltage}};
+constexpr kit::ListSwitch kVoltageSwitch{C::nHsmcVoltage, FORVIK_HSMC, &ForvikHsmcList};
 // clang-format on
 
 constexpr kit::BoardSpec kSpec{
@@ -57,6 +59,8 @@ constexpr kit::BoardSpec kSpec{
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::BoardModel,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
+    .listSwitch = &kVoltageSwitch,
     .cardRules = {.upperCaseHsmc = true},
 };
 
@@ -76,10 +80,6 @@ public:
         if ((hsmc == DAUGHTER_HSMC_DEFAULT || hsmc == DAUGHTER_HSMC_DEFAULT_WITH_TRANSCEIVER) &&
             r.Text(C::szHSMCPrefixName).empty())
             r.SetText(C::szHSMCPrefixName, "HSMC_");
-    }
-    int ListOf(int connector, const SettingsRecord& r) const override {
-        return connector == FORVIK_HSMC ? ForvikHsmcList(r.I32(C::nHsmcVoltage))
-                                        : BoardLogic::ListOf(connector, r);
     }
     // The success box, the JP3 warning away from 2.5 V, then the HPS note.
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,

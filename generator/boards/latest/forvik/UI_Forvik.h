@@ -8,15 +8,7 @@ class TFormForvik : public BoardForm {
 public:
     explicit TFormForvik(QWidget* owner);
 
-    void ApplyVoltageChange();
-    void ComboBoxHsmcVolChange();
-
 protected:
     void FillChoiceLists() override;
-    void ChoicesToUi(const SettingsRecord& record) override;
-    void UiToChoices(SettingsRecord& record) override;
-    void UpdateExtras() override;
-
-private:
-    QComboBox* m_ComboBoxHsmcVol;
+    void DrawOutlines(const kit::FormView& view) override;
 };

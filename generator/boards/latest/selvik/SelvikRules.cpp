@@ -34,6 +34,8 @@ constexpr kit::ConnectorBinding kConnectors[] = {
 // By voltage index.
 constexpr int kListOfVoltage[] = {1, 0, 2, 3};
 constexpr const char* kMarks[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc1V8", "ShapeHsmc1V5"};
+constexpr kit::ChoiceBinding kChoiceLists[] = {{"ComboBoxHsmcVol", C::nHsmcVoltage}};
+constexpr kit::ListSwitch kVoltageSwitch{C::nHsmcVoltage, 0, &SelvikHsmcList};
 // clang-format on
 
 constexpr kit::BoardSpec kSpec{
@@ -47,6 +49,8 @@ constexpr kit::BoardSpec kSpec{
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::FormRoutine,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
+    .listSwitch = &kVoltageSwitch,
     .cardRules = {.upperCaseHsmc = true},
 };
 
@@ -64,7 +68,6 @@ public:
             r.Text(C::szHSMCPrefixName).empty())
             r.SetText(C::szHSMCPrefixName, "HSMC_");
     }
-    int ListOf(int, const SettingsRecord& r) const override { return SelvikHsmcList(r.I32(C::nHsmcVoltage)); }
     std::vector<kit::AttachStep> AttachPlan(const SettingsRecord& r) const override {
         std::vector<kit::AttachStep> steps = BoardLogic::AttachPlan(r);
         for (kit::AttachStep& step : steps)

@@ -8,15 +8,7 @@ class TFormSelvik : public BoardForm {
 public:
     explicit TFormSelvik(QWidget* owner);
 
-    void ApplyVoltageChange();
-    void ComboBoxHsmcVolChange();
-
 protected:
     void FillChoiceLists() override;
-    void ChoicesToUi(const SettingsRecord& record) override;
-    void UiToChoices(SettingsRecord& record) override;
-    void UpdateExtras() override;
-
-private:
-    QComboBox* m_ComboBoxHsmcVol;
+    void DrawOutlines(const kit::FormView& view) override;
 };

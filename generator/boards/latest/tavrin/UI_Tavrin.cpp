@@ -1,5 +1,6 @@
 #include "UI_Tavrin.h"
 
+#include "TAVRIN_CONFIG.h"
 #include "TavrinRules.h"
 #include "UI_TavrinLayout.h"
 #include "platform/qt/FormBuilder.h"
@@ -13,22 +14,19 @@ TFormTavrin::TFormTavrin(QWidget* owner) : BoardForm(owner, TavrinLogic(), tavri
     Start();
 }
 
-void TFormTavrin::UpdateSeg7Caption() {
-    platform::Component<QCheckBox>(this, "CheckBoxSeg7")
-        ->setText(platform::ToQt(Seg7Caption(ChosenCard(TAVRIN_GPIO))));
-}
-
-void TFormTavrin::UpdateExtras() {
-    const bool four = IsSeg7FourDigits(ChosenCard(TAVRIN_GPIO));
-    const bool ticked = platform::Component<QCheckBox>(this, "CheckBoxSeg7")->isChecked();
+// The digits the GPIO card leaves: the outline and the box's caption.
+void TFormTavrin::DrawOutlines(const kit::FormView& view) {
+    const uint8_t card = Logic().CardId(view.record, TAVRIN_GPIO);
+    const bool four = IsSeg7FourDigits(card);
+    const bool ticked = view.record.U8(TAVRIN_CONFIG::bSeg7) != 0;
     SetShapeVisible("ShapeSeg7", four && ticked);
     SetShapeVisible("ShapeSeg7_x2", !four && ticked);
     SetShapeVisible("ShapeArduino_0", false);
     SetShapeVisible("ShapeArduino_1", false);
-    UpdateSeg7Caption();
+    platform::Component<QCheckBox>(this, "CheckBoxSeg7")->setText(platform::ToQt(Seg7Caption(card)));
 }
 
-void TFormTavrin::UpdateExtraImages() {
+void TFormTavrin::DrawPictures(const kit::FormView& view) {
     platform::Component<platform::PictureBox>(this, "ImageHex")
-        ->SetImage(platform::LoadBitmapResource(Seg7Picture(ChosenCard(TAVRIN_GPIO))));
+        ->SetImage(platform::LoadBitmapResource(Seg7Picture(Logic().CardId(view.record, TAVRIN_GPIO))));
 }

@@ -8,9 +8,7 @@ class TFormTavrin : public BoardForm {
 public:
     explicit TFormTavrin(QWidget* owner);
 
-    void UpdateSeg7Caption();
-
 protected:
-    void UpdateExtras() override;
-    void UpdateExtraImages() override;
+    void DrawOutlines(const kit::FormView& view) override;
+    void DrawPictures(const kit::FormView& view) override;
 };

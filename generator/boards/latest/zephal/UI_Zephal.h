@@ -4,26 +4,12 @@
 
 #include "boards/kit/BoardForm.h"
 
-namespace platform {
-class PictureBox;
-}
-
 class TFormZephal : public BoardForm {
 public:
     explicit TFormZephal(QWidget* owner);
 
-    void ComboBoxBBBChange();
-
 protected:
     void FillChoiceLists() override;
-    void ChoicesToUi(const SettingsRecord& record) override;
-    void UiToChoices(SettingsRecord& record) override;
-    void UpdateExtras() override;
-    void UpdateExtraImages() override;
-
-private:
-    QComboBox* m_ComboBoxBBB;
-    QLineEdit* m_EditPrefixBBB;
-    platform::PictureBox* m_ImageBBB;
-    QComboBox* m_ComboBoxBoardRev;
+    void DrawPictures(const kit::FormView& view) override;
+    void DrawOutlines(const kit::FormView& view) override;
 };

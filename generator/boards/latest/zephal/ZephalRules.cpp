@@ -33,6 +33,12 @@ constexpr kit::FlagBinding kFlags[] = {
 };
 // clang-format on
 
+constexpr kit::ChoiceBinding kChoiceLists[] = {
+    {"ComboBoxBBB", C::nBbbMode},
+    {"ComboBoxBoardRev", C::nBoardRevision},
+};
+constexpr kit::TextBinding kTexts[] = {{"EditPrefixBBB", C::szBbbPrefixName}};
+
 // The board has no card connector: the header's pins come from its mode.
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_ZEPHAL,
@@ -46,6 +52,8 @@ constexpr kit::BoardSpec kSpec{
     .attachShape = kit::AttachShape::FormRoutine,
     .batchWithoutPasses = true,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
+    .texts = kTexts,
 };
 
 constexpr int kModes = static_cast<int>(std::size(kZephalBbbModes));
@@ -85,14 +93,17 @@ public:
 protected:
     void SetBoardDefaults(SettingsRecord& r) const override { r.SetI32(C::nBoardRevision, kZephalRevisionC); }
     // The header's prefix shows while a mode is chosen, as a card's does.
-    void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const override {
-        BoardLogic::ShowChoices(r, shown);
-        shown.SetText(C::szBbbPrefixName,
-                      shown.U8(C::nBbbMode) > 0 ? platform::ReencodeUtf8(r.Text(C::szBbbPrefixName)) : "");
+    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
+        BoardLogic::ShowChoices(r, view);
+        view.record.SetText(C::szBbbPrefixName, view.record.U8(C::nBbbMode) > 0
+                                                    ? platform::ReencodeUtf8(r.Text(C::szBbbPrefixName))
+                                                    : "");
     }
-    void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const override {
-        BoardLogic::StoreChoices(shown, target);
-        target.SetText(C::szBbbPrefixName, shown.Text(C::szBbbPrefixName));
+    // Another mode shows its picture and outlines.
+    void ItemChosen(kit::FormView& view, SettingsRecord&, std::size_t offset,
+                    kit::FormPainter* painter) const override {
+        if (offset == C::nBbbMode)
+            Refresh(view, painter);
     }
 };
 

@@ -54,6 +54,10 @@ constexpr const char* kHsmcMarks[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc
 constexpr const char* kGpioMarks[] = {"ShapeGpio3V3", "ShapeGpio2V5", "ShapeGpio1V8", "ShapeGpio1V5"};
 // The generic GPIO card of each bank voltage away from 3.3 V.
 constexpr uint8_t kGpioCardOfVoltage[] = {0, DAUGHTER_GPIO_DEFAULT_2V5, DAUGHTER_GPIO_DEFAULT_1V8, DAUGHTER_GPIO_DEFAULT_1V5};
+constexpr kit::ChoiceBinding kChoiceLists[] = {
+    {"ComboBoxGpioVol", C::nGpioVoltage},
+    {"ComboBoxHsmcVol", C::nHSMCVoltage},
+};
 // clang-format on
 
 constexpr kit::BoardSpec kSpec{
@@ -67,6 +71,7 @@ constexpr kit::BoardSpec kSpec{
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::FormRoutine,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
     .cardRules = {.upperCaseHsmc = true},
 };
 
@@ -83,27 +88,15 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    // The HSMC list is filled again for the voltage shown: no card chosen yet.
-    void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const override {
-        BoardLogic::ShowChoices(r, shown);
-        shown.SetU8(C::nHSMCDaughterId, 0);
-    }
-    // At a load the GPIO choice is remembered and the voltages applied (the GPIO list
-    // shows "None" away from 3.3 V, the HSMC list is filled again), then the record is
-    // shown once more.
-    void AfterShow(const SettingsRecord& r, const SettingsRecord& before,
-                   SettingsRecord& shown) const override {
-        const uint8_t gpio = r.U8(C::nGpioDaughterId);
-        const uint8_t remembered =
-            Offers(ListOf(ELBRIN_GPIO, shown), gpio) ? gpio : before.U8(C::nGpioDaughterId);
-        shown.SetU8(C::nGpioDaughterId, shown.I32(C::nGpioVoltage) == 0 ? remembered : 0);
-        shown.SetU8(C::nHSMCDaughterId, 0);
-        Show(r, shown);
+    // The GPIO list is chosen only at 3.3 V.
+    bool CardEnabled(const kit::FormView& view, int connector) const override {
+        return connector == ELBRIN_GPIO ? view.record.I32(C::nGpioVoltage) == 0
+                                        : BoardLogic::CardEnabled(view, connector);
     }
     // Away from 3.3 V the record keeps no GPIO card; the prefix stays as the edit shows it.
-    void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const override {
-        BoardLogic::StoreChoices(shown, target);
-        if (shown.I32(C::nGpioVoltage) != 0)
+    void StoreChoices(const kit::FormView& view, SettingsRecord& target) const override {
+        BoardLogic::StoreChoices(view, target);
+        if (view.record.I32(C::nGpioVoltage) != 0)
             target.SetU8(C::nGpioDaughterId, 0);
     }
     // Away from 3.3 V the GPIO header carries the generic card of its bank's voltage;
@@ -166,6 +159,44 @@ protected:
     void SetBoardDefaults(SettingsRecord& r) const override {
         for (const ChoiceField& f : C::kChoiceFields)
             r.SetI32(f.offset, f.fallback);
+    }
+    // The GPIO choice kept to show again at 3.3 V: an item of the GPIO list.
+    void SetUpView(kit::FormView& view) const override {
+        SetChoice(view, C::nHSMCVoltage, kElbrinDefaultHsmcVoltage);
+        SetChoice(view, C::nGpioVoltage, kElbrinDefaultGpioVoltage);
+        view.kept = {0};
+        ApplyVoltages(view);
+    }
+    // The HSMC list is filled again for the voltage shown: no card chosen yet.
+    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
+        BoardLogic::ShowChoices(r, view);
+        SetList(view, ELBRIN_HSMC, ElbrinHsmcList(view.record.I32(C::nHSMCVoltage)));
+    }
+    // At a start or a load the GPIO choice is kept and the voltages applied (the GPIO list
+    // shows "None" away from 3.3 V, the HSMC list is filled again), then the record is
+    // shown once more, which puts back the HSMC choice.
+    void AfterLoad(kit::FormView& view, SettingsRecord& stored, kit::FormPainter* painter) const override {
+        if (const int k = IndexIn(view.lists[ELBRIN_GPIO], stored.U8(C::nGpioDaughterId)); k >= 0)
+            view.kept[0] = k;
+        ApplyVoltages(view);
+        Show(view, stored, painter);
+    }
+    void CardChanged(kit::FormView& view, int connector) const override {
+        if (connector == ELBRIN_GPIO)
+            view.kept[0] = CardIndex(view, ELBRIN_GPIO);
+    }
+    // Either voltage clears the HSMC choice; the card pictures stay until the next card change.
+    void ItemChosen(kit::FormView& view, SettingsRecord&, std::size_t,
+                    kit::FormPainter* painter) const override {
+        ApplyVoltages(view);
+        Redraw(view, painter);
+    }
+
+private:
+    void ApplyVoltages(kit::FormView& view) const {
+        const bool gpio = view.record.I32(C::nGpioVoltage) == 0;
+        StoreCard(view.record, ELBRIN_GPIO, CardAt(view, ELBRIN_GPIO, gpio ? view.kept[0] : 0));
+        SetList(view, ELBRIN_HSMC, ElbrinHsmcList(view.record.I32(C::nHSMCVoltage)));
     }
 };
 

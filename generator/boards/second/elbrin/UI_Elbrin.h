@@ -9,20 +9,7 @@ class TFormElbrin : public BoardForm {
 public:
     explicit TFormElbrin(QWidget* owner);
 
-    void ApplyVoltageChange();
-    void RememberDaughterIndexes();
-    void ComboBoxVolChange();
-
 protected:
     void FillChoiceLists() override;
-    void ChoicesToUi(const SettingsRecord& record) override;
-    void UiToChoices(SettingsRecord& record) override;
-    void UpdateExtras() override;
-    void TrailingSteps() override;
-    void CardChanged(int connector) override;
-
-private:
-    QComboBox* m_ComboBoxGpioVol;
-    QComboBox* m_ComboBoxHsmcVol;
-    int m_GpioIndex = 0; // the GPIO choice to put back when the bank returns to 3.3 V
+    void DrawOutlines(const kit::FormView& view) override;
 };

@@ -53,6 +53,8 @@ constexpr kit::ModuleBinding kModules[] = {
 };
 // clang-format on
 
+constexpr kit::ChoiceBinding kChoiceLists[] = {{"ComboBoxBoard", C::nBoardType}};
+
 template <int Node>
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_GALDOR,
@@ -67,17 +69,22 @@ constexpr kit::BoardSpec kSpec{
     .save = kit::SaveAtEnd::InDestructor,
     .successBox = false,
     .loadFailureMessage = true,
-    .generateFrom = kit::WorkingRecord::FromSettings,
+    .generateFrom = kit::GenerateFrom::Settings,
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kPrefixRules,
     .modules = kModules<Node>,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
     .cardRules = {.xcvrStandard = IOSTD_1V4_PCML, .replaceIoStandard = true, .ioStandard = IOSTD_3V0_PCI_X},
 };
 
 template <int Node> class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec<Node>) {}
+
+    // The form shows one node at a time.
+    int Parts() const override { return C::kNodes; }
+    const kit::BoardLogic& Part(int part) const override { return GaldorNodeLogic(part); }
 
     // The one board type, and no MAX II flag in either node (no control clears it).
     void FixLoaded(SettingsRecord& r) const override {

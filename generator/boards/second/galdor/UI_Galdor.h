@@ -14,10 +14,5 @@ public:
 
 protected:
     void FillChoiceLists() override;
-    void UiToChoices(SettingsRecord& record) override;
-
-private:
-    QComboBox* m_ComboBoxBoard;
-    QComboBox* m_ComboBoxFPGA;
-    int m_Node = 0; // the node whose block the controls show
+    void BindExtras(const kit::FormView& view) override;
 };

@@ -2,7 +2,6 @@
 
 #include "CONFIG_HARLIN.h"
 #include "boards/kit/AnyTicked.h"
-#include "boards/kit/GatedChoice.h"
 #include "boards/second/GenericHsmcPrefixes.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
@@ -79,6 +78,13 @@ constexpr kit::GpioPair kPair{.header0 = HARLIN_GPIO_0,
                               .defaultPair = kit::DefaultPairRule::PrefixRule,
                               .lockOnShow = false};
 
+constexpr kit::ChoiceBinding kChoiceLists[] = {
+    {"ComboBoxBoard", C::nBoardType},
+    {"ComboBoxPLL_HSMA", C::PllFreq(0)},
+    {"ComboBoxPLL_HSMB", C::PllFreq(1)},
+    {"ComboBoxPLL_SATA", C::PllFreq(2)},
+};
+
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_HARLIN,
     .recordSize = C::kSize,
@@ -94,11 +100,12 @@ constexpr kit::BoardSpec kSpec{
     .successBox = false,
     .loadFailureMessage = true,
     .headOnSave = kit::HeadOnSave::Keep,
-    .generateFrom = kit::WorkingRecord::IntoSettings,
+    .generateFrom = kit::GenerateFrom::StoredSettings,
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kPrefixRules,
     .modules = kModules,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
     .cardRules = {.xcvrStandard = IOSTD_1V4_PCML,
                   .hsmcStandard = IOSTD_1V8,
                   .replaceIoStandard = true,
@@ -124,9 +131,8 @@ public:
     // holds no MAX II flag the form could clear, so a set one is cleared here.
     void FixLoaded(SettingsRecord& r) const override { r.SetU8(C::bMax2, 0); }
     // The PLL outputs are chosen only while the PLL is used.
-    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
-        for (int i = 0; i < kHarlinPllOutputs; ++i)
-            kit::ShowGated({C::PllFreq(i), shown.U8(C::bExtPLL) != 0, 0, 1}, shown);
+    bool ChoiceEnabled(const kit::FormView& view, std::size_t offset) const override {
+        return offset == C::nBoardType || view.record.U8(C::bExtPLL) != 0;
     }
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         second::ApplyGenericHsmcPrefixes(r, kGenericHsmcPrefixes);
@@ -153,6 +159,32 @@ public:
         if (note.empty())
             return {};
         return {{note, "Information", static_cast<int>(platform::Icon::Information)}};
+    }
+
+protected:
+    // The PLL lists show what the settings record holds while the PLL is used, else "Unchange".
+    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
+        BoardLogic::ShowChoices(r, view);
+        ShowPll(r, view);
+    }
+    void BoxClicked(kit::FormView& view, const SettingsRecord& stored, int,
+                    kit::FormPainter*) const override {
+        ShowPll(stored, view);
+    }
+    // Another variant is stored, and every control shows the settings record again.
+    void ItemChosen(kit::FormView& view, SettingsRecord& stored, std::size_t offset,
+                    kit::FormPainter* painter) const override {
+        if (offset != C::nBoardType)
+            return;
+        Store(view, stored);
+        Show(view, stored, painter);
+    }
+
+private:
+    static void ShowPll(const SettingsRecord& r, kit::FormView& view) {
+        const bool used = view.record.U8(C::bExtPLL) != 0;
+        for (int i = 0; i < kHarlinPllOutputs; ++i)
+            view.record.SetU8(C::PllFreq(i), used ? r.U8(C::PllFreq(i)) : 0);
     }
 };
 

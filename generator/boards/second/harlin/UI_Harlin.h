@@ -5,24 +5,11 @@
 
 #include "boards/kit/BoardForm.h"
 
-#include <array>
-
 class TFormHarlin : public BoardForm {
 public:
     explicit TFormHarlin(QWidget* owner);
     ~TFormHarlin() override;
 
-    void ComboBoxBoardChange();
-    void UpdatePllEnable();
-
 protected:
     void FillChoiceLists() override;
-    void ChoicesToUi(const SettingsRecord& record) override;
-    void UiToChoices(SettingsRecord& record) override;
-    void BoxClicked() override;
-
-private:
-    QComboBox* m_ComboBoxBoard;
-    QCheckBox* m_CheckBoxExtPLL;
-    std::array<QComboBox*, 3> m_ComboBoxPLL;
 };

@@ -85,7 +85,7 @@ const kit::BoardSpec kSpec{
     .loadFailureMessage = true,
     .notes = kNotes,
     .headOnSave = kit::HeadOnSave::Keep,
-    .generateFrom = kit::WorkingRecord::IntoSettings,
+    .generateFrom = kit::GenerateFrom::StoredSettings,
     .prefixOnShow = kit::PrefixOnShow::OnlyWhenFound,
     .prefixRules = kPrefixRules,
     .modules = kModules,

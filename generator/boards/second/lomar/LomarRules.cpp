@@ -1,6 +1,8 @@
 #include "LomarRules.h"
 
 #include "CONFIG_LOMAR.h"
+#include "boards/kit/HeaderCoupling.h"
+#include "boards/second/GpioExpansion.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/Assert.h"
@@ -74,6 +76,12 @@ struct JumperPlace {
 constexpr JumperPlace kJumpers[] = {{91, 72}, {63, 72}, {35, 72}, {91, 30}, {63, 30}, {35, 30}};
 // clang-format on
 
+constexpr kit::ChoiceBinding kChoiceLists[] = {
+    {"ComboBoxBoard", C::nBoardType},      {"ComboBoxHsmcGpio", C::bHsmcGpio},
+    {"ComboBoxPLL_HSMA", C::nPllFreq + 0}, {"ComboBoxPLL_HSME", C::nPllFreq + 1},
+    {"ComboBoxPLL_GXB", C::nPllFreq + 2},
+};
+
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_LOMAR,
     .recordSize = C::kSize,
@@ -87,9 +95,10 @@ constexpr kit::BoardSpec kSpec{
     .gpioPair = &kGpioPair,
     .loadFailureMessage = true,
     .headOnSave = kit::HeadOnSave::Keep,
-    .generateFrom = kit::WorkingRecord::IntoSettings,
+    .generateFrom = kit::GenerateFrom::StoredSettings,
     .modules = kModules,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
     .cardRules = {.xcvrStandard = IOSTD_1V4_PCML,
                   .replaceIoStandard = true,
                   .ioStandard = IOSTD_3V0_PCI_X,
@@ -116,27 +125,71 @@ void RenameHsmcClockPin(TMainBoard& board, int port, int n, const std::string& p
     }
 }
 
+bool IsPll(std::size_t offset) {
+    return offset >= C::nPllFreq && offset < C::nPllFreq + 3;
+}
+
+// The PLL lists show record r's choices while the PLL is used, else "Unchange".
+void ShowPll(const SettingsRecord& r, kit::FormView& view) {
+    const bool used = view.record.U8(C::bExtPLL) != 0;
+    for (std::size_t i = 0; i < 3; ++i)
+        view.record.SetU8(C::nPllFreq + i, used ? r.U8(C::nPllFreq + i) : 0);
+}
+
 class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
+    // The PLL outputs are chosen only while the PLL is used.
+    bool ChoiceEnabled(const kit::FormView& view, std::size_t offset) const override {
+        return !IsPll(offset) || view.record.U8(C::bExtPLL) != 0;
+    }
     // HSMC-C's mode, the PLL lists (shown while the PLL is used) and the GPIO expansion
     // dialog's confirmed choice: a header whose stored card its list holds takes it and
-    // its prefix as stored; another keeps its choice.
-    void ShowChoices(const SettingsRecord& r, SettingsRecord& shown) const override {
-        BoardLogic::ShowChoices(r, shown);
+    // its prefix as stored; another keeps its choice. The pair is then coupled from GPIO-0.
+    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
+        BoardLogic::ShowChoices(r, view);
+        SettingsRecord& shown = view.record;
         shown.SetU8(C::bHsmcGpio, GpioMode(r) ? 1 : 0);
-        if (shown.U8(C::bExtPLL) == 0)
-            for (int i = 0; i < 3; ++i)
-                shown.SetU8(C::nPllFreq + static_cast<std::size_t>(i), 0);
+        ShowPll(r, view);
         for (int h : {GPIO_0, GPIO_1})
             if (Offers(LOMAR_LIST_GPIO, r.U8(C::GpioDaughterId(h)))) {
                 shown.SetU8(C::GpioDaughterId(h), r.U8(C::GpioDaughterId(h)));
                 shown.SetText(C::GpioPrefixName(h), r.Text(C::GpioPrefixName(h)));
             }
+        switch (
+            kit::CoupleHeaders(shown.U8(C::GpioDaughterId(GPIO_0)), shown.U8(C::GpioDaughterId(GPIO_1)))) {
+        case kit::Coupling::Follow:
+            shown.SetU8(C::GpioDaughterId(GPIO_1), shown.U8(C::GpioDaughterId(GPIO_0)));
+            shown.SetText(C::GpioPrefixName(GPIO_1), shown.Text(C::GpioPrefixName(GPIO_0)));
+            break;
+        case kit::Coupling::FreeAndClear:
+            shown.SetU8(C::GpioDaughterId(GPIO_1), 0);
+            shown.SetText(C::GpioPrefixName(GPIO_1), "");
+            break;
+        case kit::Coupling::Free:
+            break;
+        }
+    }
+    // A click shows the stored PLL choices again.
+    void BoxClicked(kit::FormView& view, const SettingsRecord& stored, int,
+                    kit::FormPainter*) const override {
+        ShowPll(stored, view);
+    }
+    // Another variant is stored and every control shows the settings record again;
+    // another mode shows HSMC-C's controls or the GPIO headers'.
+    void ItemChosen(kit::FormView& view, SettingsRecord& stored, std::size_t offset,
+                    kit::FormPainter* painter) const override {
+        if (offset == C::nBoardType) {
+            Store(view, stored);
+            Show(view, stored, painter);
+        } else if (offset == C::bHsmcGpio) {
+            Refresh(view, painter);
+        }
     }
     // Unticked, the PLL lists leave the stored choices for the next tick.
-    void StoreChoices(const SettingsRecord& shown, SettingsRecord& target) const override {
+    void StoreChoices(const kit::FormView& view, SettingsRecord& target) const override {
+        const SettingsRecord& shown = view.record;
         target.SetU8(C::nBoardType, shown.U8(C::nBoardType));
         target.SetU8(C::bHsmcGpio, shown.U8(C::bHsmcGpio));
         for (int h : {GPIO_0, GPIO_1}) {
@@ -296,4 +349,19 @@ std::string LomarWarnings(bool ddr3, bool pcie0, bool pcie1, uint8_t cardA, uint
                 "Transceiver IP to your design.\r\n"
                 "\r\n";
     return text;
+}
+
+void LomarGpioToDialog(const kit::FormView& view, GpioExpansion& dialog) {
+    for (int h : {GPIO_0, GPIO_1}) {
+        dialog.SetIndex(h, dialog.IndexOf(view.record.U8(C::GpioDaughterId(h))));
+        dialog.SetPrefix(h, view.record.Text(C::GpioPrefixName(h)));
+    }
+}
+
+void LomarGpioFromDialog(const GpioExpansion& dialog, kit::FormView& view, kit::FormPainter* painter) {
+    for (int h : {GPIO_0, GPIO_1}) {
+        view.record.SetU8(C::GpioDaughterId(h), dialog.ConfirmedCard(h));
+        view.record.SetText(C::GpioPrefixName(h), dialog.GetPrefix(h));
+    }
+    LomarLogic().Refresh(view, painter);
 }

@@ -8,6 +8,8 @@
 #include <array>
 #include <string>
 
+class GpioExpansion;
+
 const kit::BoardLogic& LomarLogic();
 
 // Connector indexes of the board's BoardSpec: HSMC-A to HSMC-F, then the two GPIO headers
@@ -51,3 +53,8 @@ std::string LomarGpioLabel(uint8_t card0, uint8_t card1);
 // The warnings after a successful Generate ("" for none), from the ticked boxes and
 // the cards on HSMC-A and HSMC-E.
 std::string LomarWarnings(bool ddr3, bool pcie0, bool pcie1, uint8_t cardA, uint8_t cardE);
+
+// The GPIO expansion dialog takes the headers' choice the form shows; OK gives its
+// confirmed choice back to the form, whose pictures and outlines are drawn again.
+void LomarGpioToDialog(const kit::FormView& view, GpioExpansion& dialog);
+void LomarGpioFromDialog(const GpioExpansion& dialog, kit::FormView& view, kit::FormPainter* painter);

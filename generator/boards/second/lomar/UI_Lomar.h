@@ -9,10 +9,6 @@
 #include <functional>
 #include <memory>
 
-namespace platform {
-class PaintBox;
-}
-
 class TFormLomar : public BoardForm {
 public:
     explicit TFormLomar(QWidget* owner);
@@ -22,36 +18,20 @@ public:
     using GpioRunner = std::function<int(TFormGPIO&)>;
     void SetGpioRunner(GpioRunner run) { m_RunGpio = std::move(run); }
 
-    bool IsHsmcCGpioMode() const;
-    void UpdatePllEnable();
-    void UpdateGpioLabel();
-    void DrawVoltageJumpers();
-
-    // Handlers.
-    void ComboBoxBoardChange();
-    void ComboBoxHsmcGpioChange();
     void ButtonGpioClick();
 
 protected:
     void FillChoiceLists() override;
-    void ChoicesToUi(const SettingsRecord& record) override;
-    void UiToChoices(SettingsRecord& record) override;
-    void UpdateExtras() override;
-    void UpdateExtraImages() override;
-    void TrailingSteps() override;
+    void DrawPictures(const kit::FormView& view) override;
+    void DrawOutlines(const kit::FormView& view) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The dialog, created again from the record when the form outlived it.
+    // The dialog, made again when the form outlived it.
     TFormGPIO& GpioDialog();
-    void CreateGpioDialog();
-    void ShowGpioChoice(const SettingsRecord& record);
+    void DrawGpioLabel(const kit::FormView& view);
+    void DrawVoltageJumpers(const kit::FormView& view);
 
-    QComboBox* m_ComboBoxBoard;
-    QComboBox* m_ComboBoxHsmcGpio;
-    QComboBox* m_ComboBoxPll[3];
-    QCheckBox* m_CheckBoxExtPLL;
-    platform::PictureBox* m_ImageVol;
     std::unique_ptr<TFormGPIO> m_FormGpio;
     GpioRunner m_RunGpio;
 };

@@ -1,23 +1,11 @@
 #pragma once
 // The form of board 14, Norrik: twenty peripherals (PCIe with the hard or the soft
-// IP among them), a 2x20 GPIO header and an HSMC connector. The combo boxes go back
-// to remembered positions after the record is shown. Its settings are saved when the
-// form is closed.
+// IP among them), a 2x20 GPIO header and an HSMC connector. Its settings are saved
+// when the form is closed.
 
 #include "boards/kit/BoardForm.h"
 
 class TFormNorrik : public BoardForm {
 public:
     explicit TFormNorrik(QWidget* owner);
-
-    void RememberDaughterIndexes();
-    void RestoreDaughterIndexes();
-
-protected:
-    void TrailingSteps() override;
-    void CardChanged(int connector) override;
-
-private:
-    int m_GpioIndex = 0;
-    int m_HsmcIndex = 0;
 };

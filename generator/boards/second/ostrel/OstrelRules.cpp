@@ -3,6 +3,7 @@
 #include "CONFIG_OSTREL.h"
 #include "boards/kit/AnyTicked.h"
 #include "boards/latest/ClockBoardTexts.h"
+#include "boards/second/OscillatorBoardLogic.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -35,7 +36,12 @@ constexpr std::size_t kDdr3[] = {C::Ddr3(0), C::Ddr3(1)};
 constexpr std::size_t kQdrii[] = {C::Qdrii(0), C::Qdrii(1), C::Qdrii(2), C::Qdrii(3)};
 // clang-format on
 
-constexpr OscillatorRules kOscillators{C::nSi570Freq, C::nCdcm61004Freq, kSfp, {}};
+constexpr OscillatorRules kOscillators{C::nSi570Freq, C::nCdcm61004Freq, kSfp, {}, nullptr, true};
+
+constexpr kit::ChoiceBinding kChoiceLists[] = {
+    {"ComboBoxSi570", C::nSi570Freq},
+    {"ComboBoxCdcm61004", C::nCdcm61004Freq},
+};
 
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_OSTREL,
@@ -50,19 +56,17 @@ constexpr kit::BoardSpec kSpec{
     .loadFailureMessage = true,
     .headOnSave = kit::HeadOnSave::SizeOnly,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
 };
 
-class Logic final : public kit::BoardLogic {
+class Logic final : public OscillatorBoardLogic {
 public:
-    Logic() : BoardLogic(kSpec) {}
+    Logic() : OscillatorBoardLogic(kSpec, kOscillators) {}
 
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigOstrelPins(&board, r);
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return CheckOscillators(kOscillators, r); }
-    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
-        ShowOscillatorChoices(kOscillators, shown);
-    }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
         return kit::NoteThenSuccess(OstrelNotes(r), folder);

@@ -2,7 +2,6 @@
 
 #include "CONFIG_PALLEX.h"
 #include "boards/kit/AnyTicked.h"
-#include "boards/kit/GatedChoice.h"
 #include "boards/latest/ClockBoardTexts.h"
 #include "core/OscillatorText.h"
 #include "platform/Assert.h"
@@ -50,6 +49,15 @@ constexpr kit::ModuleBinding kModules[] = {
 };
 // clang-format on
 
+constexpr kit::ChoiceBinding kChoiceLists[] = {
+    {"ComboBoxSi570", C::nSi570Freq},
+    {"ComboBoxCdcm61001", C::nCdcm61001Freq},
+    {"ComboBoxCdcm61004", C::nCdcm61004Freq},
+};
+
+// The lists whose choices the form keeps, in that order.
+constexpr std::size_t kKept[] = {C::nSi570Freq, C::nCdcm61001Freq, C::nCdcm61004Freq};
+
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_PALLEX,
     .recordSize = C::kSize,
@@ -62,10 +70,11 @@ constexpr kit::BoardSpec kSpec{
     .attachShape = kit::AttachShape::FormRoutine,
     .loadFailureMessage = true,
     .headOnSave = kit::HeadOnSave::SizeOnly,
-    .generateFrom = kit::WorkingRecord::FromSettings,
+    .generateFrom = kit::GenerateFrom::Settings,
     .modules = kModules,
     .boardSelector = false,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
 };
 
 constexpr std::size_t kSata[] = {C::Sata(0), C::Sata(1), C::Sata(2), C::Sata(3)};
@@ -85,8 +94,12 @@ public:
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigPallexPins(&board, r);
     }
-    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
-        PallexShownChoices(shown);
+    // The Si570 and CDCM61001 lists are chosen while an SFP+ cage is ticked, the CDCM61004
+    // list while a SATA port is.
+    bool ChoiceEnabled(const kit::FormView& view, std::size_t offset) const override {
+        if (offset == C::nCdcm61004Freq)
+            return PallexAnySata(view.record);
+        return offset == C::nSi570Freq || offset == C::nCdcm61001Freq ? PallexAnySfp(view.record) : true;
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override {
         return Ask(PallexSfpQuestion(r)) && Ask(PallexSataQuestion(r));
@@ -124,6 +137,33 @@ protected:
         for (const ChoiceField& f : C::kChoiceFields)
             r.SetI32(f.offset, f.fallback);
     }
+
+protected:
+    // Each list keeps the choice it shows again when it is enabled again.
+    void SetUpView(kit::FormView& view) const override {
+        view.kept.assign(std::size(kKept), 0);
+        view.kept[1] = kPallexCdcmNotUsed;
+        view.kept[2] = kPallexCdcmNotUsed;
+    }
+    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
+        BoardLogic::ShowChoices(r, view);
+        for (std::size_t i = 0; i < std::size(kKept); ++i)
+            view.kept[i] = view.record.I32(kKept[i]);
+    }
+    // A disabled list shows "Not Use".
+    void FollowOutlines(kit::FormView& view) const override {
+        const bool sfp = PallexAnySfp(view.record);
+        const bool sata = PallexAnySata(view.record);
+        view.record.SetI32(C::nSi570Freq, sfp ? view.kept[0] : kPallexSi570NotUsed);
+        view.record.SetI32(C::nCdcm61001Freq, sfp ? view.kept[1] : kPallexCdcmNotUsed);
+        view.record.SetI32(C::nCdcm61004Freq, sata ? view.kept[2] : kPallexCdcmNotUsed);
+    }
+    void ItemChosen(kit::FormView& view, SettingsRecord&, std::size_t offset,
+                    kit::FormPainter*) const override {
+        for (std::size_t i = 0; i < std::size(kKept); ++i)
+            if (kKept[i] == offset)
+                view.kept[i] = view.record.I32(offset);
+    }
 };
 
 void Join(std::string& list, bool when, const char* item) {
@@ -158,14 +198,6 @@ bool PallexAnySfp(const SettingsRecord& r) {
 
 bool PallexAnySata(const SettingsRecord& r) {
     return kit::AnyTicked(r, kSata);
-}
-
-void PallexShownChoices(SettingsRecord& r) {
-    const bool sfp = PallexAnySfp(r);
-    kit::ShowGated({{C::nSi570Freq, sfp, kPallexSi570NotUsed},
-                    {C::nCdcm61001Freq, sfp, kPallexCdcmNotUsed},
-                    {C::nCdcm61004Freq, PallexAnySata(r), kPallexCdcmNotUsed}},
-                   r);
 }
 
 std::string PallexSfpQuestion(const SettingsRecord& r) {

@@ -18,9 +18,6 @@ inline constexpr int32_t kPallexCdcmNotUsed = 1;
 
 bool PallexAnySfp(const SettingsRecord& r);
 bool PallexAnySata(const SettingsRecord& r);
-// The oscillator choices as the form shows them: a list whose interfaces are all clear
-// shows "Not Use".
-void PallexShownChoices(SettingsRecord& r);
 // The Yes/No questions before a Generate, in order ("" where none is asked).
 std::string PallexSfpQuestion(const SettingsRecord& r);
 std::string PallexSataQuestion(const SettingsRecord& r);

@@ -3,6 +3,7 @@
 #include "CONFIG_RASMEL.h"
 #include "boards/kit/AnyTicked.h"
 #include "boards/latest/ClockBoardTexts.h"
+#include "boards/second/OscillatorBoardLogic.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"
@@ -52,6 +53,11 @@ bool TransceiverCard(const SettingsRecord& r) {
 
 constexpr OscillatorRules kOscillators{C::nSi570Freq, C::nCdcm61004Freq, kSfp, kSata, &TransceiverCard};
 
+constexpr kit::ChoiceBinding kChoiceLists[] = {
+    {"ComboBoxSi570", C::nSi570Freq},
+    {"ComboBoxCdcm61004", C::nCdcm61004Freq},
+};
+
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_RASMEL,
     .recordSize = C::kSize,
@@ -65,11 +71,12 @@ constexpr kit::BoardSpec kSpec{
     .loadFailureMessage = true,
     .headOnSave = kit::HeadOnSave::SizeOnly,
     .choices = C::kChoiceFields,
+    .choiceLists = kChoiceLists,
 };
 
-class Logic final : public kit::BoardLogic {
+class Logic final : public OscillatorBoardLogic {
 public:
-    Logic() : BoardLogic(kSpec) {}
+    Logic() : OscillatorBoardLogic(kSpec, kOscillators) {}
 
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         if (r.Text(C::szHSMCPrefixName).empty() && IsHsmcDefaultCard(r.U8(C::nHSMCDaughterId)))
@@ -79,9 +86,6 @@ public:
         ConfigRasmelPins(&board, r);
     }
     bool ConfirmGenerate(const SettingsRecord& r) const override { return CheckOscillators(kOscillators, r); }
-    void AfterShow(const SettingsRecord&, const SettingsRecord&, SettingsRecord& shown) const override {
-        ShowOscillatorChoices(kOscillators, shown);
-    }
     std::vector<kit::Notice> AfterGenerate(const SettingsRecord& r,
                                            const std::string& folder) const override {
         return kit::NoteThenSuccess(RasmelNotes(r), folder);

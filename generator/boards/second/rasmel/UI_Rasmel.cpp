@@ -4,6 +4,6 @@
 #include "UI_RasmelLayout.h"
 
 TFormRasmel::TFormRasmel(QWidget* owner)
-    : OscillatorBoardForm(owner, RasmelLogic(), rasmel::kLayout, RasmelOscillators(), false) {
+    : OscillatorBoardForm(owner, RasmelLogic(), rasmel::kLayout, RasmelOscillators()) {
     Start();
 }
