@@ -1,5 +1,5 @@
 // Pinwright: the project generator.
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
 #include "platform/Platform.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/QtPlatform.h"
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     // Exceptions inside the message loop are shown by the application object; these
     // are the ones of the start-up itself.
     try {
-        TFormMain window(nullptr, BoardTable());
+        TFormMain window(nullptr, BoardFormTable());
         window.show();
         app.exec();
     } catch (const std::exception& e) {

@@ -64,7 +64,7 @@ void TFormBoardSelector::FillBoardList() {
     for (int id = 0; id <= kLastBoardId; ++id) {
         if (!IsMainBoardSupported(static_cast<uint8_t>(id)))
             continue;
-        const BoardRow* row = FindBoard(static_cast<uint8_t>(id));
+        const BoardFormRow* row = FindBoardForm(static_cast<uint8_t>(id));
         PW_ASSERT(row != nullptr, "0", "UI_Selector", 259);
         auto* item = new QListWidgetItem(platform::ToQt(row->title), ListBoxMainBoard);
         item->setSizeHint(QSize(ListBoxMainBoard->viewport()->width(), kItemHeight));

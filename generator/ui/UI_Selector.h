@@ -2,7 +2,7 @@
 // The dialog in which the user picks the main board: the admitted boards on the
 // left, the picture of the selected one on the right, OK and Cancel below.
 
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
 
 #include <QDialog>
 #include <cstdint>
@@ -43,5 +43,5 @@ private:
     QPushButton* ButtonCancel;
     QFrame* PanelImage;
     platform::PictureBox* ImageBoard;
-    std::vector<const BoardRow*> m_Entries; // one per list entry
+    std::vector<const BoardFormRow*> m_Entries; // one per list entry
 };

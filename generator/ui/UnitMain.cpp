@@ -53,7 +53,7 @@ WindowPlace CentreOnScreen(int screenWidth, int screenHeight, int width, int hei
     return {(screenWidth - width) / 2, (screenHeight - height) / 2};
 }
 
-TFormMain::TFormMain(QWidget* owner, std::span<const BoardRow> boards)
+TFormMain::TFormMain(QWidget* owner, std::span<const BoardFormRow> boards)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
       m_BoardForms(boards), m_Forms(boards.size()),
@@ -112,9 +112,6 @@ void TFormMain::CreateBoardForm(uint8_t id) {
     QWidget* form = ::CreateBoardForm(m_BoardForms[row], this);
     m_Forms[row] = form;
     m_MainBoardId = id;
-    if (form == nullptr)
-        return; // the board's form is not built yet: the bare main window stays
-
     form->setParent(this, Qt::Widget);
     form->move(0, 0);
     form->show();

@@ -3,7 +3,7 @@
 // its client area, remembers the board id in the program's .INI file and opens the
 // board selector when a board form asks for it.
 
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
 #include "boards/kit/BoardHost.h"
 #include "model/MainBoardId.h"
 
@@ -36,7 +36,7 @@ public:
     using SelectorRunner = std::function<int(TFormBoardSelector&)>;
 
     // Runs the start-up: reads the board id, then shows the board's form.
-    TFormMain(QWidget* owner, std::span<const BoardRow> boards);
+    TFormMain(QWidget* owner, std::span<const BoardFormRow> boards);
     ~TFormMain() override;
     TFormMain(const TFormMain&) = delete;
     TFormMain& operator=(const TFormMain&) = delete;
@@ -63,7 +63,7 @@ private:
     void StartUp();
     std::size_t RowOf(uint8_t id) const;
 
-    std::span<const BoardRow> m_BoardForms;
+    std::span<const BoardFormRow> m_BoardForms;
     std::vector<QPointer<QWidget>> m_Forms; // one per row of the board table
     uint8_t m_MainBoardId = 0;
     SelectorRunner m_RunSelector;

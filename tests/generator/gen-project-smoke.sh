@@ -31,5 +31,17 @@ for id in $(seq 1 32) 50 100 101; do
         echo "board $id: gen-project ended with $rc"; cat "$work/log"; status=1
     fi
 done
+# Arguments the tool refuses: exit 2 and nothing written.
+printf 'short' > "$work/short.cfg"
+for args in "30abc out" "4294967326 out" "31x out" "17 out" "--fpga 2 30 out" "--fpga 3 7 out" "--fpga one 7 out" \
+    "--start $work/short.cfg 30 out" "30 out $work/short.cfg" "--other 30 out" "30" "30 out a b"; do
+    # shellcheck disable=SC2086
+    (cd "$work" && "$tool" $args > log 2>&1)
+    rc=$?
+    if [ $rc -ne 2 ] || [ -e "$work/out" ]; then
+        echo "gen-project $args: ended with $rc"; cat "$work/log"; status=1
+    fi
+    rm -rf "$work/out"
+done
 rm -rf "$work"
 exit $status

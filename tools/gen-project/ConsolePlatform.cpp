@@ -1,7 +1,7 @@
 #include "ConsolePlatform.h"
 
 #include "platform/Text.h"
-#include "platform/qt/Resources.h"
+#include "platform/qt/ResourceFiles.h"
 
 #include <cstdio>
 #include <cstdlib>

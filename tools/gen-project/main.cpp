@@ -1,53 +1,110 @@
-// gen-project <board id> <output folder> [<record .cfg>]
+// gen-project [--start <record .cfg>] [--fpga <1|2>] <board id> <output folder> [<record .cfg>]
 //
 // A test tool, not a user feature: builds a board's project from a settings record
-// (the file's, or the board's defaults) exactly as the board form's Generate does,
-// without windows. Questions are answered Yes; the boxes the form would show are
-// printed. Exit 0 with the project written, 1 when Generate fails or is refused,
-// 2 on wrong arguments, 3 on a broken internal rule.
+// exactly as the board form's Generate does, without windows. The form starts with
+// the start record (as with a default.cfg beside the program) or the board's defaults,
+// shows the FPGA picked (a board with two), loads the record (Load Setting) and
+// generates. Questions are answered Yes; the boxes the form would show are printed.
+// Exit 0 with the project written, 1 when Generate fails or is refused, 2 on wrong
+// arguments, 3 on a broken internal rule.
 #include "ConsolePlatform.h"
-#include "boards/BoardRegistry.h"
+#include "boards/BoardTable.h"
 #include "boards/kit/Generate.h"
-#include "platform/Text.h"
 #include "settings/ConfigFile.h"
 
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: gen-project [--start <record .cfg>] [--fpga <1|2>] <board id> <output folder> [<record .cfg>]\n";
+
+int Usage() {
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+// A whole decimal number, nothing before or after it.
+std::optional<unsigned> Number(std::string_view text) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+bool ReadRecord(const char* path, SettingsRecord& record) {
+    if (configfile::Load(path, record.data(), record.size()))
+        return true;
+    std::fprintf(stderr, "gen-project: %s is not a record of %zu bytes\n", path, record.size());
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: gen-project <board id> <output folder> [<record .cfg>]\n");
-        return 2;
+    const char* startPath = nullptr;
+    std::optional<unsigned> fpga;
+    std::vector<const char*> positional;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--start" && i + 1 < argc && startPath == nullptr) {
+            startPath = argv[++i];
+        } else if (arg == "--fpga" && i + 1 < argc && !fpga) {
+            fpga = Number(argv[++i]);
+            if (!fpga)
+                return Usage();
+        } else if (arg.starts_with("--") || positional.size() == 3) {
+            return Usage();
+        } else {
+            positional.push_back(argv[i]);
+        }
     }
+    if (positional.size() < 2)
+        return Usage();
+    const std::optional<unsigned> id = Number(positional[0]);
+    if (!id)
+        return Usage();
     ConsolePlatform console(argv[0]);
-    const int id = std::atoi(argv[1]);
-    const kit::BoardLogic* logic = id > 0 && id < 256 ? FindBoardLogic(static_cast<uint8_t>(id)) : nullptr;
+    const kit::BoardLogic* logic = *id < 256 ? FindBoardLogic(static_cast<uint8_t>(*id)) : nullptr;
     if (logic == nullptr) {
-        std::fprintf(stderr, "gen-project: board %s has no pin table\n", argv[1]);
+        std::fprintf(stderr, "gen-project: board %s has no pin table\n", positional[0]);
         return 2;
     }
-    // A new form shows the defaults; Load Setting then shows the file's record.
+    if (fpga && (*fpga < 1 || *fpga > static_cast<unsigned>(logic->Parts()))) {
+        std::fprintf(stderr, "gen-project: board %s has no FPGA %u\n", positional[0], *fpga);
+        return 2;
+    }
+
     kit::FormView view = logic->NewView();
     SettingsRecord stored = logic->NewRecord();
-    logic->Start(view, stored, nullptr);
-    if (argc == 4) {
-        if (!configfile::Load(argv[3], stored.data(), stored.size())) {
-            std::fprintf(stderr, "gen-project: %s is not a record of %zu bytes\n", argv[3], stored.size());
-            return 2;
-        }
-        logic->Load(view, stored);
+    SettingsRecord start = logic->NewRecord();
+    if (startPath != nullptr && !ReadRecord(startPath, start))
+        return 2;
+    SettingsRecord loaded = logic->NewRecord();
+    if (positional.size() == 3 && !ReadRecord(positional[2], loaded))
+        return 2;
+    logic->Start(view, stored, startPath != nullptr ? &start : nullptr);
+    if (fpga)
+        logic->ChoosePart(view, stored, static_cast<int>(*fpga) - 1);
+    const kit::BoardLogic& shown = logic->Part(view.part);
+    if (positional.size() == 3) {
+        stored = loaded;
+        shown.Load(view, stored);
     }
-    std::string folder = argv[2];
+
+    std::string folder = positional[1];
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    const kit::BoardLogic& shown = logic->Part(view.part);
     const std::string qpf = folder + shown.ProjectName(view.record) + ".qpf";
-    return kit::GenerateRecord(shown, view, stored,
-                               [&qpf](const std::string&, const std::string&) { return qpf; })
-               ? 0
-               : 1;
+    const auto askProjectFile = [&qpf](const std::string&, const std::string&) { return qpf; };
+    return kit::GenerateRecord(shown, view, stored, askProjectFile) ? 0 : 1;
 }

@@ -2,7 +2,8 @@
 // and the form's, drawn from the shapes of the board's layout.
 #include "FormBoardPicture.h"
 #include "Picture.h"
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 
 #include <set>
 #include <string>
@@ -14,7 +15,7 @@ namespace {
 const QColor kBoardColours[] = {QColor(24, 96, 56), QColor(20, 70, 130), QColor(120, 30, 40),
                                 QColor(40, 40, 48), QColor(16, 100, 110)};
 
-void DrawBoard(QPainter& p, int w, int h, const BoardRow& row, const QColor& fill) {
+void DrawBoard(QPainter& p, int w, int h, const BoardFormRow& row, const QColor& fill) {
     Board(p, QRect(0, 0, w, h), fill);
     Label(p, QRect(20, 14, w - 40, 34), QString::fromLatin1(row.title), 22, Qt::white, true);
     Chip(p, QRect(w / 2 - 55, h / 2 - 45, 110, 90), QStringLiteral("FPGA"));
@@ -31,16 +32,16 @@ void DrawBoard(QPainter& p, int w, int h, const BoardRow& row, const QColor& fil
 [[maybe_unused]] const bool registered = [] {
     std::set<std::string> drawn;
     std::size_t n = 0;
-    for (const BoardRow& row : BoardTable()) {
+    for (const BoardFormRow& row : BoardFormTable()) {
         if (!drawn.insert(row.picture).second)
             continue; // boards sharing a picture
         const QColor fill = kBoardColours[n++ % std::size(kBoardColours)];
         Registry().push_back({"pinwright", row.picture, 400, 300, Format::Png,
                               [row, fill](QPainter& p, int w, int h) { DrawBoard(p, w, h, row, fill); }});
     }
-    for (const BoardRow& row : BoardTable())
+    for (const BoardFormRow& row : BoardFormTable())
         if (row.layoutPicture != nullptr)
-            RegisterFormBoardPicture(row.layout, row.name, row.layoutPicture);
+            RegisterFormBoardPicture(row.layout, FindBoard(row.id)->name, row.layoutPicture);
     return true;
 }();
 

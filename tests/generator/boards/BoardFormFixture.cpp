@@ -1,6 +1,7 @@
 #include "BoardFormFixture.h"
 
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QCloseEvent>
@@ -12,7 +13,7 @@ BoardFormFixture::BoardFormFixture() {
 }
 
 BoardForm* BoardFormFixture::OpenBoard(uint8_t id) {
-    auto* form = dynamic_cast<BoardForm*>(CreateBoardForm(*FindBoard(id), nullptr));
+    auto* form = dynamic_cast<BoardForm*>(CreateBoardForm(*FindBoardForm(id), nullptr));
     opened.reset(form);
     return form;
 }

@@ -2,7 +2,8 @@
 // connectors of boards 6 and 11, an FMC LPC card on the HPC ports of board 29. The first
 // index column is the board connector's position of the pin, the second the card's,
 // also after the pins were sorted by name.
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "boards/first/fennic/FENNIC_CONFIG.h"
 #include "boards/first/kestin/KESTIN_CONFIG.h"
 #include "boards/kit/Generate.h"

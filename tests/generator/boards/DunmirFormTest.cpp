@@ -1,4 +1,5 @@
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "boards/kit/Generate.h"
 #include "boards/kit/NameRules.h"
 #include "boards/latest/dunmir/UI_Dunmir.h"
@@ -42,7 +43,7 @@ protected:
 
     // The main window with the Dunmir form, as the program starts.
     void Start() {
-        main = std::make_unique<TFormMain>(nullptr, BoardTable());
+        main = std::make_unique<TFormMain>(nullptr, BoardFormTable());
         form = static_cast<TFormDunmir*>(main->BoardForm(30));
         ASSERT_NE(form, nullptr);
     }
@@ -411,13 +412,13 @@ TEST(DunmirInANonAsciiFolder, SettingsAndProjectsGoWhereTheProgramStands) {
     seam.SetProgramPath(programPath);
 
     // Exit saves default.cfg beside the program; the next start loads it.
-    auto main = std::make_unique<TFormMain>(nullptr, BoardTable());
+    auto main = std::make_unique<TFormMain>(nullptr, BoardFormTable());
     auto edit = [&] { return main->BoardForm(30)->findChild<QLineEdit*>("EditProjectName"); };
     edit()->setText(QString::fromUtf8("caf\u00E9-\u65E5\u672C"));
     main->BoardForm(30)->findChild<QPushButton*>("ButtonExit")->click();
     main.reset();
     EXPECT_TRUE(seam.Boxes().empty());
-    main = std::make_unique<TFormMain>(nullptr, BoardTable());
+    main = std::make_unique<TFormMain>(nullptr, BoardFormTable());
     EXPECT_EQ(edit()->text(), QString::fromUtf8("caf\u00E9-\u65E5\u672C"));
 
     // Generate offers the project's folder, which the file dialog opens, and writes there.

@@ -1,6 +1,7 @@
 // The Dunmir form as the program shows it: its outlines and pictures drawn where its
 // layout places them, for the defaults and with a peripheral unticked.
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/FormPixels.h"
 #include "support/TempDir.h"
@@ -14,7 +15,7 @@ TEST(DunmirScreenshot, TheFormAsTheProgramShowsIt) {
     platform::testing::ScriptedPlatform seam;
     seam.SetProgramFolder(dir.Folder());
     seam.SetProgramPath(dir.File("pinwright"));
-    TFormMain main(nullptr, BoardTable());
+    TFormMain main(nullptr, BoardFormTable());
     main.show();
 
     const QImage shot = testsupport::GrabScreenshot(main, "pinwright-dunmir");

@@ -2,7 +2,8 @@
 // it, saved beside the other screenshots, with every shown outline drawn in its pen
 // colour where the layout places it, and the board and card pictures drawn.
 #include "BoardFormFixture.h"
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "boards/first/arvel/UI_ArvelLayout.h"
 #include "boards/first/belmic/UI_BelmicLayout.h"
 #include "boards/first/cardix/UI_CardixLayout.h"
@@ -26,7 +27,7 @@ struct Screenshot {
 };
 
 template <uint8_t id> BoardForm* OpenForm(QWidget* owner) {
-    return dynamic_cast<BoardForm*>(CreateBoardForm(*FindBoard(id), owner));
+    return dynamic_cast<BoardForm*>(CreateBoardForm(*FindBoardForm(id), owner));
 }
 
 const platform::LayoutRow& RowOf(std::span<const platform::LayoutRow> layout, const char* name) {

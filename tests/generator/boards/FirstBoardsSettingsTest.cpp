@@ -3,7 +3,8 @@
 // through Save Setting and Load Setting.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 
@@ -24,7 +25,7 @@ struct Board {
 };
 
 template <uint8_t id> BoardForm* OpenForm(QWidget* owner) {
-    return dynamic_cast<BoardForm*>(CreateBoardForm(*FindBoard(id), owner));
+    return dynamic_cast<BoardForm*>(CreateBoardForm(*FindBoardForm(id), owner));
 }
 
 class FirstBoardsSettings : public BoardFormFixture, public ::testing::WithParamInterface<Board> {

@@ -1,7 +1,8 @@
 // Every board through the real writers: its defaults, and every card of every list
 // on every connector, give a project iverilog accepts or a refusal with a message,
 // never an assertion and never a crash.
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "boards/kit/Generate.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/qt/Resources.h"

@@ -1,7 +1,8 @@
 // A record loaded from a file is generated as the form shows it, on every board: what
 // tools/gen-project runs (a new form's record, Load Setting, Generate) gives the
 // project a user would get, byte for byte where the case names a text.
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "boards/kit/Generate.h"
 #include "boards/latest/abrenz/ConfigAbrenz.h"
 #include "boards/latest/embrel/ConfigEmbrel.h"

@@ -1,5 +1,6 @@
 // Boards 17 and 101: forms that show their layout and do nothing else.
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/FormPixels.h"
 #include "support/TempDir.h"
@@ -26,7 +27,7 @@ protected:
 } // namespace
 
 TEST_F(Placeholders, QuenorIsAnEmptyWindowCaptionedWithItsName) {
-    const std::unique_ptr<QWidget> form(CreateBoardForm(*FindBoard(MAINBOARD_QUENOR), nullptr));
+    const std::unique_ptr<QWidget> form(CreateBoardForm(*FindBoardForm(MAINBOARD_QUENOR), nullptr));
     EXPECT_EQ(form->size(), QSize(870, 640));
     EXPECT_EQ(form->windowTitle(), "FormQuenor");
     EXPECT_EQ(form->objectName(), "FormQuenor");
@@ -35,7 +36,7 @@ TEST_F(Placeholders, QuenorIsAnEmptyWindowCaptionedWithItsName) {
 
 TEST_F(Placeholders, IrvaneShowsItsLayoutAndItsButtonsDoNothing) {
     {
-        const std::unique_ptr<QWidget> form(CreateBoardForm(*FindBoard(MAINBOARD_IRVANE), nullptr));
+        const std::unique_ptr<QWidget> form(CreateBoardForm(*FindBoardForm(MAINBOARD_IRVANE), nullptr));
         form->show();
         const QImage shot = testsupport::GrabScreenshot(*form, "pinwright-irvane");
         EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, *form));
@@ -53,14 +54,14 @@ TEST_F(Placeholders, IrvaneShowsItsLayoutAndItsButtonsDoNothing) {
 }
 
 TEST_F(Placeholders, TheMainWindowHostsThemWithoutPinTables) {
-    ASSERT_NE(FindBoard(MAINBOARD_QUENOR), nullptr);
-    ASSERT_NE(FindBoard(MAINBOARD_IRVANE), nullptr);
-    EXPECT_FALSE(FindBoard(MAINBOARD_QUENOR)->freedByMain);
-    EXPECT_TRUE(FindBoard(MAINBOARD_IRVANE)->freedByMain);
+    ASSERT_NE(FindBoardForm(MAINBOARD_QUENOR), nullptr);
+    ASSERT_NE(FindBoardForm(MAINBOARD_IRVANE), nullptr);
+    EXPECT_FALSE(FindBoardForm(MAINBOARD_QUENOR)->freedByMain);
+    EXPECT_TRUE(FindBoardForm(MAINBOARD_IRVANE)->freedByMain);
     EXPECT_EQ(FindBoardLogic(MAINBOARD_QUENOR), nullptr);
     EXPECT_EQ(FindBoardLogic(MAINBOARD_IRVANE), nullptr);
 
-    TFormMain main(nullptr, BoardTable());
+    TFormMain main(nullptr, BoardFormTable());
     main.CreateBoardForm(MAINBOARD_IRVANE);
     QPointer<QWidget> irvane = main.BoardForm(MAINBOARD_IRVANE);
     ASSERT_NE(irvane, nullptr);

@@ -2,7 +2,7 @@
 // The card rules a board's spec gives (the defaults for a board without a pin table),
 // for tests that build a board model by hand.
 
-#include "boards/BoardRegistry.h"
+#include "boards/BoardTable.h"
 #include "core/CardRules.h"
 
 inline TCardRules CardRulesOf(uint8_t boardId) {

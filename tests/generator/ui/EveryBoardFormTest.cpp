@@ -1,7 +1,8 @@
 // Every board form of the catalogue, as the main window creates it: nothing lies over
 // anything else, outlines and pictures are drawn where the layout places them, and a
 // screenshot of each is kept for a person to look at.
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "model/MainBoardId.h"
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/FormOverlaps.h"
@@ -15,14 +16,14 @@
 
 namespace {
 
-class EveryBoardForm : public ::testing::TestWithParam<BoardRow> {};
+class EveryBoardForm : public ::testing::TestWithParam<BoardFormRow> {};
 
 TEST_P(EveryBoardForm, LaidOutAndDrawnAsItsLayoutSays) {
     testsupport::TempDir dir;
     platform::testing::ScriptedPlatform seam;
     seam.SetProgramFolder(dir.Folder());
     seam.SetProgramPath(dir.File("pinwright"));
-    const BoardRow& row = GetParam();
+    const BoardFormRow& row = GetParam();
     std::unique_ptr<QWidget> form(CreateBoardForm(row, nullptr));
     ASSERT_NE(form, nullptr);
     form->show();
@@ -34,7 +35,7 @@ TEST_P(EveryBoardForm, LaidOutAndDrawnAsItsLayoutSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, EveryBoardForm,
-                         ::testing::ValuesIn(BoardTable().begin(), BoardTable().end()),
+                         ::testing::ValuesIn(BoardFormTable().begin(), BoardFormTable().end()),
                          [](const auto& info) { return "Board" + std::to_string(info.param.id); });
 
 } // namespace

@@ -1,4 +1,5 @@
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "model/DaughterBitmaps.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
@@ -30,10 +31,10 @@ QWidget* PlainForm(QWidget* owner) {
 }
 
 // Stand-ins for board forms: one the main window frees, two it keeps.
-constexpr BoardRow kTestForms[] = {
-    {1, "One", "One", "", nullptr, {}, &PlainForm, true},
-    {20, "Twenty", "Twenty", "", nullptr, {}, &PlainForm, false},
-    {30, "Thirty", "Thirty", "", nullptr, {}, &PlainForm, false},
+constexpr BoardFormRow kTestForms[] = {
+    {1, "One", "", {}, &PlainForm, true},
+    {20, "Twenty", "", {}, &PlainForm, false},
+    {30, "Thirty", "", {}, &PlainForm, false},
 };
 
 class MainWindow : public ::testing::Test {
@@ -49,7 +50,7 @@ protected:
 
 TEST_F(MainWindow, StartsWithTheDunmirFormAndWritesTheIniOnExit) {
     {
-        TFormMain main(nullptr, BoardTable());
+        TFormMain main(nullptr, BoardFormTable());
         EXPECT_EQ(FormMain, &main);
         EXPECT_EQ(main.MainBoardId(), 30);
         EXPECT_EQ(main.windowTitle(), "Dunmir V1.0.1");
@@ -68,7 +69,7 @@ TEST_F(MainWindow, StartsWithTheDunmirFormAndWritesTheIniOnExit) {
 TEST_F(MainWindow, AStoredBoardIsReplacedBy30AndOtherSectionsStay) {
     WriteFile(Ini(), "[Other]\nKey=value\n\n[Builder]\nMainBoard=5\n");
     {
-        TFormMain main(nullptr, BoardTable());
+        TFormMain main(nullptr, BoardFormTable());
         EXPECT_EQ(main.MainBoardId(), 30);
     }
     EXPECT_EQ(ReadFile(Ini()), "[Other]\nKey=value\n\n[Builder]\nMainBoard=30\n");
@@ -87,7 +88,7 @@ TEST_F(MainWindow, OnlyTheBoardLineChangesCommentsAndLineEndsStay) {
     };
     for (const Case& c : cases) {
         WriteFile(Ini(), c.before);
-        { TFormMain main(nullptr, BoardTable()); }
+        { TFormMain main(nullptr, BoardFormTable()); }
         EXPECT_EQ(ReadFile(Ini()), c.after);
     }
 }
@@ -96,7 +97,7 @@ TEST_F(MainWindow, APipeInPlaceOfTheIniIsNotWaitedOn) {
     testsupport::FifoWatchdog fifo(Ini());
     ASSERT_TRUE(fifo.Made());
     {
-        TFormMain main(nullptr, BoardTable());
+        TFormMain main(nullptr, BoardFormTable());
         main.LoadMainBoardId();
         EXPECT_EQ(main.MainBoardId(), 30);
     }
@@ -115,7 +116,7 @@ TEST_F(MainWindow, ReadsTheLowByteAndWritesItAsASignedByte) {
     const Case cases[] = {
         {"5", 5, "5"}, {"286", 30, "30"}, {"200", 200, "-56"}, {"abc", 0, "0"}, {"", 0, "0"},
     };
-    TFormMain main(nullptr, BoardTable());
+    TFormMain main(nullptr, BoardFormTable());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
         WriteFile(Ini(), std::string("[Builder]\nMainBoard=") + c.stored + "\n");
@@ -133,7 +134,7 @@ TEST_F(MainWindow, ReadsTheLowByteAndWritesItAsASignedByte) {
 
 TEST_F(MainWindow, AnIniThatCannotBeWrittenIsSwallowed) {
     std::filesystem::create_directory(Ini());
-    EXPECT_NO_THROW({ TFormMain main(nullptr, BoardTable()); });
+    EXPECT_NO_THROW({ TFormMain main(nullptr, BoardFormTable()); });
     EXPECT_TRUE(std::filesystem::is_directory(Ini()));
     EXPECT_TRUE(seam.Boxes().empty());
 }
@@ -159,7 +160,7 @@ TEST_F(MainWindow, DocksTheBoardFormAndCentresOnItsSize) {
 }
 
 TEST_F(MainWindow, AnIdWithoutAFormIsABrokenRule) {
-    TFormMain main(nullptr, BoardTable());
+    TFormMain main(nullptr, BoardFormTable());
     for (int id : {200, 0, 33, 102}) {
         SCOPED_TRACE(id);
         EXPECT_EQ(AssertionOf([&] { main.CreateBoardForm(static_cast<uint8_t>(id)); }),
@@ -218,7 +219,7 @@ TEST(DaughterBitmaps, EveryNameIsAnEightyPixelPicture) {
 }
 
 TEST_F(MainWindow, ShowDaughterImageShowsOrHides) {
-    TFormMain main(nullptr, BoardTable());
+    TFormMain main(nullptr, BoardFormTable());
     platform::PictureBox image(&main);
     image.SetAutoSize(true);
     main.ShowDaughterImage(&image, 24);

@@ -1,6 +1,7 @@
 // Pictures of the windows for a person to look at, each checked against the window's
 // outlines and pictures.
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "model/DaughterBitmaps.h"
 #include "platform/qt/Resources.h"
 #include "platform/testing/ScriptedPlatform.h"
@@ -18,7 +19,7 @@ TEST(Screenshots, MainWindowSelectorAndCards) {
     platform::testing::ScriptedPlatform seam;
     seam.SetProgramPath(dir.File("pinwright"));
 
-    TFormMain main(nullptr, BoardTable());
+    TFormMain main(nullptr, BoardFormTable());
     main.show();
     QCoreApplication::processEvents();
     EXPECT_TRUE(testsupport::DrawnAsLaidOut(testsupport::GrabScreenshot(main, "pinwright-main"), main));

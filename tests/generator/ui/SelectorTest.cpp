@@ -1,4 +1,5 @@
-#include "boards/BoardRegistry.h"
+#include "boards/BoardForms.h"
+#include "boards/BoardTable.h"
 #include "platform/qt/FormBuilder.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
@@ -24,7 +25,7 @@ QWidget* PlainForm(QWidget* owner) {
     return form;
 }
 
-constexpr BoardRow kTestForms[] = {{30, "Thirty", "Thirty", "", nullptr, {}, &PlainForm, false}};
+constexpr BoardFormRow kTestForms[] = {{30, "Thirty", "", {}, &PlainForm, false}};
 
 QPushButton* Button(QWidget* selector, const char* name) {
     return Component<QPushButton>(selector, name);
@@ -144,7 +145,7 @@ TEST_F(Selector, WithCancelDisabledOnlyOkLeads) {
 }
 
 TEST(SelectorBoards, EveryPictureIsABoardPicture) {
-    for (const BoardRow& row : BoardTable()) {
+    for (const BoardFormRow& row : BoardFormTable()) {
         const QImage picture = platform::LoadPicture(row.picture);
         EXPECT_EQ(picture.size(), QSize(400, 300)) << row.picture;
     }
