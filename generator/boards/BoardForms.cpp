@@ -48,7 +48,6 @@
 #include "boards/second/lomar/UI_Lomar.h"
 #include "boards/second/lomar/UI_LomarLayout.h"
 #include "boards/second/mirvo/UI_MirvoLayout.h"
-#include "boards/second/norrik/UI_Norrik.h"
 #include "boards/second/norrik/UI_NorrikLayout.h"
 #include "boards/second/ostrel/UI_Ostrel.h"
 #include "boards/second/ostrel/UI_OstrelLayout.h"
@@ -80,7 +79,7 @@ constexpr BoardFormRow kForms[] = {
     {MAINBOARD_KESTIN, "Kestin FPGA Board", "KESTIN_400_BITMAP", kestin::kLayout, &Make<TFormKestin>, true, "Image1"},
     {MAINBOARD_LOMAR, "Lomar FPGA Board", "LOMAR_400_BITMAP", lomar::kLayout, &Make<TFormLomar>, false},
     {MAINBOARD_MIRVO, "Mirvo FPGA Board", "MIRVO_400_BITMAP", mirvo::kLayout, nullptr, false},
-    {MAINBOARD_NORRIK, "Norrik FPGA Board", "NORRIK_BITMAP", norrik::kLayout, &Make<TFormNorrik>, false},
+    {MAINBOARD_NORRIK, "Norrik FPGA Board", "NORRIK_BITMAP", norrik::kLayout, nullptr, false},
     {MAINBOARD_OSTREL, "Ostrel FPGA Board", "LOMAR_400_BITMAP", ostrel::kLayout, &Make<TFormOstrel>, false},
     {MAINBOARD_PALLEX, "Pallex FPGA Board", "PALLEX_BITMAP", pallex::kLayout, &Make<TFormPallex>, false},
     {MAINBOARD_QUENOR, "Quenor FPGA Board", "PALLEX_BITMAP", quenor::kLayout, nullptr, false},

@@ -40,6 +40,11 @@ public:
     void Bind();
     void Read();
     const kit::FormView& View() const { return m_View; }
+    // The controls show this view.
+    void BindView(const kit::FormView& view) {
+        m_View = view;
+        Bind();
+    }
 
     // The record shown, and what the controls show stored into a record.
     void ConfigToUi(const SettingsRecord& record);

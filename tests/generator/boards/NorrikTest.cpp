@@ -5,7 +5,6 @@
 #include "boards/second/norrik/CONFIG_NORRIK.h"
 #include "boards/second/norrik/NorrikRules.h"
 #include "boards/second/norrik/NorrikText.h"
-#include "boards/second/norrik/UI_Norrik.h"
 #include "generator/boards/BoardTextOf.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
@@ -24,7 +23,7 @@ namespace {
 
 class Norrik : public BoardFormFixture {
 protected:
-    TFormNorrik* Start() { return Open<TFormNorrik>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_NORRIK); }
     std::string Qsf(const std::string& folder) { return ReadFile(folder + "NORRIK.qsf"); }
 };
 
