@@ -1,4 +1,4 @@
-#include "boards/first/belmic/BelmicText.h"
+#include "boards/kit/QsfText.h"
 #include "boards/latest/ClockChipText.h"
 #include "boards/latest/abrenz/ConfigAbrenz.h"
 #include "boards/latest/calvex/ConfigCalvex.h"
@@ -760,9 +760,12 @@ TEST(BoardText, QsfLinesThatDependOnUsedLocations) {
         auto b = std::make_unique<TMainBoard>();
         b->m_BoardId = id;
         // The text each board's pin table sets.
-        const std::pair<uint8_t, std::unique_ptr<TBoardText> (*)()> texts[] = {
-            {10, MakeJorrelText}, {2, MakeBelmicText},  {26, MakeZephalText},
-            {19, MakeSelvikText}, {17, MakeQuenorText}, {101, MakeIrvaneText}};
+        const std::pair<uint8_t, std::unique_ptr<TBoardText> (*)()> texts[] = {{10, MakeJorrelText},
+                                                                               {2, [] { return kit::MakeNceoText({.location = "W20", .lineEnd = false}); }},
+                                                                               {26, MakeZephalText},
+                                                                               {19, MakeSelvikText},
+                                                                               {17, MakeQuenorText},
+                                                                               {101, MakeIrvaneText}};
         for (const auto& [board, make] : texts)
             if (board == id)
                 b->SetBoardText(make());
