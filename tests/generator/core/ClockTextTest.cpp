@@ -273,7 +273,8 @@ TEST(ExtPllText, OptionsOutsideTheTableHaveNoText) {
                         "assign clk2_set_wr = 4'd255; // MHZ\r\n"
                         "assign clk3_set_wr = 4'd4; //100 MHZ\r\n"),
               std::string::npos);
-    const std::string pallex = GetExtPllCtrlCode(13, 12, 0);
+    const ExtPllWiring wiring = {"RST", "OSC", {"D1", "D2", "D3"}, "SCL", "SDA", ""};
+    const std::string pallex = GetExtPllCtrlCode(wiring, 13, 12, 0);
     EXPECT_NE(pallex.find("//      Configure CDCM61001 as \r\n//      Configure CDCM61004 as 625 MHz\r\n"),
               std::string::npos);
     EXPECT_NE(pallex.find("assign clk1_set_wr = 4'd13; //\r\n"), std::string::npos);
