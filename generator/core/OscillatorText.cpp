@@ -1,6 +1,5 @@
-// The oscillator text of boards 15, 16 and 18 (source EXTRA_S5 in the assertions).
+// The programmable-oscillator texts (source EXTRA_S5 in the assertions).
 #include "OscillatorText.h"
-#include "ExtPllText.h"
 
 #include "platform/Assert.h"
 #include "platform/Text.h"
@@ -48,15 +47,12 @@ constexpr Cdcm61004Choice kCdcm61004[] = {
     {625, "assign desired_freq = 4'd10; // 625 \tMHz"},
 };
 
-// Board 16's external-PLL options, in index order.
+// The external-PLL options of the CDCM61001/CDCM61004 pair, in index order.
 constexpr const char* kExtPllOptions[] = {
     "Unchange", "Disabled", "62.5 MHz", "75 MHz", "100 MHz", "125 MHz", "150 MHz", "156.25 MHz", "187.5 MHz",
     "200 MHz", "250 MHz", "312.5 MHz", "625 MHz",
 };
 
-const ExtPllWiring kPallex = {"CPU_RESET_n", "OSC_50_B3B",
-                              {"SFP1G_REFCLK_p", "SATA_HOST_REFCLK_p/SATA_DEVICE_REFCLK_p", "reserved"},
-                              "PLL_SCL", "PLL_SDA", ""};
 // clang-format on
 
 std::string Line(const std::string& text) {
@@ -136,7 +132,7 @@ std::string GetCdcm61004Code(uint8_t choice) {
     return text;
 }
 
-std::string GetExtPllCtrlCode(uint8_t c1, uint8_t c2, uint8_t c3) {
+std::string GetExtPllCtrlCode(const ExtPllWiring& wiring, uint8_t c1, uint8_t c2, uint8_t c3) {
     std::string text = "\r\n\r\n";
     text += kVRule;
     text += Line("//  CDCM61001/CDCM61004 External PLL Configuration ");
@@ -146,5 +142,5 @@ std::string GetExtPllCtrlCode(uint8_t c1, uint8_t c2, uint8_t c3) {
     text += "\r\n";
     const int settings[3] = {c1, c2, c3};
     const std::string texts[3] = {OptionText(c1), OptionText(c2), OptionText(c3)};
-    return text + ExtPllControllerText(kPallex, settings, texts);
+    return text + ExtPllControllerText(wiring, settings, texts);
 }

@@ -14,4 +14,9 @@ std::string NceoWhenUsed(const TMainBoard& board, const char* location, bool lin
     return lineEnd ? QsfLine(nceo) : nceo;
 }
 
+std::unique_ptr<TBoardText> MakeNceoText(NceoPin pin) {
+    return MakeQsfText(
+        [pin](const TMainBoard& board) { return NceoWhenUsed(board, pin.location, pin.lineEnd); });
+}
+
 } // namespace kit

@@ -5,6 +5,7 @@
 #include "boards/latest/forvik/ForvikRules.h"
 #include "boards/latest/forvik/ForvikText.h"
 #include "boards/latest/forvik/UI_Forvik.h"
+#include "core/Pinwright.h"
 #include "generator/boards/BoardTextOf.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
@@ -241,4 +242,22 @@ TEST(ForvikPins, TheOrderOfTheSharedAndTheHpsConnectors) {
     EXPECT_EQ(gpio->PinCount(), 40);
     for (int slot : {10, 11, 28, 29})
         EXPECT_EQ(gpio->GetPin(slot), nullptr);
+}
+
+TEST(SdcBoardClocks, ForvikReadsItsSettingsObject) {
+    platform::testing::ScriptedPlatform seam;
+    TConfigForvik forvik;
+    forvik.Config.SetU8(TConfigForvik::FORVIK_CONFIG::bSDRAM, 1);
+    TMainBoard b;
+    b.m_BoardId = 32;
+    b.SetBoardText(std::make_unique<ForvikText>(&forvik));
+    TPinwright w;
+    EXPECT_EQ(w.GetSdcBoardClocks(&b),
+              "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n\r\n");
+    EXPECT_EQ(w.GetSdcInputDelays(&b), "");
+    EXPECT_EQ(w.GetSdcOutputDelays(&b), "");
+    b.m_BoardId = 30;
+    b.SetBoardText(nullptr);
+    EXPECT_EQ(w.GetSdcBoardClocks(&b), "");
+    EXPECT_EQ(w.GetSdcJtagClock(&b), "");
 }

@@ -3,7 +3,6 @@
 #include "core/DaughterBoard.h"
 #include "core/MainBoard.h"
 #include "core/Pinwright.h"
-#include "generator/core/CardRulesOf.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/Text.h"
 #include "platform/testing/ScriptedPlatform.h"
@@ -42,6 +41,18 @@ void GenerateAndParse(TMainBoard& b, const std::string& what) {
     EXPECT_TRUE(testsupport::IverilogAccepts(dir.File("card.v"), output)) << what << "\n" << output;
 }
 
+// The rules of the cards: most boards', or those of a board whose cards take other
+// standards and rows (board 8's).
+TCardRules RulesOf(uint8_t board) {
+    if (board != MAINBOARD_HARLIN)
+        return TCardRules{};
+    return {.xcvrStandard = IOSTD_1V4_PCML,
+            .hsmcStandard = IOSTD_1V8,
+            .replaceIoStandard = true,
+            .ioStandard = IOSTD_3V0_PCI_X,
+            .lvdsXcvrRows = true};
+}
+
 int MasterSlots(uint8_t type) {
     switch (type) {
     case CONNECTOR_GPIO40:
@@ -78,7 +89,7 @@ TEST(AttachEveryCard, ItsOwnKindOfMasterGivesAParsableProject) {
             b.AddConnector(master);
             TDaughterBoard d;
             ASSERT_TRUE(d.TryCreateBoard(static_cast<uint8_t>(id), board, 0, IOSTD_3V3_LVTTL, nullptr,
-                                         CardRulesOf(board)))
+                                         RulesOf(board)))
                 << id;
             ASSERT_TRUE(d.UpdateMasterConnector(master, "C_"));
             EXPECT_EQ(master->ActivePinCount(), d.ActivePinCount()) << id;
@@ -127,7 +138,7 @@ TEST(AttachEveryCard, HsmcCardsOnAKappelMasterAndLpcCardsOnAnHpcMaster) {
         TConnector* kappel = Master(CONNECTOR_KAPPEL, 6, 180);
         b.AddConnector(kappel);
         TDaughterBoard d;
-        d.CreateBoard(static_cast<uint8_t>(id), 11, 0, IOSTD_3V3_LVTTL, nullptr, CardRulesOf(11));
+        d.CreateBoard(static_cast<uint8_t>(id), 11, 0, IOSTD_3V3_LVTTL, nullptr, RulesOf(11));
         ASSERT_TRUE(d.UpdateMasterConnector(kappel, ""));
         EXPECT_EQ(kappel->GetDaughterType(), CONNECTOR_HSMC);
         // Each active Kappel position carries the card pin of its mapped HSMC position.

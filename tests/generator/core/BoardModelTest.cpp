@@ -1,6 +1,5 @@
 #include "core/DaughterBoard.h"
 #include "core/MainBoard.h"
-#include "generator/core/CardRulesOf.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/testing/ScriptedPlatform.h"
 
@@ -231,12 +230,11 @@ TEST(DaughterBoard, CardsWithoutATableEndInTheFactorysAssertion) {
     for (Case c : {Case{0, 431}, Case{5, 32}, Case{9, 211}, Case{38, 431}, Case{66, 431}, Case{200, 431}}) {
         TDaughterBoard d;
         EXPECT_EQ(AssertionOf([&] {
-                      d.CreateBoard(static_cast<uint8_t>(c.id), 30, 0, IOSTD_2V5, nullptr, CardRulesOf(30));
+                      d.CreateBoard(static_cast<uint8_t>(c.id), 30, 0, IOSTD_2V5, nullptr, TCardRules{});
                   }),
                   "Assertion failed: 0, file DaughterBoard, line " + std::to_string(c.line))
             << c.id;
-        EXPECT_FALSE(
-            d.TryCreateBoard(static_cast<uint8_t>(c.id), 30, 0, IOSTD_2V5, nullptr, CardRulesOf(30)));
+        EXPECT_FALSE(d.TryCreateBoard(static_cast<uint8_t>(c.id), 30, 0, IOSTD_2V5, nullptr, TCardRules{}));
     }
 }
 
@@ -246,7 +244,7 @@ TEST(DaughterBoard, AnOfferedCardWithoutATableFailsTheAttachInsteadOfEndingThePr
     board.m_BoardId = 11;
     board.AddConnector(Master("KAPPEL", CONNECTOR_KAPPEL, 6, 180));
     TDaughterBoard d;
-    EXPECT_FALSE(d.TryCreateBoard(DAUGHTER_KAPPEL_DEFAULT, 11, 0, IOSTD_2V5, nullptr, CardRulesOf(11)));
+    EXPECT_FALSE(d.TryCreateBoard(DAUGHTER_KAPPEL_DEFAULT, 11, 0, IOSTD_2V5, nullptr, TCardRules{}));
     EXPECT_EQ(board.GetConnector(0)->GetPin(0)->GetDirection(), DIRECTION_BY_DAUGHTER);
 }
 
@@ -356,37 +354,39 @@ TEST(AttachGpioDaughter, KamrelOnTheDunmirHeaderKeepsTheMastersStandard) {
     EXPECT_EQ(gpio->GetPin(10)->GetDirection(), DIRECTION_NONE);
 }
 
-TEST(CreateBoard, GpioDefaultNamingStyleByMainBoard) {
+TEST(CreateBoard, GpioDefaultNamingStyleByTheBoardsRules) {
     ScriptedPlatform seam;
     struct Case {
-        uint8_t board;
+        GpioStyle style;
         const char* first;
     };
-    for (Case c : {Case{30, "GPIO[0]"}, Case{1, "GPIO_CLKIN[0]"}, Case{2, "GPIO_CLKIN[0]"},
-                   Case{4, "GPIO_CLKIN[0]"}, Case{6, "GPIO_CLKIN[0]"}, Case{3, "GPIO[0]"}}) {
+    for (Case c : {Case{GpioStyle::Numbered, "GPIO[0]"}, Case{GpioStyle::PerPosition, "GPIO_CLKIN[0]"}}) {
         TDaughterBoard d;
-        d.CreateBoard(DAUGHTER_GPIO_DEFAULT, c.board, 0, IOSTD_3V3_LVTTL, nullptr, CardRulesOf(c.board));
-        EXPECT_EQ(d.GetPin(0)->GetName(), c.first) << int(c.board);
+        d.CreateBoard(DAUGHTER_GPIO_DEFAULT, 30, 0, IOSTD_3V3_LVTTL, nullptr,
+                      TCardRules{.gpioStyle = c.style});
+        EXPECT_EQ(d.GetPin(0)->GetName(), c.first);
         EXPECT_EQ(d.GetName(), "GPIO Default");
         EXPECT_EQ(d.GetCaption(), "GPIO Default Pin Name");
         EXPECT_EQ(d.GetType(), CONNECTOR_GPIO40);
     }
     TDaughterBoard named;
-    named.CreateBoard(DAUGHTER_GPIO_DEFAULT, 30, 0, IOSTD_3V3_LVTTL, "LED", CardRulesOf(30));
+    named.CreateBoard(DAUGHTER_GPIO_DEFAULT, 30, 0, IOSTD_3V3_LVTTL, "LED", TCardRules{});
     EXPECT_EQ(named.GetPin(0)->GetName(), "LED[0]");
     EXPECT_EQ(named.ActivePinCount(), 36);
 }
 
-TEST(CreateBoard, CallersStandardIsReplacedOnSomeBoards) {
+TEST(CreateBoard, CallersStandardIsReplacedWhenTheRulesSaySo) {
     ScriptedPlatform seam;
     struct Case {
-        uint8_t board;
+        TCardRules rules;
         uint8_t standard;
     };
-    for (Case c : {Case{9, IOSTD_3V0_PCI_X}, Case{29, IOSTD_2V5}, Case{30, IOSTD_3V3_LVTTL}}) {
+    for (Case c : {Case{{.replaceIoStandard = true, .ioStandard = IOSTD_3V0_PCI_X}, IOSTD_3V0_PCI_X},
+                   Case{{.replaceIoStandard = true, .ioStandard = IOSTD_2V5}, IOSTD_2V5},
+                   Case{{.replaceIoStandard = false, .ioStandard = IOSTD_2V5}, IOSTD_3V3_LVTTL}}) {
         TDaughterBoard d;
-        d.CreateBoard(DAUGHTER_KAMREL, c.board, 0, IOSTD_3V3_LVTTL, nullptr, CardRulesOf(c.board));
-        EXPECT_EQ(d.GetPin(0)->GetIoStandard(), c.standard) << int(c.board);
+        d.CreateBoard(DAUGHTER_KAMREL, 30, 0, IOSTD_3V3_LVTTL, nullptr, c.rules);
+        EXPECT_EQ(d.GetPin(0)->GetIoStandard(), c.standard);
     }
 }
 
@@ -399,7 +399,8 @@ TEST(DaughterBoard, TheVendorsFmcCardsKeepTheirRowKPins) {
     for (Case c : {Case{DAUGHTER_FMC_HPC_XCVR_ALTERA, 204}, Case{DAUGHTER_FMC_HPC_ALTERA_VELTRAX, 173},
                    Case{DAUGHTER_FMC_HPC_XCVR_ALTERA_VELTRAX, 215}}) {
         TDaughterBoard d;
-        d.CreateBoard(c.id, MAINBOARD_CALVEX, 0, IOSTD_2V5, nullptr, CardRulesOf(MAINBOARD_CALVEX));
+        d.CreateBoard(c.id, MAINBOARD_CALVEX, 0, IOSTD_2V5, nullptr,
+                      TCardRules{.replaceIoStandard = true, .ioStandard = IOSTD_2V5});
         EXPECT_EQ(d.ActivePinCount(), c.pins) << int(c.id);
         // Row K starts at position 361: its HA/HB lines are there.
         int rowK = 0;

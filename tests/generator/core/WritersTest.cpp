@@ -1,23 +1,9 @@
-#include "boards/first/belmic/BelmicText.h"
-#include "boards/latest/ClockChipText.h"
-#include "boards/latest/abrenz/ConfigAbrenz.h"
-#include "boards/latest/calvex/ConfigCalvex.h"
-#include "boards/latest/embrel/ConfigEmbrel.h"
-#include "boards/latest/forvik/ConfigForvik.h"
-#include "boards/latest/forvik/ForvikText.h"
-#include "boards/latest/selvik/SelvikText.h"
-#include "boards/latest/zephal/ZephalText.h"
-#include "boards/second/irvane/IrvaneText.h"
-#include "boards/second/jorrel/JorrelText.h"
-#include "boards/second/norrik/NorrikText.h"
-#include "boards/second/pallex/PallexText.h"
-#include "boards/second/quenor/QuenorText.h"
-#include "boards/second/rasmel/RasmelText.h"
 #include "core/FileGenerator.h"
 #include "core/MainBoard.h"
 #include "core/PinParsing.h"
 #include "core/Pinwright.h"
-#include "generator/boards/BoardTextOf.h"
+#include "generator/core/TestBoard.h"
+#include "generator/core/TestBoardText.h"
 #include "platform/FileWrite.h"
 #include "platform/Text.h"
 #include "platform/testing/ScriptedPlatform.h"
@@ -30,6 +16,10 @@
 #include <map>
 #include <unistd.h>
 
+using coretest::Group;
+using coretest::kTestBoardId;
+using coretest::TestBoardText;
+using coretest::TestDevice;
 using platform::testing::AssertionOf;
 using platform::testing::ScriptedPlatform;
 using testsupport::ReadFile;
@@ -40,23 +30,6 @@ namespace {
 const std::string kBanner = "#============================================================\r\n";
 const std::string kVBanner = "//=======================================================\r\n";
 const std::string kStars = "#**************************************************************\r\n";
-
-TConnector* Group(const char* name,
-                  std::initializer_list<std::tuple<const char*, const char*, uint8_t>> pins) {
-    auto* c = new TConnector(name, "", CONNECTOR_NONE, -1);
-    for (auto [n, loc, dir] : pins)
-        c->AddPin(new TPin(n, loc, dir, IOSTD_3V3_LVTTL, 0.0f));
-    return c;
-}
-
-void Dunmir(TMainBoard& b) {
-    b.m_BoardId = 30;
-    b.m_Family = "MAX 10 FPGA";
-    b.m_Device = "10M50DAF484C7G";
-    b.m_Package = "FBGA";
-    b.m_PinCount = 484;
-    b.m_SpeedGradeText = "7";
-}
 
 // "hh:nn:ss Month dd, yyyy" (upper case: "hh:nn:ss MONTH dd,yyyy") with an English month.
 bool LooksLikeDate(const std::string& date, bool upper) {
@@ -112,7 +85,7 @@ TEST(WriteQsf, HeadGlobalsConnectorBlocksAndTail) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    Dunmir(b);
+    TestDevice(b);
     b.AddConnector(Group("KEY", {{"KEY[0]", "B8", DIRECTION_INPUT}, {"KEY[1]", "", DIRECTION_INPUT}}));
     b.GetConnector(0)->GetPin(1)->SetIoStandard(IOSTD_3V3_SCHMITT);
     b.AddConnector(Group("OFF", {{"X", "A1", DIRECTION_NONE}}));
@@ -148,7 +121,7 @@ TEST(WriteQsf, NoConnectorsNoFiltersAndADottedProjectName) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    b.m_BoardId = 30;
+    b.m_BoardId = kTestBoardId;
     b.m_Family = "F";
     b.m_Device = "D";
     b.m_SpeedGrade = 6;
@@ -166,7 +139,7 @@ TEST(WriteVerilog, EmptyModelGivesTheFrame) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    b.m_BoardId = 30;
+    b.m_BoardId = kTestBoardId;
     TPinwright w;
     ASSERT_TRUE(w.WriteVerilog(&b, dir.File("blink.v")));
     EXPECT_EQ(ReadFile(dir.File("blink.v")),
@@ -179,7 +152,7 @@ TEST(WriteVerilog, EmptyModelGivesTheFrame) {
 TEST(PortList, BusesCommentsAndNoCommaAfterTheLastPort) {
     ScriptedPlatform seam;
     TMainBoard b;
-    b.m_BoardId = 30;
+    b.m_BoardId = kTestBoardId;
     b.AddConnector(Group("D", {{"D[3]", "A", DIRECTION_OUTPUT},
                                {"D[0]", "B", DIRECTION_OUTPUT},
                                {"D[7]", "C", DIRECTION_OUTPUT},
@@ -239,7 +212,7 @@ TEST(WriteSdc, SkeletonAndClockLines) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    b.m_BoardId = 30;
+    b.m_BoardId = kTestBoardId;
     auto* clk = Group("CLOCK", {{"MAX10_CLK1_50", "P11", DIRECTION_INPUT},
                                 {"P20", "A", DIRECTION_NONE},
                                 {"NOCLOCK", "B", DIRECTION_INPUT}});
@@ -274,7 +247,7 @@ TEST(WritePinReport, HeadListAndTables) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    b.m_BoardId = 30;
+    b.m_BoardId = kTestBoardId;
     b.AddConnector(Group("LED", {{"LEDR[0]", "A8", DIRECTION_OUTPUT}, {"OFF", "A9", DIRECTION_NONE}}));
     auto* gpio = new TConnector("GPIO", "GPIO connect to GPIO Default", CONNECTOR_GPIO40, -1);
     auto* p = new TPin("X_GPIO[5]", "V7", DIRECTION_INOUT, IOSTD_3V3_LVTTL, 0.0f);
@@ -314,7 +287,7 @@ TEST(WritePinReport, ACardOfAnotherTypeKeepsBothPositionsThroughTheSort) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    b.m_BoardId = 30;
+    b.m_BoardId = kTestBoardId;
     // HSMC card pins on Kappel positions 1 and 3, added in reverse order of their names.
     auto* kappel = new TConnector("KAPPEL", "Kappel connect to DVI", CONNECTOR_KAPPEL, -1);
     kappel->AddPin(new TPin("Z", "A1", DIRECTION_OUTPUT, IOSTD_2V5, 0.0f));
@@ -351,7 +324,7 @@ TEST(Generate, StopsAtTheFirstWriterThatFails) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    Dunmir(b);
+    TestDevice(b);
     std::filesystem::create_directory(dir.File("blink.qsf")); // a folder where the .qsf should go
     TPinwright w;
     EXPECT_FALSE(w.Generate(&b, dir.File("blink.qpf")));
@@ -388,7 +361,7 @@ TEST(Generate, AShortWriteIsAFailure) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    Dunmir(b);
+    TestDevice(b);
     TPinwright w;
     platform::WriteFunction previous = platform::SetWriteFunction(&FullDisk);
     FullDisk(-1, nullptr, 0);
@@ -405,7 +378,7 @@ TEST(Generate, AFailedWriteLeavesTheFileOfTheLastGenerateWhole) {
     seam.SetResource("EXT_PLL_CTRL_VERILOG", "module ext_pll_ctrl();\r\nendmodule\r\n");
     TempDir dir;
     TMainBoard b;
-    Dunmir(b);
+    TestDevice(b);
     b.AddConnector(Group("LED", {{"LEDR[0]", "A8", DIRECTION_OUTPUT}}));
     TPinwright w;
     ASSERT_TRUE(w.Generate(&b, dir.File("blink.qpf")));
@@ -458,7 +431,7 @@ TEST(Generate, UserMadeNameClashesAreRefusedBeforeAnyFile) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    Dunmir(b);
+    TestDevice(b);
     b.AddConnector(Group("A", {{"GPIO[0]", "A1", DIRECTION_INOUT}}));
     b.AddConnector(Group("B", {{"gpio[1]", "A2", DIRECTION_INOUT}}));
     TPinwright w;
@@ -468,7 +441,7 @@ TEST(Generate, UserMadeNameClashesAreRefusedBeforeAnyFile) {
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 
     TMainBoard c;
-    Dunmir(c);
+    TestDevice(c);
     c.AddConnector(Group("P", {{"P[1]X", "A1", DIRECTION_INOUT}, {"P[2]Y", "A2", DIRECTION_INPUT}}));
     EXPECT_FALSE(w.Generate(&c, dir.File("blink.qpf")));
     EXPECT_EQ(seam.Boxes().back().text, "Connector P[2]:1 has an unmathced pin direction");
@@ -479,7 +452,7 @@ TEST(Generate, ElementsOfOneBusInTwoConnectorsAreOnePort) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    Dunmir(b);
+    TestDevice(b);
     b.AddConnector(Group("A", {{"SCL", "A2", DIRECTION_OUTPUT}, {"REF_p[1]", "A1", DIRECTION_INPUT}}));
     b.AddConnector(Group("B", {{"SDA", "B3", DIRECTION_INOUT},
                                {"REF_p[3]", "B2", DIRECTION_INPUT},
@@ -533,7 +506,7 @@ TEST(Generate, ANameTwoConnectorsCannotShareIsRefusedBeforeAnyFile) {
         ScriptedPlatform seam;
         TempDir dir;
         TMainBoard b;
-        Dunmir(b);
+        TestDevice(b);
         const char* names[] = {"A", "B", "C"};
         for (std::size_t i = 0; i < c.connectors.size(); ++i) {
             auto* conn = new TConnector(names[i], "", CONNECTOR_NONE, -1);
@@ -554,7 +527,7 @@ TEST(Generate, TwoPinsAtOneLocationAreRefusedBeforeAnyFile) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    Dunmir(b);
+    TestDevice(b);
     // Unused master positions and pins without a location never clash.
     b.AddConnector(
         Group("A", {{"X", "v2", DIRECTION_INOUT}, {"U", "", DIRECTION_INPUT}, {"N", "C1", DIRECTION_NONE}}));
@@ -572,7 +545,7 @@ TEST(WriteSdc, ClocksOfFrequencyZeroGetNoConstraint) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    b.m_BoardId = 30;
+    b.m_BoardId = kTestBoardId;
     auto* clk = Group("CLOCK", {{"NOT_USED", "A", DIRECTION_INPUT},
                                 {"NOT_USED2", "B", DIRECTION_INPUT},
                                 {"REF", "C", DIRECTION_INPUT},
@@ -596,7 +569,7 @@ TEST(ExportVerilogModules, BoardsWithoutModulesSucceed) {
     ScriptedPlatform seam;
     TempDir dir;
     TMainBoard b;
-    b.m_BoardId = 30;
+    b.m_BoardId = kTestBoardId;
     TPinwright w;
     EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
@@ -613,198 +586,91 @@ TEST(ExportResource, WritesTheBytesOrFails) {
     EXPECT_FALSE(w.ExportResource(dir.File("x.v"), "NO_SUCH"));
 }
 
-TEST(SdcBoardClocks, ForvikReadsItsSettingsObject) {
+TEST(SdcBoardClocks, TheBoardTextGivesTheSdcLines) {
     ScriptedPlatform seam;
-    TConfigForvik forvik;
-    forvik.Config.SetU8(TConfigForvik::FORVIK_CONFIG::bSDRAM, 1);
     TMainBoard b;
-    b.m_BoardId = 32;
-    b.SetBoardText(std::make_unique<ForvikText>(&forvik));
+    b.m_BoardId = kTestBoardId;
+    auto text = std::make_unique<TestBoardText>();
+    text->sdcClocks = "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n\r\n";
+    text->sdcInputs = "inputs\r\n";
+    text->sdcOutputs = "outputs\r\n";
+    text->sdcJtag = "jtag\r\n";
+    b.SetBoardText(std::move(text));
     TPinwright w;
     EXPECT_EQ(w.GetSdcBoardClocks(&b),
               "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n\r\n");
-    EXPECT_EQ(w.GetSdcInputDelays(&b), "");
-    EXPECT_EQ(w.GetSdcOutputDelays(&b), "");
-    b.m_BoardId = 30;
+    EXPECT_EQ(w.GetSdcInputDelays(&b), "inputs\r\n");
+    EXPECT_EQ(w.GetSdcOutputDelays(&b), "outputs\r\n");
+    EXPECT_EQ(w.GetSdcJtagClock(&b), "jtag\r\n");
+    TempDir dir;
+    ASSERT_TRUE(w.WriteSdc(&b, dir.File("blink.sdc")));
+    EXPECT_NE(
+        ReadFile(dir.File("blink.sdc"))
+            .find("create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]\r\n\r\njtag\r\n" +
+                  kStars + "# Create Generated Clock\r\n"),
+        std::string::npos);
     b.SetBoardText(nullptr);
     EXPECT_EQ(w.GetSdcBoardClocks(&b), "");
+    EXPECT_EQ(w.GetSdcInputDelays(&b), "");
+    EXPECT_EQ(w.GetSdcOutputDelays(&b), "");
     EXPECT_EQ(w.GetSdcJtagClock(&b), "");
 }
 
-TEST(ExportVerilogModules, WhichModulesEachBoardWrites) {
+TEST(ExportVerilogModules, AFailedExportStopsGenerate) {
     ScriptedPlatform seam;
-    for (const char* name :
-         {"EXT_PLL_CTRL_VERILOG", "SI570_CONTROLLER_VERILOG", "CLOCK_DIVIDER_VERILOG",
-          "EDGE_DETECTOR_VERILOG", "I2C_BUS_CONTROLLER_VERILOG", "I2C_CONTROLLER_VERILOG",
-          "I2C_REG_CONTROLLER_VERILOG", "INITIAL_CONFIG_VERILOG", "CDCM6100X_CONFIG_VERILOG"})
-        seam.SetResource(name, std::string("// ") + name + "\r\n");
-    auto files = [](const TempDir& dir) {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    };
-    using V = std::vector<std::string>;
-    const V si570 = {"clock_divider.v",      "edge_detector.v",  "i2c_bus_controller.v", "i2c_controller.v",
-                     "i2c_reg_controller.v", "initial_config.v", "si570_controller.v"};
-    {
-        TempDir dir;
-        TMainBoard b;
-        b.m_BoardId = 18;
-        RecordOf<RasmelText>(b).SetI32(160, 3);
-        TPinwright w;
-        EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
-        EXPECT_EQ(files(dir), (V{"CDCM6100x_Config.v"}));
-    }
-    {
-        TempDir dir;
-        TMainBoard b;
-        b.m_BoardId = 16;
-        RecordOf<PallexText>(b).SetI32(168, 1);
-        RecordOf<PallexText>(b).SetI32(172, 1);
-        TPinwright w;
-        EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
-        EXPECT_TRUE(files(dir).empty());
-        RecordOf<PallexText>(b).SetI32(172, 2);
-        RecordOf<PallexText>(b).SetI32(164, 1);
-        EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
-        V expected = si570;
-        expected.insert(expected.begin(), "EXT_PLL_CTRL.v");
-        EXPECT_EQ(files(dir), expected);
-        EXPECT_EQ(ReadFile(dir.File("EXT_PLL_CTRL.v")), "// EXT_PLL_CTRL_VERILOG\r\n");
-    }
-    {
-        // si570_controller.v cannot be written: the rest of the set is skipped, the CDCM file still written.
-        TempDir dir;
-        std::filesystem::create_directory(dir.File("si570_controller.v"));
-        testsupport::WriteFile(dir.File("si570_controller.v/keep"), "x"); // a folder that is not removed
-        TMainBoard b;
-        b.m_BoardId = 18;
-        RecordOf<RasmelText>(b).SetI32(156, 1);
-        RecordOf<RasmelText>(b).SetI32(160, 1);
-        TPinwright w;
-        EXPECT_FALSE(w.ExportVerilogModules(&b, dir.Folder()));
-        EXPECT_EQ(files(dir), (V{"CDCM6100x_Config.v", "si570_controller.v"}));
-        EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
-    }
-}
-
-TEST(ExportVerilogModules, AClockChipBoardsFailedExportStopsGenerate) {
-    // No module resource can be found.
-    ScriptedPlatform seam;
-    TConfigAbrenz abrenz;
-    abrenz.Config.SetI32(TConfigAbrenz::ABRENZ_CONFIG::nSi5340A, 1);
-    TConfigCalvex calvex;
-    calvex.Config.SetU8(TConfigCalvex::CALVEX_CONFIG::bLmkPll, 1);
-    TConfigEmbrel embrel;
-    embrel.Config.SetI32(TConfigEmbrel::EMBREL_CONFIG::nSi5340B, 1);
-    for (auto [id, settings] :
-         {std::pair<uint8_t, TConfigBoard*>{27, &abrenz}, {29, &calvex}, {31, &embrel}}) {
-        TempDir dir;
-        TMainBoard b;
-        Dunmir(b);
-        b.m_BoardId = id;
-        b.SetBoardText(std::make_unique<ClockChipText>(settings));
-        TPinwright w;
-        EXPECT_FALSE(w.Generate(&b, dir.File("clocks.qpf"))) << int(id);
-        EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
-        EXPECT_TRUE(std::filesystem::exists(dir.File("clocks.v")));
-        EXPECT_FALSE(std::filesystem::exists(dir.File("clocks.sdc")));
-    }
-}
-
-namespace {
-
-// A clock-chip board's settings object, as far as the writers ask it.
-class ClockChipSettings : public TConfigBoard {
-public:
-    bool LoadConfigFile(const std::string&) override { return false; }
-    bool SaveConfigFile(const std::string&) override { return false; }
-    std::string GetQsfAssignments() override { return "qsf lines\r\n"; }
-    std::string GetStructuralCode() override { return "verilog lines\r\n"; }
-    bool ExportVerilogModules(std::string folder) override {
-        exportedTo = folder;
-        return false;
-    }
-    std::string exportedTo;
-};
-
-} // namespace
-
-TEST(BoardText, ClockChipBoardsAskTheirSettingsObject) {
-    ScriptedPlatform seam;
-    ClockChipSettings settings;
+    TempDir dir;
     TMainBoard b;
+    TestDevice(b);
+    auto text = std::make_unique<TestBoardText>();
+    text->exports = false;
+    b.SetBoardText(std::move(text));
     TPinwright w;
-    for (uint8_t id : {uint8_t{27}, uint8_t{29}, uint8_t{31}}) {
-        b.m_BoardId = id;
-        b.SetBoardText(std::make_unique<ClockChipText>(&settings));
-        EXPECT_EQ(b.GetQsfGlobalAssignments(), "qsf lines\r\n");
-        EXPECT_EQ(b.GetStructuralCode(), "verilog lines\r\n");
-        EXPECT_FALSE(w.ExportVerilogModules(&b, "/p/"));
-        EXPECT_EQ(settings.exportedTo, "/p/");
-        EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
-    }
-    b.m_BoardId = 30; // the Dunmir board has no text
+    EXPECT_FALSE(w.Generate(&b, dir.File("clocks.qpf")));
+    EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
+    EXPECT_TRUE(std::filesystem::exists(dir.File("clocks.v")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("clocks.sdc")));
+}
+
+TEST(BoardText, TheWritersAskTheBoardsText) {
+    ScriptedPlatform seam;
+    TMainBoard b;
+    b.m_BoardId = kTestBoardId;
+    auto owned = std::make_unique<TestBoardText>();
+    TestBoardText* text = owned.get();
+    text->qsf = "qsf lines\r\n";
+    text->structural = "verilog lines\r\n";
+    text->exports = false;
+    b.SetBoardText(std::move(owned));
+    TPinwright w;
+    EXPECT_EQ(b.GetQsfGlobalAssignments(), "qsf lines\r\n");
+    EXPECT_EQ(b.GetStructuralCode(), "verilog lines\r\n");
+    EXPECT_FALSE(w.ExportVerilogModules(&b, "/p/"));
+    EXPECT_EQ(text->exportedTo, "/p/");
+    EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
+    text->exports = true;
+    seam.ClearRecords();
+    EXPECT_TRUE(w.ExportVerilogModules(&b, "/q/"));
+    EXPECT_EQ(text->exportedTo, "/q/");
+    EXPECT_TRUE(seam.Boxes().empty());
+
+    // The writers put the lines after the .qsf head and in the structural coding.
+    TempDir dir;
+    ASSERT_TRUE(w.WriteQsf(&b, dir.File("blink.qsf")));
+    EXPECT_NE(ReadFile(dir.File("blink.qsf")).find("SDC_FILE blink.sdc\r\nqsf lines\r\n\r\n" + kBanner),
+              std::string::npos);
+    ASSERT_TRUE(w.WriteVerilog(&b, dir.File("blink.v")));
+    EXPECT_NE(
+        ReadFile(dir.File("blink.v"))
+            .find("//  Structural coding\r\n" + kVBanner + "\r\n\r\nverilog lines\r\n\r\nendmodule\r\n"),
+        std::string::npos);
+
+    // A catalogue board without a text adds nothing; a board outside it is a broken rule.
     b.SetBoardText(nullptr);
     EXPECT_EQ(b.GetQsfGlobalAssignments(), "");
     EXPECT_EQ(b.GetStructuralCode(), "");
-}
-
-TEST(BoardText, QsfLinesThatDependOnUsedLocations) {
-    ScriptedPlatform seam;
-    const std::string nceo =
-        "set_global_assignment -name CYCLONEII_RESERVE_NCEO_AFTER_CONFIGURATION \"USE AS REGULAR IO\"";
-    auto board = [](uint8_t id, std::initializer_list<const char*> used) {
-        auto b = std::make_unique<TMainBoard>();
-        b->m_BoardId = id;
-        // The text each board's pin table sets.
-        const std::pair<uint8_t, std::unique_ptr<TBoardText> (*)()> texts[] = {
-            {10, MakeJorrelText}, {2, MakeBelmicText},  {26, MakeZephalText},
-            {19, MakeSelvikText}, {17, MakeQuenorText}, {101, MakeIrvaneText}};
-        for (const auto& [board, make] : texts)
-            if (board == id)
-                b->SetBoardText(make());
-        auto* c = new TConnector("X", "", CONNECTOR_NONE, -1);
-        for (const char* location : used)
-            c->AddPin(new TPin("P", location, DIRECTION_INPUT, 8, 0.0f));
-        b->AddConnector(c);
-        return b;
-    };
-    const std::string reserve =
-        "set_global_assignment -name RESERVE_FLASH_NCE_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"
-        "set_global_assignment -name RESERVE_DATA0_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"
-        "set_global_assignment -name RESERVE_DATA1_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n"
-        "set_global_assignment -name RESERVE_DCLK_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n";
-    EXPECT_EQ(board(10, {"F16", "C1"})->GetQsfGlobalAssignments(), nceo + "\r\n" + reserve);
-    EXPECT_EQ(board(10, {"c1"})->GetQsfGlobalAssignments(), reserve);
-    EXPECT_EQ(board(2, {"W20"})->GetQsfGlobalAssignments(), nceo); // no line end of its own
-    const std::string banner = "#============================================================\r\n";
-    EXPECT_EQ(board(26, {"D8"})->GetQsfGlobalAssignments(),
-              "\r\n" + banner + "# disable config pin so bank8 can use 1.2V \r\n" + banner +
-                  "set_global_assignment -name AUTO_RESTART_CONFIGURATION ON\r\n"
-                  "set_global_assignment -name ENABLE_CONFIGURATION_PINS OFF\r\n"
-                  "set_global_assignment -name ENABLE_BOOT_SEL_PIN OFF\r\n\r\n");
-    EXPECT_NE(board(19, {"p9"})->GetQsfGlobalAssignments().find("HSMC_REF_CLK_p"), std::string::npos);
-    EXPECT_EQ(AssertionOf([&] { board(17, {})->GetQsfGlobalAssignments(); }),
-              "Assertion failed: 0, file MainBoard, line 312");
-    EXPECT_EQ(AssertionOf([&] { board(101, {})->GetQsfGlobalAssignments(); }),
+    b.m_BoardId = 33;
+    EXPECT_EQ(AssertionOf([&] { b.GetQsfGlobalAssignments(); }),
               "Assertion failed: 0, file MainBoard, line 408");
-
-    auto norrik = board(14, {});
-    RecordOf<NorrikText>(*norrik).SetU8(292, 4);
-    RecordOf<NorrikText>(*norrik).SetText(293, 128, "HSMC_");
-    const std::string toggle = "set_instance_assignment -name IO_MAXIMUM_TOGGLE_RATE \"0 MHz\" -to ";
-    EXPECT_EQ(norrik->GetQsfGlobalAssignments(),
-              banner +
-                  "# When Norrik HSMC is configued as LVDS, configure the following pins to avoid compile "
-                  "error.\r\n" +
-                  banner + toggle + "HSMC_D[1]\r\n" + toggle + "HSMC_D[3]\r\n" + toggle + "FAN_CTRL\r\n");
-    RecordOf<NorrikText>(*norrik).SetU8(292, 2);
-    EXPECT_EQ(norrik->GetQsfGlobalAssignments(), "");
-    EXPECT_EQ(norrik->GetStructuralCode(),
-              "\r\n\t//////////// FAN Control //////////\r\nassign FAN_CTRL = 1'bz; // turn on FAN\r\n\r\n");
 }
 
 TEST(FileGenerator, ALineIsCutAt1023BytesAndNeverInsideACharacter) {

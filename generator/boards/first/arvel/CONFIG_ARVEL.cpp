@@ -1,7 +1,7 @@
 #include "CONFIG_ARVEL.h"
 
-#include "ArvelText.h"
 #include "boards/kit/PinTable.h"
+#include "boards/kit/QsfText.h"
 
 namespace {
 
@@ -16,6 +16,7 @@ constexpr kit::TableChecks kChecks{"CONFIG_ARVEL",
                                    21,
                                    kit::BoardIdFrom::Constant};
 constexpr kit::DeviceRow kDevice{"Cyclone III", "EP3C16F484C6", 484, "FBGA", nullptr, 6};
+constexpr kit::NceoPin kNceo{.location = "K22", .lineEnd = true};
 
 constexpr auto IN = DIRECTION_INPUT;
 constexpr auto OUT = DIRECTION_OUTPUT;
@@ -118,7 +119,7 @@ constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
 } // namespace
 
 void ConfigArvelPins(TMainBoard* board, const SettingsRecord& Config) {
-    board->SetBoardText(MakeArvelText());
+    board->SetBoardText(kit::MakeNceoText(kNceo));
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_ARVEL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

@@ -1,7 +1,7 @@
 #include "CONFIG_BELMIC.h"
 
-#include "BelmicText.h"
 #include "boards/kit/PinTable.h"
+#include "boards/kit/QsfText.h"
 
 namespace {
 
@@ -16,6 +16,7 @@ constexpr kit::TableChecks kChecks{"CONFIG_BELMIC",
                                    21,
                                    kit::BoardIdFrom::Constant};
 constexpr kit::DeviceRow kDevice{"Cyclone II", "EP2C20F484C7", 484, "FBGA", nullptr, 7};
+constexpr kit::NceoPin kNceo{.location = "W20", .lineEnd = false};
 
 constexpr auto IN = DIRECTION_INPUT;
 constexpr auto OUT = DIRECTION_OUTPUT;
@@ -123,7 +124,7 @@ constexpr kit::HeaderPair kGpio = kit::GpioHeaders(
 } // namespace
 
 void ConfigBelmicPins(TMainBoard* board, const SettingsRecord& Config) {
-    board->SetBoardText(MakeBelmicText());
+    board->SetBoardText(kit::MakeNceoText(kNceo));
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_BELMIC, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

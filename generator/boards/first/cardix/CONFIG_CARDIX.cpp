@@ -1,7 +1,7 @@
 #include "CONFIG_CARDIX.h"
 
-#include "CardixText.h"
 #include "boards/kit/PinTable.h"
+#include "boards/kit/QsfText.h"
 
 namespace {
 
@@ -16,6 +16,7 @@ constexpr kit::TableChecks kChecks{"CONFIG_CARDIX",
                                    21,
                                    kit::BoardIdFrom::Constant};
 constexpr kit::DeviceRow kDevice{"Cyclone II", "EP2C35F672C6", 672, "FBGA", nullptr, 6};
+constexpr kit::NceoPin kNceo{.location = "AE24", .lineEnd = false};
 
 constexpr auto IN = DIRECTION_INPUT;
 constexpr auto OUT = DIRECTION_OUTPUT;
@@ -196,7 +197,7 @@ std::string CardixI2cName(bool audio, bool tvDecoder) {
 }
 
 void ConfigCardixPins(TMainBoard* board, const SettingsRecord& Config) {
-    board->SetBoardText(MakeCardixText());
+    board->SetBoardText(kit::MakeNceoText(kNceo));
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_CARDIX, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const bool audio = Config.U8(C::bAudio) != 0;

@@ -1,7 +1,7 @@
 #include "CONFIG_DORVEL.h"
 
-#include "DorvelText.h"
 #include "boards/kit/PinTable.h"
+#include "boards/kit/QsfText.h"
 
 namespace {
 
@@ -16,6 +16,7 @@ constexpr kit::TableChecks kChecks{"CONFIG_DORVEL",
                                    21,
                                    kit::BoardIdFrom::Constant};
 constexpr kit::DeviceRow kDevice{"Cyclone II", "EP2C70F896C6", 896, "FBGA", nullptr, 6};
+constexpr kit::NceoPin kNceo{.location = "AD25", .lineEnd = false};
 
 constexpr auto IN = DIRECTION_INPUT;
 constexpr auto OUT = DIRECTION_OUTPUT;
@@ -233,7 +234,7 @@ std::string DorvelI2cName(bool audio, bool tvDecoder1, bool tvDecoder2) {
 }
 
 void ConfigDorvelPins(TMainBoard* board, const SettingsRecord& Config) {
-    board->SetBoardText(MakeDorvelText());
+    board->SetBoardText(kit::MakeNceoText(kNceo));
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_DORVEL, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     const bool audio = Config.U8(C::bAudio) != 0;

@@ -1,8 +1,8 @@
 #include "CONFIG_KESTIN.h"
 
-#include "KestinText.h"
 #include "boards/kit/PinTable.h"
 #include "boards/kit/PositionMasks.h"
+#include "boards/kit/QsfText.h"
 
 namespace {
 
@@ -20,6 +20,7 @@ constexpr kit::TableChecks kChecks{"CONFIG_KESTIN",
                                    kit::BoardIdFrom::Constant};
 // No pin count is given.
 constexpr kit::DeviceRow kDevice{"Cyclone III", "EP3C120F780C7", -1, "FBGA", nullptr, 7};
+constexpr kit::NceoPin kNceo{.location = "P28", .lineEnd = true};
 
 constexpr auto IN = DIRECTION_INPUT;
 constexpr auto OUT = DIRECTION_OUTPUT;
@@ -68,7 +69,7 @@ constexpr kit::MaskedMasterRow kKappel1Master{"KAPPEL_1", "KAPPEL1 connect to %s
 } // namespace
 
 void ConfigKestinPins(TMainBoard* board, const SettingsRecord& Config) {
-    board->SetBoardText(MakeKestinText());
+    board->SetBoardText(kit::MakeNceoText(kNceo));
     kit::PinTable t(board, kChecks);
     t.Begin(MAINBOARD_KESTIN, Config.U8(C::BoardId), Config.I32(C::Size), C::kSize, kDevice);
     if (Config.U8(C::bOSC))

@@ -1,10 +1,18 @@
 #include "PallexText.h"
 
 #include "boards/second/ClockModules.h"
+#include "core/ExtPllText.h"
 #include "core/MainBoard.h"
 #include "core/OscillatorText.h"
 
 namespace {
+
+// How the board wires its external-PLL controller.
+// clang-format off
+const ExtPllWiring kWiring = {"CPU_RESET_n", "OSC_50_B3B",
+                              {"SFP1G_REFCLK_p", "SATA_HOST_REFCLK_p/SATA_DEVICE_REFCLK_p", "reserved"},
+                              "PLL_SCL", "PLL_SDA", ""};
+// clang-format on
 
 // Both CDCM options disabled: no external-PLL controller at all.
 bool BothDisabled(const PALLEX_CONFIG& r) {
@@ -19,7 +27,7 @@ std::string PallexText::StructuralCode(const TMainBoard& board) const {
     const int32_t si570 = r.I32(PALLEX_CONFIG::nSi570Freq);
     std::string text;
     if (!BothDisabled(r))
-        text += GetExtPllCtrlCode(static_cast<uint8_t>(r.I32(PALLEX_CONFIG::nCdcm61001Freq)),
+        text += GetExtPllCtrlCode(kWiring, static_cast<uint8_t>(r.I32(PALLEX_CONFIG::nCdcm61001Freq)),
                                   static_cast<uint8_t>(r.I32(PALLEX_CONFIG::nCdcm61004Freq)), 0);
     if (si570 != 0)
         text += GetSi570Code(static_cast<uint8_t>(si570), "CPU_RESET_n");

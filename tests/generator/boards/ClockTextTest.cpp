@@ -1,20 +1,30 @@
-// The external-PLL text of boards 8 and 12 and the oscillator text of boards 15, 16
-// and 18, as the board model builds them from its record copies.
-#include "core/MainBoard.h"
-#include "core/OscillatorText.h"
-
+// The clock texts of the boards, as the board model builds them from its record
+// copies or asks the board's settings object: the external-PLL text of boards 8 and
+// 12, the oscillator text of boards 15, 16 and 18 with the module files it needs, and
+// the clock-chip text of boards 27, 29 and 31.
+#include "boards/latest/ClockChipText.h"
+#include "boards/latest/abrenz/ConfigAbrenz.h"
+#include "boards/latest/calvex/ConfigCalvex.h"
+#include "boards/latest/embrel/ConfigEmbrel.h"
 #include "boards/second/harlin/HarlinText.h"
 #include "boards/second/lomar/LomarText.h"
 #include "boards/second/ostrel/OstrelText.h"
 #include "boards/second/pallex/PallexText.h"
 #include "boards/second/rasmel/RasmelText.h"
+#include "core/MainBoard.h"
+#include "core/Pinwright.h"
 #include "generator/boards/BoardTextOf.h"
 #include "platform/testing/ScriptedPlatform.h"
+#include "support/TempDir.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using platform::testing::AssertionOf;
 using platform::testing::ScriptedPlatform;
+using testsupport::ReadFile;
+using testsupport::TempDir;
 
 namespace {
 
@@ -273,10 +283,6 @@ TEST(ExtPllText, OptionsOutsideTheTableHaveNoText) {
                         "assign clk2_set_wr = 4'd255; // MHZ\r\n"
                         "assign clk3_set_wr = 4'd4; //100 MHZ\r\n"),
               std::string::npos);
-    const std::string pallex = GetExtPllCtrlCode(13, 12, 0);
-    EXPECT_NE(pallex.find("//      Configure CDCM61001 as \r\n//      Configure CDCM61004 as 625 MHz\r\n"),
-              std::string::npos);
-    EXPECT_NE(pallex.find("assign clk1_set_wr = 4'd13; //\r\n"), std::string::npos);
 }
 
 TEST(OscillatorText, Board16) {
@@ -334,29 +340,6 @@ TEST(OscillatorText, Boards15And18) {
     }
 }
 
-TEST(OscillatorText, BrokenChoicesAndModes) {
-    ScriptedPlatform seam;
-    EXPECT_EQ(AssertionOf([] { GetCdcm61004Code(12); }), "Assertion failed: 0, file EXTRA_S5, line 58");
-    EXPECT_EQ(AssertionOf([] { GetCdcm61004Code(0); }), "Assertion failed: 0, file EXTRA_S5, line 58");
-    // An Si570 choice outside 1-7 has no mode and no frequency.
-    EXPECT_NE(GetSi570Code(8, "rst").find("//  Configure SI570 as 0.00000 MHz"), std::string::npos);
-    EXPECT_NE(GetSi570Code(8, "rst").find("    .iFREQ_MODE(),\r\n"), std::string::npos);
-    EXPECT_NE(GetSi570Code(1, "rst").find("    .iRST_n(rst), // system reset;\r\n    .iFREQ_MODE(3'b000),"),
-              std::string::npos);
-}
-
-TEST(OscillatorText, Frequencies) {
-    const double si570[] = {0, 100, 125, 156.25, 250, 312.5, 322.265, 644.53125, 0};
-    const double cdcm61004[] = {0, 62.5, 75, 100, 125, 150, 156.25, 187.5, 200, 250, 312.5, 625, 0};
-    for (uint8_t i = 0; i < std::size(si570); ++i)
-        EXPECT_EQ(Si570Frequency(i), si570[i]) << int(i);
-    for (uint8_t i = 0; i < std::size(cdcm61004); ++i) {
-        EXPECT_EQ(Cdcm61004Frequency(i), cdcm61004[i]) << int(i);
-        EXPECT_EQ(Cdcm61001Frequency(static_cast<uint8_t>(i + 1)), cdcm61004[i]) << int(i);
-    }
-    EXPECT_EQ(Cdcm61001Frequency(0), 0.0);
-}
-
 TEST(OscillatorText, ChoicesOutsideTheirListsGoBackToTheDefaults) {
     PALLEX_CONFIG pallex;
     pallex.SetI32(PALLEX_CONFIG::nSi570Freq, 8);
@@ -380,4 +363,126 @@ TEST(OscillatorText, ChoicesOutsideTheirListsGoBackToTheDefaults) {
     BringChoicesIntoRange(harlin, HARLIN_CONFIG::kChoiceFields);
     EXPECT_EQ(harlin.U8(HARLIN_CONFIG::nPllFreq + 1), 4);
     EXPECT_EQ(harlin.U8(HARLIN_CONFIG::nPllFreq + 2), 12);
+}
+
+TEST(ExportVerilogModules, WhichModulesEachBoardWrites) {
+    ScriptedPlatform seam;
+    for (const char* name :
+         {"EXT_PLL_CTRL_VERILOG", "SI570_CONTROLLER_VERILOG", "CLOCK_DIVIDER_VERILOG",
+          "EDGE_DETECTOR_VERILOG", "I2C_BUS_CONTROLLER_VERILOG", "I2C_CONTROLLER_VERILOG",
+          "I2C_REG_CONTROLLER_VERILOG", "INITIAL_CONFIG_VERILOG", "CDCM6100X_CONFIG_VERILOG"})
+        seam.SetResource(name, std::string("// ") + name + "\r\n");
+    auto files = [](const TempDir& dir) {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    using V = std::vector<std::string>;
+    const V si570 = {"clock_divider.v",      "edge_detector.v",  "i2c_bus_controller.v", "i2c_controller.v",
+                     "i2c_reg_controller.v", "initial_config.v", "si570_controller.v"};
+    {
+        TempDir dir;
+        TMainBoard b;
+        b.m_BoardId = 18;
+        RecordOf<RasmelText>(b).SetI32(160, 3);
+        TPinwright w;
+        EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
+        EXPECT_EQ(files(dir), (V{"CDCM6100x_Config.v"}));
+    }
+    {
+        TempDir dir;
+        TMainBoard b;
+        b.m_BoardId = 16;
+        RecordOf<PallexText>(b).SetI32(168, 1);
+        RecordOf<PallexText>(b).SetI32(172, 1);
+        TPinwright w;
+        EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
+        EXPECT_TRUE(files(dir).empty());
+        RecordOf<PallexText>(b).SetI32(172, 2);
+        RecordOf<PallexText>(b).SetI32(164, 1);
+        EXPECT_TRUE(w.ExportVerilogModules(&b, dir.Folder()));
+        V expected = si570;
+        expected.insert(expected.begin(), "EXT_PLL_CTRL.v");
+        EXPECT_EQ(files(dir), expected);
+        EXPECT_EQ(ReadFile(dir.File("EXT_PLL_CTRL.v")), "// EXT_PLL_CTRL_VERILOG\r\n");
+    }
+    {
+        // si570_controller.v cannot be written: the rest of the set is skipped, the CDCM file still written.
+        TempDir dir;
+        std::filesystem::create_directory(dir.File("si570_controller.v"));
+        testsupport::WriteFile(dir.File("si570_controller.v/keep"), "x"); // a folder that is not removed
+        TMainBoard b;
+        b.m_BoardId = 18;
+        RecordOf<RasmelText>(b).SetI32(156, 1);
+        RecordOf<RasmelText>(b).SetI32(160, 1);
+        TPinwright w;
+        EXPECT_FALSE(w.ExportVerilogModules(&b, dir.Folder()));
+        EXPECT_EQ(files(dir), (V{"CDCM6100x_Config.v", "si570_controller.v"}));
+        EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
+    }
+}
+
+TEST(ExportVerilogModules, AClockChipBoardsFailedExportStopsGenerate) {
+    // No module resource can be found.
+    ScriptedPlatform seam;
+    TConfigAbrenz abrenz;
+    abrenz.Config.SetI32(TConfigAbrenz::ABRENZ_CONFIG::nSi5340A, 1);
+    TConfigCalvex calvex;
+    calvex.Config.SetU8(TConfigCalvex::CALVEX_CONFIG::bLmkPll, 1);
+    TConfigEmbrel embrel;
+    embrel.Config.SetI32(TConfigEmbrel::EMBREL_CONFIG::nSi5340B, 1);
+    for (auto [id, settings] :
+         {std::pair<uint8_t, TConfigBoard*>{27, &abrenz}, {29, &calvex}, {31, &embrel}}) {
+        TempDir dir;
+        TMainBoard b;
+        b.m_BoardId = id;
+        b.m_Family = "MAX 10 FPGA";
+        b.m_Device = "10M50DAF484C7G";
+        b.SetBoardText(std::make_unique<ClockChipText>(settings));
+        TPinwright w;
+        EXPECT_FALSE(w.Generate(&b, dir.File("clocks.qpf"))) << int(id);
+        EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
+        EXPECT_TRUE(std::filesystem::exists(dir.File("clocks.v")));
+        EXPECT_FALSE(std::filesystem::exists(dir.File("clocks.sdc")));
+    }
+}
+
+namespace {
+
+// A clock-chip board's settings object, as far as the writers ask it.
+class ClockChipSettings : public TConfigBoard {
+public:
+    bool LoadConfigFile(const std::string&) override { return false; }
+    bool SaveConfigFile(const std::string&) override { return false; }
+    std::string GetQsfAssignments() override { return "qsf lines\r\n"; }
+    std::string GetStructuralCode() override { return "verilog lines\r\n"; }
+    bool ExportVerilogModules(std::string folder) override {
+        exportedTo = folder;
+        return false;
+    }
+    std::string exportedTo;
+};
+
+} // namespace
+
+TEST(BoardText, ClockChipBoardsAskTheirSettingsObject) {
+    ScriptedPlatform seam;
+    ClockChipSettings settings;
+    TMainBoard b;
+    TPinwright w;
+    for (uint8_t id : {uint8_t{27}, uint8_t{29}, uint8_t{31}}) {
+        b.m_BoardId = id;
+        b.SetBoardText(std::make_unique<ClockChipText>(&settings));
+        EXPECT_EQ(b.GetQsfGlobalAssignments(), "qsf lines\r\n");
+        EXPECT_EQ(b.GetStructuralCode(), "verilog lines\r\n");
+        EXPECT_FALSE(w.ExportVerilogModules(&b, "/p/"));
+        EXPECT_EQ(settings.exportedTo, "/p/");
+        EXPECT_EQ(seam.Boxes().back().text, "Failed to export verilog IP");
+    }
+    b.m_BoardId = 30; // the Dunmir board has no text
+    b.SetBoardText(nullptr);
+    EXPECT_EQ(b.GetQsfGlobalAssignments(), "");
+    EXPECT_EQ(b.GetStructuralCode(), "");
 }

@@ -1,8 +1,0 @@
-#pragma once
-// What the writers add to a project of the Arvel board: its global .qsf lines.
-
-#include "core/BoardText.h"
-
-#include <memory>
-
-std::unique_ptr<TBoardText> MakeArvelText();
