@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -93,6 +95,32 @@ TEST_F(MemoryPage, EveryCaptionIsWhole) {
                 for (int x : {r.left - dx, r.right - 1 + dx})
                     spilt += shot.pixel(x, y) != background.pixel(x, y);
         EXPECT_EQ(spilt, 0) << page.Bar().Find(id)->m_sCaption;
+    }
+}
+
+// Dark pixels inside the box's indicator, its outline left out.
+int DarkInsideIndicator(QCheckBox& box) {
+    QStyleOptionButton option;
+    option.initFrom(&box);
+    const QRect indicator =
+        box.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box).adjusted(2, 2, -2, -2);
+    const QImage shot = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int dark = 0;
+    for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+        for (int x = indicator.left(); x <= indicator.right(); ++x)
+            dark += qGray(shot.pixel(x, y)) < 96;
+    return dark;
+}
+
+TEST_F(MemoryPage, ATickedBoxShowsItsTick) {
+    for (const char* name : {"FileLength", "EntireMemory"}) {
+        auto* box = platform::Component<QCheckBox>(&page, name);
+        box->setChecked(false);
+        EXPECT_EQ(DarkInsideIndicator(*box), 0) << name;
+        box->setChecked(true);
+        EXPECT_GE(DarkInsideIndicator(*box), 6) << name;
+        // The caption keeps the page's white.
+        EXPECT_EQ(box->palette().color(QPalette::WindowText), QColor(Qt::white)) << name;
     }
 }
 
