@@ -1,5 +1,7 @@
 #include "FormBoardPicture.h"
 
+#include "ChipNames.h"
+
 #include <QFontMetrics>
 #include <QString>
 #include <algorithm>
@@ -240,10 +242,12 @@ void DrawBoardPicture(QPainter& p, int w, int h, const std::vector<Part>& parts,
         if (!IsChip(parts[i]))
             continue;
         const QString name = QString::fromStdString(parts[i].name);
-        if (beside[i].isEmpty())
+        if (beside[i].isEmpty()) {
             ChipLabel(p, NameBox(parts[i].rect, rects), name);
-        else
+        } else {
+            ChipNames::Note(name);
             Label(p, beside[i], name, besidePx[i]);
+        }
     }
     if (!fpga.isEmpty())
         ChipLabel(p, ChipInside(fpga), QStringLiteral("FPGA"));

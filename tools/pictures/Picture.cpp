@@ -1,5 +1,7 @@
 #include "Picture.h"
 
+#include "ChipNames.h"
+
 #include <QImage>
 #include <QPainterPath>
 
@@ -57,6 +59,7 @@ bool ChipLabelFits(const QRect& box, const QString& label) {
 bool ChipLabel(QPainter& p, const QRect& box, const QString& label) {
     if (label.isEmpty())
         return true;
+    ChipNames::Note(label);
     // As large as the box's height allows.
     if (Fits(box, label, kSmallestPx, false, Qt::AlignCenter)) {
         Label(p, box, label, qMax(8, qMin(box.height() / 3, 14)));
