@@ -1,6 +1,6 @@
 #pragma once
 // Broken internal rules end the program through an assertion box that names the
-// rule, the source and the line the way users of the original tool know them.
+// rule, the source and the line each check states (fixed names, not this build's).
 
 #include <string>
 

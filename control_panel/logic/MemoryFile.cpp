@@ -1,11 +1,13 @@
 #include "MemoryFile.h"
 
 #include "platform/FileRead.h"
+#include "platform/FileWrite.h"
 #include "platform/Text.h"
 
 #include <cstdio>
 #include <memory>
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -75,17 +77,14 @@ bool LoadMemoryFile(const std::string& path, bool hex, std::size_t count, std::v
 }
 
 bool SaveMemoryFile(const std::string& path, bool hex, const uint8_t* data, std::size_t n) {
-    File f(std::fopen(path.c_str(), "wb"));
-    if (!f)
+    // A pipe would hold the program until a reader came, and a device or a folder is no
+    // dump either: only a regular file (or none) is replaced.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
         return false;
-    bool written = true;
-    if (n > 0) {
-        if (hex) {
-            std::string text = HexText(data, n);
-            written = std::fwrite(text.data(), 1, text.size(), f.get()) == text.size();
-        } else {
-            written = std::fwrite(data, 1, n, f.get()) == n;
-        }
-    }
-    return std::fclose(f.release()) == 0 && written;
+    const std::string text = hex ? HexText(data, n) : std::string();
+    const std::string_view bytes =
+        hex ? std::string_view(text) : std::string_view(reinterpret_cast<const char*>(data), n);
+    int error = 0;
+    return platform::ReplaceFile(path, bytes, error) == platform::ReplaceResult::Ok;
 }

@@ -105,8 +105,11 @@ void ApplyStyle(QWidget* w, const LayoutRow& row) {
         }
         if (s.fontColor != kNoColor) {
             pal.setColor(QPalette::WindowText, FromBgr(s.fontColor));
-            pal.setColor(QPalette::Text, FromBgr(s.fontColor));
             pal.setColor(QPalette::ButtonText, FromBgr(s.fontColor));
+            // A check box draws its tick in the text colour on its own light box, so
+            // only its caption takes the colour; the tick stays dark.
+            if (row.kind != Kind::CheckBox)
+                pal.setColor(QPalette::Text, FromBgr(s.fontColor));
         }
         w->setPalette(pal);
     }

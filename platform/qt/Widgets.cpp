@@ -89,10 +89,24 @@ QString ComboBox::ShownText() const {
     const int field = FieldWidth();
     if (TextNeed(metrics, text).width() <= field)
         return text;
-    for (int room = field; room > 0; --room) {
-        const QString shorter = metrics.elidedText(text, Qt::ElideRight, room);
-        if (TextNeed(metrics, shorter).width() <= field)
-            return shorter;
+    // The elision at the widest room whose ink fits the field. An elision only grows
+    // with its room, so each room gives a run of rooms the same text: one elision per
+    // run, and the next shorter run is found by halving.
+    int room = field;
+    while (room > 0) {
+        const QString shown = metrics.elidedText(text, Qt::ElideRight, room);
+        if (TextNeed(metrics, shown).width() <= field)
+            return shown;
+        int shorter = 0; // the widest room known to give another text (0: none)
+        int same = room; // the narrowest room known to give this one
+        while (same - shorter > 1) {
+            const int middle = shorter + (same - shorter) / 2;
+            if (metrics.elidedText(text, Qt::ElideRight, middle) != shown)
+                shorter = middle;
+            else
+                same = middle;
+        }
+        room = shorter;
     }
     return QString();
 }

@@ -1,9 +1,14 @@
 #include "FormBoardPicture.h"
 
+#include "ChipNames.h"
+
 #include <QFontMetrics>
 #include <QString>
+#include <algorithm>
+#include <climits>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pictures {
@@ -12,7 +17,7 @@ namespace {
 
 struct Part {
     QRect rect;
-    std::string name; // the outline's name without "Shape"
+    std::string name; // the outline's name without "Shape"; "" for a numbered one
 };
 
 bool Has(const std::string& name, std::initializer_list<const char*> words) {
@@ -100,6 +105,89 @@ QRect NameBox(const QRect& chip, const std::vector<QRect>& parts) {
     return best;
 }
 
+QPoint Nearest(const QRect& r, QPoint to) {
+    return QPoint(qBound(r.left(), to.x(), r.right()), qBound(r.top(), to.y(), r.bottom()));
+}
+
+// The pixels of the line that joins a chip to its name written at place.
+std::vector<QPoint> Leader(const QRect& chip, const QRect& place) {
+    const QPoint a = Nearest(chip, place.center()), b = Nearest(place, chip.center());
+    const int steps = qMax(qAbs(b.x() - a.x()), qAbs(b.y() - a.y()));
+    std::vector<QPoint> points;
+    for (int i = 0; i <= steps; ++i)
+        points.push_back(steps == 0 ? a : a + (b - a) * i / steps);
+    return points;
+}
+
+// How many pixels of the chip's line to place lie over other parts or names, counted
+// no further than limit.
+int Crossings(const QRect& chip, const QRect& place, const std::vector<QRect>& taken, int limit) {
+    const QRect own = chip.adjusted(-2, -2, 2, 2);
+    int crossings = 0;
+    for (const QPoint& point : Leader(chip, place)) {
+        if (crossings >= limit)
+            break;
+        if (!own.contains(point) && !place.contains(point) &&
+            std::any_of(taken.begin(), taken.end(), [&](const QRect& t) { return t.contains(point); }))
+            ++crossings;
+    }
+    return crossings;
+}
+
+// Where a chip writes its name when its outline leaves no room for it inside: the free
+// place nearest to its middle whose line to the chip crosses no part, no name and no
+// other name's line, the largest writing first; where there is none, the place among
+// the nearest whose line crosses the least. Also the size it is written at. The place
+// and its line are then taken. An empty place when there is no free place.
+QRect PlaceBeside(const QRect& chip, const QString& name, const QRect& area, std::vector<QRect>& taken,
+                  std::vector<QPoint>& lines, int& px) {
+    // The nearest places of each size weighed when no line runs clear.
+    constexpr std::size_t kWeighed = 2000;
+    QRect least;
+    int leastPx = 0, leastCrossings = INT_MAX;
+    for (px = 9; px >= kSmallestPx && leastCrossings > 0; --px) {
+        const QFontMetrics metrics(Font(px));
+        const QSize size(metrics.horizontalAdvance(name) + 4, metrics.height());
+        if (!Fits(QRect(QPoint(0, 0), size), name, px))
+            continue;
+        const QPoint best = chip.center() - QPoint(size.width() / 2, size.height() / 2);
+        std::vector<std::pair<long, QRect>> free;
+        for (int y = area.top(); y + size.height() - 1 <= area.bottom(); ++y)
+            for (int x = area.left(); x + size.width() - 1 <= area.right(); ++x) {
+                const QRect r(QPoint(x, y), size);
+                const long dx = x - best.x(), dy = y - best.y();
+                if (Free(r, taken))
+                    free.emplace_back(dx * dx + dy * dy, r);
+            }
+        std::stable_sort(free.begin(), free.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::size_t weighed = 0;
+        for (const auto& [distance, place] : free) {
+            const QRect margin = place.adjusted(-1, -1, 1, 1);
+            if (std::any_of(lines.begin(), lines.end(),
+                            [&](const QPoint& point) { return margin.contains(point); }))
+                continue;
+            // Past the nearest, only a clear line counts.
+            const int limit = weighed++ < kWeighed ? leastCrossings : 1;
+            const int crossings = Crossings(chip, place, taken, limit);
+            if (crossings < limit && crossings < leastCrossings) {
+                least = place;
+                leastPx = px;
+                leastCrossings = crossings;
+            }
+            if (leastCrossings == 0)
+                break;
+        }
+    }
+    px = leastPx;
+    if (!least.isEmpty()) {
+        taken.push_back(least.adjusted(-1, -1, 1, 1));
+        const std::vector<QPoint> leader = Leader(chip, least);
+        lines.insert(lines.end(), leader.begin(), leader.end());
+    }
+    return least;
+}
+
 void DrawBoardPicture(QPainter& p, int w, int h, const std::vector<Part>& parts, const QString& title) {
     p.fillRect(0, 0, w, h, QColor(235, 233, 237));
     Board(p, QRect(0, 0, w, h), QColor(22, 96, 70));
@@ -117,24 +205,54 @@ void DrawBoardPicture(QPainter& p, int w, int h, const std::vector<Part>& parts,
         ChipBody(p, fpga);
         taken.push_back(fpga.adjusted(-2, -2, 2, 2));
     }
-    for (const Part& part : parts)
-        DrawPart(p, part);
-    for (const Part& part : parts)
-        if (IsChip(part))
-            ChipLabel(p, NameBox(part.rect, rects), QString::fromStdString(part.name));
-    if (!fpga.isEmpty())
-        ChipLabel(p, ChipInside(fpga), QStringLiteral("FPGA"));
-    // The board's name where no part lies, the top left corner first.
-    for (int px = 14; px >= 9; --px) {
+    // The board's name where no part lies, the top left corner first; its place is kept
+    // before the chips' names written beside them take theirs.
+    QRect titlePlace;
+    int titlePx = 0;
+    for (int px = 14; px >= 9 && titlePlace.isEmpty(); --px) {
         const QFontMetrics metrics(Font(px, true));
         // A few pixels to spare for glyphs that reach past their advance.
         const QSize size(metrics.horizontalAdvance(title) + 6, metrics.height() + 2);
         const QRect place = FreePlace(size, QPoint(14, 10), inner, taken);
         if (!place.isEmpty() && Fits(place, title, px, true)) {
-            Label(p, place, title, px, Qt::white, true);
-            break;
+            titlePlace = place;
+            titlePx = px;
+            taken.push_back(place);
         }
     }
+    // The chips too small for their names write them beside, joined by a line.
+    std::vector<QRect> beside(parts.size());
+    std::vector<int> besidePx(parts.size(), kSmallestPx);
+    std::vector<QPoint> lines;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const QString name = QString::fromStdString(parts[i].name);
+        if (IsChip(parts[i]) && !ChipLabelFits(NameBox(parts[i].rect, rects), name))
+            beside[i] = PlaceBeside(parts[i].rect, name, inner, taken, lines, besidePx[i]);
+    }
+    for (const Part& part : parts)
+        DrawPart(p, part);
+    p.save();
+    p.setPen(QPen(QColor(190, 215, 200), 1));
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        if (!beside[i].isEmpty())
+            p.drawLine(Nearest(parts[i].rect, beside[i].center()),
+                       Nearest(beside[i], parts[i].rect.center()));
+    p.restore();
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (!IsChip(parts[i]))
+            continue;
+        const QString name = QString::fromStdString(parts[i].name);
+        if (beside[i].isEmpty()) {
+            ChipLabel(p, NameBox(parts[i].rect, rects), name);
+        } else {
+            ChipNames::Note(name);
+            Label(p, beside[i], name, besidePx[i]);
+        }
+    }
+    if (!fpga.isEmpty())
+        ChipLabel(p, ChipInside(fpga), QStringLiteral("FPGA"));
+    if (!titlePlace.isEmpty())
+        Label(p, titlePlace, title, titlePx, Qt::white, true);
 }
 
 } // namespace
@@ -155,6 +273,9 @@ bool RegisterFormBoardPicture(std::span<const platform::LayoutRow> layout, const
         std::string name = row.name;
         if (name.rfind("Shape", 0) == 0)
             name = name.substr(5);
+        // An outline numbered, not named ("Shape7"), gives its part no name.
+        if (name.find_first_not_of("0123456789") == std::string::npos)
+            name.clear();
         parts.push_back({QRect(row.x - image->x, row.y - image->y, row.w, row.h), name});
     }
     const QString name = QString::fromLatin1(title);

@@ -1,5 +1,7 @@
 #include "Picture.h"
 
+#include "ChipNames.h"
+
 #include <QImage>
 #include <QPainterPath>
 
@@ -36,11 +38,46 @@ void ChipBody(QPainter& p, const QRect& r, const QColor& fill) {
     p.drawRect(r);
 }
 
-void ChipLabel(QPainter& p, const QRect& box, const QString& label) {
-    // As large as the box's height allows; a name that fits at no size is left off.
-    const int px = qMax(8, qMin(box.height() / 3, 14));
-    if (!label.isEmpty() && Fits(box, label, kSmallestPx, false, Qt::AlignCenter))
-        Label(p, box, label, px);
+namespace {
+
+// A tall box turned a quarter, its height the line's length. A pixel is kept free on
+// each side: turned glyphs may fall a pixel from where they fall upright.
+QRect Turned(const QRect& box) {
+    return QRect(0, 0, box.height(), box.width()).adjusted(1, 1, -1, -1);
+}
+
+bool FitsTurned(const QRect& box, const QString& label) {
+    return box.height() > box.width() && Fits(Turned(box), label, kSmallestPx, false, Qt::AlignCenter);
+}
+
+} // namespace
+
+bool ChipLabelFits(const QRect& box, const QString& label) {
+    return label.isEmpty() || Fits(box, label, kSmallestPx, false, Qt::AlignCenter) || FitsTurned(box, label);
+}
+
+bool ChipLabel(QPainter& p, const QRect& box, const QString& label) {
+    if (label.isEmpty())
+        return true;
+    ChipNames::Note(label);
+    // As large as the box's height allows.
+    if (Fits(box, label, kSmallestPx, false, Qt::AlignCenter)) {
+        Label(p, box, label, qMax(8, qMin(box.height() / 3, 14)));
+        return true;
+    }
+    if (!FitsTurned(box, label))
+        return false;
+    // Read upwards, as large as the box's width allows.
+    const QRect turned = Turned(box);
+    p.save();
+    p.setClipRect(box, Qt::IntersectClip);
+    p.translate(box.left(), box.bottom() + 1);
+    p.rotate(-90);
+    p.setFont(FittingFont(turned, label, qMax(8, qMin(box.width() / 3, 14))));
+    p.setPen(Qt::white);
+    p.drawText(turned, Qt::AlignCenter, label);
+    p.restore();
+    return true;
 }
 
 void Chip(QPainter& p, const QRect& r, const QString& label, const QColor& fill) {

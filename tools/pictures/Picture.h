@@ -35,7 +35,11 @@ void Board(QPainter& p, const QRect& r, const QColor& fill);
 // A chip: its body, and its name written inside when it fits there at some size.
 void Chip(QPainter& p, const QRect& r, const QString& label, const QColor& fill = QColor(40, 40, 48));
 void ChipBody(QPainter& p, const QRect& r, const QColor& fill = QColor(40, 40, 48));
-void ChipLabel(QPainter& p, const QRect& box, const QString& label);
+// Writes a chip's name in the box, across it or, in a tall box where it fits only so,
+// turned a quarter to read upwards. False when it fits neither way and was left out.
+bool ChipLabel(QPainter& p, const QRect& box, const QString& label);
+// Whether ChipLabel writes the name in the box, one way or the other.
+bool ChipLabelFits(const QRect& box, const QString& label);
 // The box inside a chip's outline its name is written in.
 QRect ChipInside(const QRect& r);
 void Header(QPainter& p, const QRect& r, int cols, int rows);

@@ -1,6 +1,6 @@
 #pragma once
-// Assertion lines that the board documentation does not give, chosen once here. The
-// texts and source names stay the documented ones; only the line numbers are ours.
+// Assertion lines that no board's checks fix, chosen once here. The texts and source
+// names stay the boards' own; only the line numbers are ours.
 
 namespace kit {
 
@@ -11,7 +11,7 @@ struct ChosenLine {
 };
 
 // The head checks of a pin table ("Config.BoardId == ...", "Config.Size == ...") take
-// the lines the Dunmir table documents for its own; a bus whose location list does not
+// the lines the Dunmir table uses for its own; a bus whose location list does not
 // match its count (a table typo) stops at the third.
 inline constexpr int kHeadIdLine = 24;
 inline constexpr int kHeadSizeLine = 25;
@@ -45,7 +45,7 @@ inline constexpr ChosenLine kChosenLines[] = {
 };
 // clang-format on
 
-// Source names the documentation spells two ways: the name the assertions carry.
+// Source names spelled two ways across the boards: the name the assertions carry.
 struct ChosenSource {
     const char* given;
     const char* chosen;

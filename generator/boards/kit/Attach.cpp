@@ -70,7 +70,7 @@ struct AttachRule {
     AttachLines lines;
 };
 
-// Type, master and copy checks per shape and kind. Where the documentation gives no
+// Type, master and copy checks per shape and kind. Where a routine has no fixed
 // line (the Kappel and Moxen routines), the neighbouring routine's lines serve
 // (listed in AssertionChoices.h).
 // clang-format off

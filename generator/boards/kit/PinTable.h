@@ -1,6 +1,6 @@
 #pragma once
 // The pin-table kit: what every board's pin table is made of. A pin table is its
-// rows (data, in the order of the board's documentation) and the few conditions
+// rows (data, in the order of the board's pin list) and the few conditions
 // that pick which groups a record asks for; these builders turn rows into the
 // board model's connectors and pins.
 
@@ -29,7 +29,7 @@ constexpr uint8_t BankStandard(int bank) {
     return static_cast<uint8_t>(0xF0 + bank);
 }
 
-// A check that the board's documentation gives with its own text and line
+// A check that a board carries with its own text and line
 // ("nNum == 8", line 49); without a rule the kit's own check serves.
 struct CountCheck {
     const char* rule = nullptr;

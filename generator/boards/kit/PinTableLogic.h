@@ -1,5 +1,5 @@
 #pragma once
-// A board whose decisions are all the kit's: its spec, and its pin table as a plain
+// A board whose decisions are all the kit's: its BoardSpec, and its pin table as a plain
 // function of the record.
 
 #include "BoardLogic.h"

@@ -2,7 +2,7 @@
 // The position masks that recur on the expansion connectors of the catalogue boards:
 // which positions (counted from 1) hold a pin. A board's master row names its mask
 // and gives the locations; a layout that only one connector has stays with its board.
-// Each mask checks the pin count its documentation states.
+// Each mask checks the pin count of its connector.
 
 #include "PinTable.h"
 

@@ -114,6 +114,19 @@ TEST(MemoryFile, LoadsAndSavesRawAndHexFiles) {
     EXPECT_FALSE(SaveMemoryFile(temp.File("no/such/folder.bin"), false, bytes, 3));
 }
 
+TEST(MemoryFile, ASaveReplacesTheFileItNamesAndLeavesItsTwinAlone) {
+    testsupport::TempDir temp;
+    const std::string path = temp.File("dump.hex");
+    testsupport::WriteFile(path, "old dump");
+    std::filesystem::create_hard_link(path, temp.File("twin.hex"));
+    const uint8_t bytes[] = {0x0A, 0xFF, 0x00};
+    ASSERT_TRUE(SaveMemoryFile(path, true, bytes, 3));
+    EXPECT_EQ(testsupport::ReadFile(path), "0AFF00");
+    // The old file was replaced, not written over: its other name still shows it.
+    EXPECT_EQ(testsupport::ReadFile(temp.File("twin.hex")), "old dump");
+    EXPECT_EQ(std::filesystem::hard_link_count(path), 1u);
+}
+
 TEST(MemoryFile, APipeOrAFolderIsRefusedAtOnce) {
     testsupport::TempDir temp;
     std::filesystem::create_directory(temp.File("folder.hex"));

@@ -4,6 +4,7 @@
 
 #include "control_panel/ui/DialogProgress.h"
 #include "control_panel/ui/MemoryDialog.h"
+#include "platform/FileWrite.h"
 #include "platform/qt/FormBuilder.h"
 #include "support/TextInk.h"
 
@@ -12,8 +13,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <numeric>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -87,6 +95,32 @@ TEST_F(MemoryPage, EveryCaptionIsWhole) {
                 for (int x : {r.left - dx, r.right - 1 + dx})
                     spilt += shot.pixel(x, y) != background.pixel(x, y);
         EXPECT_EQ(spilt, 0) << page.Bar().Find(id)->m_sCaption;
+    }
+}
+
+// Dark pixels inside the box's indicator, its outline left out.
+int DarkInsideIndicator(QCheckBox& box) {
+    QStyleOptionButton option;
+    option.initFrom(&box);
+    const QRect indicator =
+        box.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box).adjusted(2, 2, -2, -2);
+    const QImage shot = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int dark = 0;
+    for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+        for (int x = indicator.left(); x <= indicator.right(); ++x)
+            dark += qGray(shot.pixel(x, y)) < 96;
+    return dark;
+}
+
+TEST_F(MemoryPage, ATickedBoxShowsItsTick) {
+    for (const char* name : {"FileLength", "EntireMemory"}) {
+        auto* box = platform::Component<QCheckBox>(&page, name);
+        box->setChecked(false);
+        EXPECT_EQ(DarkInsideIndicator(*box), 0) << name;
+        box->setChecked(true);
+        EXPECT_GE(DarkInsideIndicator(*box), 6) << name;
+        // The caption keeps the page's white.
+        EXPECT_EQ(box->palette().color(QPalette::WindowText), QColor(Qt::white)) << name;
     }
 }
 
@@ -236,6 +270,55 @@ TEST_F(MemoryPage, RangesBeyondTheMemoryAreRefusedWithoutWrapping) {
     Press(kOverWriteFile);
     ExpectBox("Memory address (100000000h) exceeds the memory size(4000000h)!");
     EXPECT_TRUE(Requests().empty());
+}
+
+ssize_t FullDisk(int, const void*, std::size_t) {
+    errno = ENOSPC;
+    return -1;
+}
+
+std::set<std::string> NamesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST_F(MemoryPage, ADumpThatCannotBeWrittenFailsQuietlyAndKeepsWhatWasThere) {
+    std::filesystem::create_directory(temp.File("folder.bin"));
+    ASSERT_EQ(::mkfifo(temp.File("pipe.bin").c_str(), 0644), 0);
+    // A reader holds the pipe open, so a save that opened it would not wait: its bytes
+    // would arrive here.
+    const int reader = ::open(temp.File("pipe.bin").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    testsupport::WriteFile(temp.File("old.bin"), "old dump");
+    const std::set<std::string> before = NamesIn(temp.Path());
+    struct Case {
+        const char* name;
+        platform::WriteFunction write; // nullptr: the system's
+    };
+    for (const Case& c :
+         {Case{"pipe.bin", nullptr}, Case{"folder.bin", nullptr}, Case{"old.bin", &FullDisk}}) {
+        SCOPED_TRACE(c.name);
+        seam.ClearRecords();
+        Type("ReadLength", "3");
+        seam.AnswerFile(temp.File(c.name));
+        const platform::WriteFunction previous = platform::SetWriteFunction(c.write);
+        Press(kOverReadFile);
+        platform::SetWriteFunction(previous);
+        ExpectStatus("SDRAM Sequentail Read Fail", STATUS_RED);
+        EXPECT_TRUE(seam.Boxes().empty());
+    }
+    // The memory was read each time, a byte a step; only the file could not take it.
+    EXPECT_EQ(Requests().size(), 9u);
+    EXPECT_TRUE(std::filesystem::is_fifo(temp.File("pipe.bin")));
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0);
+    ::close(reader);
+    EXPECT_TRUE(std::filesystem::is_empty(temp.File("folder.bin")));
+    EXPECT_EQ(testsupport::ReadFile(temp.File("old.bin")), "old dump");
+    // No temporary file stays beside them.
+    EXPECT_EQ(NamesIn(temp.Path()), before);
 }
 
 TEST_F(MemoryPage, TheWholeMemoryGoesToAFileAndBackIn21Steps) {

@@ -64,7 +64,7 @@ TEST_F(Abrenz, Defaults) {
         EXPECT_FALSE(List(list)->isEnabled()) << list;
     }
 
-    // The record's bytes as the board's documentation lays them out.
+    // The record's bytes as the record's layout places them.
     std::vector<uint8_t> expected = RecordHead(27, 188, "ABRENZ");
     for (std::size_t offset : {136, 137, 138, 139, 140, 142, 143, 155, 156})
         expected[offset] = 1;

@@ -52,7 +52,7 @@ TEST_F(Arvel, FirstStartShowsTheDefaultsAndDestroyingTheFormStoresThem) {
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "Arvel");
 
     CloseForm();
-    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(DocumentedDefaults(1, 408, "Arvel", 12)));
+    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(NewRecordDefaults(1, 408, "Arvel", 12)));
 }
 
 TEST_F(Arvel, BothHeadersOfferTheTenGpioCardsInIdOrder) {
@@ -199,7 +199,7 @@ TEST_F(Arvel, SettingsRoundTrip) {
 TEST_F(Arvel, ARecordOfBoard2LoadsByItsSizeAndStillGenerates) {
     // Board 2's defaults: its flags at 148 and 149 read here as the GPIO Default card
     // on both headers, and its card ids at 150 and 151 as an empty first prefix.
-    std::vector<uint8_t> belmic = DocumentedDefaults(2, 408, "Belmic", 14);
+    std::vector<uint8_t> belmic = NewRecordDefaults(2, 408, "Belmic", 14);
     testsupport::WriteFile(dir.File("default.cfg"), AsText(belmic));
     Start();
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "Belmic");

@@ -89,7 +89,7 @@ TEST_F(Belmic, TheGpioDefaultCardNamesItsPinsAfterTheHeaderPositions) {
 TEST_F(Belmic, ARecordOfBoard1LoadsByItsSizeAndStillGenerates) {
     // Board 1's defaults: its last four flags land on SDRAM to SRAM, its empty card
     // choices on SMA and Audio, and the start of its empty prefix on the cards.
-    testsupport::WriteFile(dir.File("default.cfg"), AsText(DocumentedDefaults(1, 408, "Arvel", 12)));
+    testsupport::WriteFile(dir.File("default.cfg"), AsText(NewRecordDefaults(1, 408, "Arvel", 12)));
     Start();
     for (const char* box : {"CheckBoxSDRAM", "CheckBoxFlash", "CheckBoxRS232", "CheckBoxSRAM"})
         EXPECT_TRUE(Get<QCheckBox>(box)->isChecked()) << box;

@@ -120,7 +120,7 @@ inline int UnplacedPins(const TConnector& c) {
     return n;
 }
 
-// Expected record bytes as the documentation starts every record: the board id at 0,
+// Expected record bytes as every record's layout starts: the board id at 0,
 // the size at 4 (little-endian), the project name at 8, the rest zero.
 inline std::vector<uint8_t> RecordHead(uint8_t id, std::size_t size, const std::string& name) {
     std::vector<uint8_t> bytes(size, 0);

@@ -1,5 +1,5 @@
 #pragma once
-// The card rules a board's spec gives (the defaults for a board without a pin table),
+// The card rules a board's BoardSpec gives (the defaults for a board without a pin table),
 // for tests that build a board model by hand.
 
 #include "boards/BoardTable.h"

@@ -113,7 +113,7 @@ TEST_F(Cardix, TheGpioDefaultCardKeepsItsNumberedNamesHere) {
 TEST_F(Cardix, ARecordOfBoard4LoadsByItsSize) {
     // Board 4's defaults: its decoder and USB flags land on the two card choices, so
     // both headers hold the GPIO Default card with empty prefixes.
-    testsupport::WriteFile(dir.File("default.cfg"), AsText(DocumentedDefaults(4, 416, "Dorvel", 21)));
+    testsupport::WriteFile(dir.File("default.cfg"), AsText(NewRecordDefaults(4, 416, "Dorvel", 21)));
     Start();
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "Dorvel");
     EXPECT_EQ(Get<QComboBox>("ComboBoxGpio0")->currentText(), "GPIO Default");

@@ -130,7 +130,7 @@ TEST_F(Dorvel, ASpanningCardOnTheFirstHeaderAloneIsBroughtIntoLineNotAnAssertion
 TEST_F(Dorvel, ARecordOfBoard3LoadsByItsSizeAndStillGenerates) {
     // Board 3's record: its flags from flash on land on SDRAM_2 to TV Decoder 1, its
     // cards on TV Decoder 2 and USB, and each prefix less two characters is this one's.
-    std::vector<uint8_t> cardix = DocumentedDefaults(3, 416, "Cardix", 19);
+    std::vector<uint8_t> cardix = NewRecordDefaults(3, 416, "Cardix", 19);
     cardix[155] = DAUGHTER_GPIO_DEFAULT; // its GPIO-0 card
     const std::string prefix0("\x01\x02P0_", 5);
     std::copy(prefix0.begin(), prefix0.end(), cardix.begin() + 157);

@@ -71,7 +71,7 @@ TEST_F(Elbrin, Defaults) {
     EXPECT_TRUE(Shown("ShapeGpio3V3"));
     EXPECT_TRUE(Shown("ShapeLEDG8"));
 
-    // The record's bytes as the board's documentation lays them out.
+    // The record's bytes as the record's layout places them.
     std::vector<uint8_t> expected(432, 0);
     expected[0] = 5;
     expected[4] = 432 & 0xFF;

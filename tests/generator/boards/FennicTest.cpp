@@ -40,12 +40,12 @@ protected:
 };
 
 // The defaults as the record's table lays them out: variant 0, ten peripherals ticked.
-std::vector<uint8_t> DocumentedBytes() {
-    return DocumentedDefaults(6, 924, "Fennic", 10);
+std::vector<uint8_t> NewRecordBytes() {
+    return NewRecordDefaults(6, 924, "Fennic", 10);
 }
 
 SettingsRecord Defaults() {
-    return RecordOf(DocumentedBytes());
+    return RecordOf(NewRecordBytes());
 }
 
 } // namespace
@@ -74,7 +74,7 @@ TEST_F(Fennic, FirstStartShowsTheDefaultsAndDestroyingTheFormStoresThem) {
     EXPECT_EQ(Items("ComboBoxGPIO_1")[2], CardName(DAUGHTER_TURVIN_GPIO));
 
     CloseForm();
-    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(DocumentedBytes()));
+    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(NewRecordBytes()));
 }
 
 TEST(FennicPins, TheFiveVariantsGiveTheirDevicesAndSpeedGrades) {
@@ -170,7 +170,7 @@ TEST(FennicPins, MasterConnectorsFollowTheFlagsAndCards) {
          {"DDR2 SODIMM", "GPIO_0", "GPIO_1", "Kappel-C", "Kappel-D"}},
     };
     for (const Case& c : cases) {
-        SettingsRecord r = RecordOf(DocumentedDefaults(6, 924, "Fennic", 0));
+        SettingsRecord r = RecordOf(NewRecordDefaults(6, 924, "Fennic", 0));
         r.SetU8(C::bGpio, c.gpio);
         r.SetU8(C::bDDR2, c.ddr2);
         r.SetU8(C::nGpioDaughterId[C::GPIO_0], c.gpio0);
@@ -183,7 +183,7 @@ TEST(FennicPins, MasterConnectorsFollowTheFlagsAndCards) {
 }
 
 TEST(FennicPins, PositionsOfTheMasters) {
-    SettingsRecord r = RecordOf(DocumentedDefaults(6, 924, "Fennic", 0));
+    SettingsRecord r = RecordOf(NewRecordDefaults(6, 924, "Fennic", 0));
     r.SetU8(C::bDDR2, 1);
     for (int i = 0; i < 4; ++i)
         r.SetU8(C::nKappelDaughterId[i], DAUGHTER_KAPPEL_LOOPBACK);
@@ -333,7 +333,7 @@ TEST_F(Fennic, LoadingARecordWithOrWithoutTheHeadersLabelsTheKappelARow) {
     EXPECT_EQ(Get<QLineEdit>("EditGPIO_1")->text(), "LCD_");
 
     seam.AnswerFile(dir.File("plain.cfg"));
-    testsupport::WriteFile(dir.File("plain.cfg"), AsText(DocumentedBytes()));
+    testsupport::WriteFile(dir.File("plain.cfg"), AsText(NewRecordBytes()));
     Click("ButtonLoad");
     EXPECT_TRUE(seam.Boxes().empty());
     EXPECT_EQ(Label(), "Kappel-A");
@@ -348,7 +348,7 @@ TEST_F(Fennic, AVariantOutsideTheListShowsAndSavesTheFirst) {
     Start();
     EXPECT_EQ(Get<QComboBox>("ComboBoxBoard")->currentText(), "Fennic 150");
     CloseForm();
-    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(DocumentedBytes()));
+    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(NewRecordBytes()));
 }
 
 TEST_F(Fennic, TheChosenVariantNamesTheDeviceAndComesBackAtTheNextStart) {
@@ -423,7 +423,7 @@ TEST_F(Fennic, SaveChangeAndLoadAgain) {
     seam.AnswerFile(dir.File("kept.cfg"));
     Click("ButtonSave");
 
-    std::vector<uint8_t> expected = DocumentedBytes();
+    std::vector<uint8_t> expected = NewRecordBytes();
     const std::string name("kept\0", 5);
     std::copy(name.begin(), name.end(), expected.begin() + 8);
     expected[1] = 1;

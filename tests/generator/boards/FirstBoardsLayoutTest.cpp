@@ -1,6 +1,6 @@
 // The layouts of boards 1 to 4: no two controls of one parent overlap, and every
 // component lies inside its parent. Outlines are marks over the board picture and
-// keep the places the documentation gives them.
+// keep the places the form's layout gives them.
 #include "boards/first/arvel/UI_ArvelLayout.h"
 #include "boards/first/belmic/UI_BelmicLayout.h"
 #include "boards/first/cardix/UI_CardixLayout.h"

@@ -1,5 +1,5 @@
 // The settings of boards 2 to 4: the defaults a first start stores when the form is
-// destroyed, byte for byte as the documentation lays the record out, and a round trip
+// destroyed, byte for byte in the record's layout, and a round trip
 // through Save Setting and Load Setting.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
@@ -46,7 +46,7 @@ protected:
 
 } // namespace
 
-TEST_P(FirstBoardsSettings, AFirstStartStoresTheDocumentedDefaults) {
+TEST_P(FirstBoardsSettings, AFirstStartStoresTheNewRecordDefaults) {
     const Board& b = GetParam();
     Start();
     EXPECT_EQ(Find<QLineEdit>("EditProjectName")->text().toStdString(), b.word);
@@ -54,7 +54,7 @@ TEST_P(FirstBoardsSettings, AFirstStartStoresTheDocumentedDefaults) {
         EXPECT_TRUE(box->isChecked()) << box->objectName().toStdString();
     EXPECT_EQ(form->findChildren<QCheckBox*>().size(), b.flags);
     form.reset();
-    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(DocumentedDefaults(b.id, b.size, b.word, b.flags)));
+    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(NewRecordDefaults(b.id, b.size, b.word, b.flags)));
 }
 
 TEST_P(FirstBoardsSettings, SaveChangeAndLoadAgain) {
@@ -69,7 +69,7 @@ TEST_P(FirstBoardsSettings, SaveChangeAndLoadAgain) {
     Find<QPushButton>("ButtonSave")->click();
 
     // A text is copied with its terminator; the rest of its field keeps what it held.
-    std::vector<uint8_t> expected = DocumentedDefaults(b.id, b.size, b.word, b.flags);
+    std::vector<uint8_t> expected = NewRecordDefaults(b.id, b.size, b.word, b.flags);
     const std::string name("kept\0", 5);
     std::copy(name.begin(), name.end(), expected.begin() + 8);
     expected[136 + static_cast<std::size_t>(b.flags) - 1] = 0;

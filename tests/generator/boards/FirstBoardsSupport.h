@@ -1,6 +1,6 @@
 #pragma once
-// What the tests of the first catalogue boards share: the record bytes their
-// documentation lays out, and the cards their Kappel lists offer.
+// What the tests of the first catalogue boards share: the defaults a new record
+// holds, and the cards their Kappel lists offer.
 
 #include "BoardModelQueries.h"
 #include "model/DaughterId.h"
@@ -11,10 +11,10 @@
 
 namespace firstboards {
 
-// A record as the documentation lays out the defaults: board id at 0, the size at 4,
+// The defaults a new record holds: board id at 0, the size at 4,
 // the name at 8, then `flags` flag bytes of 1 from offset 136, the rest zero.
-inline std::vector<uint8_t> DocumentedDefaults(uint8_t id, std::size_t size, const std::string& name,
-                                               int flags) {
+inline std::vector<uint8_t> NewRecordDefaults(uint8_t id, std::size_t size, const std::string& name,
+                                              int flags) {
     std::vector<uint8_t> bytes = RecordHead(id, size, name);
     for (int i = 0; i < flags; ++i)
         bytes[136 + static_cast<std::size_t>(i)] = 1;

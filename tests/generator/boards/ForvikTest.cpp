@@ -214,7 +214,7 @@ TEST_F(Forvik, Screenshot) {
     EXPECT_EQ(shot.size(), QSize(789, 536));
     EXPECT_TRUE(testsupport::DrawnAsLaidOut(shot, Form()));
     EXPECT_EQ(testsupport::OverlappingControls(Form()), std::vector<std::string>{});
-    // The buttons keep their documented places on the form.
+    // The buttons keep the places the form's layout gives them.
     EXPECT_EQ(Get<QWidget>("ButtonGen")->mapTo(&Form(), QPoint(0, 0)), QPoint(160, 430));
     EXPECT_EQ(Get<QWidget>("ButtonSave")->mapTo(&Form(), QPoint(0, 0)), QPoint(16, 480));
 }

@@ -42,7 +42,7 @@ TEST_F(Glavin, FirstStartShowsTheDefaultsAndDestroyingTheFormStoresThem) {
     EXPECT_FALSE(Shown("ShapeHSMC"));
     EXPECT_FALSE(Shown("ImageHSMC"));
     CloseForm();
-    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(DocumentedDefaults(50, 272, "Glavin", 5)));
+    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(NewRecordDefaults(50, 272, "Glavin", 5)));
 }
 
 TEST_F(Glavin, TheHsmcListHoldsTheNineteenNonTransceiverCards) {

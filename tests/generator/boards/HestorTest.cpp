@@ -40,7 +40,7 @@ SettingsRecord WithPorts(uint8_t a, uint8_t b, const char* prefixA = "", const c
 }
 
 // The defaults as the record table lays them out.
-std::string DocumentedHestorDefaults() {
+std::string HestorNewRecordText() {
     std::string bytes(404, '\0');
     bytes[0] = 100;
     bytes[4] = static_cast<char>(404 & 0xFF);
@@ -78,7 +78,7 @@ TEST_F(Hestor, EveryStartShowsTheDefaultsAndNothingIsStored) {
     Start();
     seam.AnswerFile(dir.File("saved.cfg"));
     Click("ButtonSave");
-    EXPECT_EQ(ReadFile(dir.File("saved.cfg")), DocumentedHestorDefaults());
+    EXPECT_EQ(ReadFile(dir.File("saved.cfg")), HestorNewRecordText());
     CloseForm();
     EXPECT_FALSE(std::filesystem::exists(dir.File("default.cfg")));
 }

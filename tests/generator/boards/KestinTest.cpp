@@ -31,12 +31,12 @@ protected:
 };
 
 // The defaults as the record's table lays them out: CLOCK, LED and Button ticked.
-std::vector<uint8_t> DocumentedBytes() {
-    return DocumentedDefaults(11, 404, "Kestin", 3);
+std::vector<uint8_t> NewRecordBytes() {
+    return NewRecordDefaults(11, 404, "Kestin", 3);
 }
 
 SettingsRecord Bare() {
-    return RecordOf(DocumentedDefaults(11, 404, "Kestin", 0));
+    return RecordOf(NewRecordDefaults(11, 404, "Kestin", 0));
 }
 
 } // namespace
@@ -57,7 +57,7 @@ TEST_F(Kestin, FirstStartShowsTheDefaultsAndDestroyingTheFormStoresThem) {
     EXPECT_EQ(Items("ComboBoxKappel1"), kappels);
     EXPECT_EQ(Items("ComboBoxKappel23"), kappels);
     CloseForm();
-    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(DocumentedBytes()));
+    EXPECT_EQ(ReadFile(dir.File("default.cfg")), AsText(NewRecordBytes()));
 }
 
 TEST_F(Kestin, GenerateWithTheDefaults) {
@@ -267,7 +267,7 @@ TEST_F(Kestin, TheKappel1IdIsAWholeNumber) {
     seam.AnswerFile(dir.File("kept.cfg"));
     Click("ButtonSave");
 
-    std::vector<uint8_t> expected = DocumentedBytes();
+    std::vector<uint8_t> expected = NewRecordBytes();
     const std::string name("kept\0", 5);
     std::copy(name.begin(), name.end(), expected.begin() + 8);
     expected[141] = 1;

@@ -591,7 +591,7 @@ protected:
             return dialog.result();
         });
     }
-    // The voltage picture as the Part draws it: the empty field, a jumper per connector
+    // The voltage picture as the form draws it: the empty field, a jumper per connector
     // at (x, y + 8 x step) and the lit LEDs.
     QImage ExpectedVoltage(const std::array<int, 6>& steps) {
         QImage picture = platform::LoadBitmapResource("LOMAR_VOL").convertToFormat(QImage::Format_ARGB32);

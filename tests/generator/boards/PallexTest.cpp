@@ -77,7 +77,7 @@ TEST_F(Pallex, Defaults) {
     }
     EXPECT_EQ(Get<QCheckBox>("CheckBoxDDR3_1")->toolTip(), "Up to 4GB, 800 data rate");
 
-    // The record's bytes as the board's documentation lays them out.
+    // The record's bytes as the record's layout places them.
     std::vector<uint8_t> expected = RecordHead(16, 176, "S5");
     for (std::size_t offset : {136, 137, 138, 139, 140, 146, 158, 159, 160})
         expected[offset] = 1;

@@ -203,7 +203,7 @@ TEST(HeaderPairs, ThePairsRuleSaysWhichIdsTakeAHeaderAndItsLinesWhichChecksItMak
     }
 }
 
-TEST(PositionMasks, TheRecurringMasksHoldTheirDocumentedPositions) {
+TEST(PositionMasks, TheRecurringMasksHoldTheirConnectorPins) {
     struct Case {
         const kit::PositionMask* mask;
         int position;
@@ -229,7 +229,7 @@ TEST(PositionMasks, TheRecurringMasksHoldTheirDocumentedPositions) {
     for (const Case& c : cases)
         EXPECT_EQ(kit::MaskHolds(*c.mask, c.position), c.holds) << c.mask->count << " " << c.position;
 
-    // The DDR3 socket is documented once by its pins and twice by its empty positions.
+    // The DDR3 socket written by its pins gives the same positions as its empty-position mask.
     constexpr kit::PositionMask kByPins{
         .count = 204,
         .empty = nullptr,

@@ -45,7 +45,7 @@ TEST_F(Tavrin, Defaults) {
     EXPECT_FALSE(Shown("ShapeSeg7_x2"));
     EXPECT_EQ(Get<platform::PictureBox>("ImageHex")->Image(), platform::LoadPicture("TAVRIN_HEX_x4_BITMAP"));
 
-    // The record's bytes as the board's documentation lays them out.
+    // The record's bytes as the record's layout places them.
     std::vector<uint8_t> expected(408, 0);
     expected[0] = 20;
     expected[4] = 408 & 0xFF;

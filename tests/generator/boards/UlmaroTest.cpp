@@ -54,7 +54,7 @@ TEST_F(Ulmaro, DefaultsGenerateThirteenConnectorsAndNoHpsWarning) {
         EXPECT_EQ(Get<QComboBox>(combo)->currentText(), "None");
     EXPECT_TRUE(Get<QLineEdit>("EditPrefixGpio0")->text().isEmpty());
 
-    // The record as the board's documentation lays it out.
+    // The record as its layout places the bytes.
     std::vector<uint8_t> expected = RecordHead(21, 408, "Ulmaro");
     for (std::size_t offset = 136; offset <= 147; ++offset)
         expected[offset] = 1;

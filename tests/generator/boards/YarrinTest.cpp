@@ -52,7 +52,7 @@ std::unique_ptr<TMainBoard> Model(const SettingsRecord& r) {
 
 TEST_F(Yarrin, DefaultsGiveNineConnectorsAndTheFiftyMegahertzClock) {
     Start();
-    // The record's bytes as the board's documentation lays them out.
+    // The record's bytes as the record's layout places them.
     std::vector<uint8_t> expected(404, 0);
     expected[0] = 25;
     expected[4] = 404 & 0xFF;

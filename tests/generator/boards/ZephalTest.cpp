@@ -69,7 +69,7 @@ std::vector<std::string> Differences(const TMainBoard& a, const TMainBoard& b) {
 
 } // namespace
 
-TEST_F(Zephal, DefaultsShowNoHeaderAndGiveTheDocumentedConnectors) {
+TEST_F(Zephal, DefaultsShowNoHeaderAndGiveTheSixteenConnectors) {
     Start();
     std::vector<uint8_t> expected(292, 0);
     expected[0] = 26;

@@ -1,6 +1,6 @@
 #pragma once
-// The stored layout of the Arvel board form (board 1). The board's documentation
-// gives its components and captions; the places are ours, in the style of its
+// The stored layout of the Arvel board form (board 1). Its components and captions
+// are the board's own; the places are ours, in the style of its
 // sibling forms and within its 793 x 469 client area.
 
 #include "platform/qt/FormLayout.h"

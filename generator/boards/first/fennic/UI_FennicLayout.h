@@ -1,6 +1,6 @@
 #pragma once
-// The stored layout of the Fennic board form (board 6). Positions as the board's
-// documentation gives them; sizes it leaves open are ours. GPIO-1's choice and prefix
+// The stored layout of the Fennic board form (board 6). Positions are the places the
+// form's layout gives; sizes it leaves open are ours. GPIO-1's choice and prefix
 // share the Kappel-A row: one pair of them is hidden at any time.
 
 #include "platform/qt/FormLayout.h"

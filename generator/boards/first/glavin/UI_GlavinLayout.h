@@ -1,6 +1,6 @@
 #pragma once
-// The stored layout of the Glavin board form (board 50). The board's documentation
-// gives its components and captions; the places are ours, in the style of its
+// The stored layout of the Glavin board form (board 50). Its components and captions
+// are the board's own; the places are ours, in the style of its
 // sibling forms and within its 803 x 468 client area.
 
 #include "platform/qt/FormLayout.h"

@@ -1,6 +1,6 @@
 #pragma once
-// The stored layout of the Hestor board form (board 100). The board's documentation
-// gives its components and captions; the places are ours, in the style of its
+// The stored layout of the Hestor board form (board 100). Its components and captions
+// are the board's own; the places are ours, in the style of its
 // sibling forms and within its 806 x 474 client area. The form has no outlines.
 
 #include "platform/qt/FormLayout.h"

@@ -1,6 +1,6 @@
 #pragma once
-// The stored layout of the Kestin board form (board 11). Positions as the board's
-// documentation gives them; sizes it leaves open are ours.
+// The stored layout of the Kestin board form (board 11). Positions are the places the
+// form's layout gives; sizes it leaves open are ours.
 
 #include "platform/qt/FormLayout.h"
 

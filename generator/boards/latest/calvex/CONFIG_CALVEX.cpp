@@ -15,7 +15,7 @@ using kit::MasterRow;
 using kit::PinRow;
 using kit::UNPLACED;
 
-// The lines the board's documentation gives for its head checks.
+// The board's own rules and lines for its head checks.
 constexpr kit::TableChecks kChecks{"CONFIG_CALVEX", "Config.BoardId == MAINBOARD_CALVEX", 33,
                                    "Config.Size == sizeof(TConfigCalvex::CALVEX_CONFIG)", 34};
 // By nBoardType: 1 the AB device, any other value the A7 device.

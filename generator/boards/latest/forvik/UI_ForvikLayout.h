@@ -1,9 +1,9 @@
 #pragma once
-// The stored layout of the Forvik board form (board 32). As documented, the four
+// The stored layout of the Forvik board form (board 32). In the form's layout the four
 // buttons lie over the board panel and the panel's top over the logos and the
 // "Change Main Board" button: here the panel starts 10 pixels lower (its height
-// cut by as much) and the buttons sit inside it, at their documented places on the
-// form. The three shapes documented under the panel stay hidden, as the panel hid them.
+// cut by as much) and the buttons sit inside it, at the places the layout gives them
+// on the form. The three shapes laid out under the panel stay hidden, as the panel hid them.
 
 #include "platform/qt/FormLayout.h"
 
