@@ -1,4 +1,4 @@
-// Each board's card rules, as its spec gives them to the daughter-board factory.
+// Each board's card rules, as its BoardSpec gives them to the daughter-board factory.
 #include "core/DaughterBoard.h"
 #include "generator/boards/CardRulesOf.h"
 #include "model/DaughterCatalogue.h"
