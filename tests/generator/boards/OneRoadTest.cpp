@@ -40,8 +40,8 @@
 namespace {
 
 constexpr uint32_t kSeed = 20261212;
-constexpr int kViews = 40;
-constexpr int kRecords = 24;
+constexpr int kViews = 30;
+constexpr int kRecords = 16;
 
 using platform::testing::ScriptedPlatform;
 
