@@ -131,6 +131,18 @@ QWidget* BoardForm::Widget(const char* name) const {
     return Component<QWidget>(const_cast<BoardForm*>(this), name);
 }
 
+QComboBox* BoardForm::FillList(const char* combo, std::span<const char* const> items) {
+    return FillList(combo, std::vector<std::string>(items.begin(), items.end()));
+}
+
+QComboBox* BoardForm::FillList(const char* combo, const std::vector<std::string>& items) {
+    auto* list = Component<QComboBox>(this, combo);
+    list->clear();
+    for (const std::string& item : items)
+        list->addItem(ToQt(item));
+    return list;
+}
+
 void BoardForm::SetShapeVisible(const char* name, bool visible) {
     Component<platform::OutlineShape>(this, name)->setVisible(visible);
 }

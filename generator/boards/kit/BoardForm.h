@@ -92,6 +92,9 @@ protected:
 
     void SetShapeVisible(const char* name, bool visible);
     QWidget* Widget(const char* name) const;
+    // Fills one of the board's own lists with its items; returns the list.
+    QComboBox* FillList(const char* combo, std::span<const char* const> items);
+    QComboBox* FillList(const char* combo, const std::vector<std::string>& items);
 
     // What the board draws beyond the kit, from what the form shows.
     virtual void FillChoiceLists() {}

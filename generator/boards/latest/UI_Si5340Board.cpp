@@ -16,13 +16,8 @@ Si5340BoardForm::Si5340BoardForm(QWidget* owner, const kit::BoardLogic& logic,
 }
 
 void Si5340BoardForm::FillChoiceLists() {
-    for (const Si5340ClockList& list : m_Lists) {
-        auto* combo = platform::Component<QComboBox>(this, list.combo);
-        combo->clear();
-        for (const std::string& item : ClockItems(list.frequency, list.count))
-            combo->addItem(platform::ToQt(item));
-        combo->setMaxVisibleItems(list.count);
-    }
+    for (const Si5340ClockList& list : m_Lists)
+        FillList(list.combo, ClockItems(list.frequency, list.count))->setMaxVisibleItems(list.count);
 }
 
 void Si5340BoardForm::DrawOutlines(const kit::FormView& view) {

@@ -5,25 +5,16 @@
 
 #include <QComboBox>
 
-namespace {
-
-void Fill(QComboBox* combo, const std::vector<std::string>& items) {
-    combo->clear();
-    for (const std::string& item : items)
-        combo->addItem(platform::ToQt(item));
-    combo->setMaxVisibleItems(static_cast<int>(items.size()));
-}
-
-} // namespace
-
 OscillatorBoardForm::OscillatorBoardForm(QWidget* owner, const kit::BoardLogic& logic,
                                          std::span<const platform::LayoutRow> layout,
                                          const OscillatorRules& rules)
     : BoardForm(owner, logic, layout), m_Rules(rules) {}
 
 void OscillatorBoardForm::FillChoiceLists() {
-    Fill(platform::Component<QComboBox>(this, "ComboBoxSi570"), Si570Items());
-    Fill(platform::Component<QComboBox>(this, "ComboBoxCdcm61004"), Cdcm61004Items());
+    const std::vector<std::string> si570 = Si570Items();
+    FillList("ComboBoxSi570", si570)->setMaxVisibleItems(static_cast<int>(si570.size()));
+    const std::vector<std::string> cdcm = Cdcm61004Items();
+    FillList("ComboBoxCdcm61004", cdcm)->setMaxVisibleItems(static_cast<int>(cdcm.size()));
 }
 
 void OscillatorBoardForm::DrawOutlines(const kit::FormView& view) {

@@ -27,10 +27,7 @@ TFormFennic::~TFormFennic() {
 }
 
 void TFormFennic::FillChoiceLists() {
-    auto* board = Component<QComboBox>(this, "ComboBoxBoard");
-    board->clear();
-    for (const char* item : fennic::kBoardTypes)
-        board->addItem(QString::fromLatin1(item));
+    FillList("ComboBoxBoard", fennic::kBoardTypes);
 }
 
 void TFormFennic::ShowGpioRows(bool shown, const char* caption) {

@@ -14,9 +14,6 @@ TFormAbrenz::TFormAbrenz(QWidget* owner)
 }
 
 void TFormAbrenz::FillChoiceLists() {
-    auto* board = platform::Component<QComboBox>(this, "ComboBoxBoard");
-    board->clear();
-    for (const char* item : kAbrenzVariants)
-        board->addItem(QString::fromLatin1(item));
+    FillList("ComboBoxBoard", kAbrenzVariants);
     Si5340BoardForm::FillChoiceLists();
 }

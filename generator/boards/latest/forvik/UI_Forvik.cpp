@@ -14,10 +14,7 @@ TFormForvik::TFormForvik(QWidget* owner) : BoardForm(owner, ForvikLogic(), forvi
 }
 
 void TFormForvik::FillChoiceLists() {
-    auto* voltage = platform::Component<QComboBox>(this, "ComboBoxHsmcVol");
-    voltage->clear();
-    for (const char* item : kForvikVoltages)
-        voltage->addItem(QString::fromLatin1(item));
+    FillList("ComboBoxHsmcVol", kForvikVoltages);
 }
 
 void TFormForvik::DrawOutlines(const kit::FormView& view) {

@@ -12,10 +12,7 @@ TFormSelvik::TFormSelvik(QWidget* owner) : BoardForm(owner, SelvikLogic(), selvi
 }
 
 void TFormSelvik::FillChoiceLists() {
-    auto* voltage = platform::Component<QComboBox>(this, "ComboBoxHsmcVol");
-    voltage->clear();
-    for (const char* item : kSelvikVoltages)
-        voltage->addItem(QString::fromLatin1(item));
+    FillList("ComboBoxHsmcVol", kSelvikVoltages);
 }
 
 void TFormSelvik::DrawOutlines(const kit::FormView& view) {

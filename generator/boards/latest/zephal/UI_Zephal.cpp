@@ -21,14 +21,11 @@ TFormZephal::TFormZephal(QWidget* owner) : BoardForm(owner, ZephalLogic(), zepha
 }
 
 void TFormZephal::FillChoiceLists() {
-    auto* modes = platform::Component<QComboBox>(this, "ComboBoxBBB");
-    modes->clear();
+    std::vector<std::string> modes;
     for (const BbbModeRow& mode : kZephalBbbModes)
-        modes->addItem(QString::fromLatin1(mode.item));
-    auto* revisions = platform::Component<QComboBox>(this, "ComboBoxBoardRev");
-    revisions->clear();
-    for (const char* item : kZephalRevisions)
-        revisions->addItem(QString::fromLatin1(item));
+        modes.emplace_back(mode.item);
+    FillList("ComboBoxBBB", modes);
+    FillList("ComboBoxBoardRev", kZephalRevisions);
 }
 
 void TFormZephal::DrawOutlines(const kit::FormView& view) {

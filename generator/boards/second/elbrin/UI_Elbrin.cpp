@@ -14,14 +14,8 @@ TFormElbrin::TFormElbrin(QWidget* owner) : BoardForm(owner, ElbrinLogic(), elbri
 }
 
 void TFormElbrin::FillChoiceLists() {
-    auto fill = [this](const char* name, std::span<const char* const> items) {
-        auto* combo = platform::Component<QComboBox>(this, name);
-        combo->clear();
-        for (const char* item : items)
-            combo->addItem(QString::fromLatin1(item));
-    };
-    fill("ComboBoxHsmcVol", kElbrinHsmcVoltages);
-    fill("ComboBoxGpioVol", kElbrinGpioVoltages);
+    FillList("ComboBoxHsmcVol", kElbrinHsmcVoltages);
+    FillList("ComboBoxGpioVol", kElbrinGpioVoltages);
 }
 
 void TFormElbrin::DrawOutlines(const kit::FormView& view) {

@@ -20,14 +20,8 @@ TFormGaldor::~TFormGaldor() {
 }
 
 void TFormGaldor::FillChoiceLists() {
-    auto fill = [this](const char* name, std::span<const char* const> items) {
-        auto* combo = platform::Component<QComboBox>(this, name);
-        combo->clear();
-        for (const char* item : items)
-            combo->addItem(QString::fromLatin1(item));
-    };
-    fill("ComboBoxBoard", kGaldorBoardTypes);
-    fill("ComboBoxFPGA", kGaldorNodes);
+    FillList("ComboBoxBoard", kGaldorBoardTypes);
+    FillList("ComboBoxFPGA", kGaldorNodes);
 }
 
 void TFormGaldor::BindExtras(const kit::FormView& view) {

@@ -19,15 +19,8 @@ TFormHarlin::~TFormHarlin() {
 }
 
 void TFormHarlin::FillChoiceLists() {
-    auto* board = platform::Component<QComboBox>(this, "ComboBoxBoard");
-    board->clear();
-    for (const char* item : kHarlinVariants)
-        board->addItem(QString::fromLatin1(item));
-    for (const char* name : {"ComboBoxPLL_HSMA", "ComboBoxPLL_HSMB", "ComboBoxPLL_SATA"}) {
-        auto* combo = platform::Component<QComboBox>(this, name);
-        combo->clear();
-        for (const char* item : kHarlinPllFrequencies)
-            combo->addItem(QString::fromLatin1(item));
-        combo->setMaxVisibleItems(static_cast<int>(std::size(kHarlinPllFrequencies)));
-    }
+    FillList("ComboBoxBoard", kHarlinVariants);
+    for (const char* name : {"ComboBoxPLL_HSMA", "ComboBoxPLL_HSMB", "ComboBoxPLL_SATA"})
+        FillList(name, kHarlinPllFrequencies)
+            ->setMaxVisibleItems(static_cast<int>(std::size(kHarlinPllFrequencies)));
 }

@@ -45,17 +45,10 @@ TFormLomar::TFormLomar(QWidget* owner)
 TFormLomar::~TFormLomar() = default;
 
 void TFormLomar::FillChoiceLists() {
-    auto fill = [this](const char* name, std::span<const char* const> items) {
-        auto* combo = Component<QComboBox>(this, name);
-        combo->clear();
-        for (const char* item : items)
-            combo->addItem(QString::fromLatin1(item));
-        return combo;
-    };
-    fill("ComboBoxBoard", kLomarBoardTypes);
-    fill("ComboBoxHsmcGpio", kLomarHsmcModes);
+    FillList("ComboBoxBoard", kLomarBoardTypes);
+    FillList("ComboBoxHsmcGpio", kLomarHsmcModes);
     for (const char* name : {"ComboBoxPLL_HSMA", "ComboBoxPLL_HSME", "ComboBoxPLL_GXB"})
-        fill(name, kLomarPllFrequencies)
+        FillList(name, kLomarPllFrequencies)
             ->setMaxVisibleItems(static_cast<int>(std::size(kLomarPllFrequencies)));
     GpioDialog();
     QWidget* combo = Combo(LOMAR_HSMC_C);

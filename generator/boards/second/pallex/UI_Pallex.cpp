@@ -9,17 +9,6 @@
 
 using C = PALLEX_CONFIG;
 
-namespace {
-
-void Fill(QComboBox* combo, const std::vector<std::string>& items, int visible) {
-    combo->clear();
-    for (const std::string& item : items)
-        combo->addItem(platform::ToQt(item));
-    combo->setMaxVisibleItems(visible);
-}
-
-} // namespace
-
 TFormPallex::TFormPallex(QWidget* owner) : BoardForm(owner, PallexLogic(), pallex::kLayout) {
     for (const char* box : {"CheckBoxDDR3_0", "CheckBoxDDR3_1"})
         Widget(box)->setToolTip(QStringLiteral("Up to 4GB, 800 data rate"));
@@ -27,10 +16,10 @@ TFormPallex::TFormPallex(QWidget* owner) : BoardForm(owner, PallexLogic(), palle
 }
 
 void TFormPallex::FillChoiceLists() {
-    Fill(platform::Component<QComboBox>(this, "ComboBoxSi570"), PallexSi570Items(), 8);
+    FillList("ComboBoxSi570", PallexSi570Items())->setMaxVisibleItems(8);
     const std::vector<std::string> cdcm = PallexCdcmItems();
-    Fill(platform::Component<QComboBox>(this, "ComboBoxCdcm61001"), cdcm, 12);
-    Fill(platform::Component<QComboBox>(this, "ComboBoxCdcm61004"), cdcm, 12);
+    FillList("ComboBoxCdcm61001", cdcm)->setMaxVisibleItems(12);
+    FillList("ComboBoxCdcm61004", cdcm)->setMaxVisibleItems(12);
 }
 
 void TFormPallex::DrawOutlines(const kit::FormView& view) {
