@@ -41,8 +41,6 @@ public:
     void TypePrefix(int header, const std::string& prefix);
     // OK confirms what is shown.
     void Ok();
-    // A confirmed choice taken from a record is coupled from GPIO-0.
-    void CoupleConfirmed() { Couple(confirmed_, 0); }
 
     const Header& Shown(int header) const { return shown_[Slot(header)]; }
 

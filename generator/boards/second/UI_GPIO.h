@@ -28,11 +28,8 @@ public:
     void SetGpio0Index(int index) { m_State.SetIndex(0, index); }
     void SetGpio1Index(int index) { m_State.SetIndex(1, index); }
     std::string GetGpio0Prefix() const { return m_State.GetPrefix(0); }
-    void SetGpio0Prefix(const std::string& prefix) { m_State.SetPrefix(0, prefix); }
-    void SetGpio1Prefix(const std::string& prefix) { m_State.SetPrefix(1, prefix); }
     const GpioExpansion& State() const { return m_State; }
     GpioExpansion& State() { return m_State; }
-    void CoupleConfirmed() { m_State.CoupleConfirmed(); }
 
     // Handlers.
     void FormShow();
