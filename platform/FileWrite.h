@@ -1,10 +1,10 @@
 #pragma once
 // Every file Pinwright writes (project files, exported modules, settings files, its
-// .INI) and Lumastat's programmer scripts go through ReplaceFile: the bytes go to a
-// temporary file beside the target, which is renamed over it only when they are all
-// written, so a failed write never destroys the file that was there. Its single write
-// is a replaceable call, so tests can cut a write short or fail it (a full disk)
-// without filling one.
+// .INI) and Lumastat's programmer scripts and memory dumps go through ReplaceFile: the
+// bytes go to a temporary file beside the target, which is renamed over it only when
+// they are all written, so a failed write never destroys the file that was there. Its
+// writes are a replaceable call, so tests can cut a write short or fail it (a full
+// disk) without filling one.
 
 #include <cstddef>
 #include <string>
@@ -28,9 +28,16 @@ enum class ReplaceResult {
     ShortWrite,   // fewer bytes went out than data holds, or they could not be flushed
 };
 
-// Writes data with one write to a temporary file beside path and renames it over path
-// (through a link, the file it names). On failure path is as it was, no temporary file
-// stays, and error holds the system's reason (errno).
+// Writes data to a temporary file beside path, syncs it, renames it over path (through a
+// link, the file it names) and syncs the folder. A target that exists and is no regular
+// file (a pipe, a device, a socket, a folder) or may not be written is refused untouched.
+// A writable file in a folder that takes no temporary file is truncated and written in
+// place. On failure no temporary file stays, path is as it was (but for a write in place
+// that failed), and error holds the system's reason (errno).
 ReplaceResult ReplaceFile(const std::string& path, std::string_view data, int& error);
+
+// Whether ReplaceFile would take path, asked before the bytes exist: false, with the
+// reason, when it would refuse the target or the folder could take no new file.
+bool CanReplaceFile(const std::string& path, int& error);
 
 } // namespace platform

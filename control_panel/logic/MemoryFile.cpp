@@ -76,12 +76,12 @@ bool LoadMemoryFile(const std::string& path, bool hex, std::size_t count, std::v
     return true;
 }
 
+bool CanSaveMemoryFile(const std::string& path) {
+    int error = 0;
+    return platform::CanReplaceFile(path, error);
+}
+
 bool SaveMemoryFile(const std::string& path, bool hex, const uint8_t* data, std::size_t n) {
-    // A pipe would hold the program until a reader came, and a device or a folder is no
-    // dump either: only a regular file (or none) is replaced.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        return false;
     const std::string text = hex ? HexText(data, n) : std::string();
     const std::string_view bytes =
         hex ? std::string_view(text) : std::string_view(reinterpret_cast<const char*>(data), n);

@@ -23,7 +23,9 @@ std::optional<uint64_t> MemoryFileLength(const std::string& path);
 // count bytes from the start of the file: raw, or from 2 x count characters of .HEX
 // text. False when the file is no regular file, cannot be opened or is shorter.
 bool LoadMemoryFile(const std::string& path, bool hex, std::size_t count, std::vector<uint8_t>& data);
+// Whether a dump can be written to path: false for what is no regular file (a pipe, a
+// device, a folder), a file that may not be written, or a folder that takes no file.
+bool CanSaveMemoryFile(const std::string& path);
 // Writes the bytes, raw or as .HEX text, as every file is written (platform::ReplaceFile):
-// on failure false, with the file at path as it was. False at once when path names
-// something other than a regular file (a pipe, a device, a folder).
+// on failure false, with the file at path as it was.
 bool SaveMemoryFile(const std::string& path, bool hex, const uint8_t* data, std::size_t n);

@@ -77,10 +77,12 @@ constexpr int IDB_BUTTON_FACE = 178;
 
 enum MemoryButton { BTN_RANDOM_WRITE, BTN_RANDOM_READ, BTN_WRITE_FILE, BTN_READ_FILE };
 
-// The MFC filter ended with "||"; here the list simply ends. No default extension is
+// The filter list simply ends after its last pair. No default extension is
 // added to a typed name: the one offered ("*") would make names such as "dump.*".
-platform::FileDialogRequest FileRequest() {
+// Both file dialogs open where the last file was chosen.
+platform::FileDialogRequest FileRequest(const std::string& lastFolder) {
     platform::FileDialogRequest request;
+    request.initialDir = lastFolder;
     request.filter = "Hex Files (*.HEX)|*.HEX|All Files (*.*)|*.*";
     request.fileName = "*.*";
     return request;
@@ -230,11 +232,12 @@ void CMemoryDialog::OnWriteFile() {
             return;
         }
     }
-    platform::FileDialogRequest request = FileRequest();
+    platform::FileDialogRequest request = FileRequest(m_lastFolder);
     request.mustExist = true;
     const std::string path = platform::Current().OpenFileDialog(request);
     if (path.empty())
         return;
+    m_lastFolder = platform::ExtractFilePath(path);
     const bool hex = IsHexFile(path);
     uint64_t count = 0;
     const bool ok = RunAction(MemoryAction::SequentialWrite, [&](const MEMORY_INFO& info) {
@@ -266,11 +269,12 @@ void CMemoryDialog::OnReadFile() {
         ShowError(kReadLengthMessage);
         return;
     }
-    platform::FileDialogRequest request = FileRequest();
+    platform::FileDialogRequest request = FileRequest(m_lastFolder);
     request.askOverwrite = true;
     const std::string path = platform::Current().SaveFileDialog(request);
     if (path.empty())
         return;
+    m_lastFolder = platform::ExtractFilePath(path);
     RunAction(MemoryAction::SequentialRead, [&](const MEMORY_INFO& info) {
         const uint32_t length = entireMemory ? info.size : Field(m_pReadLength);
         const uint32_t address = Field(m_pReadAddress);
@@ -278,6 +282,9 @@ void CMemoryDialog::OnReadFile() {
             ShowError(RangeMessage(uint64_t{address} + length, info.size));
             return false;
         }
+        // A target the dump could not be written to fails before the board is read.
+        if (!CanSaveMemoryFile(path))
+            return false;
         std::vector<uint8_t> buffer(length);
         // A failed or aborted transfer leaves an existing file as it was.
         if (!TransferMemory(TransferDirection::Read, static_cast<uint8_t>(info.id), address, buffer.data(),

@@ -63,5 +63,7 @@ private:
     QCheckBox* m_pEntireMemory;
     std::unique_ptr<CPageStatusLine> m_status;
     CBoardLink* m_pLink = nullptr;
+    // The folder of the last file chosen in either file dialog.
+    std::string m_lastFolder;
     CButtonManager& m_bar;
 };

@@ -13,6 +13,8 @@ template <class X_CONFIG> class TConfigBase {
 public:
     X_CONFIG Config{};
     std::string LastFolder;
+    // The file name of the form's save dialog, which Save Setting and the project file share.
+    std::string SaveDialogName;
     int32_t DaughterCount = 0;
     DaughterIdList DaughterIds{};
 
@@ -28,8 +30,8 @@ public:
     bool SaveDefaultConfig() { return SaveConfigFile(Config, configfile::DefaultConfigPath()); }
 
     // The Save Setting and Load Setting dialogs, starting in LastFolder.
-    bool SaveConfigAs(const std::string& projectName) {
-        std::string path = configfile::AskSavePath(LastFolder, projectName);
+    bool SaveConfigAs() {
+        std::string path = configfile::AskSavePath(LastFolder, SaveDialogName);
         return !path.empty() && SaveConfigFile(Config, path);
     }
     bool LoadConfigFrom() {
@@ -41,7 +43,7 @@ public:
         DaughterCount = ::BuildDaughterList(connectorType, transceiversAllowed, voltage, DaughterIds);
     }
 
-    static std::string ChooseProjectFile(const std::string& boardFolder, const std::string& projectName) {
-        return ::ChooseProjectFile(boardFolder, projectName);
+    std::string ChooseProjectFile(const std::string& boardFolder, const std::string& projectName) {
+        return ::ChooseProjectFile(boardFolder, projectName, SaveDialogName);
     }
 };

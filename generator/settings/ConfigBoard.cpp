@@ -23,8 +23,8 @@ bool TConfigBoard::LoadDefaultConfig() {
     return LoadConfigFile(configfile::DefaultConfigPath());
 }
 
-bool TConfigBoard::SaveConfigAs(const std::string& projectName) {
-    std::string path = configfile::AskSavePath(LastFolder, projectName);
+bool TConfigBoard::SaveConfigAs() {
+    std::string path = configfile::AskSavePath(LastFolder, SaveDialogName);
     return !path.empty() && SaveConfigFile(path);
 }
 
@@ -34,7 +34,7 @@ bool TConfigBoard::LoadConfigFrom() {
 }
 
 std::string TConfigBoard::ChooseProjectFile(const std::string& boardFolder, const std::string& projectName) {
-    return ::ChooseProjectFile(boardFolder, projectName);
+    return ::ChooseProjectFile(boardFolder, projectName, SaveDialogName);
 }
 
 bool TConfigBoard::ExportResource(const std::string& fileName, const std::string& resourceName) {

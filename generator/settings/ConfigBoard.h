@@ -12,6 +12,8 @@ public:
     virtual ~TConfigBoard() = default;
 
     std::string LastFolder;
+    // The file name of the form's save dialog, which Save Setting and the project file share.
+    std::string SaveDialogName;
     int32_t DaughterCount = 0;
     DaughterIdList DaughterIds{};
 
@@ -28,11 +30,11 @@ public:
     // default.cfg in the program folder, shared by every board.
     bool SaveDefaultConfig();
     bool LoadDefaultConfig();
-    // The Save Setting dialog proposes "<projectName>.cfg" in LastFolder.
-    bool SaveConfigAs(const std::string& projectName);
+    // The Save Setting dialog proposes SaveDialogName in LastFolder.
+    bool SaveConfigAs();
     bool LoadConfigFrom();
 
-    static std::string ChooseProjectFile(const std::string& boardFolder, const std::string& projectName);
+    std::string ChooseProjectFile(const std::string& boardFolder, const std::string& projectName);
     // Writes the program resource resourceName to fileName; false when there is no
     // such resource (the old file is then left alone) or the file cannot be written.
     static bool ExportResource(const std::string& fileName, const std::string& resourceName);

@@ -72,13 +72,15 @@ std::string DefaultConfigPath() {
     return platform::Format("%s%s", platform::Current().ProgramFolder().c_str(), "default.cfg");
 }
 
-std::string AskSavePath(std::string& lastFolder, const std::string& projectName) {
+std::string AskSavePath(std::string& lastFolder, std::string& dialogName) {
     platform::FileDialogRequest r = CfgDialog(lastFolder);
-    r.fileName = projectName + ".cfg";
+    r.fileName = dialogName;
     r.askOverwrite = true;
     std::string path = platform::Current().SaveFileDialog(r);
-    if (!path.empty())
+    if (!path.empty()) {
         lastFolder = platform::ExtractFilePath(path);
+        dialogName = platform::ExtractFileName(path);
+    }
     return path;
 }
 

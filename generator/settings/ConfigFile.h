@@ -21,11 +21,12 @@ bool Save(const std::string& path, const uint8_t* record, std::size_t size);
 // <program folder>default.cfg: one file for every board.
 std::string DefaultConfigPath();
 
-// The .cfg save dialog in lastFolder proposing "<projectName>.cfg"; it asks before
-// replacing a file, so a settings save never overwrites a project file unasked.
-// A chosen path moves lastFolder to its folder, before the file is touched.
-// Returns the path, or "" on Cancel (lastFolder unchanged).
-std::string AskSavePath(std::string& lastFolder, const std::string& projectName);
+// The .cfg save dialog in lastFolder proposing dialogName, the file name chosen last in
+// the form's save dialog (Save Setting or the project file); it asks before replacing a
+// file, so a settings save never overwrites a project file unasked. A chosen path moves
+// lastFolder to its folder, before the file is touched, and becomes dialogName.
+// Returns the path, or "" on Cancel (lastFolder and dialogName unchanged).
+std::string AskSavePath(std::string& lastFolder, std::string& dialogName);
 // The .cfg open dialog in lastFolder; otherwise as AskSavePath.
 std::string AskLoadPath(std::string& lastFolder);
 

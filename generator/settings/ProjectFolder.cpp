@@ -15,7 +15,8 @@ bool IsPlainFolderName(const std::string& name) {
 
 } // namespace
 
-std::string ChooseProjectFile(const std::string& boardFolder, const std::string& projectName) {
+std::string ChooseProjectFile(const std::string& boardFolder, const std::string& projectName,
+                              std::string& dialogName) {
     if (!IsPlainFolderName(projectName))
         return std::string();
     std::string folder =
@@ -29,6 +30,10 @@ std::string ChooseProjectFile(const std::string& boardFolder, const std::string&
     r.initialDir = folder;
     r.filter = "Quartus Project File (*.qpf)|*.QPF";
     r.defaultExt = "qpf";
-    r.fileName = projectName + ".qpf";
-    return platform::Current().SaveFileDialog(r);
+    dialogName = projectName + ".qpf";
+    r.fileName = dialogName;
+    std::string path = platform::Current().SaveFileDialog(r);
+    if (!path.empty())
+        dialogName = platform::ExtractFileName(path);
+    return path;
 }

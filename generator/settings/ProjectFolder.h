@@ -6,5 +6,7 @@
 // Creates <program folder>CodeGenerated/<boardFolder>/<projectName>/ and asks for
 // "<projectName>.qpf" there. Returns the chosen path, or "" on Cancel. A project
 // name that is not a plain folder name ("/", "\", "." or "..") creates nothing
-// and returns "" without a dialog.
-std::string ChooseProjectFile(const std::string& boardFolder, const std::string& projectName);
+// and returns "" without a dialog. dialogName is the file name of the form's save
+// dialog, which Save Setting shares: the proposed name, then the name chosen.
+std::string ChooseProjectFile(const std::string& boardFolder, const std::string& projectName,
+                              std::string& dialogName);

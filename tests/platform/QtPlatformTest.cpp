@@ -55,7 +55,7 @@ TEST(Jpeg, OurPictureDecodesToItsSizeAndColour) {
     EXPECT_TRUE(DecodeJpeg("not a jpeg").isNull());
 }
 
-TEST(Colours, BgrIntegersAsTheToolkitGivesThem) {
+TEST(Colours, BgrIntegersAsLayoutsAndRecordsGiveThem) {
     EXPECT_EQ(FromBgr(15591915), QColor(0xEB, 0xE9, 0xED));
     EXPECT_EQ(FromBgr(0x0000FF), QColor(255, 0, 0));
     EXPECT_EQ(FromBgr(0x00FFFF), QColor(255, 255, 0));

@@ -228,7 +228,7 @@ uint8_t BoardForm::ChosenCard(int connector) {
 
 bool BoardForm::ValidateUi() {
     Read();
-    return kit::CheckSettings(Logic(), Logic().RecordToGenerate(m_View, Record()));
+    return kit::CheckSettings(Logic(), Logic().RecordToGenerate(m_View, Record()), kit::CheckFor::Save);
 }
 
 void BoardForm::CardPictures(const kit::FormView& view) {
@@ -262,16 +262,17 @@ void BoardForm::ChoicesShown(const kit::FormView& view) {
 
 void BoardForm::ButtonGenClick() {
     Read();
-    kit::GenerateRecord(Logic(), m_View, Record(), [](const std::string& folder, const std::string& name) {
-        return ChooseProjectFile(folder, name);
-    });
+    kit::GenerateRecord(Logic(), m_View, Record(),
+                        [this](const std::string& folder, const std::string& name) {
+                            return Settings().ChooseProjectFile(folder, name);
+                        });
 }
 
 void BoardForm::ButtonSaveClick() {
     if (!ValidateUi())
         return;
     Logic().Store(m_View, Record());
-    Settings().SaveConfigAs(Logic().ProjectName(m_View.record));
+    Settings().SaveConfigAs();
 }
 
 void BoardForm::ButtonLoadClick() {

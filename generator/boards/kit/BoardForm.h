@@ -49,7 +49,7 @@ public:
     // The record shown, and what the controls show stored into a record.
     void ConfigToUi(const SettingsRecord& record);
     void UiToConfig(SettingsRecord& record);
-    // The checks of Save and Generate on what the controls show.
+    // The checks of Save on what the controls show.
     bool ValidateUi();
 
     // Handlers.

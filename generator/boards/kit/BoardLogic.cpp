@@ -126,7 +126,7 @@ void BoardLogic::Show(FormView& view, const SettingsRecord& r, FormPainter* pain
         const bool ticked = r.U8(f.offset) != 0;
         const bool changed = (view.record.U8(f.offset) != 0) != ticked;
         view.record.SetU8(f.offset, ticked ? 1 : 0);
-        // Where the toolkit ran a box's handler when code changed it, the board asks for it.
+        // Boards whose box handlers also run when a record sets a box ask for it here.
         if (changed && spec_.boxClickOnLoad) {
             Redraw(view, painter);
             BoxClicked(view, r, static_cast<int>(i), painter);
@@ -491,17 +491,20 @@ std::string BoardLogic::NoPinsMessage(const AttachStep& step) const {
                             card.c_str());
 }
 
-std::string BoardLogic::Validate(const SettingsRecord& r) const {
+std::string BoardLogic::Validate(const SettingsRecord& r, CheckFor what) const {
     if (spec_.prefixRulesFirst) {
         std::string clash = CheckPrefixes(r);
         if (!clash.empty())
             return clash;
     }
-    std::string message = CheckProjectName(ProjectName(r));
+    const std::string name = ProjectName(r);
+    std::string message = what == CheckFor::Generate ? CheckProjectName(name) : CheckProjectNameGiven(name);
     if (!message.empty()) {
         const std::string over = PrefixRulesOverName(r);
         return over.empty() ? message : over;
     }
+    if (what == CheckFor::Save)
+        return CheckPrefixes(r);
     const std::vector<AttachStep> steps = AttachPlan(r);
     for (const AttachStep& step : steps) {
         if (!CardHasPins(step, spec_.id, spec_.cardRules))

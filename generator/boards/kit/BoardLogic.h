@@ -28,6 +28,12 @@ struct Notice {
     int icon; // platform::Icon
 };
 
+// What a record is checked for: a Save takes any name and prefix the board's own rules
+// allow; a Generate also refuses what would make a project that cannot be written or
+// compiled (names with control characters or path separators, prefixes that are no
+// identifiers, cards without a pin table).
+enum class CheckFor { Save, Generate };
+
 // One project of the left-Ctrl batch: its name (and sub-folder) and the record it is built from.
 struct BatchProject {
     std::string name;
@@ -127,8 +133,9 @@ public:
     bool HasBatch() const { return !spec_.batch.empty() || spec_.batchWithoutPasses; }
     // Prefixes a board gives an empty prefix of some cards ("HSMC_"), before validation.
     virtual void ApplyDefaultPrefixes(SettingsRecord& /*r*/) const {}
-    // "" when the record may be saved or generated, else the message to show.
-    std::string Validate(const SettingsRecord& r) const;
+    // "" when the record may be saved (CheckFor::Save: the board's own rules) or
+    // generated (those and the names' and cards' rules of a project), else the message.
+    std::string Validate(const SettingsRecord& r, CheckFor what = CheckFor::Generate) const;
     // The message for a chosen card that has no pin table.
     std::string NoPinsMessage(const AttachStep& step) const;
     // The board's own prefix rules ("" when they hold).

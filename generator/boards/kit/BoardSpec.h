@@ -169,6 +169,7 @@ struct BoardSpec {
     std::span<const BatchPass> batch = {};
     // Ctrl+Generate beeps and asks for the folder even without a pass, then generates nothing.
     bool batchWithoutPasses = false;
+    bool batchBeep = true; // the batch starts with the simple beep
     const GpioPair* gpioPair = nullptr;
     SaveAtEnd save = SaveAtEnd::OnClose;
     bool successBox = true;

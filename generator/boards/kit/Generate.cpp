@@ -47,8 +47,8 @@ bool GenerateAndReport(const BoardLogic& logic, const SettingsRecord& r, const s
     return false;
 }
 
-bool CheckSettings(const BoardLogic& logic, const SettingsRecord& r) {
-    const std::string message = logic.Validate(r);
+bool CheckSettings(const BoardLogic& logic, const SettingsRecord& r, CheckFor what) {
+    const std::string message = logic.Validate(r, what);
     if (!message.empty()) {
         platform::ShowMessage(message, "Error", platform::Icon::Error);
         return false;
@@ -72,11 +72,12 @@ bool GenerateRecord(const BoardLogic& logic, const FormView& view, SettingsRecor
                     const FolderQuestion& askProjectFile) {
     const BoardSpec& spec = logic.Spec();
     const SettingsRecord r = logic.RecordToGenerate(view, stored);
-    if (!CheckSettings(logic, r))
+    if (!CheckSettings(logic, r, CheckFor::Generate))
         return false;
     const std::string name = logic.ProjectName(view.record);
     if (logic.HasBatch() && platform::Current().IsCtrlHeld()) {
-        platform::Beep();
+        if (spec.batchBeep)
+            platform::Beep();
         const std::string path = askProjectFile(spec.folder, name);
         return !path.empty() &&
                GenerateBatch(logic, logic.BatchProjects(view, stored), platform::ExtractFilePath(path));

@@ -34,7 +34,7 @@ bool GenerateAndReport(const BoardLogic& logic, const SettingsRecord& r, const s
 
 // What Save and Generate check first: validation (its message in an error box), then the
 // board's own warnings and questions. False stops.
-bool CheckSettings(const BoardLogic& logic, const SettingsRecord& r);
+bool CheckSettings(const BoardLogic& logic, const SettingsRecord& r, CheckFor what);
 
 // The projects of the batch, each in a sub-folder of its name under folder; stops at the
 // first that fails. True when every one was written.

@@ -6,9 +6,13 @@
 
 namespace kit {
 
+std::string CheckProjectNameGiven(const std::string& name) {
+    return name.empty() ? "Project Name cannot be empty." : std::string();
+}
+
 std::string CheckProjectName(const std::string& name) {
     if (name.empty())
-        return "Project Name cannot be empty.";
+        return CheckProjectNameGiven(name);
     for (unsigned char c : name)
         // It is written between quotes and at line starts of the project files.
         if (c < 0x20 || c == 0x7F || c == '"')

@@ -8,7 +8,9 @@
 
 namespace kit {
 
-// "" when the project name may be used, else the message to show.
+// "" when a project name is given, else the message to show: all a saved record needs.
+std::string CheckProjectNameGiven(const std::string& name);
+// "" when the project name may be used for a project, else the message to show.
 std::string CheckProjectName(const std::string& name);
 // "" when the prefix may go in front of pin names of at most longestPinName bytes
 // (of the card cardName), else the message to show.

@@ -191,7 +191,7 @@ TEST_F(DunmirForm, GpioDefaultWithAPrefix) {
     EXPECT_TRUE(testsupport::IverilogAccepts(folder + "p.v", output)) << output;
 }
 
-TEST_F(DunmirForm, ValidationRefusesUnsafeNames) {
+TEST_F(DunmirForm, GenerateRefusesUnsafeNamesSaveTakesThem) {
     Start();
     struct Case {
         const char* project;
@@ -226,6 +226,16 @@ TEST_F(DunmirForm, ValidationRefusesUnsafeNames) {
         EXPECT_EQ(seam.Boxes()[0].text, c.message);
         EXPECT_EQ(seam.Boxes()[0].icon, Icon::Error);
         EXPECT_TRUE(seam.FileDialogs().empty());
+        // Save keeps only the board's own rule: a project name is needed, any text passes.
+        seam.ClearRecords();
+        const std::string cfg = dir.File("saved.cfg");
+        fs::remove(cfg);
+        const bool named = *c.project != '\0';
+        if (named)
+            seam.AnswerFile(cfg);
+        Click("ButtonSave");
+        EXPECT_EQ(seam.Boxes().empty(), named) << c.project;
+        EXPECT_EQ(fs::exists(cfg), named) << c.project;
     }
     // With no card the prefix is not used, so it is not checked.
     seam.ClearRecords();
@@ -270,7 +280,9 @@ TEST_F(DunmirForm, TheLeftCtrlBatch) {
     EXPECT_NE(qsf.find("set_location_assignment PIN_V10 -to GPIOGPIO[0]\r\n"), std::string::npos);
     EXPECT_EQ(Combo()->currentIndex(), 2);
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "DUNMIR");
-    EXPECT_EQ(Get<QLineEdit>("EditPrefixGpio")->text(), "KEEP");
+    EXPECT_EQ(Get<QLineEdit>("EditPrefixGpio")->text(),
+              "KEEP"); // Unlike the other boards' batches, this one starts without a beep.
+    EXPECT_EQ(seam.BeepCount(), 0);
 }
 
 TEST_F(DunmirForm, TheBatchStopsAtTheFirstFailure) {
@@ -301,7 +313,7 @@ TEST_F(DunmirForm, SaveAndLoadSettings) {
     seam.AnswerFile(cfg);
     Click("ButtonSave");
     ASSERT_EQ(seam.FileDialogs().size(), 1u);
-    EXPECT_EQ(seam.FileDialogs()[0].request.fileName, "blink.cfg");
+    EXPECT_EQ(seam.FileDialogs()[0].request.fileName, ""); // no file chosen yet
     EXPECT_EQ(seam.FileDialogs()[0].request.filter, "Board Configuration Files (*.cfg)|*.CFG");
     EXPECT_TRUE(seam.FileDialogs()[0].request.askOverwrite);
     std::string bytes = ReadFile(cfg);
@@ -334,6 +346,29 @@ TEST_F(DunmirForm, SaveAndLoadSettings) {
     EXPECT_EQ(Combo()->currentIndex(), 0);
     EXPECT_EQ(Get<QLineEdit>("EditPrefixGpio")->text(), "");
     EXPECT_TRUE(seam.Boxes().empty());
+}
+
+TEST_F(DunmirForm, SaveSettingProposesTheNameChosenLastInItsOrTheProjectDialog) {
+    Start();
+    Get<QLineEdit>("EditProjectName")->setText("blink");
+    seam.AnswerFile(dir.File("mine.cfg"));
+    Click("ButtonSave");
+    seam.CancelFile();
+    Click("ButtonSave");
+    EXPECT_EQ(seam.FileDialogs().back().request.fileName, "mine.cfg");
+    // The project dialog is the same dialog: what it proposed, or what was chosen in it, comes next.
+    seam.CancelFile();
+    Click("ButtonGen");
+    EXPECT_EQ(seam.FileDialogs().back().request.fileName, "blink.qpf");
+    seam.CancelFile();
+    Click("ButtonSave");
+    EXPECT_EQ(seam.FileDialogs().back().request.fileName, "blink.qpf");
+    seam.AnswerFile(dir.File("CodeGenerated/DUNMIR/blink/top.qpf"));
+    Click("ButtonGen");
+    seam.CancelFile();
+    Click("ButtonSave");
+    EXPECT_EQ(seam.FileDialogs().back().request.fileName, "top.qpf");
+    EXPECT_EQ(seam.FileDialogs().back().request.initialDir, dir.Folder());
 }
 
 TEST_F(DunmirForm, DefaultCfgIsReadAtStartAndWrittenOnExit) {

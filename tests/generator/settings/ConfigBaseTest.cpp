@@ -67,8 +67,8 @@ TEST(ConfigBase, DialogsListAndProjectFolder) {
     TConfigBase<XYLMAR_CONFIG> s;
     s.LastFolder = dir.Folder();
     seam.AnswerFile(dir.File("saved.cfg"));
-    ASSERT_TRUE(s.SaveConfigAs("blink"));
-    EXPECT_EQ(seam.FileDialogs().back().request.fileName, "blink.cfg");
+    ASSERT_TRUE(s.SaveConfigAs());
+    EXPECT_EQ(seam.FileDialogs().back().request.fileName, "");
     seam.AnswerFile(dir.File("saved.cfg"));
     EXPECT_TRUE(s.LoadConfigFrom());
 
@@ -80,4 +80,8 @@ TEST(ConfigBase, DialogsListAndProjectFolder) {
     seam.CancelFile();
     EXPECT_EQ(s.ChooseProjectFile("XYLMAR", "blink"), "");
     EXPECT_EQ(seam.FileDialogs().back().request.initialDir, dir.Folder() + "CodeGenerated/XYLMAR/blink/");
+    // Save Setting shares the project file's dialog, and proposes what that dialog proposed last.
+    seam.CancelFile();
+    EXPECT_FALSE(s.SaveConfigAs());
+    EXPECT_EQ(seam.FileDialogs().back().request.fileName, "blink.qpf");
 }

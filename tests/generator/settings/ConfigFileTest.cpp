@@ -5,15 +5,16 @@
 #include "platform/testing/ScriptedPlatform.h"
 #include "support/FifoWatchdog.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using platform::testing::ScriptedPlatform;
+using testsupport::AsUnprivilegedUser;
 using testsupport::ReadFile;
 using testsupport::TempDir;
 using testsupport::WriteFile;
@@ -44,25 +45,6 @@ struct WriteSeam {
     ~WriteSeam() { platform::SetWriteFunction(previous); }
     platform::WriteFunction previous;
 };
-
-// Runs check as a user that the folder permissions hold back (root ignores them):
-// in a child process that drops to "nobody" when the tests run as root. Returns
-// the check's result, or nullopt when privileges cannot be dropped.
-std::optional<bool> AsUnprivilegedUser(const std::function<bool()>& check) {
-    if (::geteuid() != 0)
-        return check();
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-            ::_exit(2);
-        ::_exit(check() ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) == 2)
-        return std::nullopt;
-    return WEXITSTATUS(status) == 0;
-}
 
 } // namespace
 
@@ -187,24 +169,27 @@ TEST(ConfigFile, SaveIntoAMissingFolderFailsToCreate) {
     EXPECT_TRUE(FilesIn(dir.Path()).empty());
 }
 
-TEST(ConfigFile, SaveIntoAnUnwritableFolderKeepsTheOldFile) {
+TEST(ConfigFile, SaveIntoAnUnwritableFolderWritesTheFileInPlace) {
     TempDir dir;
     std::filesystem::permissions(dir.Path(), std::filesystem::perms::all &
                                                  ~std::filesystem::perms::others_write &
                                                  ~std::filesystem::perms::group_write);
     std::filesystem::create_directory(dir.Path() / "locked");
     std::string target = dir.File("locked/a.cfg");
-    WriteFile(target, std::string(272, 'o'));
+    WriteFile(target, std::string(300, 'o'));
     ::chmod((dir.Path() / "locked").c_str(), 0555);
-    ::chmod(target.c_str(), 0666); // only the folder holds the save back
+    ::chmod(target.c_str(), 0666); // only the folder holds a new file back
 
     std::optional<bool> ok = AsUnprivilegedUser([&] {
         ScriptedPlatform seam;
         TConfigDunmir cfg;
         cfg.Config = Filled(0x5A);
         bool saved = cfg.SaveConfigFile(target);
-        return !saved && seam.Boxes().size() == 1 && seam.Boxes()[0].text == "Failed to create file." &&
-               ReadFile(target) == std::string(272, 'o') && FilesIn(dir.Path() / "locked").size() == 1;
+        // A new file there is still refused.
+        bool refused = !cfg.SaveConfigFile(dir.File("locked/b.cfg"));
+        return saved && refused && seam.Boxes().size() == 1 &&
+               seam.Boxes()[0].text == "Failed to create file." && ReadFile(target) == Bytes(cfg.Config) &&
+               FilesIn(dir.Path() / "locked").size() == 1;
     });
     ::chmod((dir.Path() / "locked").c_str(), 0755);
     if (!ok)
@@ -239,26 +224,38 @@ TEST(ConfigFile, FailedWriteKeepsTheOldFile) {
     }
 }
 
-TEST(ConfigFile, SaveAsProposesTheProjectNameAndAsksBeforeReplacing) {
+TEST(ConfigFile, SaveAsProposesTheNameChosenLastAndAsksBeforeReplacing) {
     ScriptedPlatform seam;
     TempDir dir;
+    seam.SetProgramFolder(dir.Folder());
     std::filesystem::create_directory(dir.Path() / "chosen");
     TConfigDunmir cfg;
     cfg.LastFolder = dir.Folder();
     cfg.Config = Filled(0x5A);
     seam.AnswerFile(dir.File("chosen/mine.cfg"));
-    ASSERT_TRUE(cfg.SaveConfigAs("blink"));
+    ASSERT_TRUE(cfg.SaveConfigAs());
 
     ASSERT_EQ(seam.FileDialogs().size(), 1u);
     const auto& d = seam.FileDialogs()[0];
     EXPECT_TRUE(d.save);
     EXPECT_EQ(d.request.initialDir, dir.Folder());
-    EXPECT_EQ(d.request.fileName, "blink.cfg");
+    EXPECT_EQ(d.request.fileName, ""); // nothing chosen yet
     EXPECT_EQ(d.request.filter, "Board Configuration Files (*.cfg)|*.CFG");
     EXPECT_EQ(d.request.defaultExt, "cfg");
     EXPECT_TRUE(d.request.askOverwrite);
     EXPECT_EQ(cfg.LastFolder, dir.Folder() + "chosen/");
     EXPECT_EQ(ReadFile(dir.File("chosen/mine.cfg")), std::string(272, '\x5A'));
+
+    // The next save proposes that name again; after a project file was chosen, that one.
+    seam.CancelFile();
+    EXPECT_FALSE(cfg.SaveConfigAs());
+    EXPECT_EQ(seam.FileDialogs().back().request.fileName, "mine.cfg");
+    EXPECT_EQ(seam.FileDialogs().back().request.initialDir, dir.Folder() + "chosen/");
+    seam.AnswerFile(dir.File("CodeGenerated/DUNMIR/blink/other.qpf"));
+    ASSERT_FALSE(cfg.ChooseProjectFile("DUNMIR", "blink").empty());
+    seam.CancelFile();
+    EXPECT_FALSE(cfg.SaveConfigAs());
+    EXPECT_EQ(seam.FileDialogs().back().request.fileName, "other.qpf");
 }
 
 TEST(ConfigFile, SaveAsCancelAndFailure) {
@@ -267,13 +264,13 @@ TEST(ConfigFile, SaveAsCancelAndFailure) {
     TConfigDunmir cfg;
     cfg.LastFolder = dir.Folder();
     seam.CancelFile();
-    EXPECT_FALSE(cfg.SaveConfigAs("blink"));
+    EXPECT_FALSE(cfg.SaveConfigAs());
     EXPECT_EQ(cfg.LastFolder, dir.Folder());
     EXPECT_TRUE(FilesIn(dir.Path()).empty());
 
     // The folder is remembered even when the save then fails.
     seam.AnswerFile(dir.File("missing/a.cfg"));
-    EXPECT_FALSE(cfg.SaveConfigAs("blink"));
+    EXPECT_FALSE(cfg.SaveConfigAs());
     EXPECT_EQ(cfg.LastFolder, dir.Folder() + "missing/");
     ASSERT_EQ(seam.Boxes().size(), 1u);
     EXPECT_EQ(seam.Boxes()[0].text, "Failed to create file.");

@@ -15,7 +15,8 @@ TEST(ProjectFolder, CreatesTheFolderAndProposesTheQpf) {
     seam.SetProgramFolder(dir.Folder());
     const std::string folder = dir.Folder() + "CodeGenerated/DUNMIR/blink/";
     seam.AnswerFile(folder + "blink.qpf");
-    EXPECT_EQ(TConfigDunmir::ChooseProjectFile("DUNMIR", "blink"), folder + "blink.qpf");
+    TConfigDunmir cfg;
+    EXPECT_EQ(cfg.ChooseProjectFile("DUNMIR", "blink"), folder + "blink.qpf");
 
     ASSERT_EQ(seam.FileDialogs().size(), 1u);
     const auto& d = seam.FileDialogs()[0];
@@ -48,8 +49,9 @@ TEST(ProjectFolder, NamesThatLeaveTheBoardFolderCreateNothing) {
     ScriptedPlatform seam;
     TempDir dir;
     seam.SetProgramFolder(dir.Folder());
+    TConfigDunmir cfg;
     for (const char* name : {"../../x", "a/b", "a\\b", ".", "..", "/abs"}) {
-        EXPECT_EQ(TConfigDunmir::ChooseProjectFile("DUNMIR", name), "") << name;
+        EXPECT_EQ(cfg.ChooseProjectFile("DUNMIR", name), "") << name;
     }
     EXPECT_TRUE(seam.FileDialogs().empty());
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));

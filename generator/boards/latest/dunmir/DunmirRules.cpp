@@ -44,6 +44,7 @@ constexpr kit::BoardSpec kSpec{
     .connectors = kConnectors,
     .attachShape = kit::AttachShape::BoardModel,
     .batch = kBatch,
+    .batchBeep = false,
 };
 
 class Logic final : public kit::SettingsBoardLogic<TConfigDunmir, ConfigDunmirPins> {
