@@ -17,7 +17,7 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class Button { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
 struct FileDialogRequest {
-    std::string title;      // empty: the toolkit's default title
+    std::string title;      // empty: the dialog's own default title
     std::string filter;     // "Board Configuration Files (*.cfg)|*.CFG"
     std::string defaultExt; // "cfg", added when the user types no extension
     std::string initialDir;

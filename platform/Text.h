@@ -39,7 +39,7 @@ std::size_t CharBoundaryPrefix(std::string_view text, std::size_t maxBytes);
 
 // A text as it comes back from a text control: decoded from the locale's encoding
 // (UTF-8) and encoded again. Each byte that starts no valid sequence becomes U+FFFD,
-// and a leading byte-order mark is dropped, as the toolkit's decoder does.
+// and a leading byte-order mark is dropped, as Qt's decoder does.
 std::string ReencodeUtf8(std::string_view text);
 
 // Copies text into a fixed field of size bytes, cut to size - 1 bytes at a character

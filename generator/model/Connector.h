@@ -19,7 +19,7 @@ public:
     int AddPin(TPin* pin);
     int PinCount() const { return static_cast<int>(pins_.size()); }
     int ActivePinCount() const;
-    // Out of range: std::out_of_range, the toolkit's list-index error.
+    // Out of range: std::out_of_range, the list-index error callers catch.
     TPin* GetPin(int index) const;
     // The 1-based connector position of the pin now at index: where it was added, so
     // it stays the pin's own position after SortPins moved it.

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-// The toolkit's text-to-integer conversion error ("X[a]" as a bus member).
+// A text that is no integer where one must be ("X[a]" as a bus member).
 class EConvertError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -11,7 +11,7 @@
 
 namespace platform {
 
-// A 0x00BBGGRR colour (the toolkit's TColor and COLORREF alike): 15591915 is RGB(0xEB, 0xE9, 0xED).
+// A record's or layout's 0x00BBGGRR colour: 15591915 is RGB(0xEB, 0xE9, 0xED).
 QColor FromBgr(int64_t bgr);
 
 // Builds every row into form: the Kind::Form row sizes and captions the form itself,

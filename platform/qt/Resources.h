@@ -10,8 +10,8 @@ namespace platform {
 
 // A picture resource; .jpg resources are decoded through libjpeg. Null when missing.
 QImage LoadPicture(const std::string& name);
-// A picture the program cannot do without: a missing one is the toolkit's resource
-// error (an exception the message loop shows).
+// A picture the program cannot do without: a missing one throws the resource error
+// ("Resource <name> not found") that the message loop shows.
 QImage LoadBitmapResource(const std::string& name);
 
 } // namespace platform

@@ -30,7 +30,7 @@ void OutlineShape::paintEvent(QPaintEvent*) {
     pen.setJoinStyle(Qt::MiterJoin);
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
-    // The pen lies inside the bounds, as the toolkit draws it.
+    // The pen lies inside the bounds, so a thick outline keeps its rectangle.
     qreal inset = width_ / 2.0;
     QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     if (height() <= width_ || width() <= width_)

@@ -1,5 +1,5 @@
 #pragma once
-// Small widgets standing in for the toolkit's outline shapes, pictures and paint boxes.
+// Small widgets the forms are built of: outline shapes, pictures and paint boxes.
 
 #include <QColor>
 #include <QComboBox>
