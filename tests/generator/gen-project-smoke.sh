@@ -33,8 +33,8 @@ for id in $(seq 1 32) 50 100 101; do
 done
 # Arguments the tool refuses: exit 2 and nothing written.
 printf 'short' > "$work/short.cfg"
-for args in "30abc out" "4294967326 out" "31x out" "17 out" "--fpga 2 30 out" "--fpga 3 7 out" "--fpga one 7 out" \
-    "--start $work/short.cfg 30 out" "30 out $work/short.cfg" "--other 30 out" "30" "30 out a b"; do
+for args in "30abc out" "4294967326 out" "31x out" "17 out" "--fpga 2 30 out" "--fpga 1 30 out" "--fpga 3 7 out" \
+    "--fpga one 7 out" "--start $work/short.cfg 30 out" "30 out $work/short.cfg" "--other 30 out" "30" "30 out a b"; do
     # shellcheck disable=SC2086
     (cd "$work" && "$tool" $args > log 2>&1)
     rc=$?
@@ -43,5 +43,21 @@ for args in "30abc out" "4294967326 out" "31x out" "17 out" "--fpga 2 30 out" "-
     fi
     rm -rf "$work/out"
 done
+# Board 7 has two FPGAs: --fpga names either, and its defaults are refused on both.
+for part in 1 2; do
+    "$tool" --fpga $part 7 "$work/fpga$part" > "$work/log" 2>&1
+    rc=$?
+    if [ $rc -ne 1 ] || ! grep -qxF "$(refusal 7)" "$work/log"; then
+        echo "gen-project --fpga $part 7: ended with $rc"; cat "$work/log"; status=1
+    fi
+done
+# An empty output folder is a usage error, not the root folder.
+ls -A / > "$work/root-before"
+(cd "$work" && "$tool" 30 "" > log 2>&1)
+rc=$?
+ls -A / > "$work/root-after"
+if [ $rc -ne 2 ] || ! grep -q "^usage: gen-project" "$work/log" || ! cmp -s "$work/root-before" "$work/root-after"; then
+    echo "gen-project 30 \"\": ended with $rc"; cat "$work/log"; diff "$work/root-before" "$work/root-after"; status=1
+fi
 rm -rf "$work"
 exit $status

@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
             positional.push_back(argv[i]);
         }
     }
-    if (positional.size() < 2)
+    if (positional.size() < 2 || positional[1][0] == '\0')
         return Usage();
     const std::optional<unsigned> id = Number(positional[0]);
     if (!id)
@@ -75,6 +75,10 @@ int main(int argc, char** argv) {
     const kit::BoardLogic* logic = *id < 256 ? FindBoardLogic(static_cast<uint8_t>(*id)) : nullptr;
     if (logic == nullptr) {
         std::fprintf(stderr, "gen-project: board %s has no pin table\n", positional[0]);
+        return 2;
+    }
+    if (fpga && logic->Parts() < 2) {
+        std::fprintf(stderr, "gen-project: board %s has one FPGA, --fpga is not for it\n", positional[0]);
         return 2;
     }
     if (fpga && (*fpga < 1 || *fpga > static_cast<unsigned>(logic->Parts()))) {
@@ -100,7 +104,7 @@ int main(int argc, char** argv) {
     }
 
     std::string folder = positional[1];
-    if (folder.empty() || folder.back() != '/')
+    if (folder.back() != '/')
         folder += '/';
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
