@@ -43,6 +43,32 @@ for args in "30abc out" "4294967326 out" "31x out" "17 out" "--fpga 2 30 out" "-
     fi
     rm -rf "$work/out"
 done
+# refused <message> <arguments>: the tool ends with 2, says message, and writes no out.
+refused() {
+    message=$1
+    shift
+    (cd "$work" && "$tool" "$@" > log 2>&1)
+    rc=$?
+    if [ $rc -ne 2 ] || [ -e "$work/out" ] || ! grep -qF -- "$message" "$work/log"; then
+        echo "gen-project $*: ended with $rc"; cat "$work/log"; status=1
+    fi
+    rm -rf "$work/out"
+}
+# A record it cannot read says why, as the start record and as the one loaded.
+bad_record() {
+    refused "$1" --start "$2" 30 out
+    refused "$1" 30 out "$2"
+}
+bad_record "gen-project: cannot read $work/missing.cfg: No such file or directory" "$work/missing.cfg"
+mkdir "$work/folder.cfg"
+bad_record "gen-project: cannot read $work/folder.cfg: Is a directory" "$work/folder.cfg"
+cp "$work/short.cfg" "$work/locked.cfg"
+chmod 000 "$work/locked.cfg"
+# Root reads it all the same.
+if [ ! -r "$work/locked.cfg" ]; then
+    bad_record "gen-project: cannot read $work/locked.cfg: Permission denied" "$work/locked.cfg"
+fi
+bad_record "gen-project: $work/short.cfg is not a record of " "$work/short.cfg"
 # Board 7 has two FPGAs: --fpga names either, and its defaults are refused on both.
 for part in 1 2; do
     "$tool" --fpga $part 7 "$work/fpga$part" > "$work/log" 2>&1

@@ -12,12 +12,17 @@
 #include "boards/kit/Generate.h"
 #include "settings/ConfigFile.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,7 +44,28 @@ std::optional<unsigned> Number(std::string_view text) {
     return value;
 }
 
+// Whether path opens for reading and is no folder: the load says only yes or no, this says why not.
+bool Readable(const char* path) {
+    // O_NONBLOCK: opening a pipe with no writer would otherwise wait for one.
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        struct stat st {};
+        if (::fstat(fd, &st) != 0)
+            error = errno;
+        else if (S_ISDIR(st.st_mode))
+            error = EISDIR;
+        ::close(fd);
+    }
+    if (error == 0)
+        return true;
+    std::fprintf(stderr, "gen-project: cannot read %s: %s\n", path, std::strerror(error));
+    return false;
+}
+
 bool ReadRecord(const char* path, SettingsRecord& record) {
+    if (!Readable(path))
+        return false;
     if (configfile::Load(path, record.data(), record.size()))
         return true;
     std::fprintf(stderr, "gen-project: %s is not a record of %zu bytes\n", path, record.size());
