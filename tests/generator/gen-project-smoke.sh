@@ -1,7 +1,8 @@
 #!/bin/sh
 # Every catalogue board through tools/gen-project with its defaults: a board with a
 # pin table writes a project iverilog accepts; a board without one says so. Boards whose
-# data puts two default pins on one ball are refused with the writers' message.
+# data puts two default pins on one ball are refused with the writers' message. A refused
+# run leaves no folder it created.
 set -u
 tool=$1
 status=0
@@ -23,9 +24,9 @@ for id in $(seq 1 32) 50 100 101; do
         if ! iverilog -o /dev/null $(find "$out" -name '*.v') > "$work/iverilog" 2>&1; then
             echo "board $id: iverilog refuses the project"; cat "$work/iverilog"; status=1
         fi
-    elif [ $rc -eq 2 ] && grep -q "has no pin table" "$work/log"; then
+    elif [ $rc -eq 2 ] && grep -q "has no pin table" "$work/log" && [ ! -e "$out" ]; then
         :
-    elif [ $rc -eq 1 ] && [ -n "$expected" ] && grep -qxF "$expected" "$work/log"; then
+    elif [ $rc -eq 1 ] && [ -n "$expected" ] && grep -qxF "$expected" "$work/log" && [ ! -e "$out" ]; then
         :
     else
         echo "board $id: gen-project ended with $rc"; cat "$work/log"; status=1
@@ -73,10 +74,28 @@ bad_record "gen-project: $work/short.cfg is not a record of " "$work/short.cfg"
 for part in 1 2; do
     "$tool" --fpga $part 7 "$work/fpga$part" > "$work/log" 2>&1
     rc=$?
-    if [ $rc -ne 1 ] || ! grep -qxF "$(refusal 7)" "$work/log"; then
+    if [ $rc -ne 1 ] || ! grep -qxF "$(refusal 7)" "$work/log" || [ -e "$work/fpga$part" ]; then
         echo "gen-project --fpga $part 7: ended with $rc"; cat "$work/log"; status=1
     fi
 done
+# A refused run takes away only the folders it made: kept and what stood before stay.
+mkdir -p "$work/kept/before"
+for folder in "$work/kept/new/out" "$work/kept/before"; do
+    "$tool" 7 "$folder" > "$work/log" 2>&1
+    rc=$?
+    if [ $rc -ne 1 ] || [ -e "$work/kept/new" ] || [ ! -d "$work/kept/before" ]; then
+        echo "gen-project 7 $folder: ended with $rc"; cat "$work/log"; find "$work/kept"; status=1
+    fi
+done
+# An output folder it cannot create: a path through a file, named as given. The second
+# makes two folders before it meets the file; they go again.
+printf 'x' > "$work/file"
+refused "gen-project: cannot create $work/file/out: Not a directory" 30 "$work/file/out"
+refused "gen-project: cannot create $work/new/x/../../file/out: Not a directory" 30 "$work/new/x/../../file/out"
+if [ ! -f "$work/file" ] || [ -e "$work/new" ]; then
+    echo "gen-project: a folder it could not create changed what was there"; find "$work/file" "$work/new"
+    status=1
+fi
 # An empty output folder is a usage error, not the root folder.
 ls -A / > "$work/root-before"
 (cd "$work" && "$tool" 30 "" > log 2>&1)

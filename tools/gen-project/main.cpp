@@ -6,7 +6,8 @@
 // shows the FPGA picked (a board with two), loads the record (Load Setting) and
 // generates. Questions are answered Yes; the boxes the form would show are printed.
 // Exit 0 with the project written, 1 when Generate fails or is refused, 2 on wrong
-// arguments, 3 on a broken internal rule.
+// arguments (an output folder it cannot create among them), 3 on a broken internal rule.
+// A run that ends with 1 or 2 takes away the folders it created.
 #include "ConsolePlatform.h"
 #include "boards/BoardTable.h"
 #include "boards/kit/Generate.h"
@@ -72,6 +73,34 @@ bool ReadRecord(const char* path, SettingsRecord& record) {
     return false;
 }
 
+// Creates folder and the parents it lacks, one at a time, so that created holds exactly
+// those this run made (outermost first) and a failed run can take them away again. A file
+// on the way is left to the next step to name ("Not a directory"); only the last says "File exists".
+bool MakeFolder(const std::string& folder, std::vector<std::filesystem::path>& created) {
+    std::filesystem::path prefix;
+    std::error_code ec;
+    for (const std::filesystem::path& part : std::filesystem::path(folder)) {
+        if (part.empty())
+            continue;
+        prefix /= part;
+        if (std::filesystem::create_directory(prefix, ec))
+            created.push_back(prefix);
+        else if (ec && ec != std::errc::file_exists)
+            break;
+    }
+    if (!ec)
+        return true;
+    std::fprintf(stderr, "gen-project: cannot create %s: %s\n", folder.c_str(), ec.message().c_str());
+    return false;
+}
+
+// Nothing in them but what this run wrote.
+void RemoveCreated(const std::vector<std::filesystem::path>& created) {
+    std::error_code ec;
+    for (auto folder = created.rbegin(); folder != created.rend(); ++folder)
+        std::filesystem::remove_all(*folder, ec);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -120,6 +149,11 @@ int main(int argc, char** argv) {
     SettingsRecord loaded = logic->NewRecord();
     if (positional.size() == 3 && !ReadRecord(positional[2], loaded))
         return 2;
+    std::vector<std::filesystem::path> created;
+    if (!MakeFolder(positional[1], created)) {
+        RemoveCreated(created);
+        return 2;
+    }
     logic->Start(view, stored, startPath != nullptr ? &start : nullptr);
     if (fpga)
         logic->ChoosePart(view, stored, static_cast<int>(*fpga) - 1);
@@ -132,9 +166,10 @@ int main(int argc, char** argv) {
     std::string folder = positional[1];
     if (folder.back() != '/')
         folder += '/';
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
     const std::string qpf = folder + shown.ProjectName(view.record) + ".qpf";
     const auto askProjectFile = [&qpf](const std::string&, const std::string&) { return qpf; };
-    return kit::GenerateRecord(shown, view, stored, askProjectFile) ? 0 : 1;
+    if (kit::GenerateRecord(shown, view, stored, askProjectFile))
+        return 0;
+    RemoveCreated(created);
+    return 1;
 }
