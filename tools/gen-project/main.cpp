@@ -6,18 +6,24 @@
 // shows the FPGA picked (a board with two), loads the record (Load Setting) and
 // generates. Questions are answered Yes; the boxes the form would show are printed.
 // Exit 0 with the project written, 1 when Generate fails or is refused, 2 on wrong
-// arguments, 3 on a broken internal rule.
+// arguments (an output folder it cannot create among them), 3 on a broken internal rule.
+// A run that ends with 1 or 2 takes away the folders it created.
 #include "ConsolePlatform.h"
 #include "boards/BoardTable.h"
 #include "boards/kit/Generate.h"
 #include "settings/ConfigFile.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,11 +45,60 @@ std::optional<unsigned> Number(std::string_view text) {
     return value;
 }
 
+// Whether path opens for reading and is no folder: the load says only yes or no, this says why not.
+bool Readable(const char* path) {
+    // O_NONBLOCK: opening a pipe with no writer would otherwise wait for one.
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        struct stat st {};
+        if (::fstat(fd, &st) != 0)
+            error = errno;
+        else if (S_ISDIR(st.st_mode))
+            error = EISDIR;
+        ::close(fd);
+    }
+    if (error == 0)
+        return true;
+    std::fprintf(stderr, "gen-project: cannot read %s: %s\n", path, std::strerror(error));
+    return false;
+}
+
 bool ReadRecord(const char* path, SettingsRecord& record) {
+    if (!Readable(path))
+        return false;
     if (configfile::Load(path, record.data(), record.size()))
         return true;
     std::fprintf(stderr, "gen-project: %s is not a record of %zu bytes\n", path, record.size());
     return false;
+}
+
+// Creates folder and the parents it lacks, one at a time, so that created holds exactly
+// those this run made (outermost first) and a failed run can take them away again. A file
+// on the way is left to the next step to name ("Not a directory"); only the last says "File exists".
+bool MakeFolder(const std::string& folder, std::vector<std::filesystem::path>& created) {
+    std::filesystem::path prefix;
+    std::error_code ec;
+    for (const std::filesystem::path& part : std::filesystem::path(folder)) {
+        if (part.empty())
+            continue;
+        prefix /= part;
+        if (std::filesystem::create_directory(prefix, ec))
+            created.push_back(prefix);
+        else if (ec && ec != std::errc::file_exists)
+            break;
+    }
+    if (!ec)
+        return true;
+    std::fprintf(stderr, "gen-project: cannot create %s: %s\n", folder.c_str(), ec.message().c_str());
+    return false;
+}
+
+// Nothing in them but what this run wrote.
+void RemoveCreated(const std::vector<std::filesystem::path>& created) {
+    std::error_code ec;
+    for (auto folder = created.rbegin(); folder != created.rend(); ++folder)
+        std::filesystem::remove_all(*folder, ec);
 }
 
 } // namespace
@@ -66,7 +121,7 @@ int main(int argc, char** argv) {
             positional.push_back(argv[i]);
         }
     }
-    if (positional.size() < 2)
+    if (positional.size() < 2 || positional[1][0] == '\0')
         return Usage();
     const std::optional<unsigned> id = Number(positional[0]);
     if (!id)
@@ -75,6 +130,10 @@ int main(int argc, char** argv) {
     const kit::BoardLogic* logic = *id < 256 ? FindBoardLogic(static_cast<uint8_t>(*id)) : nullptr;
     if (logic == nullptr) {
         std::fprintf(stderr, "gen-project: board %s has no pin table\n", positional[0]);
+        return 2;
+    }
+    if (fpga && logic->Parts() < 2) {
+        std::fprintf(stderr, "gen-project: board %s has one FPGA, --fpga is not for it\n", positional[0]);
         return 2;
     }
     if (fpga && (*fpga < 1 || *fpga > static_cast<unsigned>(logic->Parts()))) {
@@ -90,6 +149,11 @@ int main(int argc, char** argv) {
     SettingsRecord loaded = logic->NewRecord();
     if (positional.size() == 3 && !ReadRecord(positional[2], loaded))
         return 2;
+    std::vector<std::filesystem::path> created;
+    if (!MakeFolder(positional[1], created)) {
+        RemoveCreated(created);
+        return 2;
+    }
     logic->Start(view, stored, startPath != nullptr ? &start : nullptr);
     if (fpga)
         logic->ChoosePart(view, stored, static_cast<int>(*fpga) - 1);
@@ -100,11 +164,12 @@ int main(int argc, char** argv) {
     }
 
     std::string folder = positional[1];
-    if (folder.empty() || folder.back() != '/')
+    if (folder.back() != '/')
         folder += '/';
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
     const std::string qpf = folder + shown.ProjectName(view.record) + ".qpf";
     const auto askProjectFile = [&qpf](const std::string&, const std::string&) { return qpf; };
-    return kit::GenerateRecord(shown, view, stored, askProjectFile) ? 0 : 1;
+    if (kit::GenerateRecord(shown, view, stored, askProjectFile))
+        return 0;
+    RemoveCreated(created);
+    return 1;
 }
