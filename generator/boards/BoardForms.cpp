@@ -10,7 +10,6 @@
 #include "boards/first/glavin/UI_GlavinLayout.h"
 #include "boards/first/hestor/UI_Hestor.h"
 #include "boards/first/hestor/UI_HestorLayout.h"
-#include "boards/first/kestin/UI_Kestin.h"
 #include "boards/first/kestin/UI_KestinLayout.h"
 #include "boards/kit/BoardForm.h"
 #include "boards/kit/LayoutForm.h"
@@ -27,7 +26,6 @@
 #include "boards/latest/forvik/UI_ForvikLayout.h"
 #include "boards/latest/selvik/UI_Selvik.h"
 #include "boards/latest/selvik/UI_SelvikLayout.h"
-#include "boards/latest/tavrin/UI_Tavrin.h"
 #include "boards/latest/tavrin/UI_TavrinLayout.h"
 #include "boards/latest/ulmaro/UI_UlmaroLayout.h"
 #include "boards/latest/vardis/UI_VardisLayout.h"
@@ -76,7 +74,7 @@ constexpr BoardFormRow kForms[] = {
     {MAINBOARD_HARLIN, "Harlin FPGA Board", "HARLIN_400_BITMAP", harlin::kLayout, &Make<TFormHarlin>, true},
     {MAINBOARD_ISVAR, "Isvar FPGA Board", "ISVAR_400_BITMAP", isvar::kLayout, nullptr, true},
     {MAINBOARD_JORREL, "Jorrel FPGA Board", "JORREL_400_BITMAP", jorrel::kLayout, nullptr, true},
-    {MAINBOARD_KESTIN, "Kestin FPGA Board", "KESTIN_400_BITMAP", kestin::kLayout, &Make<TFormKestin>, true, "Image1"},
+    {MAINBOARD_KESTIN, "Kestin FPGA Board", "KESTIN_400_BITMAP", kestin::kLayout, nullptr, true, "Image1"},
     {MAINBOARD_LOMAR, "Lomar FPGA Board", "LOMAR_400_BITMAP", lomar::kLayout, &Make<TFormLomar>, false},
     {MAINBOARD_MIRVO, "Mirvo FPGA Board", "MIRVO_400_BITMAP", mirvo::kLayout, nullptr, false},
     {MAINBOARD_NORRIK, "Norrik FPGA Board", "NORRIK_BITMAP", norrik::kLayout, nullptr, false},
@@ -85,7 +83,7 @@ constexpr BoardFormRow kForms[] = {
     {MAINBOARD_QUENOR, "Quenor FPGA Board", "PALLEX_BITMAP", quenor::kLayout, nullptr, false},
     {MAINBOARD_RASMEL, "Rasmel II FPGA Board", "RASMEL_BITMAP", rasmel::kLayout, &Make<TFormRasmel>, false},
     {MAINBOARD_SELVIK, "Selvik FPGA Board", "SELVIK_BITMAP", selvik::kLayout, &Make<TFormSelvik>, false},
-    {MAINBOARD_TAVRIN, "Tavrin FPGA Board", "TAVRIN_BITMAP", tavrin::kLayout, &Make<TFormTavrin>, false},
+    {MAINBOARD_TAVRIN, "Tavrin FPGA Board", "TAVRIN_BITMAP", tavrin::kLayout, nullptr, false},
     {MAINBOARD_ULMARO, "Ulmaro Board", "ULMARO_BITMAP", ulmaro::kLayout, nullptr, false},
     {MAINBOARD_VARDIS, "Vardis Board", "VARDIS_BITMAP", vardis::kLayout, nullptr, false},
     {MAINBOARD_WENDRO, "Wendro SoC Board", "WENDRO_BITMAP", wendro::kLayout, nullptr, false},

@@ -10,7 +10,7 @@
 // A run that ends with 1 or 2 takes away the folders it created.
 #include "ConsolePlatform.h"
 #include "boards/BoardTable.h"
-#include "boards/kit/Generate.h"
+#include "boards/kit/FormSession.h"
 #include "settings/ConfigFile.h"
 
 #include <cerrno>
@@ -141,8 +141,6 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    kit::FormView view = logic->NewView();
-    SettingsRecord stored = logic->NewRecord();
     SettingsRecord start = logic->NewRecord();
     if (startPath != nullptr && !ReadRecord(startPath, start))
         return 2;
@@ -154,21 +152,19 @@ int main(int argc, char** argv) {
         RemoveCreated(created);
         return 2;
     }
-    logic->Start(view, stored, startPath != nullptr ? &start : nullptr);
+    // The form's road: a new form starts, shows the FPGA picked, loads the record, generates.
+    kit::FormSession session(*logic);
+    session.Start(startPath != nullptr ? &start : nullptr);
     if (fpga)
-        logic->ChoosePart(view, stored, static_cast<int>(*fpga) - 1);
-    const kit::BoardLogic& shown = logic->Part(view.part);
-    if (positional.size() == 3) {
-        stored = loaded;
-        shown.Load(view, stored);
-    }
+        session.ChoosePart(static_cast<int>(*fpga) - 1);
+    if (positional.size() == 3)
+        session.Load(loaded);
 
     std::string folder = positional[1];
     if (folder.back() != '/')
         folder += '/';
-    const std::string qpf = folder + shown.ProjectName(view.record) + ".qpf";
-    const auto askProjectFile = [&qpf](const std::string&, const std::string&) { return qpf; };
-    if (kit::GenerateRecord(shown, view, stored, askProjectFile))
+    const std::string qpf = folder + session.Logic().ProjectName(session.View().record) + ".qpf";
+    if (session.Generate([&qpf](const std::string&, const std::string&) { return qpf; }))
         return 0;
     RemoveCreated(created);
     return 1;

@@ -1,7 +1,6 @@
 #include "BoardForm.h"
 
 #include "BoardHost.h"
-#include "Generate.h"
 #include "model/DaughterBitmaps.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/Platform.h"
@@ -10,12 +9,14 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Resources.h"
 #include "platform/qt/Widgets.h"
-#include "settings/ProjectFolder.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 using platform::Component;
@@ -44,11 +45,10 @@ void SetEditText(QLineEdit* edit, const std::string& text) {
 
 BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
                      std::span<const platform::LayoutRow> layout)
-    : QWidget(owner), m_Logic(&logic) {
+    : QWidget(owner), m_Session(logic) {
     const kit::BoardSpec& spec = logic.Spec();
     platform::BuildForm(this, layout);
     setWindowFlag(Qt::FramelessWindowHint);
-    m_Settings.Config = logic.NewRecord();
 
     m_EditProjectName = Component<QLineEdit>(this, "EditProjectName");
     platform::LimitBytes(m_EditProjectName, 127);
@@ -61,11 +61,10 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
     for (std::size_t i = 0; i < spec.connectors.size(); ++i) {
         const kit::ConnectorBinding& c = spec.connectors[i];
         if (c.combo == nullptr) { // the board binds its own controls
-            m_Cards.push_back({nullptr, nullptr, nullptr, -1});
+            m_Cards.push_back({nullptr, nullptr, -1});
             continue;
         }
         CardControls controls{Component<QComboBox>(this, c.combo), Component<QLineEdit>(this, c.prefixEdit),
-                              c.image != nullptr ? Component<platform::PictureBox>(this, c.image) : nullptr,
                               -1};
         platform::LimitBytes(controls.prefix, 127); // the record's field holds 127 bytes
         m_Cards.push_back(controls);
@@ -84,6 +83,10 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
         platform::LimitBytes(edit, 127); // the record's field holds 127 bytes
         m_Texts.push_back(edit);
     }
+    if (spec.partList != nullptr) {
+        m_PartList = Component<QComboBox>(this, spec.partList);
+        connect(m_PartList, &QComboBox::activated, this, [this] { ComboBoxPartChange(); });
+    }
     auto bind = [this](const char* name, void (BoardForm::*handler)()) {
         if (auto* button = findChild<QPushButton*>(QString::fromLatin1(name)))
             connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
@@ -98,7 +101,12 @@ BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
     bind("ButtonDefault", &BoardForm::ButtonDefaultSettingClick); // the name on some layouts
 }
 
-BoardForm::~BoardForm() = default;
+BoardForm::~BoardForm() {
+    if (m_Session.Board().Spec().save == kit::SaveAtEnd::InDestructor) {
+        Read();
+        m_Session.SaveDefault();
+    }
+}
 
 PlainBoardForm::PlainBoardForm(QWidget* owner, const kit::BoardLogic& logic,
                                std::span<const platform::LayoutRow> layout)
@@ -106,25 +114,11 @@ PlainBoardForm::PlainBoardForm(QWidget* owner, const kit::BoardLogic& logic,
     Start();
 }
 
-PlainBoardForm::~PlainBoardForm() {
-    if (Logic().Spec().save == kit::SaveAtEnd::InDestructor)
-        SaveInDestructor();
-}
-
 void BoardForm::Start() {
     FillChoiceLists();
-    m_View = m_Logic->NewView();
     Bind();
-    Settings().LastFolder = platform::Current().ProgramFolder();
-    SettingsRecord start = m_Logic->NewRecord();
-    const bool found = Settings().LoadConfigFile(start, configfile::DefaultConfigPath());
-    m_Logic->Start(m_View, Record(), found ? &start : nullptr, this);
+    m_Session.StartInProgramFolder();
     Bind();
-}
-
-void BoardForm::SaveInDestructor() {
-    UiToConfig(Record());
-    Settings().SaveDefaultConfig();
 }
 
 QWidget* BoardForm::Widget(const char* name) const {
@@ -143,14 +137,11 @@ QComboBox* BoardForm::FillList(const char* combo, const std::vector<std::string>
     return list;
 }
 
-void BoardForm::SetShapeVisible(const char* name, bool visible) {
-    Component<platform::OutlineShape>(this, name)->setVisible(visible);
-}
-
 void BoardForm::Bind() {
+    const kit::FormView& view = m_Session.View();
     const kit::BoardLogic& logic = Logic();
     const kit::BoardSpec& spec = logic.Spec();
-    const SettingsRecord& shown = m_View.record;
+    const SettingsRecord& shown = view.record;
     SetEditText(m_EditProjectName, logic.ProjectName(shown));
     for (std::size_t i = 0; i < m_Boxes.size(); ++i)
         m_Boxes[i]->setChecked(shown.U8(spec.flags[i].offset) != 0);
@@ -159,7 +150,7 @@ void BoardForm::Bind() {
         if (c.combo == nullptr)
             continue;
         const int k = static_cast<int>(i);
-        const int list = m_View.lists[i];
+        const int list = view.lists[i];
         if (c.shownList != list) {
             c.combo->clear();
             const std::span<const uint8_t> cards = logic.Cards(list);
@@ -168,25 +159,61 @@ void BoardForm::Bind() {
             c.combo->setMaxVisibleItems(std::max(1, static_cast<int>(cards.size())));
             c.shownList = list;
         }
-        c.combo->setCurrentIndex(logic.CardIndex(m_View, k));
-        c.combo->setEnabled(logic.CardEnabled(m_View, k));
+        c.combo->setCurrentIndex(logic.CardIndex(view, k));
+        c.combo->setEnabled(logic.CardEnabled(view, k));
         SetEditText(c.prefix, shown.Text(spec.connectors[i].prefixOffset));
-        c.prefix->setEnabled(logic.PrefixEnabled(m_View, k));
+        c.prefix->setEnabled(logic.PrefixEnabled(view, k));
     }
     for (std::size_t i = 0; i < m_Choices.size(); ++i) {
         const std::size_t offset = spec.choiceLists[i].offset;
-        m_Choices[i]->setCurrentIndex(logic.Choice(m_View, offset));
-        m_Choices[i]->setEnabled(logic.ChoiceEnabled(m_View, offset));
+        m_Choices[i]->setCurrentIndex(logic.Choice(view, offset));
+        m_Choices[i]->setEnabled(logic.ChoiceEnabled(view, offset));
     }
     for (std::size_t i = 0; i < m_Texts.size(); ++i)
         SetEditText(m_Texts[i], shown.Text(spec.texts[i].offset));
-    BindExtras(m_View);
+    if (m_PartList != nullptr)
+        m_PartList->setCurrentIndex(view.part);
+    BindDrawn();
+}
+
+void BoardForm::BindDrawn() {
+    const kit::FormView& view = m_Session.View();
+    for (const auto& [name, shown] : view.shown)
+        Widget(name.c_str())->setVisible(shown);
+    for (const auto& [name, caption] : view.captions) {
+        QWidget* widget = Widget(name.c_str());
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(ToQt(caption));
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            button->setText(ToQt(caption));
+    }
+    for (const auto& [name, picture] : view.pictures) {
+        const auto bound = m_BoundPictures.find(name);
+        if (bound != m_BoundPictures.end() && bound->second == picture)
+            continue;
+        m_BoundPictures[name] = picture;
+        auto* box = Component<platform::PictureBox>(this, name.c_str());
+        if (picture.name.empty()) {
+            box->hide();
+            continue;
+        }
+        box->show();
+        QImage image = platform::LoadBitmapResource(picture.name);
+        if (!picture.marks.empty()) {
+            image = image.convertToFormat(QImage::Format_ARGB32);
+            QPainter painter(&image);
+            for (const kit::PictureMark& mark : picture.marks)
+                painter.drawImage(mark.x, mark.y, platform::LoadBitmapResource(mark.name));
+        }
+        box->SetImage(image);
+    }
 }
 
 void BoardForm::Read() {
+    kit::FormView& view = m_Session.View();
     const kit::BoardLogic& logic = Logic();
     const kit::BoardSpec& spec = logic.Spec();
-    SettingsRecord& shown = m_View.record;
+    SettingsRecord& shown = view.record;
     shown.SetText(spec.head.projectName, FromQt(m_EditProjectName->text()));
     for (std::size_t i = 0; i < m_Boxes.size(); ++i)
         shown.SetU8(spec.flags[i].offset, m_Boxes[i]->isChecked() ? 1 : 0);
@@ -195,99 +222,40 @@ void BoardForm::Read() {
         if (c.combo == nullptr)
             continue;
         const int k = static_cast<int>(i);
-        logic.StoreCard(shown, k, logic.CardAt(m_View, k, c.combo->currentIndex()));
+        logic.StoreCard(shown, k, logic.CardAt(view, k, c.combo->currentIndex()));
         shown.SetText(spec.connectors[i].prefixOffset, FromQt(c.prefix->text()));
     }
     for (std::size_t i = 0; i < m_Choices.size(); ++i)
-        logic.SetChoice(m_View, spec.choiceLists[i].offset, m_Choices[i]->currentIndex());
+        logic.SetChoice(view, spec.choiceLists[i].offset, m_Choices[i]->currentIndex());
     for (std::size_t i = 0; i < m_Texts.size(); ++i)
         shown.SetText(spec.texts[i].offset, FromQt(m_Texts[i]->text()));
 }
 
-void BoardForm::ConfigToUi(const SettingsRecord& record) {
+void BoardForm::Apply(const std::function<void(kit::FormView& view, SettingsRecord& stored)>& action) {
     Read();
-    Logic().Show(m_View, record, this);
+    m_Session.Apply(action);
     Bind();
-}
-
-void BoardForm::UiToConfig(SettingsRecord& record) {
-    Read();
-    Logic().Store(m_View, record);
-}
-
-SettingsRecord BoardForm::Shown() {
-    SettingsRecord record = Record();
-    UiToConfig(record);
-    return record;
-}
-
-uint8_t BoardForm::ChosenCard(int connector) {
-    Read();
-    return static_cast<uint8_t>(Logic().StoredCard(m_View.record, connector));
-}
-
-bool BoardForm::ValidateUi() {
-    Read();
-    return kit::CheckSettings(Logic(), Logic().RecordToGenerate(m_View, Record()), kit::CheckFor::Save);
-}
-
-void BoardForm::CardPictures(const kit::FormView& view) {
-    const kit::BoardLogic& logic = Logic();
-    for (std::size_t i = 0; i < m_Cards.size(); ++i)
-        if (m_Cards[i].image != nullptr)
-            ShowCardPicture(m_Cards[i].image, logic.StoredCard(view.record, static_cast<int>(i)));
-    DrawPictures(view);
-}
-
-void BoardForm::Outlines(const kit::FormView& view) {
-    const kit::BoardSpec& spec = Logic().Spec();
-    for (const kit::FlagBinding& f : spec.flags) {
-        const bool ticked = view.record.U8(f.offset) != 0;
-        for (const char* shape : {f.shape, f.shape2})
-            if (shape != nullptr)
-                SetShapeVisible(shape, ticked);
-        for (const char* shape : f.moreShapes)
-            SetShapeVisible(shape, ticked);
-    }
-    for (std::size_t i = 0; i < m_Cards.size(); ++i)
-        if (spec.connectors[i].shape != nullptr && m_Cards[i].combo != nullptr)
-            SetShapeVisible(spec.connectors[i].shape,
-                            Logic().StoredCard(view.record, static_cast<int>(i)) != 0);
-    DrawOutlines(view);
-}
-
-void BoardForm::ChoicesShown(const kit::FormView& view) {
-    DrawChoices(view);
 }
 
 void BoardForm::ButtonGenClick() {
     Read();
-    kit::GenerateRecord(Logic(), m_View, Record(),
-                        [this](const std::string& folder, const std::string& name) {
-                            return Settings().ChooseProjectFile(folder, name);
-                        });
+    m_Session.Generate();
 }
 
 void BoardForm::ButtonSaveClick() {
-    if (!ValidateUi())
-        return;
-    Logic().Store(m_View, Record());
-    Settings().SaveConfigAs();
+    Read();
+    m_Session.SaveSetting();
 }
 
 void BoardForm::ButtonLoadClick() {
-    if (Settings().LoadConfigFrom()) {
-        Read();
-        Logic().Load(m_View, Record(), this);
+    Read();
+    if (m_Session.LoadSetting())
         Bind();
-    } else if (m_Logic->Spec().loadFailureMessage) {
-        platform::ShowMessage("Failed to load setting", "Error", platform::Icon::Error);
-    }
 }
 
 void BoardForm::ButtonDefaultSettingClick() {
     Read();
-    Logic().Defaults(m_View, Record(), this);
+    m_Session.Defaults();
     Bind();
 }
 
@@ -304,46 +272,36 @@ void BoardForm::ButtonMainBoardSelectClick() {
 
 void BoardForm::CheckBoxClick(int flag) {
     Read();
-    Logic().ClickBox(m_View, Record(), flag, m_Boxes[static_cast<std::size_t>(flag)]->isChecked(), this);
+    m_Session.ClickBox(flag, m_Boxes[static_cast<std::size_t>(flag)]->isChecked());
     Bind();
-    BoxDrawn(flag);
 }
 
 void BoardForm::ComboBoxCardChange(int connector) {
     Read();
-    Logic().ChooseCard(m_View, connector, m_Cards[static_cast<std::size_t>(connector)].combo->currentIndex(),
-                       this);
+    m_Session.ChooseCard(connector, m_Cards[static_cast<std::size_t>(connector)].combo->currentIndex());
     Bind();
 }
 
 void BoardForm::ComboBoxChoiceChange(int list) {
     Read();
     const std::size_t i = static_cast<std::size_t>(list);
-    Logic().ChooseItem(m_View, Record(), Logic().Spec().choiceLists[i].offset, m_Choices[i]->currentIndex(),
-                       this);
+    m_Session.ChooseItem(Logic().Spec().choiceLists[i].offset, m_Choices[i]->currentIndex());
     Bind();
 }
 
-void BoardForm::ChoosePart(int part) {
-    Apply([this, part](kit::FormView& view, SettingsRecord& stored, kit::FormPainter* painter) {
-        m_Logic->ChoosePart(view, stored, part, painter);
-    });
-}
-
-void BoardForm::Apply(const std::function<void(kit::FormView& view, SettingsRecord& stored,
-                                               kit::FormPainter* painter)>& action) {
+void BoardForm::ComboBoxPartChange() {
     Read();
-    action(m_View, Record(), this);
+    m_Session.ChoosePart(m_PartList->currentIndex());
     Bind();
 }
 
 void BoardForm::FormClose() {
-    UiToConfig(Record());
-    Settings().SaveDefaultConfig();
+    Read();
+    m_Session.SaveDefault();
 }
 
 void BoardForm::closeEvent(QCloseEvent* event) {
-    if (m_Logic->Spec().save == kit::SaveAtEnd::OnClose)
+    if (m_Session.Board().Spec().save == kit::SaveAtEnd::OnClose)
         FormClose();
     event->accept();
 }

@@ -2,6 +2,7 @@
 
 #include "HeaderCoupling.h"
 #include "NameRules.h"
+#include "model/DaughterBitmaps.h"
 #include "model/DaughterCatalogue.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
@@ -78,6 +79,15 @@ void BringIntoRange(std::span<const ChoiceField> choices, const SettingsRecord& 
     }
 }
 
+// The clock chips' lists show r's choices while their chip's box is ticked, else their first item.
+void ShowChipLists(std::span<const ChipLists> chips, const SettingsRecord& r, SettingsRecord& shown) {
+    for (const ChipLists& chip : chips) {
+        const bool used = shown.U8(chip.box) != 0;
+        for (std::size_t i = chip.first; i < chip.first + chip.count; ++i)
+            shown.SetU8(i, used ? r.U8(i) : 0);
+    }
+}
+
 } // namespace
 
 // ---- What the form shows ----
@@ -92,8 +102,7 @@ FormView BoardLogic::NewView() const {
     return view;
 }
 
-void BoardLogic::Start(FormView& view, SettingsRecord& stored, const SettingsRecord* start,
-                       FormPainter* painter) const {
+void BoardLogic::Start(FormView& view, SettingsRecord& stored, const SettingsRecord* start) const {
     if (stored.size() != spec_.recordSize)
         stored = NewRecord();
     if (start != nullptr && start->size() == spec_.recordSize) {
@@ -103,22 +112,22 @@ void BoardLogic::Start(FormView& view, SettingsRecord& stored, const SettingsRec
         SetDefaultConfig(stored);
     }
     PrepareStart(stored);
-    Show(view, stored, painter);
-    AfterLoad(view, stored, painter);
+    Show(view, stored);
+    AfterLoad(view, stored);
 }
 
-void BoardLogic::Load(FormView& view, SettingsRecord& stored, FormPainter* painter) const {
+void BoardLogic::Load(FormView& view, SettingsRecord& stored) const {
     ReadyToShow(stored);
-    Show(view, stored, painter);
-    AfterLoad(view, stored, painter);
+    Show(view, stored);
+    AfterLoad(view, stored);
 }
 
-void BoardLogic::Defaults(FormView& view, SettingsRecord& stored, FormPainter* painter) const {
+void BoardLogic::Defaults(FormView& view, SettingsRecord& stored) const {
     SetDefaultConfig(stored);
-    Show(view, stored, painter);
+    Show(view, stored);
 }
 
-void BoardLogic::Show(FormView& view, const SettingsRecord& r, FormPainter* painter) const {
+void BoardLogic::Show(FormView& view, const SettingsRecord& r) const {
     const std::size_t name = spec_.head.projectName;
     view.record.SetText(name, platform::ReencodeUtf8(r.Text(name)));
     for (std::size_t i = 0; i < spec_.flags.size(); ++i) {
@@ -128,13 +137,12 @@ void BoardLogic::Show(FormView& view, const SettingsRecord& r, FormPainter* pain
         view.record.SetU8(f.offset, ticked ? 1 : 0);
         // Boards whose box handlers also run when a record sets a box ask for it here.
         if (changed && spec_.boxClickOnLoad) {
-            Redraw(view, painter);
-            BoxClicked(view, r, static_cast<int>(i), painter);
+            Redraw(view);
+            BoxClicked(view, r, static_cast<int>(i));
         }
     }
     ShowChoices(r, view);
-    if (painter != nullptr)
-        painter->ChoicesShown(view);
+    DrawChoices(view);
     for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
         const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
         if (c.combo == nullptr || !ShowsStoredCard(k, r, view))
@@ -152,8 +160,8 @@ void BoardLogic::Show(FormView& view, const SettingsRecord& r, FormPainter* pain
     // couple it; some boards leave which header is locked as it was.
     if (spec_.gpioPair != nullptr)
         Couple(view, spec_.gpioPair->header0, spec_.gpioPair->lockOnShow);
-    DrawPictures(view, painter);
-    Redraw(view, painter);
+    DrawPictures(view);
+    Redraw(view);
 }
 
 void BoardLogic::Store(const FormView& view, SettingsRecord& target) const {
@@ -173,27 +181,27 @@ void BoardLogic::Store(const FormView& view, SettingsRecord& target) const {
     StoreChoices(view, target);
 }
 
-void BoardLogic::ClickBox(FormView& view, const SettingsRecord& stored, int flag, bool ticked,
-                          FormPainter* painter) const {
+void BoardLogic::ClickBox(FormView& view, const SettingsRecord& stored, int flag, bool ticked) const {
     view.record.SetU8(spec_.flags[static_cast<std::size_t>(flag)].offset, ticked ? 1 : 0);
-    Redraw(view, painter);
-    BoxClicked(view, stored, flag, painter);
+    Redraw(view);
+    // Every click shows the clock chips' lists of the settings record again.
+    ShowChipLists(spec_.chipLists, stored, view.record);
+    BoxClicked(view, stored, flag);
 }
 
-void BoardLogic::ChooseCard(FormView& view, int connector, int index, FormPainter* painter) const {
+void BoardLogic::ChooseCard(FormView& view, int connector, int index) const {
     StoreCard(view.record, connector, CardAt(view, connector, index));
     const GpioPair* pair = spec_.gpioPair;
     if (pair != nullptr && (connector == pair->header0 || connector == pair->header1))
         Couple(view, connector, true);
     CardChanged(view, connector);
-    DrawPictures(view, painter);
-    Redraw(view, painter);
+    DrawPictures(view);
+    Redraw(view);
 }
 
-void BoardLogic::ChooseItem(FormView& view, SettingsRecord& stored, std::size_t offset, int index,
-                            FormPainter* painter) const {
+void BoardLogic::ChooseItem(FormView& view, SettingsRecord& stored, std::size_t offset, int index) const {
     SetChoice(view, offset, index);
-    ItemChosen(view, stored, offset, painter);
+    ItemChosen(view, stored, offset);
 }
 
 uint8_t BoardLogic::ChoiceWidth(std::size_t offset) const {
@@ -218,13 +226,23 @@ void BoardLogic::SetChoice(FormView& view, std::size_t offset, int index) const 
         view.record.SetI32(offset, index);
 }
 
-void BoardLogic::ChoosePart(FormView& view, SettingsRecord& stored, int part, FormPainter* painter) const {
+bool BoardLogic::ChoiceEnabled(const FormView& view, std::size_t offset) const {
+    for (const ChipLists& chip : spec_.chipLists)
+        if (offset >= chip.first && offset < chip.first + chip.count)
+            return view.record.U8(chip.box) != 0;
+    for (const GatedList& g : GatedLists())
+        if (g.choice == offset)
+            return Serves(view.record, offset);
+    return true;
+}
+
+void BoardLogic::ChoosePart(FormView& view, SettingsRecord& stored, int part) const {
     // Picking the part shown changes nothing.
     if (part == view.part || part < 0 || part >= Parts())
         return;
     Part(view.part).Store(view, stored);
     view.part = part;
-    Part(part).Show(view, stored, painter);
+    Part(part).Show(view, stored);
 }
 
 std::span<const uint8_t> BoardLogic::Cards(int list) const {
@@ -268,6 +286,9 @@ void BoardLogic::ShowChoices(const SettingsRecord& r, FormView& view) const {
     BringIntoRange(spec_.choices, r, view.record);
     if (const ListSwitch* s = spec_.listSwitch)
         SetList(view, s->connector, s->listOf(Choice(view, s->choice)));
+    ShowChipLists(spec_.chipLists, r, view.record);
+    for (const GatedList& g : GatedLists())
+        view.kept[g.choice] = Choice(view, g.choice);
 }
 
 void BoardLogic::SetUpView(FormView& view) const {
@@ -277,15 +298,28 @@ void BoardLogic::SetUpView(FormView& view) const {
                 SetChoice(view, s->choice, f.fallback);
         SetList(view, s->connector, s->listOf(Choice(view, s->choice)));
     }
+    for (const GatedList& g : GatedLists())
+        view.kept[g.choice] = g.first;
 }
 
-void BoardLogic::ItemChosen(FormView& view, SettingsRecord& /*stored*/, std::size_t offset,
-                            FormPainter* painter) const {
+void BoardLogic::ItemChosen(FormView& view, SettingsRecord& stored, std::size_t offset) const {
+    // A variant stores what the controls show, and every control shows the settings record again.
+    if (spec_.reshowChoice == offset) {
+        Store(view, stored);
+        Show(view, stored);
+        return;
+    }
     // The card picture keeps the previous card until the next card change.
     if (const ListSwitch* s = spec_.listSwitch; s != nullptr && offset == s->choice) {
         SetList(view, s->connector, s->listOf(Choice(view, s->choice)));
-        Redraw(view, painter);
+        Redraw(view);
     }
+    const std::span<const GatedList> gated = GatedLists();
+    for (const GatedList& chosen : gated)
+        if (chosen.choice == offset)
+            for (const GatedList& g : gated)
+                if (&g == &chosen || (chosen.group >= 0 && g.group == chosen.group))
+                    view.kept[g.choice] = Choice(view, g.choice);
 }
 
 void BoardLogic::StoreChoices(const FormView& view, SettingsRecord& target) const {
@@ -297,20 +331,51 @@ void BoardLogic::StoreChoices(const FormView& view, SettingsRecord& target) cons
     }
 }
 
-void BoardLogic::DrawPictures(const FormView& view, FormPainter* painter) const {
-    if (painter != nullptr)
-        painter->CardPictures(view);
+void BoardLogic::ShowCardPicture(FormView& view, const char* image, int card) {
+    view.pictures[image] = Picture{std::string(DaughterBitmapName(card)), {}};
 }
 
-void BoardLogic::Redraw(FormView& view, FormPainter* painter) const {
-    if (painter != nullptr)
-        painter->Outlines(view);
+void BoardLogic::DrawPictures(FormView& view) const {
+    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
+        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
+        if (c.combo != nullptr && c.image != nullptr)
+            ShowCardPicture(view, c.image, StoredCard(view.record, k));
+    }
+}
+
+void BoardLogic::DrawOutlines(FormView& view) const {
+    for (const FlagBinding& f : spec_.flags) {
+        const bool ticked = view.record.U8(f.offset) != 0;
+        for (const char* shape : {f.shape, f.shape2})
+            if (shape != nullptr)
+                view.shown[shape] = ticked;
+        for (const char* shape : f.moreShapes)
+            view.shown[shape] = ticked;
+    }
+    for (int k = 0; k < static_cast<int>(spec_.connectors.size()); ++k) {
+        const ConnectorBinding& c = spec_.connectors[static_cast<std::size_t>(k)];
+        if (c.shape != nullptr && c.combo != nullptr)
+            view.shown[c.shape] = StoredCard(view.record, k) != 0;
+    }
+}
+
+void BoardLogic::FollowOutlines(FormView& view) const {
+    FollowGatedLists(view);
+}
+
+void BoardLogic::FollowGatedLists(FormView& view) const {
+    for (const GatedList& g : GatedLists())
+        SetChoice(view, g.choice, Serves(view.record, g.choice) ? view.kept[g.choice] : g.off);
+}
+
+void BoardLogic::Redraw(FormView& view) const {
+    DrawOutlines(view);
     FollowOutlines(view);
 }
 
-void BoardLogic::Refresh(FormView& view, FormPainter* painter) const {
-    DrawPictures(view, painter);
-    Redraw(view, painter);
+void BoardLogic::Refresh(FormView& view) const {
+    DrawPictures(view);
+    Redraw(view);
 }
 
 void BoardLogic::SetList(FormView& view, int connector, int list) const {
@@ -326,17 +391,17 @@ void BoardLogic::Couple(FormView& view, int from, bool lock) const {
     const ConnectorBinding& theirs = spec_.connectors[static_cast<std::size_t>(other)];
     if (mine.combo == nullptr || theirs.combo == nullptr)
         return; // a pair the board couples itself
-    const Coupling coupling = CoupleHeaders(CardId(view.record, self), CardId(view.record, other));
-    if (coupling == Coupling::Follow) {
-        StoreCard(view.record, other, CardAt(view, other, CardIndex(view, self)));
-        view.record.SetText(theirs.prefixOffset, view.record.Text(mine.prefixOffset));
+    const HeaderChoice changed{CardIndex(view, self), view.record.Text(mine.prefixOffset), false};
+    HeaderChoice follower{CardIndex(view, other), view.record.Text(theirs.prefixOffset),
+                          view.locked[static_cast<std::size_t>(other)] != 0};
+    // A header that stays free keeps its card and prefix as they are, listed or not.
+    if (CoupleHeader(changed, follower, CardId(view.record, self), CardId(view.record, other)) !=
+        Coupling::Free) {
+        StoreCard(view.record, other, CardAt(view, other, follower.item));
+        view.record.SetText(theirs.prefixOffset, follower.prefix);
     }
     if (lock)
-        view.locked[static_cast<std::size_t>(other)] = coupling == Coupling::Follow ? 1 : 0;
-    if (coupling == Coupling::FreeAndClear) {
-        StoreCard(view.record, other, CardAt(view, other, 0));
-        view.record.SetText(theirs.prefixOffset, "");
-    }
+        view.locked[static_cast<std::size_t>(other)] = follower.locked ? 1 : 0;
 }
 
 // ---- Records ----
@@ -344,24 +409,6 @@ void BoardLogic::Couple(FormView& view, int from, bool lock) const {
 void BoardLogic::ReadyToShow(SettingsRecord& r) const {
     FixLoaded(r);
     BringIntoRange(spec_.choices, r, r);
-}
-
-SettingsRecord BoardLogic::StartRecord() const {
-    FormView view = NewView();
-    SettingsRecord stored = NewRecord();
-    Start(view, stored, nullptr);
-    Store(view, stored);
-    return stored;
-}
-
-void BoardLogic::Normalise(SettingsRecord& r) const {
-    FormView view = NewView();
-    SettingsRecord stored = NewRecord();
-    Start(view, stored, nullptr);
-    stored = r;
-    Load(view, stored);
-    Store(view, stored);
-    r = stored;
 }
 
 SettingsRecord BoardLogic::RecordToGenerate(const FormView& view, const SettingsRecord& stored) const {

@@ -1,14 +1,12 @@
 #pragma once
 // What a board form decides, without widgets: defaults, what a loaded record may
-// hold, what the controls show of a record and how every action of the user changes
-// that (kit::FormView), validation, the pin table and the attach steps of Generate,
-// the batch, and the notes after it. The form binds a FormView to its widgets and
-// calls these for everything else; tools/gen-project and the tests make the same
-// calls without any window.
+// hold, what the controls show of a record and what is drawn beside them, and how
+// every action of the user changes that (kit::FormView), validation, the pin table and
+// the attach steps of Generate, the batch, and the notes after it. A kit::FormSession
+// makes these calls for the form, tools/gen-project and the tests alike.
 
 #include "Attach.h"
 #include "BoardSpec.h"
-#include "FormPainter.h"
 #include "FormView.h"
 #include "settings/ConfigBoard.h"
 #include "settings/DaughterList.h"
@@ -33,6 +31,16 @@ struct Notice {
 // compiled (names with control characters or path separators, prefixes that are no
 // identifiers, cards without a pin table).
 enum class CheckFor { Save, Generate };
+
+// A list of the board's own chosen only while something it serves is in use (the board's
+// BoardLogic::Serves): it shows the choice it keeps then, else its `off` item. What the
+// user picks there is kept, with what every list of its group shows (group -1: none).
+struct GatedList {
+    std::size_t choice;
+    int32_t off;
+    int32_t first; // kept by a new form
+    int group = -1;
+};
 
 // One project of the left-Ctrl batch: its name (and sub-folder) and the record it is built from.
 struct BatchProject {
@@ -66,32 +74,29 @@ public:
     FormView NewView() const;
     // A new form's start: the record of default.cfg (`start`, null when there is none)
     // or the defaults become the settings record `stored`, and the controls show it.
-    void Start(FormView& view, SettingsRecord& stored, const SettingsRecord* start,
-               FormPainter* painter = nullptr) const;
+    void Start(FormView& view, SettingsRecord& stored, const SettingsRecord* start) const;
     // Load Setting, once `stored` holds the file's record.
-    void Load(FormView& view, SettingsRecord& stored, FormPainter* painter = nullptr) const;
+    void Load(FormView& view, SettingsRecord& stored) const;
     // Default Setting.
-    void Defaults(FormView& view, SettingsRecord& stored, FormPainter* painter = nullptr) const;
+    void Defaults(FormView& view, SettingsRecord& stored) const;
     // The controls show record r (the settings record, wherever the form shows one).
-    void Show(FormView& view, const SettingsRecord& r, FormPainter* painter = nullptr) const;
+    void Show(FormView& view, const SettingsRecord& r) const;
     // What the controls show, into target: the save of the settings record, and the
     // controls' part of every record Generate builds.
     void Store(const FormView& view, SettingsRecord& target) const;
     // The user ticks or clears a box (its index in the BoardSpec's flags).
-    void ClickBox(FormView& view, const SettingsRecord& stored, int flag, bool ticked,
-                  FormPainter* painter = nullptr) const;
+    void ClickBox(FormView& view, const SettingsRecord& stored, int flag, bool ticked) const;
     // The user picks item `index` of a connector's card list.
-    void ChooseCard(FormView& view, int connector, int index, FormPainter* painter = nullptr) const;
+    void ChooseCard(FormView& view, int connector, int index) const;
     // The user picks item `index` of one of the board's own lists (by its record field).
-    void ChooseItem(FormView& view, SettingsRecord& stored, std::size_t offset, int index,
-                    FormPainter* painter = nullptr) const;
+    void ChooseItem(FormView& view, SettingsRecord& stored, std::size_t offset, int index) const;
     // The user picks another part of the board (another FPGA): the controls' part is
     // kept in the settings record, then the other part is shown.
-    void ChoosePart(FormView& view, SettingsRecord& stored, int part, FormPainter* painter = nullptr) const;
+    void ChoosePart(FormView& view, SettingsRecord& stored, int part) const;
 
     // The card pictures and the outlines drawn again, and the lists following them: what
     // a form does after an action of its own (a dialog's choice) changed the view.
-    void Refresh(FormView& view, FormPainter* painter) const;
+    void Refresh(FormView& view) const;
 
     // What a board's controls offer and allow.
     std::span<const uint8_t> Cards(int list) const;
@@ -104,7 +109,7 @@ public:
     // the user picked, and whether it may be changed.
     int32_t Choice(const FormView& view, std::size_t offset) const;
     void SetChoice(FormView& view, std::size_t offset, int index) const;
-    virtual bool ChoiceEnabled(const FormView& /*view*/, std::size_t /*offset*/) const { return true; }
+    virtual bool ChoiceEnabled(const FormView& view, std::size_t offset) const;
 
     // A board whose record holds several parts shown one at a time (two FPGAs): the
     // number of parts and the decisions of each.
@@ -114,10 +119,6 @@ public:
     // What a loaded record loses before any control shows it: a choice outside its list
     // takes its default (the list cannot show it), and the board's own fixes.
     void ReadyToShow(SettingsRecord& r) const;
-    // The record a new form stores at once (its start, then a save).
-    SettingsRecord StartRecord() const;
-    // What a new form makes of a record it loads (Load Setting), as its next Save stores it.
-    void Normalise(SettingsRecord& r) const;
     // What the board's form changes in the record it starts with (default.cfg or the
     // defaults) before it is shown.
     virtual void PrepareStart(SettingsRecord& /*r*/) const {}
@@ -177,6 +178,10 @@ public:
     void StoreCard(SettingsRecord& r, int connector, uint8_t card) const;
 
 protected:
+    // The board's gated lists, and whether something a gated list serves is in use.
+    virtual std::span<const GatedList> GatedLists() const { return {}; }
+    virtual bool Serves(const SettingsRecord& /*r*/, std::size_t /*choice*/) const { return true; }
+
     virtual void SetBoardDefaults(SettingsRecord& /*r*/) const {}
     // What a loaded record loses before it is shown (bytes the form clears at a load).
     virtual void FixLoaded(SettingsRecord& /*r*/) const {}
@@ -185,8 +190,11 @@ protected:
     // The board's own controls of a new form (their first items, their lists).
     virtual void SetUpView(FormView& view) const;
     // The board's own controls as they show record r: by default each choice of the
-    // BoardSpec's list, as it stands, and the card list the ListSwitch picks.
+    // BoardSpec's list, as it stands, the card list the ListSwitch picks, the clock
+    // chips' lists and the choices the gated lists keep.
     virtual void ShowChoices(const SettingsRecord& r, FormView& view) const;
+    // What is drawn once the board's own controls show a record (before its cards are shown).
+    virtual void DrawChoices(FormView& /*view*/) const {}
     // Whether the controls show a connector's stored card; false: they keep what they show.
     virtual bool ShowsStoredCard(int /*connector*/, const SettingsRecord& /*r*/,
                                  const FormView& /*view*/) const {
@@ -195,22 +203,26 @@ protected:
     // The board's own controls into the record: by default each choice of the BoardSpec's list.
     virtual void StoreChoices(const FormView& view, SettingsRecord& target) const;
     // After a start or a load has shown the settings record.
-    virtual void AfterLoad(FormView& /*view*/, SettingsRecord& /*stored*/, FormPainter* /*painter*/) const {}
-    // What the board's lists do each time the outlines are drawn again (they follow the boxes).
-    virtual void FollowOutlines(FormView& /*view*/) const {}
+    virtual void AfterLoad(FormView& /*view*/, SettingsRecord& /*stored*/) const {}
+    // The card pictures: each connector's card; the boards draw theirs after.
+    virtual void DrawPictures(FormView& view) const;
+    // The outlines: each box's and each chosen card's; the boards draw theirs after.
+    virtual void DrawOutlines(FormView& view) const;
+    // What the board's lists do each time the outlines are drawn again (they follow the
+    // boxes): by default the gated lists follow.
+    virtual void FollowOutlines(FormView& view) const;
     // After the user's box click has redrawn the outlines.
-    virtual void BoxClicked(FormView& /*view*/, const SettingsRecord& /*stored*/, int /*flag*/,
-                            FormPainter* /*painter*/) const {}
+    virtual void BoxClicked(FormView& /*view*/, const SettingsRecord& /*stored*/, int /*flag*/) const {}
     // After the user's card choice has coupled the header pair, before the redraw.
     virtual void CardChanged(FormView& /*view*/, int /*connector*/) const {}
     // After the user's choice in one of the board's own lists.
-    virtual void ItemChosen(FormView& view, SettingsRecord& stored, std::size_t offset,
-                            FormPainter* painter) const;
+    virtual void ItemChosen(FormView& view, SettingsRecord& stored, std::size_t offset) const;
 
     // Steps for the boards' own.
-    void DrawPictures(const FormView& view, FormPainter* painter) const;
     // The outlines drawn again, then the lists follow.
-    void Redraw(FormView& view, FormPainter* painter) const;
+    void Redraw(FormView& view) const;
+    // A card's 80-pixel picture on a picture box (hidden for a card without one).
+    static void ShowCardPicture(FormView& view, const char* image, int card);
     // Whether the card list `list` holds the card.
     bool Offers(int list, int32_t card) const;
     // The position of a card in a list, -1 when it does not hold it.
@@ -220,6 +232,8 @@ protected:
     // The header coupling from header `from` of the BoardSpec's pair; lock: the follower is
     // locked (or the other one freed) as well.
     void Couple(FormView& view, int from, bool lock) const;
+    // The gated lists show what they keep while they serve, else their `off` item.
+    void FollowGatedLists(FormView& view) const;
 
 private:
     // A list of the board's own keeps its item in the width the BoardSpec's choices give, else one byte.

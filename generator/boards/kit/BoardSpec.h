@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace kit {
@@ -84,7 +85,7 @@ struct GpioPair {
     bool lockOnShow = true; // showing a record also sets which header's controls are locked
 };
 
-// What UiToConfig writes into the record's head: the board id and size, the size
+// What a store of the controls writes into the record's head: the board id and size, the size
 // only, or nothing (the head then stays as the defaults or the loaded file left it).
 enum class HeadOnSave { IdAndSize, SizeOnly, Keep };
 
@@ -149,6 +150,16 @@ struct BatchPass {
     const char* pairPrefix = nullptr;
 };
 
+// The output lists of a clock chip (a programmable PLL), one-byte choices at
+// first .. first + count - 1: chosen only while the chip's box is ticked. A record shown,
+// and the settings record at every box click, shows its choices there while the box is
+// ticked, and the lists' first item ("Unchange", "Disable") while it is not.
+struct ChipLists {
+    std::size_t box;
+    std::size_t first;
+    std::size_t count;
+};
+
 // An information box after the success box of a plain Generate, while a check box
 // (its record byte) is ticked.
 struct FlagNote {
@@ -191,6 +202,12 @@ struct BoardSpec {
     std::span<const ChoiceBinding> choiceLists = {};
     std::span<const TextBinding> texts = {};
     const ListSwitch* listSwitch = nullptr;
+    std::span<const ChipLists> chipLists = {};
+    // A choice whose change stores the controls in the settings record and shows that
+    // record again (a board variant).
+    std::optional<std::size_t> reshowChoice = std::nullopt;
+    // The list that picks the part of the board the controls show (on a board with two FPGAs).
+    const char* partList = nullptr;
     // What the daughter-board factory takes from this board when it fills a card.
     TCardRules cardRules = {};
 };

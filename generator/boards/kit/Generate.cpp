@@ -68,39 +68,4 @@ bool GenerateBatch(const BoardLogic& logic, const std::vector<BatchProject>& pro
     return true;
 }
 
-bool GenerateRecord(const BoardLogic& logic, const FormView& view, SettingsRecord& stored,
-                    const FolderQuestion& askProjectFile) {
-    const BoardSpec& spec = logic.Spec();
-    const SettingsRecord r = logic.RecordToGenerate(view, stored);
-    if (!CheckSettings(logic, r, CheckFor::Generate))
-        return false;
-    const std::string name = logic.ProjectName(view.record);
-    if (logic.HasBatch() && platform::Current().IsCtrlHeld()) {
-        if (spec.batchBeep)
-            platform::Beep();
-        const std::string path = askProjectFile(spec.folder, name);
-        return !path.empty() &&
-               GenerateBatch(logic, logic.BatchProjects(view, stored), platform::ExtractFilePath(path));
-    }
-    if (!logic.ConfirmGenerate(r))
-        return false;
-    const std::string path = askProjectFile(spec.folder, name);
-    if (path.empty())
-        return false;
-    // A board whose Generate works in the settings record keeps the controls there, as a Save would.
-    if (spec.generateFrom == GenerateFrom::StoredSettings)
-        logic.Store(view, stored);
-    return GenerateAndReport(logic, logic.RecordToGenerate(view, stored), path);
-}
-
-bool GenerateLoaded(const BoardLogic& logic, const SettingsRecord& record, const std::string& qpfPath) {
-    FormView view = logic.NewView();
-    SettingsRecord stored = logic.NewRecord();
-    logic.Start(view, stored, nullptr);
-    stored = record;
-    logic.Load(view, stored);
-    return GenerateRecord(logic, view, stored,
-                          [&qpfPath](const std::string&, const std::string&) { return qpfPath; });
-}
-
 } // namespace kit

@@ -1,7 +1,7 @@
 #pragma once
-// Generate from what a board form shows, without widgets: the checks, the board's
-// questions, the project folder, the board model, the writers and the boxes after
-// them, and the left-Ctrl batch. The form and tools/gen-project call the same.
+// The steps of Generate, without widgets: the checks, the board model, the writers and
+// the boxes after them, and the left-Ctrl batch. kit::FormSession runs them in the
+// form's order.
 
 #include "BoardLogic.h"
 
@@ -40,14 +40,5 @@ bool CheckSettings(const BoardLogic& logic, const SettingsRecord& r, CheckFor wh
 // first that fails. True when every one was written.
 bool GenerateBatch(const BoardLogic& logic, const std::vector<BatchProject>& projects,
                    const std::string& folder);
-
-// The Generate button: the checks, then with the left Ctrl key held the batch (after
-// one question for the folder), else the board's questions, the project file, the
-// project and its boxes. `logic` is the part the view shows. True when written.
-bool GenerateRecord(const BoardLogic& logic, const FormView& view, SettingsRecord& stored,
-                    const FolderQuestion& askProjectFile);
-
-// A new form that loads record and generates it into qpfPath.
-bool GenerateLoaded(const BoardLogic& logic, const SettingsRecord& record, const std::string& qpfPath);
 
 } // namespace kit

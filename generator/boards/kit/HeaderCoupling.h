@@ -7,6 +7,7 @@
 #include "model/DaughterCatalogue.h"
 
 #include <cstdint>
+#include <string>
 
 namespace kit {
 
@@ -24,6 +25,37 @@ inline Coupling CoupleHeaders(uint8_t changedCard, uint8_t otherCard) {
     if (SpansBothHeaders(changedCard))
         return Coupling::Follow;
     return SpansBothHeaders(otherCard) ? Coupling::FreeAndClear : Coupling::Free;
+}
+
+// A header's choice as its controls show it: the card as the caller counts cards (a card
+// id or an item of the list; 0 is "None"), its prefix, and whether it is locked.
+struct HeaderChoice {
+    int item;
+    std::string prefix;
+    bool locked;
+};
+
+// The other header once one header's card changed (the cards as ids): it follows, is
+// freed, or is freed and cleared. Returns which.
+inline Coupling CoupleHeader(const HeaderChoice& changed, HeaderChoice& other, uint8_t changedCard,
+                             uint8_t otherCard) {
+    const Coupling coupling = CoupleHeaders(changedCard, otherCard);
+    switch (coupling) {
+    case Coupling::Follow:
+        other.item = changed.item;
+        other.prefix = changed.prefix;
+        other.locked = true;
+        break;
+    case Coupling::FreeAndClear:
+        other.item = 0;
+        other.prefix.clear();
+        other.locked = false;
+        break;
+    case Coupling::Free:
+        other.locked = false;
+        break;
+    }
+    return coupling;
 }
 
 } // namespace kit

@@ -2,7 +2,6 @@
 
 #include "ClockBoardTexts.h"
 #include "platform/qt/FormBuilder.h"
-#include "platform/qt/QtPlatform.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -20,13 +19,10 @@ void Si5340BoardForm::FillChoiceLists() {
         FillList(list.combo, ClockItems(list.frequency, list.count))->setMaxVisibleItems(list.count);
 }
 
-void Si5340BoardForm::DrawOutlines(const kit::FormView& view) {
-    SetShapeVisible("ShapeSi5340A", ChipNeeded(view.record, m_Lists, Si5340Chip::A));
-    SetShapeVisible("ShapeSi5340B", ChipNeeded(view.record, m_Lists, Si5340Chip::B));
-}
-
 // The settings record takes every box and clock output, and is shown.
 void Si5340BoardForm::ButtonButtonDefaultAllSettingClick() {
-    m_SelectAll(Record());
-    ConfigToUi(Record());
+    Apply([this](kit::FormView& view, SettingsRecord& stored) {
+        m_SelectAll(stored);
+        Logic().Show(view, stored);
+    });
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The form shape of the Si5340 boards (27 and 31): the board form with its clock-output
-// lists, the chip outlines and "Select All". The board's own form adds its extra
+// lists and "Select All". The board's own form adds its extra
 // controls and calls Start().
 
 #include "Si5340ClockLists.h"
@@ -15,7 +15,6 @@ public:
 
 protected:
     void FillChoiceLists() override;
-    void DrawOutlines(const kit::FormView& view) override;
 
 private:
     std::span<const Si5340ClockList> m_Lists;

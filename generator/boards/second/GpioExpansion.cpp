@@ -52,19 +52,10 @@ void GpioExpansion::Ok() {
 void GpioExpansion::Couple(std::array<Header, 2>& headers, int changed) const {
     Header& mine = headers[Slot(changed)];
     Header& other = headers[Slot(changed == 0 ? 1 : 0)];
-    switch (kit::CoupleHeaders(CardAt(mine.index), CardAt(other.index))) {
-    case kit::Coupling::Follow:
-        other.index = mine.index;
-        other.prefix = mine.prefix;
-        other.enabled = false;
-        break;
-    case kit::Coupling::FreeAndClear:
-        other.enabled = true;
-        other.index = 0;
-        other.prefix.clear();
-        break;
-    case kit::Coupling::Free:
-        other.enabled = true;
-        break;
-    }
+    const kit::HeaderChoice source{mine.index, mine.prefix, !mine.enabled};
+    kit::HeaderChoice follower{other.index, other.prefix, !other.enabled};
+    kit::CoupleHeader(source, follower, CardAt(mine.index), CardAt(other.index));
+    other.index = follower.item;
+    other.prefix = follower.prefix;
+    other.enabled = !follower.locked;
 }

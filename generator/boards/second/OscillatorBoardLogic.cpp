@@ -1,44 +1,24 @@
 #include "OscillatorBoardLogic.h"
 
-namespace {
+OscillatorBoardLogic::OscillatorBoardLogic(const kit::BoardSpec& spec, const OscillatorRules& rules)
+    : BoardLogic(spec), rules_(rules), gated_{{{rules.si570, 0, 0}, {rules.cdcm61004, 0, 0}}} {}
 
-// The kept choice of each list.
-constexpr std::size_t kSi570 = 0;
-constexpr std::size_t kCdcm61004 = 1;
-
-} // namespace
-
-bool OscillatorBoardLogic::ChoiceEnabled(const kit::FormView& view, std::size_t offset) const {
-    if (offset == rules_.si570)
-        return Si570Needed(rules_, view.record);
-    if (offset == rules_.cdcm61004)
-        return Cdcm61004Needed(rules_, view.record);
+bool OscillatorBoardLogic::Serves(const SettingsRecord& r, std::size_t choice) const {
+    if (choice == rules_.si570)
+        return Si570Needed(rules_, r);
+    if (choice == rules_.cdcm61004)
+        return Cdcm61004Needed(rules_, r);
     return true;
 }
 
-void OscillatorBoardLogic::SetUpView(kit::FormView& view) const {
-    BoardLogic::SetUpView(view);
-    view.kept = {0, 0};
+void OscillatorBoardLogic::ItemChosen(kit::FormView& view, SettingsRecord& stored, std::size_t offset) const {
+    BoardLogic::ItemChosen(view, stored, offset);
+    if (rules_.refreshOnChoice && (offset == rules_.si570 || offset == rules_.cdcm61004))
+        Redraw(view);
 }
 
-void OscillatorBoardLogic::ShowChoices(const SettingsRecord& r, kit::FormView& view) const {
-    BoardLogic::ShowChoices(r, view);
-    view.kept = {view.record.I32(rules_.si570), view.record.I32(rules_.cdcm61004)};
-}
-
-void OscillatorBoardLogic::ItemChosen(kit::FormView& view, SettingsRecord& /*stored*/, std::size_t offset,
-                                      kit::FormPainter* painter) const {
-    if (offset == rules_.si570)
-        view.kept[kSi570] = view.record.I32(offset);
-    else if (offset == rules_.cdcm61004)
-        view.kept[kCdcm61004] = view.record.I32(offset);
-    else
-        return;
-    if (rules_.refreshOnChoice)
-        Redraw(view, painter);
-}
-
-void OscillatorBoardLogic::Follow(kit::FormView& view) const {
-    view.record.SetI32(rules_.si570, Si570Needed(rules_, view.record) ? view.kept[kSi570] : 0);
-    view.record.SetI32(rules_.cdcm61004, Cdcm61004Needed(rules_, view.record) ? view.kept[kCdcm61004] : 0);
+void OscillatorBoardLogic::DrawOutlines(kit::FormView& view) const {
+    BoardLogic::DrawOutlines(view);
+    view.shown["ShapeSi570"] = view.record.I32(rules_.si570) != 0;
+    view.shown["ShapeCdcm61004"] = view.record.I32(rules_.cdcm61004) != 0;
 }

@@ -2,30 +2,27 @@
 // The decisions the programmable-oscillator boards' forms (15 and 18) share: the Si570
 // and CDCM61004 lists are enabled while an interface they clock is in use, show
 // "Disable" while they are not, and show again the choice they kept when they are
-// enabled again.
+// enabled again. Each chip's outline shows while its list shows a frequency.
 
 #include "ProgrammableOscillators.h"
 #include "boards/kit/BoardLogic.h"
 
+#include <array>
+
 class OscillatorBoardLogic : public kit::BoardLogic {
 public:
-    OscillatorBoardLogic(const kit::BoardSpec& spec, const OscillatorRules& rules)
-        : BoardLogic(spec), rules_(rules) {}
-
-    bool ChoiceEnabled(const kit::FormView& view, std::size_t offset) const override;
+    OscillatorBoardLogic(const kit::BoardSpec& spec, const OscillatorRules& rules);
 
 protected:
-    void SetUpView(kit::FormView& view) const override;
-    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override;
-    void FollowOutlines(kit::FormView& view) const override { Follow(view); }
+    std::span<const kit::GatedList> GatedLists() const override { return gated_; }
+    bool Serves(const SettingsRecord& r, std::size_t choice) const override;
     // A card's lanes may need the CDCM61004.
-    void CardChanged(kit::FormView& view, int /*connector*/) const override { Follow(view); }
-    void ItemChosen(kit::FormView& view, SettingsRecord& stored, std::size_t offset,
-                    kit::FormPainter* painter) const override;
+    void CardChanged(kit::FormView& view, int /*connector*/) const override { FollowGatedLists(view); }
+    void ItemChosen(kit::FormView& view, SettingsRecord& stored, std::size_t offset) const override;
+    // The outlines as the lists show before they follow the controls.
+    void DrawOutlines(kit::FormView& view) const override;
 
 private:
-    // The lists follow the boxes and cards: the kept choice, or "Disable".
-    void Follow(kit::FormView& view) const;
-
     const OscillatorRules& rules_;
+    std::array<kit::GatedList, 2> gated_;
 };

@@ -1,5 +1,6 @@
 // Board 27, Abrenz: its form, record, pin table, the Si5340 clock lists and the DDR3 sockets.
 #include "ClockBoardsSupport.h"
+#include "SessionSupport.h"
 #include "boards/latest/ClockChipText.h"
 #include "boards/latest/abrenz/AbrenzRules.h"
 #include "boards/latest/abrenz/CONFIG_ABRENZ.h"
@@ -95,7 +96,7 @@ TEST(AbrenzPins, StoredChoicesOutsideTheirListsComeBackToTheDefaults) {
     r.SetI32(C::nSi5340A + 4, 8);
     r.SetI32(C::nSi5340BQdrii, -1);
     r.SetI32(C::nSi5340BDdr3, 3);
-    AbrenzLogic().Normalise(r);
+    Normalise(AbrenzLogic(), r);
     EXPECT_EQ(r.U8(C::nBoardType), 0);
     EXPECT_EQ(r.I32(C::nSi5340A + 4), 0);
     EXPECT_EQ(r.I32(C::nSi5340BQdrii), 0);
@@ -274,7 +275,7 @@ TEST_F(Abrenz, AListRemembersItsChoiceWhileItsInterfaceIsUnticked) {
     EXPECT_EQ(List("ComboBoxDi5340A_B")->currentText(), "Not Use");
     EXPECT_FALSE(List("ComboBoxDi5340A_B")->isEnabled());
     SettingsRecord r = Form().Logic().NewRecord();
-    Form().UiToConfig(r);
+    StoreShown(Form(), r);
     EXPECT_EQ(r.I32(C::nSi5340A + 4), 0);
     Tick("CheckBoxQsfpB", true);
     EXPECT_EQ(List("ComboBoxDi5340A_B")->currentIndex(), 3);

@@ -1,6 +1,7 @@
 // Board 28, Bostel: its form, record, Moxen header and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
+#include "SessionSupport.h"
 #include "boards/latest/bostel/BostelRules.h"
 #include "boards/latest/bostel/CONFIG_BOSTEL.h"
 #include "platform/qt/QtPlatform.h"
@@ -89,7 +90,7 @@ TEST_F(Bostel, EverythingTickedWithACardGivesTheMoxenMasterLast) {
     EXPECT_EQ(Get<platform::PictureBox>("ImageGpio0")->Image(),
               platform::LoadPicture("MOXEN_2x6_DEFAULT_BITMAP"));
     SettingsRecord r = Form().Logic().NewRecord();
-    Form().UiToConfig(r);
+    StoreShown(Form(), r);
     auto board = Model(r);
     ASSERT_EQ(board->GetConnectorCount(), 21);
     const TConnector* moxen = board->GetConnector(20);
@@ -134,7 +135,7 @@ TEST_F(Bostel, DefaultSettingResetsTheForm) {
     EXPECT_TRUE(Get<QCheckBox>("CheckBoxHex")->isChecked());
     EXPECT_EQ(Get<QComboBox>("ComboBoxMoxen")->currentIndex(), 0);
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "MAX10");
-    EXPECT_EQ(Form().Record().U8(C::reserved), 1);
+    EXPECT_EQ(Form().Session().Stored().U8(C::reserved), 1);
 }
 
 TEST_F(Bostel, SettingsRoundTripThroughTheDialogs) {

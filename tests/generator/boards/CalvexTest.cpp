@@ -1,6 +1,7 @@
 // Board 29, Calvex: its form, record, pin table, the CDCM6208 and LMK04906 lists,
 // the GPIO header, the four FMC ports and the DDR3 socket.
 #include "ClockBoardsSupport.h"
+#include "SessionSupport.h"
 #include "boards/kit/Generate.h"
 #include "boards/latest/calvex/CONFIG_CALVEX.h"
 #include "boards/latest/calvex/CalvexRules.h"
@@ -114,7 +115,7 @@ TEST_F(Calvex, TheFmcPrefixRule) {
     };
     auto validate = [this] {
         seam.ClearRecords();
-        return Form().ValidateUi();
+        return SaveChecks(Form());
     };
     Choose("ComboBoxFmc_A", 3); // FMC HPC - Altera Standard
     Choose("ComboBoxFmc_D", 3);
@@ -191,11 +192,11 @@ TEST_F(Calvex, TheCdcm6208NeedsOneFrequencyForBothFmcPorts) {
     EXPECT_TRUE(seam.FileDialogs().empty());
     seam.ClearRecords();
     ChooseText("ComboBoxPLL_FMCD", "Disable");
-    EXPECT_FALSE(Form().ValidateUi());
+    EXPECT_FALSE(SaveChecks(Form()));
     seam.ClearRecords();
     ChooseText("ComboBoxPLL_FMCA", "Disable");
     ChooseText("ComboBoxPLL_FMCD", "150.0");
-    EXPECT_TRUE(Form().ValidateUi());
+    EXPECT_TRUE(SaveChecks(Form()));
 }
 
 TEST_F(Calvex, TheClockChipChoicesReachTheVerilogAndTheConstraints) {
@@ -345,8 +346,8 @@ TEST_F(Calvex, AGpioCardTakesTheHeaderAt2V5) {
     const std::string qsf = ReadFile(folder + "CALVEX.qsf");
     EXPECT_NE(qsf.find("set_location_assignment PIN_AU36 -to HDR_"), std::string::npos);
     EXPECT_NE(qsf.find("set_instance_assignment -name IO_STANDARD \"2.5 V\" -to HDR_"), std::string::npos);
-    SettingsRecord r = Form().Record();
-    Form().UiToConfig(r);
+    SettingsRecord r = Form().Session().Stored();
+    StoreShown(Form(), r);
     auto built = Build(CalvexLogic(), r);
     EXPECT_EQ(FindConnector(built->board, "GPIO")->GetCaption(), "GPIO connect to GPIO Default");
     EXPECT_EQ(FindConnector(built->board, "GPIO")->PinCount(), 40);
@@ -418,11 +419,11 @@ TEST_F(Calvex, ACardThePortDoesNotOfferLeavesThePortAsItWasAndIsNeverAttached) {
     // Without the form such a record still ends in a project, never in an assertion:
     // Generate takes no card the list lacks.
     SettingsRecord dropped = r;
-    CalvexLogic().Normalise(dropped);
+    Normalise(CalvexLogic(), dropped);
     auto built = Build(CalvexLogic(), dropped);
     EXPECT_EQ(FindConnector(built->board, "FMCB"), nullptr);
     EXPECT_EQ(FindConnector(built->board, "GPIO"), nullptr);
     testsupport::TempDir out;
     seam.ClearRecords();
-    EXPECT_TRUE(kit::GenerateLoaded(CalvexLogic(), dropped, out.File("foreign.qpf")));
+    EXPECT_TRUE(GenerateLoaded(CalvexLogic(), dropped, out.File("foreign.qpf")));
 }

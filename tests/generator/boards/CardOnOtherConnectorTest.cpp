@@ -2,6 +2,7 @@
 // connectors of boards 6 and 11, an FMC LPC card on the HPC ports of board 29. The first
 // index column is the board connector's position of the pin, the second the card's,
 // also after the pins were sorted by name.
+#include "SessionSupport.h"
 #include "boards/BoardForms.h"
 #include "boards/BoardTable.h"
 #include "boards/first/fennic/FENNIC_CONFIG.h"
@@ -83,7 +84,7 @@ TEST(CardOnOtherConnector, TheReportShowsBothPositionsOfEachPin) {
         r.SetU8(c.cardOffset, c.card);
         if (c.prefixOffset != 0)
             r.SetText(c.prefixOffset, c.prefix);
-        ASSERT_TRUE(kit::GenerateLoaded(logic, r, dir.File("p.qpf")));
+        ASSERT_TRUE(GenerateLoaded(logic, r, dir.File("p.qpf")));
         const std::string htm = ReadFile(dir.File("p.htm"));
         for (const std::string& row : c.rows)
             EXPECT_NE(htm.find(row), std::string::npos) << row;

@@ -2,6 +2,7 @@
 // record with a spanning card on one header, and a record of board 3.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
+#include "SessionSupport.h"
 #include "boards/first/dorvel/CONFIG_DORVEL.h"
 #include "boards/first/dorvel/DorvelRules.h"
 #include "boards/kit/Generate.h"
@@ -120,11 +121,11 @@ TEST_F(Dorvel, ASpanningCardOnTheFirstHeaderAloneIsBroughtIntoLineNotAnAssertion
 
     // The same record without a window, as tools/gen-project takes it.
     SettingsRecord loaded = r;
-    DorvelLogic().Normalise(loaded);
+    Normalise(DorvelLogic(), loaded);
     EXPECT_EQ(loaded.U8(C::nGpioDaughterId[C::GPIO_1]), DAUGHTER_TURVIN_GPIO);
     testsupport::TempDir out;
-    EXPECT_EQ(
-        AssertionOf([&] { EXPECT_TRUE(kit::GenerateLoaded(DorvelLogic(), loaded, out.File("p.qpf"))); }), "");
+    EXPECT_EQ(AssertionOf([&] { EXPECT_TRUE(GenerateLoaded(DorvelLogic(), loaded, out.File("p.qpf"))); }),
+              "");
 }
 
 TEST_F(Dorvel, ARecordOfBoard3LoadsByItsSizeAndStillGenerates) {

@@ -174,8 +174,9 @@ TEST_F(DunmirForm, GpioDefaultWithAPrefix) {
     const std::string folder = dir.Folder() + "out/";
     fs::create_directories(folder);
     form->Read();
-    ASSERT_TRUE(kit::GenerateProject(
-        form->Logic(), form->Logic().RecordToGenerate(form->View(), form->Record()), folder + "p.qpf"));
+    ASSERT_TRUE(kit::GenerateProject(form->Logic(),
+                                     form->Logic().RecordToGenerate(form->View(), form->Session().Stored()),
+                                     folder + "p.qpf"));
     const std::string qsf = ReadFile(folder + "p.qsf");
     EXPECT_NE(qsf.find("# GPIO, GPIO connect to GPIO Default\r\n"), std::string::npos);
     for (int i = 0; i < 36; ++i)

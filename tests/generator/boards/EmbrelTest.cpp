@@ -129,7 +129,7 @@ TEST_F(Embrel, SelectAllThenGenerate) {
     EXPECT_EQ(Get<QLineEdit>("EditProjectName")->text(), "Embrel");
     for (const char* list : kClockLists)
         EXPECT_EQ(List(list)->currentIndex(), List(list)->count() - 1) << list;
-    EXPECT_EQ(Form().Record().U8(C::bLtm4677), 0);
+    EXPECT_EQ(Form().Session().Stored().U8(C::bLtm4677), 0);
 
     const std::string folder = Generate();
     ASSERT_EQ(seam.Boxes().size(), 2u);
@@ -215,7 +215,7 @@ TEST_F(Embrel, TheLtm4677FlagTravelsThroughTheFormUnseen) {
     Click("ButtonSave");
     EXPECT_EQ(ReadFile(saved)[156], 1);
     Click("ButtonDefaultSetting");
-    EXPECT_EQ(Form().Record().U8(C::bLtm4677), 0);
+    EXPECT_EQ(Form().Session().Stored().U8(C::bLtm4677), 0);
 }
 
 TEST_F(Embrel, SettingsRoundTrip) {

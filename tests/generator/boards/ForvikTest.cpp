@@ -1,6 +1,7 @@
 // Board 32, Forvik: its form, record, HSMC voltage choice, notes and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
+#include "SessionSupport.h"
 #include "boards/latest/forvik/CONFIG_FORVIK.h"
 #include "boards/latest/forvik/ForvikRules.h"
 #include "boards/latest/forvik/ForvikText.h"
@@ -72,7 +73,7 @@ TEST_F(Forvik, FirstStartWithAnotherBoardsDefaultCfgShowsTheDefaults) {
         expected[offset] = 1;
     expected[280] = 1; // 2.5 V
     SettingsRecord r = Form().Logic().NewRecord();
-    Form().UiToConfig(r);
+    StoreShown(Form(), r);
     EXPECT_EQ(std::vector<uint8_t>(r.data(), r.data() + r.size()), expected);
 
     TConfigForvik settings;
@@ -107,7 +108,7 @@ TEST_F(Forvik, TheHsmcDefaultCardTakesTheHsmcPrefixWhileTheEditStaysEmpty) {
     EXPECT_TRUE(testsupport::IverilogAccepts(folder + "Forvik.v", output)) << output;
 
     SettingsRecord r = Form().Logic().NewRecord();
-    Form().UiToConfig(r);
+    StoreShown(Form(), r);
     TConfigForvik settings;
     std::copy(r.data(), r.data() + r.size(), settings.Config.data());
     auto board = Model(settings);

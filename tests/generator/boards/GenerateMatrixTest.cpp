@@ -1,6 +1,7 @@
 // Every board through the real writers: its defaults, and every card of every list
 // on every connector, give a project iverilog accepts or a refusal with a message,
 // never an assertion and never a crash.
+#include "SessionSupport.h"
 #include "boards/BoardForms.h"
 #include "boards/BoardTable.h"
 #include "boards/kit/Generate.h"
@@ -31,7 +32,7 @@ protected:
         seam.ClearRecords();
         bool written = false;
         try {
-            written = kit::GenerateLoaded(logic, record, dir.File("matrix.qpf"));
+            written = GenerateLoaded(logic, record, dir.File("matrix.qpf"));
         } catch (const AssertionFailure& e) {
             ADD_FAILURE() << what << ": " << e.what();
             return;
@@ -74,13 +75,13 @@ TEST_P(GenerateMatrix, DefaultsAndEveryCardOnEveryConnector) {
                                          std::to_string(card);
                 SettingsRecord r = bare;
                 r.SetU8(spec.connectors[static_cast<std::size_t>(k)].idOffset, card);
-                logic.Normalise(r);
+                Normalise(logic, r);
                 Check(logic, r, what);
                 const kit::GpioPair* pair = spec.gpioPair;
                 if (pair != nullptr && k == pair->header0) {
                     // The same card on both headers (with empty prefixes, as a loaded file may have).
                     r.SetU8(spec.connectors[static_cast<std::size_t>(pair->header1)].idOffset, card);
-                    logic.Normalise(r);
+                    Normalise(logic, r);
                     Check(logic, r, what + " on both headers");
                 }
             }

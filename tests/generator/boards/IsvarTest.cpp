@@ -1,6 +1,7 @@
 // Board 9, Isvar: its form, record, HSMC and FMC ports, DDR3 module and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
+#include "SessionSupport.h"
 #include "boards/second/isvar/CONFIG_ISVAR.h"
 #include "boards/second/isvar/ISVAR_CONFIG.h"
 #include "boards/second/isvar/IsvarRules.h"
@@ -95,7 +96,7 @@ TEST_F(Isvar, ACardOnFmcCOnlyGivesItsMasterAndTheCdI2cPair) {
     Choose("ComboBoxFMC_C", 1);
     Type("EditFMC_C", "C_");
     EXPECT_TRUE(Shown("ShapeFMC_C"));
-    const uint8_t card = Form().ChosenCard(ISVAR_FMC_C);
+    const uint8_t card = ChosenCard(Form(), ISVAR_FMC_C);
     const std::string folder = Generate();
     EXPECT_TRUE(seam.Boxes().empty());
     const std::string qsf = Qsf(folder);

@@ -2,9 +2,9 @@
 // socket, the 32-bit Kappel 1 card id and the sort before the cards are attached.
 #include "BoardFormFixture.h"
 #include "FirstBoardsSupport.h"
+#include "boards/BoardForms.h"
 #include "boards/first/kestin/CONFIG_KESTIN.h"
 #include "boards/first/kestin/KestinRules.h"
-#include "boards/first/kestin/UI_Kestin.h"
 #include "model/DaughterCatalogue.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
@@ -27,7 +27,7 @@ const std::string kKappelPair =
 
 class Kestin : public BoardFormFixture {
 protected:
-    TFormKestin* Start() { return Open<TFormKestin>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_KESTIN); }
 };
 
 // The defaults as the record's table lays them out: CLOCK, LED and Button ticked.

@@ -1,6 +1,7 @@
 // A record loaded from a file is generated as the form shows it, on every board: what
 // tools/gen-project runs (a new form's record, Load Setting, Generate) gives the
 // project a user would get, byte for byte where the case names a text.
+#include "SessionSupport.h"
 #include "boards/BoardForms.h"
 #include "boards/BoardTable.h"
 #include "boards/kit/Generate.h"
@@ -88,11 +89,11 @@ TEST_P(LoadedRecord, IsGeneratedAsTheFormShowsIt) {
     platform::testing::ScriptedPlatform seam;
     seam.AnswerQuestionsWith(platform::Button::Yes);
     seam.SetResourceFallback([](const std::string& name) { return platform::ReadResourceBytes(name); });
-    SettingsRecord r = logic.StartRecord();
+    SettingsRecord r = StartRecord(logic);
     c.change(r);
-    logic.Normalise(r);
+    Normalise(logic, r);
     testsupport::TempDir dir;
-    ASSERT_TRUE(kit::GenerateLoaded(logic, r, dir.File("loaded.qpf")));
+    ASSERT_TRUE(GenerateLoaded(logic, r, dir.File("loaded.qpf")));
     const std::string text = testsupport::ReadFile(dir.File(std::string("loaded") + c.extension));
     if (*c.holds != '\0') {
         EXPECT_NE(text.find(c.holds), std::string::npos) << c.holds;

@@ -94,7 +94,7 @@ TEST_F(OlderShape, TheSameCardOnBothHeadersNeedsTwoPrefixesEvenTheDefaultCard) {
 
 TEST_F(OlderShape, GenerateWorksOnAFreshRecordAndShowsNothingOnSuccess) {
     Start();
-    const SettingsRecord before = Form().Record();
+    const SettingsRecord before = Form().Session().Stored();
     Type("EditProjectName", "blink");
     Tick("CheckBoxLED", false);
     ChooseText("ComboBoxGpio1", "GPIO Default");
@@ -102,7 +102,7 @@ TEST_F(OlderShape, GenerateWorksOnAFreshRecordAndShowsNothingOnSuccess) {
     EXPECT_EQ(folder, dir.Folder() + "CodeGenerated/Arvel/blink/");
     EXPECT_TRUE(seam.Boxes().empty());
     EXPECT_TRUE(fs::exists(folder + "blink.qpf"));
-    EXPECT_EQ(Form().Record(), before);
+    EXPECT_EQ(Form().Session().Stored(), before);
 }
 
 TEST_F(OlderShape, AProjectFileThatCannotBeWrittenIsReportedByName) {

@@ -6,6 +6,7 @@
 //     generating writes the same files and shows the same boxes as gen-project given
 //     the same start record, FPGA and record.
 // And a table of loaded records: what a new form stores of them, by both roads.
+#include "SessionSupport.h"
 #include "boards/BoardForms.h"
 #include "boards/BoardTable.h"
 #include "boards/kit/BoardForm.h"
@@ -142,7 +143,8 @@ TEST_P(Binding, TheControlsShowTheViewAndReadBackTheSame) {
     for (int i = 0; i < kViews && !HasFailure(); ++i) {
         SCOPED_TRACE("seed " + std::to_string(seed) + ", view " + std::to_string(i));
         const kit::FormView view = RandomView(board, form, rng);
-        form.BindView(view);
+        form.Session().View() = view;
+        form.Bind();
         const kit::BoardLogic& logic = form.Logic();
         const kit::BoardSpec& spec = logic.Spec();
         auto get = [&form](const char* name) { return form.findChild<QWidget*>(QString::fromLatin1(name)); };
@@ -194,7 +196,7 @@ void TickFewOfAClash(const kit::BoardLogic& board, SettingsRecord& r, std::mt199
 // outside its list), cards (now and then one the list lacks) and prefixes made at random,
 // in every part of the board.
 SettingsRecord RandomChoices(const kit::BoardLogic& board, std::mt19937& rng) {
-    SettingsRecord r = board.StartRecord();
+    SettingsRecord r = StartRecord(board);
     for (int part = 0; part < board.Parts(); ++part) {
         const kit::BoardLogic& logic = board.Part(part);
         const kit::BoardSpec& spec = logic.Spec();
@@ -464,7 +466,7 @@ TEST_P(NewFormStores, WhatTheRecordLayoutAllows) {
     c.change(loaded);
 
     SettingsRecord byLogic = loaded;
-    logic.Normalise(byLogic);
+    Normalise(logic, byLogic);
 
     testsupport::TempDir dir;
     ScriptedPlatform seam;
@@ -476,8 +478,8 @@ TEST_P(NewFormStores, WhatTheRecordLayoutAllows) {
     Save(dir.File("record.cfg"), loaded);
     seam.AnswerFile(dir.File("record.cfg"));
     form.ButtonLoadClick();
-    form.UiToConfig(form.Record());
-    const SettingsRecord& byForm = form.Record();
+    StoreShown(form, form.Session().Stored());
+    const SettingsRecord& byForm = form.Session().Stored();
 
     EXPECT_EQ(byForm, byLogic) << Describe(byForm, byLogic);
     for (const Stored& s : c.stored)

@@ -1,6 +1,7 @@
 // Board 15, Ostrel: its record, pin table, the Si570 and CDCM61004 lists with their
 // question, the notes after a Generate, and the form as shown.
 #include "ClockBoardsSupport.h"
+#include "SessionSupport.h"
 #include "boards/second/ostrel/CONFIG_OSTREL.h"
 #include "boards/second/ostrel/OstrelRules.h"
 #include "boards/second/ostrel/OstrelText.h"
@@ -67,7 +68,7 @@ TEST_F(Ostrel, DefaultsShowTheRecordAndBothListsDisabled) {
         expected[offset] = 1;
     EXPECT_EQ(Bytes(DefaultsOf(OstrelLogic())), expected);
     SettingsRecord shown = OstrelLogic().NewRecord();
-    Form().UiToConfig(shown);
+    StoreShown(Form(), shown);
     shown.SetU8(C::BoardId, 15); // the form leaves the id to the defaults or the loaded file
     EXPECT_EQ(Bytes(shown), expected);
 }
@@ -197,12 +198,12 @@ TEST(OstrelPins, StoredChoicesOutsideTheirListsComeBackToDisable) {
     r.SetU8(C::Sfp(0), 1); // both lists enabled
     r.SetI32(C::nSi570Freq, 8);
     r.SetI32(C::nCdcm61004Freq, -1);
-    OstrelLogic().Normalise(r);
+    Normalise(OstrelLogic(), r);
     EXPECT_EQ(r.I32(C::nSi570Freq), 0);
     EXPECT_EQ(r.I32(C::nCdcm61004Freq), 0);
     r.SetI32(C::nSi570Freq, 7);
     r.SetI32(C::nCdcm61004Freq, 11);
-    OstrelLogic().Normalise(r);
+    Normalise(OstrelLogic(), r);
     EXPECT_EQ(r.I32(C::nSi570Freq), 7);
     EXPECT_EQ(r.I32(C::nCdcm61004Freq), 11);
 }
@@ -230,7 +231,7 @@ TEST_F(Ostrel, AListShowsItsRememberedChoiceWhenACageIsTickedAgain) {
     EXPECT_EQ(List("ComboBoxCdcm61004")->currentIndex(), 0);
     EXPECT_FALSE(List("ComboBoxCdcm61004")->isEnabled());
     SettingsRecord saved = OstrelLogic().NewRecord();
-    Form().UiToConfig(saved);
+    StoreShown(Form(), saved);
     EXPECT_EQ(saved.I32(C::nSi570Freq), 0);
     EXPECT_EQ(saved.I32(C::nCdcm61004Freq), 0);
     Tick("CheckBoxSfpB", true);

@@ -1,6 +1,7 @@
 // Board 16, Pallex: its form, record, pin table, the three oscillator lists and the
 // two DDR3 sockets.
 #include "ClockBoardsSupport.h"
+#include "SessionSupport.h"
 #include "boards/second/pallex/CONFIG_PALLEX.h"
 #include "boards/second/pallex/PallexRules.h"
 #include "boards/second/pallex/UI_Pallex.h"
@@ -22,8 +23,8 @@ protected:
     QComboBox* List(const char* name) { return Get<QComboBox>(name); }
     // The held record as the controls show it (the board id stays as it was).
     SettingsRecord Shown() {
-        SettingsRecord r = Form().Record();
-        Form().UiToConfig(r);
+        SettingsRecord r = Form().Session().Stored();
+        StoreShown(Form(), r);
         return r;
     }
 };
@@ -268,7 +269,7 @@ TEST(PallexRules, StoredChoicesOutsideTheirListsComeBackToTheDefaults) {
     r.SetI32(C::nSi570Freq, 8);
     r.SetI32(C::nCdcm61001Freq, 13);
     r.SetI32(C::nCdcm61004Freq, -1);
-    PallexLogic().Normalise(r);
+    Normalise(PallexLogic(), r);
     EXPECT_EQ(r.I32(C::nSi570Freq), 0);
     EXPECT_EQ(r.I32(C::nCdcm61001Freq), 1);
     EXPECT_EQ(r.I32(C::nCdcm61004Freq), 1);

@@ -1,9 +1,10 @@
 // Board 20, Tavrin: its form, record, pin table and batch.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
+#include "SessionSupport.h"
+#include "boards/BoardForms.h"
 #include "boards/latest/tavrin/CONFIG_TAVRIN.h"
 #include "boards/latest/tavrin/TavrinRules.h"
-#include "boards/latest/tavrin/UI_Tavrin.h"
 #include "model/DaughterId.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/Resources.h"
@@ -20,7 +21,7 @@ namespace {
 
 class Tavrin : public BoardFormFixture {
 protected:
-    TFormTavrin* Start() { return Open<TFormTavrin>(); }
+    BoardForm* Start() { return OpenBoard(MAINBOARD_TAVRIN); }
     bool Shown(const char* shape) { return !Get<platform::OutlineShape>(shape)->isHidden(); }
 };
 
@@ -69,7 +70,7 @@ TEST_F(Tavrin, AGpioCardTakesTwoDigits) {
     EXPECT_EQ(Get<platform::PictureBox>("ImageHex")->Image(), platform::LoadPicture("TAVRIN_HEX_x2_BITMAP"));
 
     SettingsRecord r = Form().Logic().NewRecord();
-    Form().UiToConfig(r);
+    StoreShown(Form(), r);
     EXPECT_EQ(FindConnector(*Model(r), "SEG7")->ActivePinCount(), 14);
     r.SetU8(TAVRIN_CONFIG::nGpioDaughterId, 0);
     EXPECT_EQ(FindConnector(*Model(r), "SEG7")->ActivePinCount(), 28);

@@ -1,5 +1,6 @@
 // Board 21, Ulmaro: its form, record, pin table, header pairing and timing constraints.
 #include "BoardFormFixture.h"
+#include "SessionSupport.h"
 #include "SocBoardSupport.h"
 #include "boards/latest/ulmaro/CONFIG_ULMARO.h"
 #include "boards/latest/ulmaro/UlmaroRules.h"
@@ -96,7 +97,7 @@ TEST_F(Ulmaro, TheEightyPinCardOnEitherHeaderTakesBothAndOneMaster) {
         EXPECT_TRUE(Shown("ShapeGpio1"));
 
         SettingsRecord r = UlmaroLogic().NewRecord();
-        Form().UiToConfig(r);
+        StoreShown(Form(), r);
         auto board = Model(r);
         ASSERT_EQ(board->GetConnectorCount(), 14);
         const TConnector* both = board->GetConnector(13);

@@ -1,5 +1,6 @@
 // Board 23, Wendro: its form, record and pin table (the sister of board 24 without HDMI).
 #include "BoardFormFixture.h"
+#include "SessionSupport.h"
 #include "SocBoardSupport.h"
 #include "boards/kit/Generate.h"
 #include "boards/latest/wendro/CONFIG_WENDRO.h"
@@ -188,8 +189,8 @@ TEST_F(Wendro, AnEightyPinCardInAFileIsNoCard) {
     seam.ClearRecords();
     testsupport::TempDir other;
     r.SetU8(C::nGpioDaughterId[GPIO_1], DAUGHTER_TURVIN_GPIO);
-    WendroLogic().Normalise(r);
-    EXPECT_TRUE(kit::GenerateLoaded(WendroLogic(), r, other.File("WENDRO.qpf")));
+    Normalise(WendroLogic(), r);
+    EXPECT_TRUE(GenerateLoaded(WendroLogic(), r, other.File("WENDRO.qpf")));
     EXPECT_EQ(ReadFile(other.File("WENDRO.qsf")).find("GPIO"), std::string::npos);
 }
 

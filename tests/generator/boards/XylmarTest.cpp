@@ -1,5 +1,6 @@
 // Board 24, Xylmar: its form, record, pin table and header pairing.
 #include "BoardFormFixture.h"
+#include "SessionSupport.h"
 #include "SocBoardSupport.h"
 #include "boards/latest/xylmar/CONFIG_XYLMAR.h"
 #include "boards/latest/xylmar/XylmarRules.h"
@@ -114,7 +115,7 @@ TEST_F(Xylmar, TheEightyPinCardPairsTheHeaders) {
     EXPECT_FALSE(Get<QComboBox>("ComboBoxGpio0")->isEnabled());
     EXPECT_FALSE(Get<QLineEdit>("EditPrefixGpio0")->isEnabled());
     SettingsRecord r = XylmarLogic().NewRecord();
-    Form().UiToConfig(r);
+    StoreShown(Form(), r);
     auto board = Model(r);
     const TConnector* both = board->GetConnector(board->GetConnectorCount() - 1);
     EXPECT_EQ(both->GetName(), "GPIO_0_1");

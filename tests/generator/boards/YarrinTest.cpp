@@ -1,6 +1,7 @@
 // Board 25, Yarrin: its form, record, two coupled GPIO headers, batch and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
+#include "SessionSupport.h"
 #include "boards/latest/yarrin/CONFIG_YARRIN.h"
 #include "boards/latest/yarrin/YarrinRules.h"
 #include "boards/latest/yarrin/YarrinText.h"
@@ -62,7 +63,7 @@ TEST_F(Yarrin, DefaultsGiveNineConnectorsAndTheFiftyMegahertzClock) {
     for (std::size_t offset = 136; offset <= 144; ++offset)
         expected[offset] = 1;
     SettingsRecord r = Form().Logic().NewRecord();
-    Form().UiToConfig(r);
+    StoreShown(Form(), r);
     EXPECT_EQ(std::vector<uint8_t>(r.data(), r.data() + r.size()), expected);
 
     auto board = Model(r);

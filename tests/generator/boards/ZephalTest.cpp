@@ -1,6 +1,7 @@
 // Board 26, Zephal: its form, record, BBB header modes, hidden revision and pin table.
 #include "BoardFormFixture.h"
 #include "BoardModelQueries.h"
+#include "SessionSupport.h"
 #include "boards/latest/zephal/CONFIG_ZEPHAL.h"
 #include "boards/latest/zephal/UI_Zephal.h"
 #include "boards/latest/zephal/ZephalRules.h"
@@ -81,7 +82,7 @@ TEST_F(Zephal, DefaultsShowNoHeaderAndGiveTheSixteenConnectors) {
         expected[offset] = (offset == 145 || offset == 148 || offset == 151) ? 0 : 1;
     expected[156] = 2;
     SettingsRecord r = Form().Logic().NewRecord();
-    Form().UiToConfig(r);
+    StoreShown(Form(), r);
     EXPECT_EQ(std::vector<uint8_t>(r.data(), r.data() + r.size()), expected);
 
     EXPECT_EQ(Items("ComboBoxBBB"), (std::vector<std::string>{"None", "Default", "WIFI-BLE", "BBB Mode 7"}));
@@ -151,7 +152,7 @@ TEST_F(Zephal, TheHeaderModeGivesItsPinOutWithoutThePrefix) {
     EXPECT_TRUE(testsupport::IverilogAccepts(folder + "ZEPHAL.v", output)) << output;
     // The prefix is kept with the mode.
     SettingsRecord r = Form().Logic().NewRecord();
-    Form().UiToConfig(r);
+    StoreShown(Form(), r);
     EXPECT_EQ(r.U8(C::nBbbMode), 2);
     EXPECT_EQ(r.Text(C::szBbbPrefixName), "PX_");
 }

@@ -76,6 +76,21 @@ void FreeKappelB(kit::FormView& view) {
     view.record.SetText(C::szKappelPrefixName[C::KAPPEL_B], "");
 }
 
+bool HeadersUsed(const kit::FormView& view) {
+    return view.record.U8(C::bGpio) != 0;
+}
+
+// The GPIO rows shown in place of the Kappel-A choice, or not, under the row's caption.
+void ShowGpioRows(kit::FormView& view, const char* caption) {
+    const bool shown = HeadersUsed(view);
+    view.captions["LabelKappel_A"] = caption;
+    for (const char* name :
+         {"LabelGPIO", "ComboBoxGPIO_0", "LabelPreGPIO_0", "EditGPIO_0", "ComboBoxGPIO_1", "EditGPIO_1"})
+        view.shown[name] = shown;
+    for (const char* name : {"ComboBoxKappel_A", "EditKappel_A"})
+        view.shown[name] = !shown;
+}
+
 class FennicRules final : public kit::BoardLogic {
 public:
     FennicRules() : BoardLogic(kSpec) {}
@@ -114,22 +129,45 @@ public:
         return BoardLogic::CardEnabled(view, connector);
     }
     // The header coupling runs only while the headers are used.
-    void AfterLoad(kit::FormView& view, SettingsRecord&, kit::FormPainter* painter) const override {
+    void AfterLoad(kit::FormView& view, SettingsRecord&) const override {
         if (view.record.U8(C::bGpio) != 0)
             Couple(view, fennic::GPIO_0, true);
-        Refresh(view, painter);
+        Refresh(view);
     }
     // Every card choice runs the coupling; any connector but GPIO-0 counts as GPIO-1.
     void CardChanged(kit::FormView& view, int connector) const override {
         if (connector >= fennic::KAPPEL_A && view.record.U8(C::bGpio) != 0)
             Couple(view, fennic::GPIO_1, true);
     }
-    // Ticking the socket frees Kappel-B; every box then redraws.
-    void BoxClicked(kit::FormView& view, const SettingsRecord&, int flag,
-                    kit::FormPainter* painter) const override {
+    // Ticking the socket frees Kappel-B; every box then redraws. A record shown names the
+    // GPIO-1 row "GPIO-1 Header"; a click on the headers' box names it "GPIO-1".
+    void BoxClicked(kit::FormView& view, const SettingsRecord&, int flag) const override {
         if (kFlags[flag].offset == C::bDDR2 && view.record.U8(C::bDDR2) != 0)
             FreeKappelB(view);
-        Refresh(view, painter);
+        Refresh(view);
+        if (kFlags[flag].offset == C::bGpio)
+            ShowGpioRows(view, HeadersUsed(view) ? "GPIO-1" : "Kappel-A");
+    }
+    void DrawChoices(kit::FormView& view) const override {
+        ShowGpioRows(view, HeadersUsed(view) ? "GPIO-1 Header" : "Kappel-A");
+    }
+    // GPIO-1 shares Kappel-A's picture; the socket in use shows its module on Kappel-B's.
+    void DrawPictures(kit::FormView& view) const override {
+        BoardLogic::DrawPictures(view);
+        ShowCardPicture(view, "ImageKappel_A",
+                        CardId(view.record, HeadersUsed(view) ? fennic::GPIO_1 : fennic::KAPPEL_A));
+        if (view.record.U8(C::bDDR2) != 0)
+            ShowCardPicture(view, "ImageKappel_B", DAUGHTER_DDR2_SODIMM);
+    }
+    // The outlines of the connectors in use.
+    void DrawOutlines(kit::FormView& view) const override {
+        BoardLogic::DrawOutlines(view);
+        const bool gpio = HeadersUsed(view);
+        auto chosen = [&](int connector) { return CardId(view.record, connector) != 0; };
+        view.shown["ShapeGPIO_0"] = gpio && chosen(fennic::GPIO_0);
+        view.shown["ShapeGPIO_1"] = gpio && chosen(fennic::GPIO_1);
+        view.shown["ShapeKappel_A"] = !gpio && chosen(fennic::KAPPEL_A);
+        view.shown["ShapeKappel_B"] = view.record.U8(C::bDDR2) == 0 && chosen(fennic::KAPPEL_B);
     }
     std::string CheckPrefixes(const SettingsRecord& r) const override {
         const std::string message = fennic::CheckGpioPair(r);

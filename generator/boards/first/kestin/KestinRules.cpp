@@ -52,6 +52,16 @@ class KestinRules final : public kit::BoardLogic {
 public:
     KestinRules() : BoardLogic(kSpec) {}
 
+protected:
+    // The card on Kappel 2/3 spans both connectors: both outlines and the line joining them.
+    void DrawOutlines(kit::FormView& view) const override {
+        BoardLogic::DrawOutlines(view);
+        const bool used = CardId(view.record, kestin::KAPPEL_23) != 0;
+        for (const char* shape : {"ShapeKappel2", "ShapeKappel3", "ShapeKappel23"})
+            view.shown[shape] = used;
+    }
+
+public:
     std::string CheckPrefixes(const SettingsRecord& r) const override { return kestin::CheckKappelPair(r); }
     std::string PrefixRulesOverName(const SettingsRecord& r) const override {
         return kestin::CheckKappelPair(r);

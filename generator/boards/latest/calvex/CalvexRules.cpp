@@ -96,6 +96,12 @@ constexpr uint8_t kCdcmDefaults[] = {2, 2, 1, 1, 0, 1};
 constexpr uint8_t kLmkDefaults[] = {2, 2, 2, 2};
 // clang-format on
 
+// Each clock chip's lists, chosen while its box is ticked ("Disable" while it is not).
+constexpr kit::ChipLists kChips[] = {
+    {C::bCdcmPll, C::nCdcm6208, std::size(kCdcmLists)},
+    {C::bLmkPll, C::nLmk04906, std::size(kLmkLists)},
+};
+
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_CALVEX,
     .recordSize = C::kSize,
@@ -115,6 +121,7 @@ constexpr kit::BoardSpec kSpec{
     .modules = kModules,
     .choices = C::kChoiceFields,
     .choiceLists = kChoiceLists,
+    .chipLists = kChips,
     .cardRules = {.replaceIoStandard = true, .ioStandard = IOSTD_2V5},
 };
 
@@ -122,11 +129,6 @@ class Logic final : public kit::SettingsBoardLogic<TConfigCalvex, ConfigCalvexPi
 public:
     Logic() : SettingsBoardLogic(kSpec) {}
 
-    // Each chip's lists are chosen only while its box is ticked.
-    bool ChoiceEnabled(const kit::FormView& view, std::size_t offset) const override {
-        const std::size_t box = ChipOf(offset);
-        return box == 0 || view.record.U8(box) != 0;
-    }
     bool ConfirmSettings(const SettingsRecord& r) const override {
         const bool cdcm = r.U8(C::bCdcmPll) != 0;
         if (r.U8(C::bDDR3) && (!cdcm || r.U8(C::nCdcm6208 + 5) == 0) &&
@@ -174,34 +176,6 @@ protected:
             r.SetU8(C::nCdcm6208 + i, kCdcmDefaults[i]);
         for (std::size_t i = 0; i < std::size(kLmkDefaults); ++i)
             r.SetU8(C::nLmk04906 + i, kLmkDefaults[i]);
-    }
-    // The lists show the record's settings while their chip's box is ticked, else "Disable".
-    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
-        BoardLogic::ShowChoices(r, view);
-        ShowSettings(r, view);
-    }
-    // Any box shows the settings record's settings again: a choice since the last save is replaced.
-    void BoxClicked(kit::FormView& view, const SettingsRecord& stored, int,
-                    kit::FormPainter*) const override {
-        ShowSettings(stored, view);
-    }
-
-private:
-    // The box of the chip whose output a field sets; 0 for a field of no chip.
-    static std::size_t ChipOf(std::size_t offset) {
-        for (const CalvexClockList& list : kCdcmLists)
-            if (list.setting == offset)
-                return C::bCdcmPll;
-        for (const CalvexClockList& list : kLmkLists)
-            if (list.setting == offset)
-                return C::bLmkPll;
-        return 0;
-    }
-    static void ShowSettings(const SettingsRecord& r, kit::FormView& view) {
-        for (const CalvexClockList& list : kCdcmLists)
-            view.record.SetU8(list.setting, view.record.U8(C::bCdcmPll) != 0 ? r.U8(list.setting) : 0);
-        for (const CalvexClockList& list : kLmkLists)
-            view.record.SetU8(list.setting, view.record.U8(C::bLmkPll) != 0 ? r.U8(list.setting) : 0);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "CONFIG_FORVIK.h"
 #include "boards/kit/SettingsBoardLogic.h"
+#include "boards/kit/VoltageMarks.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"
 
@@ -43,7 +44,6 @@ constexpr kit::ConnectorBinding kConnectors[] = {
 };
 // By voltage index.
 constexpr int kListOfVoltage[] = {1, 2, 3, 4};
-constexpr const char* kMarks[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc1V8", "ShapeHsmc1V5"};
 constexpr kit::ChoiceBinding kChoiceLists[] = {{"ComboBoxHsmcVol", C::nHsmcVoltage}};
 constexpr kit::ListSwitch kVoltageSwitch{C::nHsmcVoltage, FORVIK_HSMC, &ForvikHsmcList};
 // clang-format on
@@ -116,6 +116,11 @@ protected:
     void SetBoardDefaults(SettingsRecord& r) const override {
         r.SetI32(C::nHsmcVoltage, kForvikDefaultVoltage);
     }
+    void DrawOutlines(kit::FormView& view) const override {
+        BoardLogic::DrawOutlines(view);
+        kit::ShowVoltageMark(view, kit::kHsmcVoltageMarks, view.record.I32(C::nHsmcVoltage),
+                             kForvikDefaultVoltage);
+    }
 };
 
 } // namespace
@@ -127,8 +132,4 @@ const kit::BoardLogic& ForvikLogic() {
 
 int ForvikHsmcList(int32_t voltage) {
     return IsVoltage(voltage) ? kListOfVoltage[voltage] : kListOfVoltage[kForvikDefaultVoltage];
-}
-
-const char* ForvikVoltageMark(int32_t voltage) {
-    return IsVoltage(voltage) ? kMarks[voltage] : kMarks[kForvikDefaultVoltage];
 }

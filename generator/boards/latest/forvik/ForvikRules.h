@@ -12,4 +12,3 @@ inline constexpr const char* kForvikVoltages[] = {"3.3 V", "2.5 V (Default)", "1
 inline constexpr int32_t kForvikDefaultVoltage = 1;
 // The card list of a voltage index; any other value takes the 2.5 V list.
 int ForvikHsmcList(int32_t voltage);
-const char* ForvikVoltageMark(int32_t voltage);

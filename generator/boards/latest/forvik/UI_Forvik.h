@@ -10,5 +10,4 @@ public:
 
 protected:
     void FillChoiceLists() override;
-    void DrawOutlines(const kit::FormView& view) override;
 };

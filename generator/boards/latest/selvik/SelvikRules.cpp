@@ -1,6 +1,7 @@
 #include "SelvikRules.h"
 
 #include "CONFIG_SELVIK.h"
+#include "boards/kit/VoltageMarks.h"
 #include "model/DaughterId.h"
 #include "platform/Platform.h"
 
@@ -33,7 +34,6 @@ constexpr kit::ConnectorBinding kConnectors[] = {
 };
 // By voltage index.
 constexpr int kListOfVoltage[] = {1, 0, 2, 3};
-constexpr const char* kMarks[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc1V8", "ShapeHsmc1V5"};
 constexpr kit::ChoiceBinding kChoiceLists[] = {{"ComboBoxHsmcVol", C::nHsmcVoltage}};
 constexpr kit::ListSwitch kVoltageSwitch{C::nHsmcVoltage, 0, &SelvikHsmcList};
 // clang-format on
@@ -101,6 +101,11 @@ protected:
     void SetBoardDefaults(SettingsRecord& r) const override {
         r.SetI32(C::nHsmcVoltage, kSelvikDefaultVoltage);
     }
+    void DrawOutlines(kit::FormView& view) const override {
+        BoardLogic::DrawOutlines(view);
+        kit::ShowVoltageMark(view, kit::kHsmcVoltageMarks, view.record.I32(C::nHsmcVoltage),
+                             kSelvikDefaultVoltage);
+    }
 };
 
 } // namespace
@@ -112,8 +117,4 @@ const kit::BoardLogic& SelvikLogic() {
 
 int SelvikHsmcList(int32_t voltage) {
     return IsVoltage(voltage) ? kListOfVoltage[voltage] : 0;
-}
-
-const char* SelvikVoltageMark(int32_t voltage) {
-    return IsVoltage(voltage) ? kMarks[voltage] : kMarks[kSelvikDefaultVoltage];
 }

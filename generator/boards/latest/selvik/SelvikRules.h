@@ -11,4 +11,3 @@ inline constexpr const char* kSelvikVoltages[] = {"3.3 V", "2.5 V (Default)", "1
 inline constexpr int32_t kSelvikDefaultVoltage = SELVIK_CONFIG::kChoiceFields[0].fallback;
 // The card list of a voltage index (the 2.5 V list is the settings object's).
 int SelvikHsmcList(int32_t voltage);
-const char* SelvikVoltageMark(int32_t voltage);

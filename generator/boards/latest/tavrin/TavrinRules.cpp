@@ -59,6 +59,25 @@ class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
+protected:
+    // The digits the GPIO card leaves: the outline and the box's caption.
+    void DrawOutlines(kit::FormView& view) const override {
+        BoardLogic::DrawOutlines(view);
+        const uint8_t card = CardId(view.record, TAVRIN_GPIO);
+        const bool four = IsSeg7FourDigits(card);
+        const bool ticked = view.record.U8(C::bSeg7) != 0;
+        view.shown["ShapeSeg7"] = four && ticked;
+        view.shown["ShapeSeg7_x2"] = !four && ticked;
+        view.shown["ShapeArduino_0"] = false;
+        view.shown["ShapeArduino_1"] = false;
+        view.captions["CheckBoxSeg7"] = Seg7Caption(card);
+    }
+    void DrawPictures(kit::FormView& view) const override {
+        BoardLogic::DrawPictures(view);
+        view.pictures["ImageHex"] = kit::Picture{Seg7Picture(CardId(view.record, TAVRIN_GPIO)), {}};
+    }
+
+public:
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         const uint8_t hsmc = r.U8(C::nHsmcDaughterId);
         if ((hsmc == DAUGHTER_HSMC_DEFAULT || hsmc == DAUGHTER_HSMC_DEFAULT_WITH_TRANSCEIVER) &&

@@ -10,6 +10,4 @@ public:
 
 protected:
     void FillChoiceLists() override;
-    void DrawPictures(const kit::FormView& view) override;
-    void DrawOutlines(const kit::FormView& view) override;
 };

@@ -100,10 +100,21 @@ protected:
                                                     : "");
     }
     // Another mode shows its picture and outlines.
-    void ItemChosen(kit::FormView& view, SettingsRecord&, std::size_t offset,
-                    kit::FormPainter* painter) const override {
+    void ItemChosen(kit::FormView& view, SettingsRecord&, std::size_t offset) const override {
         if (offset == C::nBbbMode)
-            Refresh(view, painter);
+            Refresh(view);
+    }
+    // The header's outlines while a mode is chosen, and the mode's card picture.
+    void DrawOutlines(kit::FormView& view) const override {
+        BoardLogic::DrawOutlines(view);
+        const bool header = view.record.U8(C::nBbbMode) > 0;
+        view.shown["ShapeBBB_P8"] = header;
+        view.shown["ShapeBBB_P9"] = header;
+    }
+    void DrawPictures(kit::FormView& view) const override {
+        BoardLogic::DrawPictures(view);
+        const int mode = view.record.U8(C::nBbbMode);
+        ShowCardPicture(view, "ImageBBB", mode < kModes ? kZephalBbbModes[mode].pictureId : 0);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ElbrinRules.h"
 
 #include "CONFIG_ELBRIN.h"
+#include "boards/kit/VoltageMarks.h"
 #include "model/DaughterId.h"
 #include "platform/Assert.h"
 #include "platform/Platform.h"
@@ -50,8 +51,6 @@ constexpr kit::ConnectorBinding kConnectors[] = {
 };
 // By voltage index.
 constexpr int kHsmcListOfVoltage[] = {2, 0, 3, 4};
-constexpr const char* kHsmcMarks[] = {"ShapeHsmc3V3", "ShapeHsmc2V5", "ShapeHsmc1V8", "ShapeHsmc1V5"};
-constexpr const char* kGpioMarks[] = {"ShapeGpio3V3", "ShapeGpio2V5", "ShapeGpio1V8", "ShapeGpio1V5"};
 // The generic GPIO card of each bank voltage away from 3.3 V.
 constexpr uint8_t kGpioCardOfVoltage[] = {0, DAUGHTER_GPIO_DEFAULT_2V5, DAUGHTER_GPIO_DEFAULT_1V8, DAUGHTER_GPIO_DEFAULT_1V5};
 constexpr kit::ChoiceBinding kChoiceLists[] = {
@@ -164,7 +163,7 @@ protected:
     void SetUpView(kit::FormView& view) const override {
         SetChoice(view, C::nHSMCVoltage, kElbrinDefaultHsmcVoltage);
         SetChoice(view, C::nGpioVoltage, kElbrinDefaultGpioVoltage);
-        view.kept = {0};
+        view.kept[C::nGpioDaughterId] = 0;
         ApplyVoltages(view);
     }
     // The HSMC list is filled again for the voltage shown: no card chosen yet.
@@ -175,27 +174,35 @@ protected:
     // At a start or a load the GPIO choice is kept and the voltages applied (the GPIO list
     // shows "None" away from 3.3 V, the HSMC list is filled again), then the record is
     // shown once more, which puts back the HSMC choice.
-    void AfterLoad(kit::FormView& view, SettingsRecord& stored, kit::FormPainter* painter) const override {
+    void AfterLoad(kit::FormView& view, SettingsRecord& stored) const override {
         if (const int k = IndexIn(view.lists[ELBRIN_GPIO], stored.U8(C::nGpioDaughterId)); k >= 0)
-            view.kept[0] = k;
+            view.kept[C::nGpioDaughterId] = k;
         ApplyVoltages(view);
-        Show(view, stored, painter);
+        Show(view, stored);
     }
     void CardChanged(kit::FormView& view, int connector) const override {
         if (connector == ELBRIN_GPIO)
-            view.kept[0] = CardIndex(view, ELBRIN_GPIO);
+            view.kept[C::nGpioDaughterId] = CardIndex(view, ELBRIN_GPIO);
     }
     // Either voltage clears the HSMC choice; the card pictures stay until the next card change.
-    void ItemChosen(kit::FormView& view, SettingsRecord&, std::size_t,
-                    kit::FormPainter* painter) const override {
+    void ItemChosen(kit::FormView& view, SettingsRecord&, std::size_t) const override {
         ApplyVoltages(view);
-        Redraw(view, painter);
+        Redraw(view);
+    }
+    // Each bank's voltage mark.
+    void DrawOutlines(kit::FormView& view) const override {
+        BoardLogic::DrawOutlines(view);
+        kit::ShowVoltageMark(view, kit::kHsmcVoltageMarks, view.record.I32(C::nHSMCVoltage),
+                             kElbrinDefaultHsmcVoltage);
+        kit::ShowVoltageMark(view, kit::kGpioVoltageMarks, view.record.I32(C::nGpioVoltage),
+                             kElbrinDefaultGpioVoltage);
     }
 
 private:
     void ApplyVoltages(kit::FormView& view) const {
         const bool gpio = view.record.I32(C::nGpioVoltage) == 0;
-        StoreCard(view.record, ELBRIN_GPIO, CardAt(view, ELBRIN_GPIO, gpio ? view.kept[0] : 0));
+        StoreCard(view.record, ELBRIN_GPIO,
+                  CardAt(view, ELBRIN_GPIO, gpio ? view.kept[C::nGpioDaughterId] : 0));
         SetList(view, ELBRIN_HSMC, ElbrinHsmcList(view.record.I32(C::nHSMCVoltage)));
     }
 };
@@ -209,12 +216,4 @@ const kit::BoardLogic& ElbrinLogic() {
 
 int ElbrinHsmcList(int32_t voltage) {
     return IsVoltage(voltage) ? kHsmcListOfVoltage[voltage] : 0;
-}
-
-const char* ElbrinHsmcVoltageMark(int32_t voltage) {
-    return IsVoltage(voltage) ? kHsmcMarks[voltage] : kHsmcMarks[kElbrinDefaultHsmcVoltage];
-}
-
-const char* ElbrinGpioVoltageMark(int32_t voltage) {
-    return IsVoltage(voltage) ? kGpioMarks[voltage] : kGpioMarks[kElbrinDefaultGpioVoltage];
 }

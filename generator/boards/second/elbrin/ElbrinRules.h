@@ -15,6 +15,3 @@ inline constexpr int32_t kElbrinDefaultGpioVoltage = ELBRIN_CONFIG::kChoiceField
 inline constexpr int32_t kElbrinDefaultHsmcVoltage = ELBRIN_CONFIG::kChoiceFields[1].fallback;
 // The card list an HSMC voltage index offers (the 2.5 V list is the settings object's).
 int ElbrinHsmcList(int32_t voltage);
-// The voltage marks on the board picture, by voltage index.
-const char* ElbrinHsmcVoltageMark(int32_t voltage);
-const char* ElbrinGpioVoltageMark(int32_t voltage);

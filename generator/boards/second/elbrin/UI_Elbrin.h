@@ -11,5 +11,4 @@ public:
 
 protected:
     void FillChoiceLists() override;
-    void DrawOutlines(const kit::FormView& view) override;
 };

@@ -75,6 +75,7 @@ constexpr kit::BoardSpec kSpec{
     .modules = kModules<Node>,
     .choices = C::kChoiceFields,
     .choiceLists = kChoiceLists,
+    .partList = "ComboBoxFPGA",
     .cardRules = {.xcvrStandard = IOSTD_1V4_PCML, .replaceIoStandard = true, .ioStandard = IOSTD_3V0_PCI_X},
 };
 

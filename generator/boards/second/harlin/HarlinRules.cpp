@@ -85,6 +85,9 @@ constexpr kit::ChoiceBinding kChoiceLists[] = {
     {"ComboBoxPLL_SATA", C::PllFreq(2)},
 };
 
+// The programmable PLL's three outputs.
+constexpr kit::ChipLists kPll[] = {{C::bExtPLL, C::nPllFreq, kHarlinPllOutputs}};
+
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_HARLIN,
     .recordSize = C::kSize,
@@ -106,6 +109,8 @@ constexpr kit::BoardSpec kSpec{
     .modules = kModules,
     .choices = C::kChoiceFields,
     .choiceLists = kChoiceLists,
+    .chipLists = kPll,
+    .reshowChoice = C::nBoardType,
     .cardRules = {.xcvrStandard = IOSTD_1V4_PCML,
                   .hsmcStandard = IOSTD_1V8,
                   .replaceIoStandard = true,
@@ -130,10 +135,6 @@ public:
     // A variant or PLL choice outside its list shows and saves its default; the record
     // holds no MAX II flag the form could clear, so a set one is cleared here.
     void FixLoaded(SettingsRecord& r) const override { r.SetU8(C::bMax2, 0); }
-    // The PLL outputs are chosen only while the PLL is used.
-    bool ChoiceEnabled(const kit::FormView& view, std::size_t offset) const override {
-        return offset == C::nBoardType || view.record.U8(C::bExtPLL) != 0;
-    }
     void ApplyDefaultPrefixes(SettingsRecord& r) const override {
         second::ApplyGenericHsmcPrefixes(r, kGenericHsmcPrefixes);
     }
@@ -159,32 +160,6 @@ public:
         if (note.empty())
             return {};
         return {{note, "Information", static_cast<int>(platform::Icon::Information)}};
-    }
-
-protected:
-    // The PLL lists show what the settings record holds while the PLL is used, else "Unchange".
-    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
-        BoardLogic::ShowChoices(r, view);
-        ShowPll(r, view);
-    }
-    void BoxClicked(kit::FormView& view, const SettingsRecord& stored, int,
-                    kit::FormPainter*) const override {
-        ShowPll(stored, view);
-    }
-    // Another variant is stored, and every control shows the settings record again.
-    void ItemChosen(kit::FormView& view, SettingsRecord& stored, std::size_t offset,
-                    kit::FormPainter* painter) const override {
-        if (offset != C::nBoardType)
-            return;
-        Store(view, stored);
-        Show(view, stored, painter);
-    }
-
-private:
-    static void ShowPll(const SettingsRecord& r, kit::FormView& view) {
-        const bool used = view.record.U8(C::bExtPLL) != 0;
-        for (int i = 0; i < kHarlinPllOutputs; ++i)
-            view.record.SetU8(C::PllFreq(i), used ? r.U8(C::PllFreq(i)) : 0);
     }
 };
 

@@ -14,10 +14,6 @@ TFormHarlin::TFormHarlin(QWidget* owner) : BoardForm(owner, HarlinLogic(), harli
     Start();
 }
 
-TFormHarlin::~TFormHarlin() {
-    SaveInDestructor();
-}
-
 void TFormHarlin::FillChoiceLists() {
     FillList("ComboBoxBoard", kHarlinVariants);
     for (const char* name : {"ComboBoxPLL_HSMA", "ComboBoxPLL_HSMB", "ComboBoxPLL_SATA"})

@@ -8,7 +8,6 @@
 class TFormHarlin : public BoardForm {
 public:
     explicit TFormHarlin(QWidget* owner);
-    ~TFormHarlin() override;
 
 protected:
     void FillChoiceLists() override;

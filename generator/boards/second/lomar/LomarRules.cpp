@@ -82,6 +82,9 @@ constexpr kit::ChoiceBinding kChoiceLists[] = {
     {"ComboBoxPLL_GXB", C::nPllFreq + 2},
 };
 
+// The programmable PLL's three outputs.
+constexpr kit::ChipLists kPll[] = {{C::bExtPLL, C::nPllFreq, 3}};
+
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_LOMAR,
     .recordSize = C::kSize,
@@ -99,6 +102,8 @@ constexpr kit::BoardSpec kSpec{
     .modules = kModules,
     .choices = C::kChoiceFields,
     .choiceLists = kChoiceLists,
+    .chipLists = kPll,
+    .reshowChoice = C::nBoardType,
     .cardRules = {.xcvrStandard = IOSTD_1V4_PCML,
                   .replaceIoStandard = true,
                   .ioStandard = IOSTD_3V0_PCI_X,
@@ -125,67 +130,76 @@ void RenameHsmcClockPin(TMainBoard& board, int port, int n, const std::string& p
     }
 }
 
-bool IsPll(std::size_t offset) {
-    return offset >= C::nPllFreq && offset < C::nPllFreq + 3;
-}
-
-// The PLL lists show record r's choices while the PLL is used, else "Unchange".
-void ShowPll(const SettingsRecord& r, kit::FormView& view) {
-    const bool used = view.record.U8(C::bExtPLL) != 0;
-    for (std::size_t i = 0; i < 3; ++i)
-        view.record.SetU8(C::nPllFreq + i, used ? r.U8(C::nPllFreq + i) : 0);
-}
-
 class Logic final : public kit::BoardLogic {
 public:
     Logic() : BoardLogic(kSpec) {}
 
-    // The PLL outputs are chosen only while the PLL is used.
-    bool ChoiceEnabled(const kit::FormView& view, std::size_t offset) const override {
-        return !IsPll(offset) || view.record.U8(C::bExtPLL) != 0;
-    }
-    // HSMC-C's mode, the PLL lists (shown while the PLL is used) and the GPIO expansion
-    // dialog's confirmed choice: a header whose stored card its list holds takes it and
-    // its prefix as stored; another keeps its choice. The pair is then coupled from GPIO-0.
+    // HSMC-C's mode and the GPIO expansion dialog's confirmed choice: a header whose
+    // stored card its list holds takes it and its prefix as stored; another keeps its
+    // choice. The pair is then coupled from GPIO-0.
     void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
         BoardLogic::ShowChoices(r, view);
         SettingsRecord& shown = view.record;
         shown.SetU8(C::bHsmcGpio, GpioMode(r) ? 1 : 0);
-        ShowPll(r, view);
         for (int h : {GPIO_0, GPIO_1})
             if (Offers(LOMAR_LIST_GPIO, r.U8(C::GpioDaughterId(h)))) {
                 shown.SetU8(C::GpioDaughterId(h), r.U8(C::GpioDaughterId(h)));
                 shown.SetText(C::GpioPrefixName(h), r.Text(C::GpioPrefixName(h)));
             }
-        switch (
-            kit::CoupleHeaders(shown.U8(C::GpioDaughterId(GPIO_0)), shown.U8(C::GpioDaughterId(GPIO_1)))) {
-        case kit::Coupling::Follow:
-            shown.SetU8(C::GpioDaughterId(GPIO_1), shown.U8(C::GpioDaughterId(GPIO_0)));
-            shown.SetText(C::GpioPrefixName(GPIO_1), shown.Text(C::GpioPrefixName(GPIO_0)));
-            break;
-        case kit::Coupling::FreeAndClear:
-            shown.SetU8(C::GpioDaughterId(GPIO_1), 0);
-            shown.SetText(C::GpioPrefixName(GPIO_1), "");
-            break;
-        case kit::Coupling::Free:
-            break;
+        const uint8_t card0 = shown.U8(C::GpioDaughterId(GPIO_0));
+        const uint8_t card1 = shown.U8(C::GpioDaughterId(GPIO_1));
+        const kit::HeaderChoice header0{card0, shown.Text(C::GpioPrefixName(GPIO_0)), false};
+        kit::HeaderChoice header1{card1, shown.Text(C::GpioPrefixName(GPIO_1)), false};
+        if (kit::CoupleHeader(header0, header1, card0, card1) != kit::Coupling::Free) {
+            shown.SetU8(C::GpioDaughterId(GPIO_1), static_cast<uint8_t>(header1.item));
+            shown.SetText(C::GpioPrefixName(GPIO_1), header1.prefix);
         }
     }
-    // A click shows the stored PLL choices again.
-    void BoxClicked(kit::FormView& view, const SettingsRecord& stored, int,
-                    kit::FormPainter*) const override {
-        ShowPll(stored, view);
+    // Another mode shows HSMC-C's controls or the GPIO headers'.
+    void ItemChosen(kit::FormView& view, SettingsRecord& stored, std::size_t offset) const override {
+        BoardLogic::ItemChosen(view, stored, offset);
+        if (offset == C::bHsmcGpio)
+            Refresh(view);
     }
-    // Another variant is stored and every control shows the settings record again;
-    // another mode shows HSMC-C's controls or the GPIO headers'.
-    void ItemChosen(kit::FormView& view, SettingsRecord& stored, std::size_t offset,
-                    kit::FormPainter* painter) const override {
-        if (offset == C::nBoardType) {
-            Store(view, stored);
-            Show(view, stored, painter);
-        } else if (offset == C::bHsmcGpio) {
-            Refresh(view, painter);
+    // In GPIO mode HSMC-C's picture is hidden.
+    void DrawPictures(kit::FormView& view) const override {
+        BoardLogic::DrawPictures(view);
+        if (GpioMode(view.record))
+            view.pictures["ImageHSMC_C"] = kit::Picture{};
+    }
+    // HSMC-C's outline, controls and picture, or the GPIO headers' outlines, label and
+    // button in their place; then the I/O-voltage jumpers the cards need.
+    void DrawOutlines(kit::FormView& view) const override {
+        BoardLogic::DrawOutlines(view);
+        const SettingsRecord& r = view.record;
+        const bool gpio = GpioMode(r);
+        view.shown["ShapeHSMC_C"] = !gpio && CardId(r, LOMAR_HSMC_C) != 0;
+        view.shown["ShapeGpio0"] = gpio && r.U8(C::GpioDaughterId(GPIO_0)) != 0;
+        view.shown["ShapeGpio1"] = gpio && r.U8(C::GpioDaughterId(GPIO_1)) != 0;
+        for (const char* name : {"ComboBoxHSMC_C", "EditHSMC_C", "LabelHSMCPrefix"})
+            view.shown[name] = !gpio;
+        view.shown["LabelGPIO"] = gpio;
+        view.shown["ButtonGpio"] = gpio;
+        if (gpio) {
+            view.pictures["ImageHSMC_C"] = kit::Picture{};
+            view.captions["LabelGPIO"] =
+                LomarGpioLabel(r.U8(C::GpioDaughterId(GPIO_0)), r.U8(C::GpioDaughterId(GPIO_1)));
+        } else {
+            ShowCardPicture(view, "ImageHSMC_C",
+                            CardId(r, LOMAR_HSMC_C)); // a card without picture shows nothing
         }
+        std::array<uint8_t, 6> cards{};
+        for (int k = 0; k < 6; ++k)
+            cards[static_cast<std::size_t>(k)] = CardId(r, k);
+        kit::Picture jumpers{"LOMAR_VOL", {}};
+        for (const LomarVoltageMarks& m : LomarVoltageJumpers(cards, gpio)) {
+            jumpers.marks.push_back({"LOMAR_VOL_JUMPER", m.jumperX, m.jumperY});
+            if (m.led1)
+                jumpers.marks.push_back({"LOMAR_VOL_LED_ON", m.led1X, m.ledY});
+            if (m.led2)
+                jumpers.marks.push_back({"LOMAR_VOL_LED_ON", m.led2X, m.ledY});
+        }
+        view.pictures["ImageVol"] = jumpers;
     }
     // Unticked, the PLL lists leave the stored choices for the next tick.
     void StoreChoices(const kit::FormView& view, SettingsRecord& target) const override {
@@ -358,10 +372,10 @@ void LomarGpioToDialog(const kit::FormView& view, GpioExpansion& dialog) {
     }
 }
 
-void LomarGpioFromDialog(const GpioExpansion& dialog, kit::FormView& view, kit::FormPainter* painter) {
+void LomarGpioFromDialog(const GpioExpansion& dialog, kit::FormView& view) {
     for (int h : {GPIO_0, GPIO_1}) {
         view.record.SetU8(C::GpioDaughterId(h), dialog.ConfirmedCard(h));
         view.record.SetText(C::GpioPrefixName(h), dialog.GetPrefix(h));
     }
-    LomarLogic().Refresh(view, painter);
+    LomarLogic().Refresh(view);
 }

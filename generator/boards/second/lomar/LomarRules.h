@@ -57,4 +57,4 @@ std::string LomarWarnings(bool ddr3, bool pcie0, bool pcie1, uint8_t cardA, uint
 // The GPIO expansion dialog takes the headers' choice the form shows; OK gives its
 // confirmed choice back to the form, whose pictures and outlines are drawn again.
 void LomarGpioToDialog(const kit::FormView& view, GpioExpansion& dialog);
-void LomarGpioFromDialog(const GpioExpansion& dialog, kit::FormView& view, kit::FormPainter* painter);
+void LomarGpioFromDialog(const GpioExpansion& dialog, kit::FormView& view);

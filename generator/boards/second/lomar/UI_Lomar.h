@@ -22,15 +22,11 @@ public:
 
 protected:
     void FillChoiceLists() override;
-    void DrawPictures(const kit::FormView& view) override;
-    void DrawOutlines(const kit::FormView& view) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // The dialog, made again when the form outlived it.
     TFormGPIO& GpioDialog();
-    void DrawGpioLabel(const kit::FormView& view);
-    void DrawVoltageJumpers(const kit::FormView& view);
 
     std::unique_ptr<TFormGPIO> m_FormGpio;
     GpioRunner m_RunGpio;

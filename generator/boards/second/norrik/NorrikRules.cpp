@@ -64,18 +64,22 @@ protected:
     // The combo boxes go back to kept items after a start or a load: each to its stored
     // card's item where its list holds it, else to the item it kept before. Only the GPIO
     // choice is kept as the user makes it.
-    void SetUpView(kit::FormView& view) const override { view.kept = {0, 0}; }
-    void AfterLoad(kit::FormView& view, SettingsRecord& stored, kit::FormPainter*) const override {
+    void SetUpView(kit::FormView& view) const override {
+        for (const kit::ConnectorBinding& c : kConnectors)
+            view.kept[c.idOffset] = 0;
+    }
+    void AfterLoad(kit::FormView& view, SettingsRecord& stored) const override {
         for (int k : {NORRIK_GPIO, NORRIK_HSMC}) {
             const std::size_t i = static_cast<std::size_t>(k);
+            int32_t& kept = view.kept[kConnectors[i].idOffset];
             if (const int item = IndexIn(view.lists[i], CardId(stored, k)); item >= 0)
-                view.kept[i] = item;
-            StoreCard(view.record, k, CardAt(view, k, view.kept[i]));
+                kept = item;
+            StoreCard(view.record, k, CardAt(view, k, kept));
         }
     }
     void CardChanged(kit::FormView& view, int connector) const override {
         if (connector == NORRIK_GPIO)
-            view.kept[NORRIK_GPIO] = CardIndex(view, NORRIK_GPIO);
+            view.kept[C::nGpioDaughterId] = CardIndex(view, NORRIK_GPIO);
     }
 
 public:

@@ -92,10 +92,6 @@ const kit::BoardLogic& OstrelLogic() {
     return logic;
 }
 
-const OscillatorRules& OstrelOscillators() {
-    return kOscillators;
-}
-
 std::string OstrelNotes(const SettingsRecord& r) {
     std::string notes;
     std::string memory;

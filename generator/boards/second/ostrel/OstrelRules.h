@@ -7,6 +7,5 @@
 #include <string>
 
 const kit::BoardLogic& OstrelLogic();
-const OscillatorRules& OstrelOscillators();
 // The memory and transceiver warnings after a Generate ("" when none applies).
 std::string OstrelNotes(const SettingsRecord& r);

@@ -55,8 +55,13 @@ constexpr kit::ChoiceBinding kChoiceLists[] = {
     {"ComboBoxCdcm61004", C::nCdcm61004Freq},
 };
 
-// The lists whose choices the form keeps, in that order.
-constexpr std::size_t kKept[] = {C::nSi570Freq, C::nCdcm61001Freq, C::nCdcm61004Freq};
+// The oscillators' lists: each shows "Not Use" while the interfaces it clocks are not
+// ticked, and the choice it keeps while they are.
+constexpr kit::GatedList kOscillatorLists[] = {
+    {C::nSi570Freq, kPallexSi570NotUsed, kPallexSi570NotUsed},
+    {C::nCdcm61001Freq, kPallexCdcmNotUsed, kPallexCdcmNotUsed},
+    {C::nCdcm61004Freq, kPallexCdcmNotUsed, kPallexCdcmNotUsed},
+};
 
 constexpr kit::BoardSpec kSpec{
     .id = MAINBOARD_PALLEX,
@@ -94,13 +99,6 @@ public:
     void FillBoard(TMainBoard& board, const SettingsRecord& r, TConfigBoard*) const override {
         ConfigPallexPins(&board, r);
     }
-    // The Si570 and CDCM61001 lists are chosen while an SFP+ cage is ticked, the CDCM61004
-    // list while a SATA port is.
-    bool ChoiceEnabled(const kit::FormView& view, std::size_t offset) const override {
-        if (offset == C::nCdcm61004Freq)
-            return PallexAnySata(view.record);
-        return offset == C::nSi570Freq || offset == C::nCdcm61001Freq ? PallexAnySfp(view.record) : true;
-    }
     bool ConfirmGenerate(const SettingsRecord& r) const override {
         return Ask(PallexSfpQuestion(r)) && Ask(PallexSataQuestion(r));
     }
@@ -137,32 +135,19 @@ protected:
         for (const ChoiceField& f : C::kChoiceFields)
             r.SetI32(f.offset, f.fallback);
     }
-
-protected:
-    // Each list keeps the choice it shows again when it is enabled again.
-    void SetUpView(kit::FormView& view) const override {
-        view.kept.assign(std::size(kKept), 0);
-        view.kept[1] = kPallexCdcmNotUsed;
-        view.kept[2] = kPallexCdcmNotUsed;
+    std::span<const kit::GatedList> GatedLists() const override { return kOscillatorLists; }
+    // The Si570 and CDCM61001 lists are chosen while an SFP+ cage is ticked, the CDCM61004
+    // list while a SATA port is.
+    bool Serves(const SettingsRecord& r, std::size_t choice) const override {
+        return choice == C::nCdcm61004Freq ? PallexAnySata(r) : PallexAnySfp(r);
     }
-    void ShowChoices(const SettingsRecord& r, kit::FormView& view) const override {
-        BoardLogic::ShowChoices(r, view);
-        for (std::size_t i = 0; i < std::size(kKept); ++i)
-            view.kept[i] = view.record.I32(kKept[i]);
-    }
-    // A disabled list shows "Not Use".
-    void FollowOutlines(kit::FormView& view) const override {
-        const bool sfp = PallexAnySfp(view.record);
-        const bool sata = PallexAnySata(view.record);
-        view.record.SetI32(C::nSi570Freq, sfp ? view.kept[0] : kPallexSi570NotUsed);
-        view.record.SetI32(C::nCdcm61001Freq, sfp ? view.kept[1] : kPallexCdcmNotUsed);
-        view.record.SetI32(C::nCdcm61004Freq, sata ? view.kept[2] : kPallexCdcmNotUsed);
-    }
-    void ItemChosen(kit::FormView& view, SettingsRecord&, std::size_t offset,
-                    kit::FormPainter*) const override {
-        for (std::size_t i = 0; i < std::size(kKept); ++i)
-            if (kKept[i] == offset)
-                view.kept[i] = view.record.I32(offset);
+    // The oscillator outlines as the lists show before they follow the boxes; "Not Use" on
+    // a CDCM list is index 1 and still shows its chip.
+    void DrawOutlines(kit::FormView& view) const override {
+        BoardLogic::DrawOutlines(view);
+        view.shown["ShapeSi570"] = view.record.I32(C::nSi570Freq) != 0;
+        view.shown["ShapeCdcm61001"] = view.record.I32(C::nCdcm61001Freq) != 0;
+        view.shown["ShapeCdcm61004"] = view.record.I32(C::nCdcm61004Freq) != 0;
     }
 };
 

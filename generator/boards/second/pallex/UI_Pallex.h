@@ -11,6 +11,4 @@ public:
 
 protected:
     void FillChoiceLists() override;
-    // The oscillator outlines as the lists show before they follow the boxes.
-    void DrawOutlines(const kit::FormView& view) override;
 };

@@ -115,10 +115,6 @@ const kit::BoardLogic& RasmelLogic() {
     return logic;
 }
 
-const OscillatorRules& RasmelOscillators() {
-    return kOscillators;
-}
-
 std::string RasmelNotes(const SettingsRecord& r) {
     std::string transceivers;
     if (kit::AnyTicked(r, kSata))

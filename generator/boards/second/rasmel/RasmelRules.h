@@ -9,6 +9,5 @@
 #include <string>
 
 const kit::BoardLogic& RasmelLogic();
-const OscillatorRules& RasmelOscillators();
 // The transceiver warning after a Generate ("" when none applies).
 std::string RasmelNotes(const SettingsRecord& r);

@@ -3,7 +3,6 @@
 #include "RasmelRules.h"
 #include "UI_RasmelLayout.h"
 
-TFormRasmel::TFormRasmel(QWidget* owner)
-    : OscillatorBoardForm(owner, RasmelLogic(), rasmel::kLayout, RasmelOscillators()) {
+TFormRasmel::TFormRasmel(QWidget* owner) : OscillatorBoardForm(owner, RasmelLogic(), rasmel::kLayout) {
     Start();
 }
