@@ -6,9 +6,12 @@
 #include "platform/qt/QtPlatform.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -43,7 +46,25 @@ CDialogProgress::CDialogProgress(QWidget* parent)
     // The Memory page gave every button of the program the hand cursor.
     abort->setCursor(Qt::PointingHandCursor);
     connect(abort, &QPushButton::clicked, this, [this] { OnAbort(); });
-    move(QCursor::pos() - QPoint(width() / 2, height() / 2));
+}
+
+void CDialogProgress::showEvent(QShowEvent* event) {
+    // Placed when shown: by then the window's frame is known where the system tells it.
+    if (!m_bPlaced) {
+        m_bPlaced = true;
+        const QPoint mouse = QCursor::pos();
+        QScreen* screen = QGuiApplication::screenAt(mouse);
+        if (screen == nullptr)
+            screen = this->screen();
+        const QRect area = screen->availableGeometry();
+        const QSize frame = frameGeometry().size();
+        // Centred on the mouse, then pushed inside the screen, so that Abort can be reached.
+        QPoint place = mouse - QPoint(width() / 2, height() / 2);
+        place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - frame.width())));
+        place.setY(std::max(area.top(), std::min(place.y(), area.bottom() + 1 - frame.height())));
+        move(place);
+    }
+    QDialog::showEvent(event);
 }
 
 void CDialogProgress::SetPercentage(int percent) {

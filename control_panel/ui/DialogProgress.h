@@ -11,7 +11,7 @@ class QProgressBar;
 
 class CDialogProgress : public QDialog, public IMemoryProgress {
 public:
-    // Modeless, always on top, centred on the mouse.
+    // Modeless, always on top; shown centred on the mouse and wholly on the mouse's screen.
     explicit CDialogProgress(QWidget* parent);
 
     // "Finished Percentage: 40%" and the bar at 40.
@@ -19,8 +19,12 @@ public:
     bool IsAborted() override { return m_bAborted; }
     void OnAbort() { m_bAborted = true; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     bool m_bAborted = false;
+    bool m_bPlaced = false;
     QProgressBar* m_pProgress;
     QLabel* m_pLabel;
 };

@@ -224,7 +224,10 @@ void CLumastatDlg::KillTimer(int) {
 }
 
 void CLumastatDlg::PostConnect() {
-    platform::PostCall(this, [this] { m_panel.OnConnect(); });
+    // The connect holds the event loop for seconds: it starts once the window has been
+    // painted on the screen, so that the connect animation and the 2 % bar show while it runs.
+    m_bConnectAfterPaint = true;
+    update();
 }
 
 void CLumastatDlg::CloseWindow() {
@@ -251,6 +254,11 @@ void CLumastatDlg::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, PanelBitmap(IDB_BACKGROUND));
     CQtPanelCanvas canvas(painter);
     m_panel.Paint(canvas);
+    // Painted into a picture (a grab) the window is not yet on the screen.
+    if (m_bConnectAfterPaint && windowHandle() != nullptr && windowHandle()->isExposed()) {
+        m_bConnectAfterPaint = false;
+        platform::PostCall(this, [this] { m_panel.OnConnect(); });
+    }
 }
 
 void CLumastatDlg::mousePressEvent(QMouseEvent* event) {

@@ -26,8 +26,8 @@ public:
     using PageFactory = std::function<CPageDialog*(int page, CMainDialogServices& services, QWidget* parent)>;
     static CPageDialog* MakePage(int page, CMainDialogServices& services, QWidget* parent);
 
-    // Loads the JTAG-UART library (through the link), builds the window and posts the
-    // connect.
+    // Loads the JTAG-UART library (through the link) and builds the window; the connect
+    // runs once the shown window has been painted.
     explicit CLumastatDlg(PageFactory factory = MakePage);
     ~CLumastatDlg() override;
 
@@ -82,6 +82,8 @@ private:
     QLabel* m_pTitle;
     QTimer m_progressTimer;
     bool m_bWaitCursor = false;
+    // The start-up connect waits for the window's first paint on the screen.
+    bool m_bConnectAfterPaint = false;
     // The window follows the pointer after a press outside every enabled button.
     bool m_bDragging = false;
     QPoint m_dragOffset;

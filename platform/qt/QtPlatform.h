@@ -7,6 +7,7 @@
 #include <string>
 
 class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 namespace platform {
@@ -24,6 +25,10 @@ QString QtFilter(const std::string& filter);
 
 // The open or save dialog for a request, not yet shown; the caller deletes it.
 QFileDialog* MakeFileDialog(const FileDialogRequest& request, bool save);
+
+// The message box for a text, not yet shown; the caller deletes it. A run of text too long
+// for the box (a long path) wraps inside the run, so that the whole text shows.
+QMessageBox* MakeMessageBox(const std::string& text, const std::string& caption, Icon icon, Buttons buttons);
 
 class QtPlatform : public IPlatform {
 public:

@@ -1,6 +1,8 @@
 #pragma once
-// Mouse events sent straight to a widget, and screenshots of widgets rendered offscreen.
+// Mouse events sent straight to a widget, screenshots of widgets rendered offscreen, and
+// the main window shown until its start-up connect has run.
 
+#include "control_panel/ui/LumastatDlg.h"
 #include "support/FormPixels.h"
 
 #include <QCoreApplication>
@@ -25,4 +27,12 @@ inline void ClickAt(QWidget* widget, QPoint at) {
 // Saves the widget as <build>/screenshots/<name>.png and checks its outlines and pictures.
 inline ::testing::AssertionResult SaveScreenshot(QWidget* widget, const std::string& name) {
     return testsupport::DrawnAsLaidOut(testsupport::GrabScreenshot(*widget, name), *widget, 0);
+}
+
+// The start-up connect runs once the shown window has been painted: the event loop turns
+// until it has run (the connect itself is one turn).
+inline void ShowAndConnect(CLumastatDlg& dialog) {
+    dialog.show();
+    for (int round = 0; round < 10 && dialog.Panel().StatusText() == "Ready"; ++round)
+        QCoreApplication::processEvents();
 }

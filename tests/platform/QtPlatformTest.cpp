@@ -14,10 +14,14 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTextEdit>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -219,5 +223,76 @@ TEST(FormBuilder, ADropDownListOpensWideEnoughForItsLongestItem) {
         combo->hidePopup();
         // The closed box keeps the width of its layout.
         EXPECT_EQ(combo->width(), 60);
+    }
+}
+
+namespace {
+
+// The one widget of a shown box that shows the text, and whether all of it fits in it: no run
+// of the text wider than the widget, no line below its bottom.
+::testing::AssertionResult ShowsWhole(const QMessageBox& box, const QString& text) {
+    std::vector<QWidget*> shown;
+    for (QLabel* label : box.findChildren<QLabel*>())
+        if (label->isVisible() && label->text() == text)
+            shown.push_back(label);
+    for (QTextEdit* edit : box.findChildren<QTextEdit*>())
+        if (edit->isVisible() &&
+            edit->toPlainText() == QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
+            shown.push_back(edit);
+    if (shown.size() != 1)
+        return ::testing::AssertionFailure() << shown.size() << " widgets show the text";
+    int needWidth = 0;
+    int needHeight = 0;
+    QSize has = shown[0]->size();
+    if (auto* label = qobject_cast<QLabel*>(shown[0])) {
+        needWidth = label->minimumSizeHint().width();
+        needHeight = label->heightForWidth(label->width());
+    } else {
+        auto* edit = static_cast<QTextEdit*>(shown[0]);
+        has = edit->viewport()->size();
+        needWidth = static_cast<int>(std::ceil(edit->document()->idealWidth()));
+        needHeight = static_cast<int>(std::ceil(edit->document()->size().height()));
+    }
+    if (needWidth > has.width() || needHeight > has.height())
+        return ::testing::AssertionFailure() << "the text needs " << needWidth << " x " << needHeight
+                                             << " and has " << has.width() << " x " << has.height();
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+// A project folder whose name has no spaces: the box wraps inside the name, keeps the text as
+// given, and stays narrower than the screen.
+TEST(QtMessageBox, ALongPathWithoutSpacesWrapsSoThatTheWholeTextShows) {
+    const std::string path = "/home/user/" + std::string(280, 'p') + "/CodeGen/";
+    ASSERT_EQ(path.size(), 300u);
+    const std::string text =
+        "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n" + path;
+    std::unique_ptr<QMessageBox> box(MakeMessageBox(text, "Information", Icon::Information, Buttons::Ok));
+    box->show();
+    EXPECT_EQ(box->text(), ToQt(text));
+    EXPECT_TRUE(ShowsWhole(*box, ToQt(text)));
+    const QRect screen = box->screen()->availableGeometry();
+    EXPECT_LE(box->frameGeometry().width(), screen.width() * 3 / 4);
+    EXPECT_LE(box->frameGeometry().height(), screen.height());
+}
+
+// Where every run of the text fits, the box is the one Qt draws.
+TEST(QtMessageBox, ABoxWhoseWordsFitIsQtsOwnToThePixel) {
+    for (const std::string& text :
+         {std::string("Failed to configure FPGA!"),
+          "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n/home/"
+          "user/projects/" +
+              std::string(60, 'p') + "/"}) {
+        std::unique_ptr<QMessageBox> box(MakeMessageBox(text, "Information", Icon::Information, Buttons::Ok));
+        box->show();
+        EXPECT_TRUE(ShowsWhole(*box, ToQt(text)));
+        QMessageBox plain;
+        plain.setText(ToQt(text));
+        plain.setWindowTitle(QStringLiteral("Information"));
+        plain.setIcon(QMessageBox::Information);
+        plain.setStandardButtons(QMessageBox::Ok);
+        plain.show();
+        EXPECT_EQ(box->grab().toImage(), plain.grab().toImage()) << text;
     }
 }

@@ -19,7 +19,9 @@
 
 #include <QLabel>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -41,14 +43,17 @@ class MainDialog : public SimBoardTest {
 protected:
     MainDialog() { testsupport::WriteFile(temp.File("Lumastat.sof"), testsupport::ReadFile(LUMASTAT_SOF)); }
 
-    // Builds the dialog with spy pages, shows it and lets the posted connect run.
-    void Start() {
+    // Builds the dialog with spy pages.
+    void Build() {
         dialog = std::make_unique<CLumastatDlg>([this](int page, CMainDialogServices&, QWidget* parent) {
             spies[page] = new SpyPage(parent);
             return spies[page];
         });
-        dialog->show();
-        QCoreApplication::processEvents();
+    }
+    // Builds the dialog, shows it and lets the start-up connect run.
+    void Start() {
+        Build();
+        ShowAndConnect(*dialog);
     }
     SpyPage* Spy(int page) const { return spies[page]; }
     QPoint Middle(const BarButton& button) const { return QPoint(button.x + 20, button.y + 5); }
@@ -73,6 +78,70 @@ TEST_F(MainDialog, ConnectsToAConfiguredBoardAndLendsTheLinkToTheLedPage) {
     EXPECT_FALSE(dialog->Animation()->isVisible());
     EXPECT_FALSE(dialog->ProgressTimerRunning());
     EXPECT_TRUE(SaveScreenshot(dialog.get(), "lumastat_connected"));
+}
+
+// What the window showed at each of its paints, and how many frames the board had had by then.
+class PaintLog : public QObject {
+public:
+    struct Paint {
+        bool connectingPage;
+        int percent;
+        std::size_t requests;
+    };
+
+    PaintLog(CLumastatDlg& dialog, std::function<std::size_t()> requests)
+        : dialog_(dialog), requests_(std::move(requests)) {
+        dialog.installEventFilter(this);
+    }
+    // The first paint that showed the connect animation and the 2 % bar.
+    std::optional<Paint> FirstConnecting() const {
+        for (const Paint& paint : paints)
+            if (paint.connectingPage && paint.percent == 2)
+                return paint;
+        return std::nullopt;
+    }
+
+    std::vector<Paint> paints;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &dialog_ && event->type() == QEvent::Paint)
+            paints.push_back(
+                {dialog_.Panel().CurrentPage() == PAGE_CONNECTING && dialog_.Animation()->isVisible(),
+                 dialog_.Panel().ProgressPercent(), requests_()});
+        return false;
+    }
+
+private:
+    CLumastatDlg& dialog_;
+    std::function<std::size_t()> requests_;
+};
+
+// The board's FPGA is not configured yet: the first check fails and the programmer runs,
+// the usual first use. The window shows the connect animation and 2 % before the board is
+// asked anything, at start and from the connect button.
+TEST_F(MainDialog, PaintsTheConnectAnimationAndTwoPercentBeforeTheFirstCheck) {
+    SetState("configured", "0");
+    Build();
+    PaintLog log(*dialog, [this] { return Requests().size(); });
+    ShowAndConnect(*dialog);
+    EXPECT_EQ(dialog->Panel().StatusText(), "Connected");
+    ASSERT_FALSE(Requests().empty());
+    std::optional<PaintLog::Paint> connecting = log.FirstConnecting();
+    ASSERT_TRUE(connecting.has_value());
+    EXPECT_EQ(connecting->requests, 0u);
+
+    ClickAt(dialog.get(), Middle(TOP_BAR[3]));
+    ASSERT_EQ(dialog->Panel().StatusText(), "Disconnected");
+    SetState("configured", "0");
+    const std::size_t before = Requests().size();
+    log.paints.clear();
+    ClickAt(dialog.get(), Middle(TOP_BAR[3]));
+    EXPECT_EQ(dialog->Panel().StatusText(), "Connected");
+    ASSERT_GT(Requests().size(), before);
+    connecting = log.FirstConnecting();
+    ASSERT_TRUE(connecting.has_value());
+    EXPECT_EQ(connecting->requests, before);
 }
 
 TEST_F(MainDialog, IsAFramelessWindowWithTheTitleAndTheSixPagesInPlace) {

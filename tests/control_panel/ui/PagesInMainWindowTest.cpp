@@ -1,6 +1,7 @@
 // The six pages in the main dialog after it connected to the simulated board: each tab
 // lends the link to its page; a picture of each for a person to look at.
 #include "control_panel/PageFixture.h"
+#include "control_panel/QtEvents.h"
 
 #include "control_panel/logic/HexDigits.h"
 #include "control_panel/ui/LumastatDlg.h"
@@ -13,8 +14,7 @@ using PagesInMainWindow = PageTest;
 
 TEST_F(PagesInMainWindow, EachTabLendsTheLinkToItsPage) {
     CLumastatDlg dialog;
-    dialog.show();
-    QCoreApplication::processEvents();
+    ShowAndConnect(dialog);
     ASSERT_EQ(dialog.Panel().StatusText(), "Connected");
     const char* names[PAGE_COUNT] = {"led", "7seg", "switches", "memory", "accelerometer", "vga"};
     for (int page = 0; page < PAGE_COUNT; ++page) {

@@ -1,5 +1,6 @@
 // Every text of the control panel shows whole: the main dialog with each of its six pages,
 // its status line in the status box, the About box and the progress window.
+#include "control_panel/QtEvents.h"
 #include "control_panel/SimBoardFixture.h"
 
 #include "control_panel/logic/PanelConstants.h"
@@ -35,8 +36,7 @@ using TextsShowWhole = SimBoardTest;
 
 TEST_F(TextsShowWhole, OnEveryPageOfTheMainDialog) {
     CLumastatDlg dialog;
-    dialog.show();
-    QCoreApplication::processEvents();
+    ShowAndConnect(dialog);
     ASSERT_EQ(dialog.Panel().StatusText(), "Connected");
     for (int page = 0; page < PAGE_COUNT; ++page) {
         dialog.Panel().SelectPage(page);
@@ -64,8 +64,7 @@ TEST_F(TextsShowWhole, InTheStatusBoxWhateverItSaysAndWhateverTheDesktopsFont) {
     ScopedEnv noRoot("QUARTUS_ROOTDIR", std::nullopt);
     DesktopFont large(18);
     CLumastatDlg dialog;
-    dialog.show();
-    QCoreApplication::processEvents();
+    ShowAndConnect(dialog);
     EXPECT_EQ(dialog.Panel().StatusText(), "Disconnected");
     EXPECT_TRUE(StatusInItsBox(dialog));
     for (const char* status : {"Ready", "Connected"}) {
