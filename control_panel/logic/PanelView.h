@@ -31,7 +31,7 @@ public:
     virtual int StartTimer(int id, uint32_t intervalMs) = 0;
     virtual void KillTimer(int id) = 0;
 
-    // Runs the connect toggle once the event loop runs again.
+    // Runs the connect toggle later, from the event loop, once the window shows on the screen.
     virtual void PostConnect() = 0;
     // Asks the window to close; the request comes back through CanClose.
     virtual void CloseWindow() = 0;
