@@ -199,6 +199,28 @@ TEST_F(MemoryPage, WritesAHexFileAndShowsItsByteCount) {
     EXPECT_TRUE(seam.FileDialogs()[0].request.mustExist);
 }
 
+TEST_F(MemoryPage, BothFileDialogsOpenWhereTheLastFileWasChosen) {
+    std::filesystem::create_directory(temp.File("dumps"));
+    Type("ReadLength", "2");
+    seam.AnswerFile(temp.File("dumps/a.bin"));
+    Press(kOverReadFile);
+    ExpectStatus("SDRAM Sequentail Read Success", STATUS_GREEN);
+    Check("FileLength");
+    seam.CancelFile();
+    Press(kOverWriteFile);
+    seam.AnswerFile(temp.File("b.bin"));
+    testsupport::WriteFile(temp.File("b.bin"), "xy");
+    Press(kOverWriteFile);
+    seam.CancelFile();
+    Press(kOverReadFile);
+    std::vector<std::string> folders;
+    for (const platform::testing::ShownFileDialog& dialog : seam.FileDialogs())
+        folders.push_back(dialog.request.initialDir);
+    // A cancelled dialog moves nothing.
+    EXPECT_EQ(folders, (std::vector<std::string>{"", temp.Folder() + "dumps/", temp.Folder() + "dumps/",
+                                                 temp.Folder()}));
+}
+
 TEST_F(MemoryPage, ALengthLongerThanTheFileWritesTheFile) {
     testsupport::WriteFile(temp.File("four.bin"), "\x01\x02\x03\x04");
     Type("WriteLength", "10");
