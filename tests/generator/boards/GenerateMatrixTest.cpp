@@ -1,6 +1,7 @@
 // Every board through the real writers: its defaults, and every card of every list
 // on every connector, give a project iverilog accepts or a refusal with a message,
 // never an assertion and never a crash.
+#include "BoardParams.h"
 #include "SessionSupport.h"
 #include "boards/BoardForms.h"
 #include "boards/BoardTable.h"
@@ -91,15 +92,6 @@ TEST_P(GenerateMatrix, DefaultsAndEveryCardOnEveryConnector) {
     EXPECT_GT(projects, 0);
 }
 
-std::vector<uint8_t> Boards() {
-    std::vector<uint8_t> ids;
-    for (const BoardRow& row : BoardTable())
-        if (row.logic != nullptr)
-            ids.push_back(row.id);
-    return ids;
-}
-
-INSTANTIATE_TEST_SUITE_P(Boards, GenerateMatrix, ::testing::ValuesIn(Boards()),
-                         [](const auto& info) { return "Board" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Boards, GenerateMatrix, ::testing::ValuesIn(BoardsWithPins()), BoardParamName);
 
 } // namespace

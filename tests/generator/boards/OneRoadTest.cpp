@@ -6,6 +6,7 @@
 //     generating writes the same files and shows the same boxes as gen-project given
 //     the same start record, FPGA and record.
 // And a table of loaded records: what a new form stores of them, by both roads.
+#include "BoardParams.h"
 #include "SessionSupport.h"
 #include "boards/BoardForms.h"
 #include "boards/BoardTable.h"
@@ -362,21 +363,8 @@ TEST_P(FormAndTool, WriteTheSameProjectAndShowTheSameBoxes) {
     }
 }
 
-// The boards that have a pin table.
-std::vector<uint8_t> BoardsWithPins() {
-    std::vector<uint8_t> ids;
-    for (const BoardRow& row : BoardTable())
-        if (row.logic != nullptr)
-            ids.push_back(row.id);
-    return ids;
-}
-
-std::string BoardName(const ::testing::TestParamInfo<uint8_t>& info) {
-    return "Board" + std::to_string(info.param);
-}
-
-INSTANTIATE_TEST_SUITE_P(Boards, Binding, ::testing::ValuesIn(BoardsWithPins()), BoardName);
-INSTANTIATE_TEST_SUITE_P(Boards, FormAndTool, ::testing::ValuesIn(BoardsWithPins()), BoardName);
+INSTANTIATE_TEST_SUITE_P(Boards, Binding, ::testing::ValuesIn(BoardsWithPins()), BoardParamName);
+INSTANTIATE_TEST_SUITE_P(Boards, FormAndTool, ::testing::ValuesIn(BoardsWithPins()), BoardParamName);
 
 // ---- What a new form stores of a loaded record ----
 

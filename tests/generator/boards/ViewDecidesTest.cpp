@@ -2,6 +2,7 @@
 // a user's actions (ticks, card and list choices, loaded records, the other FPGA, the
 // GPIO dialog, Default Setting) and a new form bound to that same view draw the same
 // pixels. A widget that keeps state the view lacks makes the two differ.
+#include "BoardParams.h"
 #include "SessionSupport.h"
 #include "boards/BoardForms.h"
 #include "boards/BoardTable.h"
@@ -158,15 +159,6 @@ TEST_P(ViewDecides, ANewFormBoundToTheViewDrawsTheSamePixels) {
     }
 }
 
-std::vector<uint8_t> BoardsWithPins() {
-    std::vector<uint8_t> ids;
-    for (const BoardRow& row : BoardTable())
-        if (row.logic != nullptr)
-            ids.push_back(row.id);
-    return ids;
-}
-
-INSTANTIATE_TEST_SUITE_P(Boards, ViewDecides, ::testing::ValuesIn(BoardsWithPins()),
-                         [](const auto& info) { return "Board" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Boards, ViewDecides, ::testing::ValuesIn(BoardsWithPins()), BoardParamName);
 
 } // namespace
