@@ -359,10 +359,6 @@ void BoardLogic::DrawOutlines(FormView& view) const {
     }
 }
 
-void BoardLogic::FollowOutlines(FormView& view) const {
-    FollowGatedLists(view);
-}
-
 void BoardLogic::FollowGatedLists(FormView& view) const {
     for (const GatedList& g : GatedLists())
         SetChoice(view, g.choice, Serves(view.record, g.choice) ? view.kept[g.choice] : g.off);
@@ -370,7 +366,7 @@ void BoardLogic::FollowGatedLists(FormView& view) const {
 
 void BoardLogic::Redraw(FormView& view) const {
     DrawOutlines(view);
-    FollowOutlines(view);
+    FollowGatedLists(view);
 }
 
 void BoardLogic::Refresh(FormView& view) const {

@@ -208,9 +208,6 @@ protected:
     virtual void DrawPictures(FormView& view) const;
     // The outlines: each box's and each chosen card's; the boards draw theirs after.
     virtual void DrawOutlines(FormView& view) const;
-    // What the board's lists do each time the outlines are drawn again (they follow the
-    // boxes): by default the gated lists follow.
-    virtual void FollowOutlines(FormView& view) const;
     // After the user's box click has redrawn the outlines.
     virtual void BoxClicked(FormView& /*view*/, const SettingsRecord& /*stored*/, int /*flag*/) const {}
     // After the user's card choice has coupled the header pair, before the redraw.
@@ -219,7 +216,7 @@ protected:
     virtual void ItemChosen(FormView& view, SettingsRecord& stored, std::size_t offset) const;
 
     // Steps for the boards' own.
-    // The outlines drawn again, then the lists follow.
+    // The outlines drawn again, then the gated lists follow the boxes.
     void Redraw(FormView& view) const;
     // A card's 80-pixel picture on a picture box (hidden for a card without one).
     static void ShowCardPicture(FormView& view, const char* image, int card);

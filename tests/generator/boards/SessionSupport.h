@@ -25,7 +25,8 @@ inline void Normalise(const kit::BoardLogic& logic, SettingsRecord& r) {
 }
 
 // A new form that loads the record and generates it into qpfPath.
-inline bool GenerateLoaded(const kit::BoardLogic& logic, const SettingsRecord& r, const std::string& qpfPath) {
+inline bool GenerateLoaded(const kit::BoardLogic& logic, const SettingsRecord& r,
+                           const std::string& qpfPath) {
     kit::FormSession session(logic);
     session.Start(nullptr);
     session.Load(r);
