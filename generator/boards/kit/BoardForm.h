@@ -10,6 +10,7 @@
 #include "platform/qt/FormLayout.h"
 
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <span>
 #include <string>
