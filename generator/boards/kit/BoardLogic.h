@@ -63,7 +63,7 @@ public:
     void SetDefaultConfig(SettingsRecord& r) const;
     // The record that Generate and the saves build always carries this board's id and size.
     void SetHead(SettingsRecord& r) const;
-    // What the form's UiToConfig writes into the head (the board's HeadOnSave).
+    // What a store of the form writes into the head (the board's HeadOnSave).
     void SetSavedHead(SettingsRecord& r) const;
     std::string ProjectName(const SettingsRecord& r) const;
     uint8_t CardId(const SettingsRecord& r, int connector) const;
