@@ -23,17 +23,24 @@ using platform::Component;
 using platform::FromQt;
 using platform::ToQt;
 
-void ShowCardPicture(platform::PictureBox* image, int cardId) {
-    const std::string name(DaughterBitmapName(cardId));
-    if (name.empty()) {
-        image->hide();
+namespace {
+
+// A picture with its marks on box, or box hidden for a picture without a name.
+void ShowPicture(platform::PictureBox* box, const kit::Picture& picture) {
+    if (picture.name.empty()) {
+        box->hide();
         return;
     }
-    image->show();
-    image->SetImage(platform::LoadBitmapResource(name));
+    box->show();
+    QImage image = platform::LoadBitmapResource(picture.name);
+    if (!picture.marks.empty()) {
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        QPainter painter(&image);
+        for (const kit::PictureMark& mark : picture.marks)
+            painter.drawImage(mark.x, mark.y, platform::LoadBitmapResource(mark.name));
+    }
+    box->SetImage(image);
 }
-
-namespace {
 
 // An edit is set only where its text differs, so that what the user typed stays as typed.
 void SetEditText(QLineEdit* edit, const std::string& text) {
@@ -42,6 +49,10 @@ void SetEditText(QLineEdit* edit, const std::string& text) {
 }
 
 } // namespace
+
+void ShowCardPicture(platform::PictureBox* image, int cardId) {
+    ShowPicture(image, kit::Picture{std::string(DaughterBitmapName(cardId)), {}});
+}
 
 BoardForm::BoardForm(QWidget* owner, const kit::BoardLogic& logic,
                      std::span<const platform::LayoutRow> layout)
@@ -192,20 +203,7 @@ void BoardForm::BindDrawn() {
         if (bound != m_BoundPictures.end() && bound->second == picture)
             continue;
         m_BoundPictures[name] = picture;
-        auto* box = Component<platform::PictureBox>(this, name.c_str());
-        if (picture.name.empty()) {
-            box->hide();
-            continue;
-        }
-        box->show();
-        QImage image = platform::LoadBitmapResource(picture.name);
-        if (!picture.marks.empty()) {
-            image = image.convertToFormat(QImage::Format_ARGB32);
-            QPainter painter(&image);
-            for (const kit::PictureMark& mark : picture.marks)
-                painter.drawImage(mark.x, mark.y, platform::LoadBitmapResource(mark.name));
-        }
-        box->SetImage(image);
+        ShowPicture(Component<platform::PictureBox>(this, name.c_str()), picture);
     }
 }
 

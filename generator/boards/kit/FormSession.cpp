@@ -83,7 +83,8 @@ bool FormSession::Check(CheckFor what) const {
 bool FormSession::Generate(const FolderQuestion& askProjectFile) {
     const BoardLogic& logic = Logic();
     const BoardSpec& spec = logic.Spec();
-    if (!Check(CheckFor::Generate))
+    const SettingsRecord r = logic.RecordToGenerate(view_, Stored());
+    if (!CheckSettings(logic, r, CheckFor::Generate))
         return false;
     const std::string name = logic.ProjectName(view_.record);
     if (logic.HasBatch() && platform::Current().IsCtrlHeld()) {
@@ -93,7 +94,7 @@ bool FormSession::Generate(const FolderQuestion& askProjectFile) {
         return !path.empty() &&
                GenerateBatch(logic, logic.BatchProjects(view_, Stored()), platform::ExtractFilePath(path));
     }
-    if (!logic.ConfirmGenerate(logic.RecordToGenerate(view_, Stored())))
+    if (!logic.ConfirmGenerate(r))
         return false;
     const std::string path = askProjectFile(spec.folder, name);
     if (path.empty())

@@ -15,11 +15,17 @@ inline SettingsRecord StartRecord(const kit::BoardLogic& logic) {
     return session.Stored();
 }
 
-// What a new form makes of a record it loads (Load Setting), as its next Save stores it.
-inline void Normalise(const kit::BoardLogic& logic, SettingsRecord& r) {
+// A new form started with the defaults that loaded the record (Load Setting).
+inline kit::FormSession LoadedSession(const kit::BoardLogic& logic, const SettingsRecord& r) {
     kit::FormSession session(logic);
     session.Start(nullptr);
     session.Load(r);
+    return session;
+}
+
+// What a new form makes of a record it loads, as its next Save stores it.
+inline void Normalise(const kit::BoardLogic& logic, SettingsRecord& r) {
+    kit::FormSession session = LoadedSession(logic, r);
     session.Store();
     r = session.Stored();
 }
@@ -27,10 +33,8 @@ inline void Normalise(const kit::BoardLogic& logic, SettingsRecord& r) {
 // A new form that loads the record and generates it into qpfPath.
 inline bool GenerateLoaded(const kit::BoardLogic& logic, const SettingsRecord& r,
                            const std::string& qpfPath) {
-    kit::FormSession session(logic);
-    session.Start(nullptr);
-    session.Load(r);
-    return session.Generate([&qpfPath](const std::string&, const std::string&) { return qpfPath; });
+    return LoadedSession(logic, r).Generate(
+        [&qpfPath](const std::string&, const std::string&) { return qpfPath; });
 }
 
 // What the form's controls show, stored into record.
